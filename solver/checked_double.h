@@ -1,0 +1,52 @@
+#pragma once
+
+#include "solver/calculation_fault.h"
+
+#include <cmath>
+
+namespace triangle {
+
+// Thrown by a Checked operation and caught where the calculation began; it never leaves
+// the solver.
+struct CalculationStopped {
+    CalculationFault fault;
+};
+
+// A double whose every operation is checked: a zero divisor (also 0/0), the square root of
+// a negative number and a result that becomes infinite stop the calculation. Formulas
+// written with it keep their order and grouping exactly, each operation rounded once.
+class Checked {
+public:
+    constexpr explicit Checked(double value) : m_value(value) {}
+    double value() const { return m_value; }
+
+    friend Checked operator+(Checked x, Checked y) { return finite(x.m_value + y.m_value); }
+    friend Checked operator-(Checked x, Checked y) { return finite(x.m_value - y.m_value); }
+    friend Checked operator*(Checked x, Checked y) { return finite(x.m_value * y.m_value); }
+    friend Checked operator/(Checked x, Checked y)
+    {
+        if (y.m_value == 0.0)
+            throw CalculationStopped{CalculationFault::DivisionByZero};
+        return finite(x.m_value / y.m_value);
+    }
+    friend Checked sqrt(Checked x)
+    {
+        if (x.m_value < 0.0)
+            throw CalculationStopped{CalculationFault::InvalidSquareRoot};
+        return Checked(std::sqrt(x.m_value));
+    }
+    friend bool operator<(Checked x, Checked y) { return x.m_value < y.m_value; }
+    friend bool operator>(Checked x, Checked y) { return x.m_value > y.m_value; }
+
+private:
+    static Checked finite(double result)
+    {
+        if (std::isinf(result))
+            throw CalculationStopped{CalculationFault::Overflow};
+        return Checked(result);
+    }
+
+    double m_value;
+};
+
+} // namespace triangle

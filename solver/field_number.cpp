@@ -1,0 +1,254 @@
+#include "solver/field_number.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <system_error>
+
+namespace triangle {
+
+namespace {
+
+bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+std::string withoutBlanks(std::string_view text)
+{
+    std::string compact;
+    compact.reserve(text.size());
+    for (char ch : text) {
+        if (ch != ' ' && ch != '\t' && ch != '\n')
+            compact.push_back(ch);
+    }
+    return compact;
+}
+
+// Size of the n-th digit group counted from the decimal separator; 0 means "ungrouped".
+int groupSize(const std::vector<int>& sizes, std::size_t n)
+{
+    if (sizes.empty())
+        return 0;
+    return std::max(0, sizes[std::min(n, sizes.size() - 1)]);
+}
+
+class TextCursor {
+public:
+    explicit TextCursor(std::string_view text) : m_rest(text) {}
+
+    std::string_view rest() const { return m_rest; }
+    void moveTo(std::string_view rest) { m_rest = rest; }
+
+    bool take(std::string_view token)
+    {
+        if (token.empty() || !m_rest.starts_with(token))
+            return false;
+        m_rest.remove_prefix(token.size());
+        return true;
+    }
+
+    std::string_view digits()
+    {
+        std::size_t n = 0;
+        while (n < m_rest.size() && isDigit(m_rest[n]))
+            ++n;
+        std::string_view run = m_rest.substr(0, n);
+        m_rest.remove_prefix(n);
+        return run;
+    }
+
+private:
+    std::string_view m_rest;
+};
+
+// True when the digit runs, joined by group separators, are written in the region's
+// grouped form: every group its proper size, the leading one no longer than its size and
+// not starting with a zero.
+bool properlyGrouped(const std::vector<std::string_view>& runs, std::size_t count,
+                     const std::vector<int>& sizes)
+{
+    for (std::size_t j = count - 1; j >= 1; --j) {
+        int size = groupSize(sizes, count - 1 - j);
+        if (size == 0 || runs[j].size() != static_cast<std::size_t>(size))
+            return false;
+    }
+    int leading = groupSize(sizes, count - 1);
+    const std::string_view first = runs[0];
+    if (first.empty() || first[0] == '0')
+        return false;
+    return leading == 0 || first.size() <= static_cast<std::size_t>(leading);
+}
+
+// Reads the integer digits. The region's group separator counts only between proper
+// digit groups; anywhere else it ends the number like any other character. A period used
+// for grouping counts only when the grouped number goes on to the region's decimal
+// separator, since otherwise it is a decimal point ("1.234,5" against "1.234").
+std::string integerDigits(TextCursor& cursor, const NumberFormat& region)
+{
+    std::vector<std::string_view> runs{cursor.digits()};
+    std::vector<std::string_view> after{cursor.rest()};
+    const std::string_view separator = region.groupSeparator;
+    const bool grouping = !runs[0].empty() && !separator.empty() &&
+                          separator != region.decimalSeparator && groupSize(region.groupSizes, 0) > 0;
+    while (grouping) {
+        TextCursor probe(cursor.rest());
+        if (!probe.take(separator) || probe.rest().empty() || !isDigit(probe.rest()[0]))
+            break;
+        runs.push_back(probe.digits());
+        after.push_back(probe.rest());
+        cursor.moveTo(probe.rest());
+    }
+
+    std::size_t count = runs.size();
+    const bool periodGroups = separator == ".";
+    while (count > 1) {
+        const bool endsAtDecimal = after[count - 1].starts_with(region.decimalSeparator);
+        if (properlyGrouped(runs, count, region.groupSizes) && (!periodGroups || endsAtDecimal))
+            break;
+        --count;
+    }
+    cursor.moveTo(after[count - 1]);
+
+    std::string digits;
+    for (std::size_t j = 0; j < count; ++j)
+        digits += runs[j];
+    return digits;
+}
+
+// Decimal exponent of the leading significant digit, clamped far beyond the range of a
+// double, so that an out-of-range reading can be told overflow from underflow.
+long magnitude(std::string_view whole, std::string_view fraction, bool exponentNegative,
+               std::string_view exponentDigits)
+{
+    constexpr long limit = 1'000'000;
+    long exponent = 0;
+    for (char ch : exponentDigits)
+        exponent = std::min(limit, exponent * 10 + (ch - '0'));
+    if (exponentNegative)
+        exponent = -exponent;
+
+    const auto significant = whole.find_first_not_of('0');
+    if (significant != std::string_view::npos)
+        return static_cast<long>(whole.size() - significant) + exponent;
+    const auto first = fraction.find_first_not_of('0');
+    if (first == std::string_view::npos)
+        return -limit; // all zeros
+    return -static_cast<long>(first) + exponent;
+}
+
+} // namespace
+
+Calculated<double> ReadFieldNumber(std::string_view text, const NumberFormat& region)
+{
+    const std::string compact = withoutBlanks(text);
+    TextCursor cursor(compact);
+
+    const bool parenthesised =
+        region.negativeForm == NegativeForm::Parentheses && cursor.take("(");
+    bool negative = false;
+    if (!cursor.take("+"))
+        negative = cursor.take("-") || cursor.take(region.negativeSign);
+
+    const std::string whole = integerDigits(cursor, region);
+    std::string_view fraction;
+    if (cursor.take(".") || cursor.take(region.decimalSeparator))
+        fraction = cursor.digits();
+    if (whole.empty() && fraction.empty())
+        return 0.0;
+
+    bool exponentNegative = false;
+    std::string_view exponentDigits;
+    const std::string_view beforeExponent = cursor.rest();
+    if (cursor.take("e") || cursor.take("E")) {
+        if (!cursor.take("+"))
+            exponentNegative = cursor.take("-");
+        exponentDigits = cursor.digits();
+        if (exponentDigits.empty())
+            cursor.moveTo(beforeExponent);
+    }
+
+    const bool trailingSign = region.negativeForm == NegativeForm::TrailingMinus ||
+                              region.negativeForm == NegativeForm::TrailingMinusSpace;
+    if (trailingSign && (cursor.take("-") || cursor.take(region.negativeSign)))
+        negative = true;
+    if (parenthesised && cursor.take(")"))
+        negative = true;
+
+    // Only plain ASCII digits reach from_chars, so it never sees "inf", "nan" or a
+    // hexadecimal form, and it rounds to the nearest double whatever the process locale.
+    std::string plain = whole.empty() ? "0" : whole;
+    if (!fraction.empty())
+        plain.append(".").append(fraction);
+    if (!exponentDigits.empty())
+        plain.append(exponentNegative ? "e-" : "e").append(exponentDigits);
+
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    if (error == std::errc::result_out_of_range) {
+        if (magnitude(whole, fraction, exponentNegative, exponentDigits) > 0)
+            return CalculationFault::Overflow;
+        value = 0.0; // too small for a double: the nearest double is zero
+    }
+    if (std::isinf(value))
+        return CalculationFault::Overflow;
+    return negative ? -value : value;
+}
+
+std::string FormatFieldNumber(FieldNumber value, const NumberFormat& region)
+{
+    if (!value || !std::isfinite(*value))
+        return {};
+
+    // Fixed notation of a double has at most 309 integer digits; to_chars rounds the exact
+    // binary value correctly and ignores the process locale.
+    std::array<char, 330> buffer{};
+    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), *value,
+                                            std::chars_format::fixed, 3);
+    std::string_view plain(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
+
+    bool negative = plain.starts_with('-');
+    if (negative)
+        plain.remove_prefix(1);
+    // A value that rounds to zero is written without a sign.
+    if (plain.find_first_not_of("0.") == std::string_view::npos)
+        negative = false;
+
+    const std::size_t point = plain.find('.');
+    std::string_view whole = plain.substr(0, point);
+    const std::string_view fraction = plain.substr(point + 1);
+    if (whole == "0" && !region.leadingZero)
+        whole = {};
+
+    // Split the integer digits into groups from the decimal separator leftwards.
+    std::vector<std::string_view> groups;
+    for (std::size_t left = whole.size(), n = 0; left > 0; ++n) {
+        const int size = groupSize(region.groupSizes, n);
+        const std::size_t take = size == 0 ? left : std::min<std::size_t>(left, size);
+        groups.push_back(whole.substr(left - take, take));
+        left -= take;
+    }
+    std::string grouped;
+    for (auto it = groups.rbegin(); it != groups.rend(); ++it) {
+        if (!grouped.empty())
+            grouped += region.groupSeparator;
+        grouped += *it;
+    }
+
+    std::string number = grouped + region.decimalSeparator + std::string(fraction);
+    if (!negative)
+        return number;
+    switch (region.negativeForm) {
+    case NegativeForm::LeadingMinusSpace:
+        return region.negativeSign + " " + number;
+    case NegativeForm::TrailingMinus:
+        return number + region.negativeSign;
+    case NegativeForm::TrailingMinusSpace:
+        return number + " " + region.negativeSign;
+    case NegativeForm::Parentheses:
+        return "(" + number + ")";
+    case NegativeForm::LeadingMinus:
+        break;
+    }
+    return region.negativeSign + number;
+}
+
+} // namespace triangle

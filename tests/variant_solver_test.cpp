@@ -1,0 +1,175 @@
+#include "solver/checked_double.h"
+#include "solver/variant_solver.h"
+
+#include "tests/regions.h"
+
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <optional>
+#include <string>
+
+using triangle::CalculationFault;
+using triangle::FieldNumber;
+using triangle::RowFields;
+using triangle::Solve;
+
+namespace {
+
+constexpr std::nullopt_t unset = std::nullopt;
+
+struct SolveCase {
+    const char* name;
+    std::int16_t k;
+    std::string first;
+    std::string second;
+    RowFields expected;
+};
+
+void PrintTo(const SolveCase& c, std::ostream* os) { *os << c.name; }
+
+void expectRow(const RowFields& actual, const RowFields& expected)
+{
+    // Exact comparison: the formulas must give these doubles to the last bit.
+    auto same = [](const FieldNumber& x, const FieldNumber& y) {
+        return x.has_value() == y.has_value() && (!x || *x == *y);
+    };
+    auto show = [](const FieldNumber& x) { return x ? std::to_string(*x) : std::string("unset"); };
+    EXPECT_TRUE(same(actual.a, expected.a)) << "a: " << show(actual.a) << " != " << show(expected.a);
+    EXPECT_TRUE(same(actual.c, expected.c)) << "c: " << show(actual.c) << " != " << show(expected.c);
+    EXPECT_TRUE(same(actual.P, expected.P)) << "P: " << show(actual.P) << " != " << show(expected.P);
+    EXPECT_TRUE(same(actual.S, expected.S)) << "S: " << show(actual.S) << " != " << show(expected.S);
+}
+
+class SolveTest : public testing::TestWithParam<SolveCase> {};
+
+TEST_P(SolveTest, GivesTheRow)
+{
+    const SolveCase& c = GetParam();
+    const auto solved = Solve(c.k, c.first, c.second);
+    ASSERT_TRUE(solved.ok());
+    expectRow(solved.value(), c.expected);
+}
+
+const SolveCase solveCases[] = {
+    // The 3-4-5 triangle from every pair of its quantities, worked by hand.
+    {"legAndHypotenuse345", 0, "3", "5", {3.0, 5.0, 12.0, 6.0}},
+    {"legAndArea345", 1, "3", "6", {3.0, 5.0, 12.0, 6.0}},
+    {"hypotenuseAndAreaGivesLongerLeg", 2, "5", "6", {4.0, 5.0, 12.0, 6.0}},
+    {"hypotenuseAndPerimeterGivesShorterLeg", 3, "5", "12", {3.0, 5.0, 12.0, 6.0}},
+    {"perimeterAndAreaGivesShorterLeg", 4, "12", "6", {3.0, 5.0, 12.0, 6.0}},
+    {"legAndPerimeter345", 5, "3", "12", {3.0, 5.0, 12.0, 6.0}},
+    // Non-trivial inputs; the expected doubles were computed apart from this code, with
+    // the formulas evaluated step by step in IEEE double arithmetic by another tool.
+    {"legAndHypotenuseExact", 0, "1.7", "2.9",
+     {0x1.b333333333333p+0, 0x1.7333333333333p+1, 0x1.bcc41588e1282p+2, 0x1.ff3e86a86e2c2p+0}},
+    {"legAndAreaExact", 1, "2.3", "4.1",
+     {0x1.2666666666666p+1, 0x1.0f88ebe8b2473p+2, 0x1.437452564bc85p+3, 0x1.0666666666666p+2}},
+    {"hypotenuseAndAreaExact", 2, "10.3", "12.7",
+     {0x1.3f617a72f6482p+3, 0x1.499999999999ap+3, 0x1.6d358ce9f9526p+4, 0x1.9666666666666p+3}},
+    {"hypotenuseAndPerimeterExact", 3, "7.9", "18.4",
+     {0x1.abb52ce0f3b0cp+1, 0x1.f99999999999ap+2, 0x1.2666666666666p+4, 0x1.7eb851eb851e5p+3}},
+    {"perimeterAndAreaExact", 4, "14.6", "7.3",
+     {0x1.43ea426048904p+1, 0x1.9333333333334p+2, 0x1.d333333333333p+3, 0x1.d333333333333p+2}},
+    {"legAndPerimeterExact", 5, "3.1", "11.7",
+     {0x1.8cccccccccccdp+1, 0x1.36f548a1ef548p+2, 0x1.7666666666666p+3, 0x1.732287bd52288p+2}},
+    // A failed check hands back the given values and leaves the other two unset.
+    {"legEqualsHypotenuse", 0, "5", "5", {5.0, 5.0, unset, unset}},
+    {"legLongerThanHypotenuse", 0, "5", "3", {5.0, 3.0, unset, unset}},
+    {"negativeLeg", 1, "-3", "6", {-3.0, unset, unset, 6.0}},
+    {"emptyLegAndArea", 1, "", "", {0.0, unset, unset, 0.0}},
+    {"zeroArea", 2, "5", "0", {unset, 5.0, unset, 0.0}},
+    {"emptyHypotenuseAndArea", 2, "", "", {unset, 0.0, unset, 0.0}},
+    {"perimeterBelowTwiceHypotenuse", 3, "5", "8", {unset, 5.0, 8.0, unset}},
+    {"perimeterTwiceHypotenuse", 3, "5", "10", {unset, 5.0, 10.0, unset}},
+    {"hugeHypotenuseCheckNoOverflow", 3, "1e308", "1.5e308", {unset, 1e308, 1.5e308, unset}},
+    {"emptyPerimeterAndArea", 4, "", "", {unset, unset, 0.0, 0.0}},
+    {"negativePerimeter", 4, "-12", "6", {unset, unset, -12.0, 6.0}},
+    {"emptyLegAndPerimeter", 5, "", "", {0.0, unset, 0.0, unset}},
+    {"perimeterEqualsLeg", 5, "3", "3", {3.0, unset, 3.0, unset}},
+    {"perimeterTwiceLeg", 5, "3", "6", {3.0, unset, 6.0, unset}},
+    // The texts are read in the period region by default: a comma ends the number.
+    {"commaEndsGivenNumber", 0, "3,9", "5", {3.0, 5.0, 12.0, 6.0}},
+};
+
+INSTANTIATE_TEST_SUITE_P(Variants, SolveTest, testing::ValuesIn(solveCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct FaultCase {
+    const char* name;
+    std::int16_t k;
+    std::string first;
+    std::string second;
+    CalculationFault expected;
+};
+
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+
+class SolveFaultTest : public testing::TestWithParam<FaultCase> {};
+
+TEST_P(SolveFaultTest, EndsInTheFault)
+{
+    const FaultCase& c = GetParam();
+    const auto solved = Solve(c.k, c.first, c.second);
+    ASSERT_FALSE(solved.ok());
+    EXPECT_EQ(solved.fault(), c.expected);
+}
+
+const FaultCase faultCases[] = {
+    {"areaTooLargeForHypotenuse", 2, "1", "1", CalculationFault::InvalidSquareRoot},
+    {"perimeterTooLongForHypotenuse", 3, "5", "13", CalculationFault::InvalidSquareRoot},
+    {"areaTooLargeForPerimeter", 4, "12", "7", CalculationFault::InvalidSquareRoot},
+    // S > P²/4 gives real legs whose sum exceeds the perimeter: a negative hypotenuse.
+    {"areaFarTooLargeForPerimeter", 4, "1", "2", CalculationFault::InvalidSquareRoot},
+    {"firstTextOverflows", 0, "1e999", "5", CalculationFault::Overflow},
+    {"secondTextOverflows", 5, "3", "-1e999", CalculationFault::Overflow},
+    {"squareOverflows", 0, "1e200", "1e300", CalculationFault::Overflow},
+    {"otherLegOverflows", 1, "1e-300", "1e300", CalculationFault::Overflow},
+    {"perimeterSquareOverflows", 5, "1", "1e200", CalculationFault::Overflow},
+};
+
+INSTANTIATE_TEST_SUITE_P(Variants, SolveFaultTest, testing::ValuesIn(faultCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(SolveRegion, ReadsTheRegionsOwnForm)
+{
+    const auto solved = Solve(0, "1.234,5", "2.000,5", regions::deDE());
+    ASSERT_TRUE(solved.ok());
+    EXPECT_EQ(*solved.value().a, 1234.5);
+    EXPECT_EQ(*solved.value().c, 2000.5);
+}
+
+TEST(CheckedDouble, StopsOnEachKindOfFault)
+{
+    using triangle::Checked;
+    auto faultOf = [](auto operation) -> std::optional<CalculationFault> {
+        try {
+            operation();
+        } catch (const triangle::CalculationStopped& stopped) {
+            return stopped.fault;
+        }
+        return std::nullopt;
+    };
+    const Checked zero(0.0), one(1.0), huge(std::numeric_limits<double>::max());
+    EXPECT_EQ(faultOf([&] { return one / zero; }), CalculationFault::DivisionByZero);
+    EXPECT_EQ(faultOf([&] { return zero / zero; }), CalculationFault::DivisionByZero);
+    EXPECT_EQ(faultOf([&] { return one / Checked(-0.0); }), CalculationFault::DivisionByZero);
+    EXPECT_EQ(faultOf([&] { return sqrt(Checked(-1e-300)); }), CalculationFault::InvalidSquareRoot);
+    EXPECT_EQ(faultOf([&] { return huge + huge; }), CalculationFault::Overflow);
+    EXPECT_EQ(faultOf([&] { return Checked(-0.0) - huge - huge; }), CalculationFault::Overflow);
+    EXPECT_EQ(faultOf([&] { return huge * Checked(2.0); }), CalculationFault::Overflow);
+    EXPECT_EQ(faultOf([&] { return one / Checked(1e-310); }), CalculationFault::Overflow);
+    EXPECT_EQ(faultOf([&] { return sqrt(Checked(-0.0)); }), std::nullopt);
+    EXPECT_EQ(faultOf([&] { return Checked(1e-300) * Checked(1e-300); }), std::nullopt);
+}
+
+TEST(GivenColumns, NameTheTwoQuantitiesOfEachVariant)
+{
+    const std::pair<int, int> expected[] = {{0, 1}, {0, 3}, {1, 3}, {1, 2}, {2, 3}, {0, 2}};
+    for (std::int16_t k = 0; k < triangle::VariantCount; ++k) {
+        EXPECT_EQ(triangle::GivenColumnsOf(k).first, expected[k].first) << k;
+        EXPECT_EQ(triangle::GivenColumnsOf(k).second, expected[k].second) << k;
+    }
+}
+
+} // namespace
