@@ -1,0 +1,75 @@
+#pragma once
+
+// Every text the window shows, in one place. UTF-8.
+
+namespace triangle::texts {
+
+inline constexpr const char* WebAddress = "https://triangle.example.org";
+inline constexpr const char* Caption =
+    "https://triangle.example.org  Геометрия - правоъгълен триъгълник";
+inline constexpr const char* ApplicationName = "Правоъгълен триъгълник";
+
+inline constexpr const char* Heading = "Геометрия - изчисляване на правоъгълен триъгълник";
+inline constexpr const char* ColumnHeads[4] = {"a", "c", "P", "S"};
+inline constexpr const char* VariantsFrame = "Варианти";
+inline constexpr const char* Variants[6] = {"Вариант 1", "Вариант 2", "Вариант 3",
+                                            "Вариант 4", "Вариант 5", "Вариант 6"};
+inline constexpr const char* Calculate = "Изчисли";
+inline constexpr const char* Clear = "Изчисти";
+
+// Quantity names for tooltips and, after the variant, for accessible names.
+inline constexpr const char* QuantityNames[4] = {"катет a", "хипотенуза c", "периметър P",
+                                                 "лице S"};
+inline constexpr const char* QuantityTips[4] = {"Катет a", "Хипотенуза c", "Периметър P",
+                                                "Лице S"};
+inline constexpr const char* VariantGivens[6] = {
+    "Дадени: катет a и хипотенуза c",  "Дадени: катет a и лице S",
+    "Дадени: хипотенуза c и лице S",   "Дадени: хипотенуза c и периметър P",
+    "Дадени: периметър P и лице S",    "Дадени: катет a и периметър P"};
+inline constexpr const char* CalculateDescription =
+    "Изчислява останалите два параметъра на избрания вариант (Enter)";
+inline constexpr const char* ClearDescription = "Изчиства всички полета";
+inline constexpr const char* TaskName = "Условие на задачата";
+inline constexpr const char* CopyRow = "Копирай реда на избрания вариант";
+
+inline constexpr const char* FaultTitle = "Грешка при изчислението";
+inline constexpr const char* OverflowMessage =
+    "Препълване: число или резултат е извън допустимия обхват.";
+inline constexpr const char* DivisionByZeroMessage = "Деление на нула.";
+inline constexpr const char* InvalidSquareRootMessage =
+    "Квадратен корен от отрицателно число: няма правоъгълен триъгълник с тези стойности.";
+
+// The task statement: seventeen lines, each ended by CR LF; line 3 has two blanks before
+// its last word and line 4 ends with a blank.
+inline constexpr const char* TaskStatement =
+    "Да се състави проект, чрез който се представят междупредметни връзки Геометрия и "
+    "Информатика.\r\n"
+    "Тема на проекта: Геометрия - изчисляване на правоъгълен триъгълник.\r\n"
+    "Чрез проекта да се изчислява правоъгълен триъгълник по зададени два параметъра от "
+    "набора: катет, хипотенуза, периметър, лице на правоъгълен триъгълник и да се "
+    "изчисляват останалите два  параметъра.\r\n"
+    "Съобразно избраната от потребителя начална комбинация параметри да се "
+    "разрешава/забранява въвеждането само на два параметъра. \r\n"
+    "Да се използват радиобутони за определяне на началната комбинация от параметри и да се "
+    "извеждат изчислените два параметъра на правоъгълния триъгълник.\r\n"
+    "Прочетете допълнителен материал за изчисляване елементи на правоъгълен триъгълник и "
+    "връзката между параметри като: катет, хипотенуза, радиус на вписана и описана "
+    "окръжност, периметър и лице на правоъгълен триъгълник.\r\n"
+    "\r\n"
+    "Периметър: P=a+b+c\r\n"
+    "полупериметър: p=(a+b+c)/2\r\n"
+    "Хипотенуза: c^2=a^2 +b^2 - формула на Питагор;\r\n"
+    "a+b-c = 2*r радиус на вписаната окръжност;\r\n"
+    "c = a - r + b - r\r\n"
+    "Радиус на описана окръжност R=c/2\r\n"
+    "Лице на првоъгълен триъгълник:\r\n"
+    "S=a*b/2 - a,b са дължини на катети;\r\n"
+    "S=a*b*c/(4*R) - R е радиус на описаната окръжност\r\n"
+    "S=p*r, където: r - радиус на вписаната окръжност;\r\n";
+
+// Carried by the window but never shown.
+inline constexpr const char* Aphorism =
+    "Неприятното в това да си първият, направил нещо по правилния начин, е, че никой не "
+    "оценява колко трудно е било. \r\n";
+
+} // namespace triangle::texts
