@@ -1,0 +1,58 @@
+#pragma once
+
+#include "window/solver_controls.h"
+#include "window/solver_form_logic.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace triangle {
+
+// The program's one window: a fixed layout of the variant buttons, the 6 × 4 grid of
+// fields, the two push buttons and the task statement. It lends its controls to
+// SolverFormLogic, which holds the behaviour.
+class SolverForm : public QWidget, private SolverControls {
+    Q_OBJECT
+
+public:
+    explicit SolverForm(QWidget* parent = nullptr);
+    ~SolverForm() override;
+
+    // Runs once, after the window is built and before it is shown.
+    void Form_Load() { m_logic.Form_Load(); }
+    const SolverFormLogic& logic() const { return m_logic; }
+
+private:
+    void buildHeadings();
+    void buildVariants();
+    void buildFields();
+    void buildButtons();
+    void buildTexts();
+    void setTabChain();
+    void copySelectedRow();
+
+    std::string text(std::int16_t field) const override;
+    void setText(std::int16_t field, const std::string& text) override;
+    void setLocked(std::int16_t field, bool locked) override;
+    void selectOption(std::int16_t k) override;
+    void showMessage(const std::string& title, const std::string& text) override;
+    NumberFormat numberFormat() const override;
+
+    SolverFormLogic m_logic{*this};
+    std::array<QLabel*, 5> m_Label1{};
+    QGroupBox* m_Frame1 = nullptr;
+    std::array<QRadioButton*, 6> m_Option1{};
+    std::array<QLineEdit*, FieldCount> m_Text2{};
+    std::array<QPushButton*, 2> m_Command1{};
+    std::array<QPlainTextEdit*, 2> m_Text1{};
+};
+
+} // namespace triangle
