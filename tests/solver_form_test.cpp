@@ -244,6 +244,16 @@ void SolverFormTest::clickingCalculateFillsTheRow()
     QCOMPARE(field(2)->text(), QStringLiteral("12.000"));
     QCOMPARE(field(3)->text(), QStringLiteral("6.000"));
 
+    // The result is drawn in dark text on the pink of the disabled field.
+    const QImage result = field(2)->grab().toImage();
+    int darkPixels = 0;
+    for (int y = 0; y < result.height(); ++y) {
+        for (int x = 0; x < result.width(); ++x)
+            darkPixels += result.pixelColor(x, y).lightness() < 60 ? 1 : 0;
+    }
+    QVERIFY2(darkPixels > 20, qPrintable(QString::number(darkPixels)));
+    m_form->grab().save(QDir::temp().filePath(QStringLiteral("solver_form_calculated.png")));
+
     click(name("Command1", 1));
     for (int i = 0; i < 24; ++i)
         QCOMPARE(field(i)->text(), QString());
