@@ -8,8 +8,9 @@
 namespace {
 
 // Given texts of a valid triangle for each variant, as a user would type them.
-const char* const givenTexts[triangle::VariantCount][2] = {
-    {"1.7", "2.9"}, {"2.3", "4.1"}, {"10.3", "12.7"}, {"7.9", "18.4"}, {"14.6", "7.3"}, {"3.1", "11.7"}};
+const char* const givenTexts[triangle::VariantCount][2] = {{"1.7", "2.9"},   {"2.3", "4.1"},
+                                                           {"10.3", "12.7"}, {"7.9", "18.4"},
+                                                           {"14.6", "7.3"},  {"3.1", "11.7"}};
 
 // One whole press of the calculate button without the window: read two texts, solve,
 // format the four values.

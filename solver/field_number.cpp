@@ -10,7 +10,10 @@ namespace triangle {
 
 namespace {
 
-bool isDigit(char ch) { return ch >= '0' && ch <= '9'; }
+bool isDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
 
 std::string withoutBlanks(std::string_view text)
 {
@@ -88,7 +91,8 @@ std::string integerDigits(TextCursor& cursor, const NumberFormat& region)
     std::vector<std::string_view> after{cursor.rest()};
     const std::string_view separator = region.groupSeparator;
     const bool grouping = !runs[0].empty() && !separator.empty() &&
-                          separator != region.decimalSeparator && groupSize(region.groupSizes, 0) > 0;
+                          separator != region.decimalSeparator &&
+                          groupSize(region.groupSizes, 0) > 0;
     while (grouping) {
         TextCursor probe(cursor.rest());
         if (!probe.take(separator) || probe.rest().empty() || !isDigit(probe.rest()[0]))
@@ -142,8 +146,7 @@ Calculated<double> ReadFieldNumber(std::string_view text, const NumberFormat& re
     const std::string compact = withoutBlanks(text);
     TextCursor cursor(compact);
 
-    const bool parenthesised =
-        region.negativeForm == NegativeForm::Parentheses && cursor.take("(");
+    const bool parenthesised = region.negativeForm == NegativeForm::Parentheses && cursor.take("(");
     bool negative = false;
     if (!cursor.take("+"))
         negative = cursor.take("-") || cursor.take(region.negativeSign);

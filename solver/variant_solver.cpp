@@ -21,7 +21,10 @@ Checked read(std::string_view text, const NumberFormat& region)
 
 // The comparisons of a check work on plain doubles: a bound that would overflow, such as
 // 2·c near the top of the range, simply fails the check.
-bool exceedsTwice(Checked x, Checked y) { return x.value() > 2.0 * y.value(); }
+bool exceedsTwice(Checked x, Checked y)
+{
+    return x.value() > 2.0 * y.value();
+}
 
 RowFields row(Checked a, Checked c, Checked P, Checked S)
 {
@@ -52,7 +55,7 @@ RowFields hypotenuseAndArea(Checked c, Checked S)
 {
     if (!(c > zero && S > zero))
         return {{}, c.value(), {}, S.value()};
-    const Checked s = sqrt(c * c + four * S); // the sum of the legs
+    const Checked s = sqrt(c * c + four * S);  // the sum of the legs
     const Checked t = sqrt(s * s - eight * S); // their difference
     const Checked a = (s + t) / two;           // the longer leg
     const Checked b = sqrt(c * c - a * a);

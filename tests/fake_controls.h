@@ -15,8 +15,8 @@ class FakeControls : public triangle::SolverControls {
 public:
     // The given fields; the others are disabled for good.
     static constexpr std::array<bool, triangle::FieldCount> enabled = {
-        true,  true, false, false, true,  false, false, true,  false, true,  false, true,
-        false, true, true,  false, false, false, true,  true,  true,  false, true,  false};
+        true,  true, false, false, true,  false, false, true, false, true,  false, true,
+        false, true, true,  false, false, false, true,  true, true,  false, true,  false};
 
     triangle::SolverFormLogic logic{*this};
     triangle::NumberFormat region;

@@ -24,7 +24,10 @@ struct ReadCase {
     double expected;
 };
 
-void PrintTo(const ReadCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ReadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ReadFieldNumberTest : public testing::TestWithParam<ReadCase> {};
 
@@ -61,7 +64,8 @@ const ReadCase readCases[] = {
     {"hexadecimalIsDecimalZero", "0x1A", regions::enUS(), 0.0},
     {"doubleSign", "--5", regions::enUS(), 0.0},
     {"underflowIsZero", "1e-400", regions::enUS(), 0.0},
-    {"largestDouble", "1.7976931348623157e308", regions::enUS(), std::numeric_limits<double>::max()},
+    {"largestDouble", "1.7976931348623157e308", regions::enUS(),
+     std::numeric_limits<double>::max()},
     {"manyDigitsRoundCorrectly", "0.1000000000000000055511151231257827", regions::enUS(), 0.1},
     {"cyrillicAfterNumber", "5см", regions::enUS(), 5.0},
     // Grouping in the period region.
@@ -104,8 +108,9 @@ INSTANTIATE_TEST_SUITE_P(Examples, ReadFieldNumberTest, testing::ValuesIn(readCa
 
 TEST(ReadFieldNumberFaults, NumbersBeyondADoubleOverflow)
 {
-    for (const std::string& text : std::vector<std::string>{"1e309", "-1e400", "1.7976931348623159e308", std::string(400, '9'), "0.001e312",
-          "99999999999999999999e99999999999999999999999", "1,000e308"}) {
+    for (const std::string& text : std::vector<std::string>{
+             "1e309", "-1e400", "1.7976931348623159e308", std::string(400, '9'), "0.001e312",
+             "99999999999999999999e99999999999999999999999", "1,000e308"}) {
         const auto read = ReadFieldNumber(text);
         ASSERT_FALSE(read.ok()) << text;
         EXPECT_EQ(read.fault(), CalculationFault::Overflow) << text;
@@ -128,7 +133,10 @@ struct FormatCase {
     std::string expected;
 };
 
-void PrintTo(const FormatCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FormatCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class FormatFieldNumberTest : public testing::TestWithParam<FormatCase> {};
 
@@ -183,7 +191,8 @@ TEST(FormatFieldNumberLimits, LargestDoubleIsWrittenInFull)
 double shownValue(double x)
 {
     char buffer[400];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 3);
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 3);
     double shown = 0.0;
     std::from_chars(buffer, written.ptr, shown);
     return shown;
@@ -197,8 +206,9 @@ TEST_P(RoundTripTest, WhatIsWrittenReadsBackAsTheValueShown)
     std::mt19937_64 random(20261208);
     std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
     std::uniform_int_distribution<int> exponent(-5, 25);
-    std::vector<double> values = {0.0, 0.0005, 0.9995, 1.0, 999.9996, 1234.5, 1e15, 123456789.123,
-                                  std::numeric_limits<double>::max()};
+    std::vector<double> values = {0.0,  0.0005,        0.9995,
+                                  1.0,  999.9996,      1234.5,
+                                  1e15, 123456789.123, std::numeric_limits<double>::max()};
     for (int i = 0; i < 20000; ++i)
         values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
 

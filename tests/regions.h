@@ -9,7 +9,10 @@
 // Regional number settings modelled on real regions, for tests that must hold in all.
 namespace regions {
 
-inline triangle::NumberFormat enUS() { return {}; }
+inline triangle::NumberFormat enUS()
+{
+    return {};
+}
 
 inline triangle::NumberFormat bgBG()
 {

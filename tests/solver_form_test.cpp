@@ -21,7 +21,10 @@ using triangle::SolverForm;
 
 namespace {
 
-QString name(const char* array, int index) { return QStringLiteral("%1(%2)").arg(array).arg(index); }
+QString name(const char* array, int index)
+{
+    return QStringLiteral("%1(%2)").arg(array).arg(index);
+}
 
 const QColor pink(255, 192, 192);
 
@@ -187,9 +190,9 @@ void SolverFormTest::coloursAndFontsFollowTheLayout()
         bool result;
         bool bold;
     };
-    for (const Expected& e : {Expected{2, true, true}, Expected{6, true, false},
-                              Expected{7, false, true}, Expected{0, false, false},
-                              Expected{23, true, true}, Expected{22, false, false}}) {
+    for (const Expected& e :
+         {Expected{2, true, true}, Expected{6, true, false}, Expected{7, false, true},
+          Expected{0, false, false}, Expected{23, true, true}, Expected{22, false, false}}) {
         QLineEdit* f = field(e.field);
         QCOMPARE(f->isEnabled(), !e.result);
         QCOMPARE(f->palette().color(QPalette::Disabled, QPalette::Base) == pink, e.result);
@@ -216,11 +219,11 @@ void SolverFormTest::focusStartsInTheTaskStatementAndTabFollowsTheTabPlaces()
         visited << QApplication::focusWidget()->objectName();
     }
     // Disabled result fields are skipped; locked given fields still take the focus.
-    const QStringList expected = {
-        name("Text2", 0),     name("Text2", 1),     name("Text2", 4),  name("Text2", 7),
-        name("Text2", 9),     name("Text2", 11),    name("Text2", 13), name("Text2", 14),
-        name("Command1", 0),  name("Command1", 1),  name("Text2", 18), name("Text2", 19),
-        name("Text2", 20),    name("Text2", 22),    name("Option1", 0)};
+    const QStringList expected = {name("Text2", 0),    name("Text2", 1),  name("Text2", 4),
+                                  name("Text2", 7),    name("Text2", 9),  name("Text2", 11),
+                                  name("Text2", 13),   name("Text2", 14), name("Command1", 0),
+                                  name("Command1", 1), name("Text2", 18), name("Text2", 19),
+                                  name("Text2", 20),   name("Text2", 22), name("Option1", 0)};
     QCOMPARE(visited, expected);
 }
 
@@ -350,7 +353,8 @@ void SolverFormTest::everyFieldHasAnAccessibleName()
     QCOMPARE(field(19)->toolTip(), QStringLiteral("Лице S"));
     for (int i = 0; i < 24; ++i)
         QVERIFY(!field(i)->accessibleName().isEmpty());
-    QCOMPARE(control<QPushButton>(name("Command1", 0))->accessibleName(), QStringLiteral("Изчисли"));
+    QCOMPARE(control<QPushButton>(name("Command1", 0))->accessibleName(),
+             QStringLiteral("Изчисли"));
     QCOMPARE(control<QRadioButton>(name("Option1", 4))->accessibleName(),
              QStringLiteral("Вариант 5"));
 }

@@ -26,7 +26,10 @@ struct SolveCase {
     RowFields expected;
 };
 
-void PrintTo(const SolveCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const SolveCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 void expectRow(const RowFields& actual, const RowFields& expected)
 {
@@ -35,10 +38,14 @@ void expectRow(const RowFields& actual, const RowFields& expected)
         return x.has_value() == y.has_value() && (!x || *x == *y);
     };
     auto show = [](const FieldNumber& x) { return x ? std::to_string(*x) : std::string("unset"); };
-    EXPECT_TRUE(same(actual.a, expected.a)) << "a: " << show(actual.a) << " != " << show(expected.a);
-    EXPECT_TRUE(same(actual.c, expected.c)) << "c: " << show(actual.c) << " != " << show(expected.c);
-    EXPECT_TRUE(same(actual.P, expected.P)) << "P: " << show(actual.P) << " != " << show(expected.P);
-    EXPECT_TRUE(same(actual.S, expected.S)) << "S: " << show(actual.S) << " != " << show(expected.S);
+    EXPECT_TRUE(same(actual.a, expected.a))
+        << "a: " << show(actual.a) << " != " << show(expected.a);
+    EXPECT_TRUE(same(actual.c, expected.c))
+        << "c: " << show(actual.c) << " != " << show(expected.c);
+    EXPECT_TRUE(same(actual.P, expected.P))
+        << "P: " << show(actual.P) << " != " << show(expected.P);
+    EXPECT_TRUE(same(actual.S, expected.S))
+        << "S: " << show(actual.S) << " != " << show(expected.S);
 }
 
 class SolveTest : public testing::TestWithParam<SolveCase> {};
@@ -61,17 +68,35 @@ const SolveCase solveCases[] = {
     {"legAndPerimeter345", 5, "3", "12", {3.0, 5.0, 12.0, 6.0}},
     // Non-trivial inputs; the expected doubles were computed apart from this code, with
     // the formulas evaluated step by step in IEEE double arithmetic by another tool.
-    {"legAndHypotenuseExact", 0, "1.7", "2.9",
+    {"legAndHypotenuseExact",
+     0,
+     "1.7",
+     "2.9",
      {0x1.b333333333333p+0, 0x1.7333333333333p+1, 0x1.bcc41588e1282p+2, 0x1.ff3e86a86e2c2p+0}},
-    {"legAndAreaExact", 1, "2.3", "4.1",
+    {"legAndAreaExact",
+     1,
+     "2.3",
+     "4.1",
      {0x1.2666666666666p+1, 0x1.0f88ebe8b2473p+2, 0x1.437452564bc85p+3, 0x1.0666666666666p+2}},
-    {"hypotenuseAndAreaExact", 2, "10.3", "12.7",
+    {"hypotenuseAndAreaExact",
+     2,
+     "10.3",
+     "12.7",
      {0x1.3f617a72f6482p+3, 0x1.499999999999ap+3, 0x1.6d358ce9f9526p+4, 0x1.9666666666666p+3}},
-    {"hypotenuseAndPerimeterExact", 3, "7.9", "18.4",
+    {"hypotenuseAndPerimeterExact",
+     3,
+     "7.9",
+     "18.4",
      {0x1.abb52ce0f3b0cp+1, 0x1.f99999999999ap+2, 0x1.2666666666666p+4, 0x1.7eb851eb851e5p+3}},
-    {"perimeterAndAreaExact", 4, "14.6", "7.3",
+    {"perimeterAndAreaExact",
+     4,
+     "14.6",
+     "7.3",
      {0x1.43ea426048904p+1, 0x1.9333333333334p+2, 0x1.d333333333333p+3, 0x1.d333333333333p+2}},
-    {"legAndPerimeterExact", 5, "3.1", "11.7",
+    {"legAndPerimeterExact",
+     5,
+     "3.1",
+     "11.7",
      {0x1.8cccccccccccdp+1, 0x1.36f548a1ef548p+2, 0x1.7666666666666p+3, 0x1.732287bd52288p+2}},
     // A failed check hands back the given values and leaves the other two unset.
     {"legEqualsHypotenuse", 0, "5", "5", {5.0, 5.0, unset, unset}},
@@ -103,7 +128,10 @@ struct FaultCase {
     CalculationFault expected;
 };
 
-void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const FaultCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SolveFaultTest : public testing::TestWithParam<FaultCase> {};
 

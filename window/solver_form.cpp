@@ -21,7 +21,10 @@ namespace triangle {
 namespace {
 
 // The layout is given in twips; 15 twips make one logical pixel.
-constexpr int px(int twips) { return twips / 15; }
+constexpr int px(int twips)
+{
+    return twips / 15;
+}
 QRect twipRect(int left, int top, int width, int height)
 {
     return QRect(px(left), px(top), px(width), px(height));
@@ -34,26 +37,17 @@ const QColor calculateColour(128, 255, 128);
 const QColor clearColour(255, 0, 0);
 const QColor resultColour(255, 192, 192);
 
-constexpr bool isResultField(int i)
-{
-    constexpr int column[FieldCount] = {0, 0, 1, 1, 0, 1, 1, 0, 1, 0, 1, 0,
+// The result fields, which are disabled and pink.
+constexpr bool resultField[FieldCount] = {0, 0, 1, 1, 0, 1, 1, 0, 1, 0, 1, 0,
+                                          1, 0, 0, 1, 1, 1, 0, 0, 0, 1, 0, 1};
+// The bold fields: not the same set, field 6 is regular and field 7 bold.
+constexpr bool boldField[FieldCount] = {0, 0, 1, 1, 0, 1, 0, 1, 1, 0, 1, 0,
                                         1, 0, 0, 1, 1, 1, 0, 0, 0, 1, 0, 1};
-    return column[i] == 1;
-}
 
-// Not the same set as the result fields: field 6 is regular, field 7 bold.
-constexpr bool isBoldField(int i)
+QString qs(const char* utf8)
 {
-    switch (i) {
-    case 2: case 3: case 5: case 7: case 8: case 10: case 12:
-    case 15: case 16: case 17: case 21: case 23:
-        return true;
-    default:
-        return false;
-    }
+    return QString::fromUtf8(utf8);
 }
-
-QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QFont windowFont(bool bold = false)
 {
@@ -154,11 +148,11 @@ void SolverForm::buildFields()
         field->setObjectName(controlName("Text2", i));
         field->setGeometry(twipRect(1920 + 960 * column, 840 + 360 * row, 975, 405));
         field->setAlignment(Qt::AlignCenter);
-        field->setFont(windowFont(isBoldField(i)));
+        field->setFont(windowFont(boldField[i]));
         field->setAccessibleName(QStringLiteral("%1, %2").arg(qs(texts::Variants[row]),
                                                               qs(texts::QuantityNames[column])));
         field->setToolTip(qs(texts::QuantityTips[column]));
-        if (isResultField(i)) {
+        if (resultField[i]) {
             // Results stay easy to read: dark text on pink, not the faded disabled grey.
             QPalette palette = field->palette();
             for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

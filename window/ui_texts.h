@@ -20,12 +20,11 @@ inline constexpr const char* Clear = "Изчисти";
 // Quantity names for tooltips and, after the variant, for accessible names.
 inline constexpr const char* QuantityNames[4] = {"катет a", "хипотенуза c", "периметър P",
                                                  "лице S"};
-inline constexpr const char* QuantityTips[4] = {"Катет a", "Хипотенуза c", "Периметър P",
-                                                "Лице S"};
+inline constexpr const char* QuantityTips[4] = {"Катет a", "Хипотенуза c", "Периметър P", "Лице S"};
 inline constexpr const char* VariantGivens[6] = {
-    "Дадени: катет a и хипотенуза c",  "Дадени: катет a и лице S",
-    "Дадени: хипотенуза c и лице S",   "Дадени: хипотенуза c и периметър P",
-    "Дадени: периметър P и лице S",    "Дадени: катет a и периметър P"};
+    "Дадени: катет a и хипотенуза c", "Дадени: катет a и лице S",
+    "Дадени: хипотенуза c и лице S",  "Дадени: хипотенуза c и периметър P",
+    "Дадени: периметър P и лице S",   "Дадени: катет a и периметър P"};
 inline constexpr const char* CalculateDescription =
     "Изчислява останалите два параметъра на избрания вариант (Enter)";
 inline constexpr const char* ClearDescription = "Изчиства всички полета";
