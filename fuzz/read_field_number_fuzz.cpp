@@ -1,0 +1,21 @@
+#include "fuzz/fuzz_regions.h"
+#include "solver/field_number.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string_view>
+
+// Any text in any region reads as a finite number or as the overflow fault.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const triangle::NumberFormat region = regionOf(data[0]);
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const auto read = triangle::ReadFieldNumber(text, region);
+    if (read.ok() && !std::isfinite(read.value()))
+        std::abort();
+    if (!read.ok() && read.fault() != triangle::CalculationFault::Overflow)
+        std::abort();
+    return 0;
+}
