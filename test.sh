@@ -23,3 +23,7 @@ echo "== Fuzz each target for a bounded time"
 cmake --preset fuzz
 cmake --build --preset fuzz -j "$jobs"
 ctest --preset fuzz -j "$jobs"
+
+echo "== Figures (reported, not judged)"
+build/default/bench/calculation_bench --benchmark_min_time=0.2
+bench/run-startup.sh build/default 15

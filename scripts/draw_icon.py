@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""Draws the program's icon, a hamburger, as a 32 x 32 PNG with a 256-colour palette.
+"""Draws the program's icon, a hamburger, 32 x 32 in at most 256 colours: as a PNG for the
+desktop's icon theme and as an XPM that the program compiles in for its window icon.
 
-Run from the project root: python3 scripts/draw_icon.py app/icons/triangle-solver.png
+Run from the project root:
+    python3 scripts/draw_icon.py window/icons/triangle-solver.png window/icons/triangle_solver_icon.xpm
 """
 import struct
 import sys
@@ -97,6 +99,29 @@ def png(image):
             + chunk(b"tRNS", trns) + chunk(b"IDAT", zlib.compress(rows, 9)) + chunk(b"IEND", b""))
 
 
+def xpm(image):
+    letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789"
+    symbols = [a + b for a in letters for b in letters]
+    colours = []
+    for row in image:
+        for colour in row:
+            if colour not in colours:
+                colours.append(colour)
+    assert len(colours) <= len(symbols)
+    lines = ['"%d %d %d 2",' % (SIZE, SIZE, len(colours))]
+    for symbol, colour in zip(symbols, colours):
+        value = "None" if colour[3] == 0 else "#%02X%02X%02X" % colour[:3]
+        lines.append('"%s c %s",' % (symbol, value))
+    for row in image:
+        lines.append('"%s",' % "".join(symbols[colours.index(c)] for c in row))
+    lines[-1] = lines[-1].rstrip(",")
+    return ("/* XPM */\n/* The window icon, drawn by scripts/draw_icon.py. */\n"
+            "static const char* const triangle_solver_icon[] = {\n" + "\n".join(lines) + "};\n")
+
+
 if __name__ == "__main__":
+    image = draw()
     with open(sys.argv[1], "wb") as out:
-        out.write(png(draw()))
+        out.write(png(image))
+    with open(sys.argv[2], "w") as out:
+        out.write(xpm(image))

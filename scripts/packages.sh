@@ -7,7 +7,7 @@ TRIANGLE_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev clang-format-14
     fonts-liberation
-    xvfb xauth x11-utils libx11-dev imagemagick
+    xvfb xauth x11-utils libx11-dev libxdamage-dev imagemagick
     dpkg-dev file appstream desktop-file-utils
 )
 

@@ -1,16 +1,17 @@
 #include "window/solver_form.h"
 
+#include "window/icons/triangle_solver_icon.xpm"
 #include "window/qt_number_format.h"
 #include "window/ui_texts.h"
 
 #include <QClipboard>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -51,12 +52,9 @@ QString qs(const char* utf8)
 
 QFont windowFont(bool bold = false)
 {
-    // Times New Roman; where it is missing, Liberation Serif has the same metrics and
-    // the Cyrillic letters.
-    QFont font(QStringLiteral("Times New Roman"), 12, bold ? QFont::Bold : QFont::Normal);
-    font.setFamilies({QStringLiteral("Times New Roman"), QStringLiteral("Liberation Serif")});
-    font.setStyleHint(QFont::Serif);
-    return font;
+    // Where Times New Roman is missing, fontconfig puts a metric-compatible serif face with
+    // the Cyrillic letters in its place (Liberation Serif on Debian).
+    return QFont(QStringLiteral("Times New Roman"), 12, bold ? QFont::Bold : QFont::Normal);
 }
 
 void fillBackground(QWidget* widget, const QColor& colour)
@@ -79,7 +77,9 @@ SolverForm::SolverForm(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("SolverForm"));
     setWindowTitle(qs(texts::Caption));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/triangle-solver.png")));
+    // Compiled in as XPM: reading a PNG would make the image reader load every format
+    // plug-in it has, a noticeable part of the start-up.
+    setWindowIcon(QPixmap(triangle_solver_icon));
     setFont(windowFont());
     fillBackground(this, windowColour);
     setFixedSize(px(7065), px(5205));
@@ -201,14 +201,15 @@ void SolverForm::buildTexts()
         auto* text = new QPlainTextEdit(this);
         text->setObjectName(controlName("Text1", i));
         text->setGeometry(places[i]);
-        // The texts end their lines with CR LF; the editor keeps lines apart by itself.
-        text->setPlainText(qs(contents[i]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         text->setReadOnly(true);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         text->setFocusPolicy(Qt::StrongFocus);
         text->setTabChangesFocus(true);
         text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        // Set last, once the width is final, so that the lines are laid out only once. The
+        // texts end their lines with CR LF; the editor keeps lines apart by itself.
+        text->setPlainText(qs(contents[i]).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         m_Text1[i] = text;
     }
     m_Text1[0]->setAccessibleName(qs(texts::TaskName));
