@@ -14,6 +14,10 @@ cmake --preset default
 cmake --build --preset default -j "$jobs"
 ctest --preset default -j "$jobs"
 
+echo "== Figures (reported, not judged)"
+build/default/bench/calculation_bench --benchmark_min_time=0.2
+bench/run-startup.sh build/default 15
+
 echo "== Build and test under the sanitizers"
 cmake --preset asan
 cmake --build --preset asan -j "$jobs"
@@ -23,7 +27,3 @@ echo "== Fuzz each target for a bounded time"
 cmake --preset fuzz
 cmake --build --preset fuzz -j "$jobs"
 ctest --preset fuzz -j "$jobs"
-
-echo "== Figures (reported, not judged)"
-build/default/bench/calculation_bench --benchmark_min_time=0.2
-bench/run-startup.sh build/default 15

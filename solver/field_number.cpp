@@ -63,18 +63,24 @@ private:
     std::string_view m_rest;
 };
 
-// True when the digit runs, joined by group separators, are written in the region's
-// grouped form: every group its proper size, the leading one no longer than its size and
-// not starting with a zero.
+// True when the first `count` digit runs, joined by group separators, are written in the
+// region's grouped form: every group its proper size, the leading one no longer than its
+// size and not starting with a zero. Runs far from the decimal separator all take the
+// repeating size; `firstOdd` is the first run after the leading one that does not, so
+// that each count is checked in a few steps however long the text.
 bool properlyGrouped(const std::vector<std::string_view>& runs, std::size_t count,
-                     const std::vector<int>& sizes)
+                     const std::vector<int>& sizes, std::size_t firstOdd)
 {
-    for (std::size_t j = count - 1; j >= 1; --j) {
-        int size = groupSize(sizes, count - 1 - j);
+    const std::size_t fixed = sizes.empty() ? 0 : sizes.size() - 1; // groups before it repeats
+    const std::size_t lastRepeating = count - 1 > fixed ? count - 1 - fixed : 0;
+    if (firstOdd <= lastRepeating)
+        return false;
+    for (std::size_t j = lastRepeating + 1; j < count; ++j) {
+        const int size = groupSize(sizes, count - 1 - j);
         if (size == 0 || runs[j].size() != static_cast<std::size_t>(size))
             return false;
     }
-    int leading = groupSize(sizes, count - 1);
+    const int leading = groupSize(sizes, count - 1);
     const std::string_view first = runs[0];
     if (first.empty() || first[0] == '0')
         return false;
@@ -102,11 +108,18 @@ std::string integerDigits(TextCursor& cursor, const NumberFormat& region)
         cursor.moveTo(probe.rest());
     }
 
+    const int repeating = groupSize(region.groupSizes, region.groupSizes.size());
+    std::size_t firstOdd = 1;
+    while (firstOdd < runs.size() && repeating > 0 &&
+           runs[firstOdd].size() == static_cast<std::size_t>(repeating))
+        ++firstOdd;
+
     std::size_t count = runs.size();
     const bool periodGroups = separator == ".";
     while (count > 1) {
         const bool endsAtDecimal = after[count - 1].starts_with(region.decimalSeparator);
-        if (properlyGrouped(runs, count, region.groupSizes) && (!periodGroups || endsAtDecimal))
+        if (properlyGrouped(runs, count, region.groupSizes, firstOdd) &&
+            (!periodGroups || endsAtDecimal))
             break;
         --count;
     }

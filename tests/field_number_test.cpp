@@ -117,6 +117,34 @@ TEST(ReadFieldNumberFaults, NumbersBeyondADoubleOverflow)
     }
 }
 
+std::string repeated(const std::string& head, const std::string& group, int times,
+                     const std::string& tail)
+{
+    std::string text = head;
+    for (int i = 0; i < times; ++i)
+        text += group;
+    return text + tail;
+}
+
+TEST(ReadFieldNumberGrouping, LongGroupedNumbersReadInFull)
+{
+    const auto fifty = ReadFieldNumber(repeated("1", ",000", 50, ".5"));
+    ASSERT_TRUE(fifty.ok());
+    EXPECT_EQ(fifty.value(), 1e150);
+
+    const auto indian = ReadFieldNumber(repeated("1", ",00", 60, ",000"), regions::hiIN());
+    ASSERT_TRUE(indian.ok());
+    EXPECT_EQ(indian.value(), 1e123);
+
+    // Beyond a double, in the period region and in Indian grouping alike.
+    EXPECT_FALSE(ReadFieldNumber(repeated("1", ",000", 120, "")).ok());
+    EXPECT_FALSE(ReadFieldNumber(repeated("12", ",34", 200, ",567"), regions::hiIN()).ok());
+    // One odd group far from the end leaves only the digits before it.
+    const auto odd = ReadFieldNumber(repeated("1,0000", ",000", 100, ""));
+    ASSERT_TRUE(odd.ok());
+    EXPECT_EQ(odd.value(), 1.0);
+}
+
 TEST(ReadFieldNumberFaults, TinyNumbersAreNoOverflow)
 {
     for (const char* text : {"1e-400", "0.0000001e-320", "1000e-330", "0e999999"}) {
