@@ -1,4 +1,5 @@
 #include "window/application.h"
+#include "window/qt_number_format.h"
 #include "window/solver_form.h"
 
 #include <QAccessible>
@@ -50,6 +51,8 @@ private slots:
     void shortcutCopiesTheSelectedRowForASpreadsheet();
     void everyFieldHasAnAccessibleName();
     void taskStatementCanBeSelectedButNotChanged();
+    void ctrlCStillCopiesASelection();
+    void regionalSettingsComeFromTheLocale();
 
 private:
     template <typename T> T* control(const QString& objectName)
@@ -370,6 +373,40 @@ void SolverFormTest::taskStatementCanBeSelectedButNotChanged()
     QTest::keyClick(statement, Qt::Key_End, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(statement->textCursor().hasSelection());
     QVERIFY(statement->verticalScrollBar()->maximum() > 0);
+}
+
+void SolverFormTest::ctrlCStillCopiesASelection()
+{
+    typeInto(0, "2.75");
+    QTest::keyClick(field(0), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field(0), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2.75"));
+
+    auto* statement = control<QPlainTextEdit>(name("Text1", 0));
+    statement->setFocus();
+    QTest::keyClick(statement, Qt::Key_Home, Qt::ControlModifier);
+    QTest::keyClick(statement, Qt::Key_End, Qt::ShiftModifier);
+    QTest::keyClick(statement, Qt::Key_C, Qt::ControlModifier);
+    QVERIFY(QApplication::clipboard()->text().startsWith(QStringLiteral("Да се състави проект")));
+}
+
+void SolverFormTest::regionalSettingsComeFromTheLocale()
+{
+    const triangle::NumberFormat german =
+        triangle::NumberFormatOf(QLocale(QLocale::German, QLocale::Germany));
+    QCOMPARE(QString::fromStdString(german.decimalSeparator), QStringLiteral(","));
+    QCOMPARE(QString::fromStdString(german.groupSeparator), QStringLiteral("."));
+    QCOMPARE(german.groupSizes, std::vector<int>({3, 3}));
+
+    const triangle::NumberFormat indian =
+        triangle::NumberFormatOf(QLocale(QLocale::Hindi, QLocale::India));
+    QCOMPARE(indian.groupSizes, std::vector<int>({3, 2}));
+
+    const triangle::NumberFormat plain = triangle::NumberFormatOf(QLocale::c());
+    QCOMPARE(QString::fromStdString(plain.decimalSeparator), QStringLiteral("."));
+    QVERIFY(plain.groupSeparator.empty()); // the C locale writes no group separators
+
+    QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
 }
 
 int main(int argc, char* argv[])
