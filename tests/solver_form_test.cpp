@@ -1,3 +1,4 @@
+#include "tests/open_window.h"
 #include "window/application.h"
 #include "window/qt_number_format.h"
 #include "window/solver_form.h"
@@ -93,12 +94,8 @@ private:
 
 void SolverFormTest::init()
 {
-    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
-    m_form = std::make_unique<SolverForm>();
-    m_form->Form_Load();
-    m_form->show();
-    QApplication::setActiveWindow(m_form.get());
-    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    m_form = openWindow();
+    QVERIFY(m_form);
     m_expectDialog = false;
     m_unexpectedDialog = false;
     watchForUnexpectedDialogs();
