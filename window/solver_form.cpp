@@ -1,5 +1,6 @@
 #include "window/solver_form.h"
 
+#include "solver/variant_solver.h"
 #include "window/icons/triangle_solver_icon.xpm"
 #include "window/qt_number_format.h"
 #include "window/ui_texts.h"
@@ -38,9 +39,14 @@ const QColor calculateColour(128, 255, 128);
 const QColor clearColour(255, 0, 0);
 const QColor resultColour(255, 192, 192);
 
-// The result fields, which are disabled and pink.
-constexpr bool resultField[FieldCount] = {0, 0, 1, 1, 0, 1, 1, 0, 1, 0, 1, 0,
-                                          1, 0, 0, 1, 1, 1, 0, 0, 0, 1, 0, 1};
+// The result fields, disabled and pink: the columns of a row that its variant does not give.
+bool isResultField(int i)
+{
+    const GivenColumns given = GivenColumnsOf(static_cast<std::int16_t>(i / ColumnCount));
+    const int column = i % ColumnCount;
+    return column != given.first && column != given.second;
+}
+
 // The bold fields: not the same set, field 6 is regular and field 7 bold.
 constexpr bool boldField[FieldCount] = {0, 0, 1, 1, 0, 1, 0, 1, 1, 0, 1, 0,
                                         1, 0, 0, 1, 1, 1, 0, 0, 0, 1, 0, 1};
@@ -152,7 +158,7 @@ void SolverForm::buildFields()
         field->setAccessibleName(QStringLiteral("%1, %2").arg(qs(texts::Variants[row]),
                                                               qs(texts::QuantityNames[column])));
         field->setToolTip(qs(texts::QuantityTips[column]));
-        if (resultField[i]) {
+        if (isResultField(i)) {
             // Results stay easy to read: dark text on pink, not the faded disabled grey.
             QPalette palette = field->palette();
             for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
