@@ -152,6 +152,108 @@ long magnitude(std::string_view whole, std::string_view fraction, bool exponentN
     return -static_cast<long>(first) + exponent;
 }
 
+// A value rounded for display: its integer digits and three decimals, and its sign.
+struct RoundedDigits {
+    static constexpr std::size_t MaxWholeDigits = 310; // 309 of the largest double, a carry
+
+    std::array<char, MaxWholeDigits> digits{}; // the integer digits end at `wholeEnd`
+    std::size_t wholeBegin = 0;
+    std::size_t wholeEnd = 0;
+    char fraction[3] = {'0', '0', '0'};
+    bool negative = false;
+
+    std::string_view whole() const
+    {
+        return std::string_view(digits.data() + wholeBegin, wholeEnd - wholeBegin);
+    }
+};
+
+// The significant digits and the decimal exponent of a value as to_chars writes it in
+// scientific notation: "-1.23450000000000e+02" gives 123450000000000 and 2.
+struct DecimalReading {
+    std::array<char, 17> digits{};
+    int count = 0;
+    int exponent = 0;
+    bool negative = false;
+    bool beyondDouble = false; // the reading, as a number, exceeds the largest double
+};
+
+DecimalReading decimalReading(double value, int significantDigits)
+{
+    std::array<char, 40> buffer{};
+    const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                       std::chars_format::scientific, significantDigits - 1);
+    std::string_view text(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
+    DecimalReading reading;
+    reading.negative = text.starts_with('-');
+    if (reading.negative)
+        text.remove_prefix(1);
+    for (char ch : text.substr(0, text.find('e'))) {
+        if (isDigit(ch))
+            reading.digits[reading.count++] = ch;
+    }
+    std::string_view exponent = text.substr(text.find('e') + 1);
+    const bool exponentNegative = exponent.starts_with('-');
+    exponent.remove_prefix(1); // to_chars always writes the exponent's sign
+    std::from_chars(exponent.data(), exponent.data() + exponent.size(), reading.exponent);
+    if (exponentNegative)
+        reading.exponent = -reading.exponent;
+    if (reading.exponent >= 308) {
+        double back = 0.0;
+        reading.beyondDouble = std::from_chars(text.data(), text.data() + text.size(), back).ec ==
+                               std::errc::result_out_of_range;
+    }
+    return reading;
+}
+
+// Rounds as a careful person would write the number down: the value is taken at its
+// decimal reading to 15 significant digits, as a spreadsheet shows it (the double nearest
+// 2.1245 lies just below the tie, but its reading is 2.12450000000000), and rounded half
+// away from zero at the third decimal.
+RoundedDigits roundForDisplay(double value)
+{
+    DecimalReading reading = decimalReading(value, 15);
+    // Near the top of the range the 15-digit reading can lie beyond the largest double,
+    // and its text would no longer read back; 17 digits always do.
+    if (reading.beyondDouble)
+        reading = decimalReading(value, 17);
+    // Digit i of the reading stands for 10^(exponent - i).
+    auto digitOf = [&](int weight) {
+        const int i = reading.exponent - weight;
+        return i >= 0 && i < reading.count ? reading.digits[i] : '0';
+    };
+
+    RoundedDigits rounded;
+    const int wholeCount = std::max(reading.exponent + 1, 1);
+    rounded.wholeBegin = 1; // room for a carry
+    rounded.wholeEnd = 1 + static_cast<std::size_t>(wholeCount);
+    for (int q = 0; q < wholeCount; ++q)
+        rounded.digits[1 + q] = digitOf(wholeCount - 1 - q);
+    for (int j = 0; j < 3; ++j)
+        rounded.fraction[j] = digitOf(-1 - j);
+
+    if (digitOf(-4) >= '5') {
+        bool carry = true;
+        for (int j = 2; j >= 0 && carry; --j) {
+            carry = rounded.fraction[j] == '9';
+            rounded.fraction[j] = carry ? '0' : static_cast<char>(rounded.fraction[j] + 1);
+        }
+        for (std::size_t q = rounded.wholeEnd; q-- > 1 && carry;) {
+            carry = rounded.digits[q] == '9';
+            rounded.digits[q] = carry ? '0' : static_cast<char>(rounded.digits[q] + 1);
+        }
+        if (carry) {
+            rounded.digits[0] = '1';
+            rounded.wholeBegin = 0;
+        }
+    }
+    // A value that rounds to zero is written without a sign.
+    const bool zero = rounded.whole().find_first_not_of('0') == std::string_view::npos &&
+                      std::string_view(rounded.fraction, 3) == "000";
+    rounded.negative = reading.negative && !zero;
+    return rounded;
+}
+
 } // namespace
 
 Calculated<double> ReadFieldNumber(std::string_view text, const NumberFormat& region)
@@ -213,58 +315,69 @@ std::string FormatFieldNumber(FieldNumber value, const NumberFormat& region)
 {
     if (!value || !std::isfinite(*value))
         return {};
-
-    // Fixed notation of a double has at most 309 integer digits; to_chars rounds the exact
-    // binary value correctly and ignores the process locale.
-    std::array<char, 330> buffer{};
-    const auto [end, error] = std::to_chars(buffer.data(), buffer.data() + buffer.size(), *value,
-                                            std::chars_format::fixed, 3);
-    std::string_view plain(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
-
-    bool negative = plain.starts_with('-');
-    if (negative)
-        plain.remove_prefix(1);
-    // A value that rounds to zero is written without a sign.
-    if (plain.find_first_not_of("0.") == std::string_view::npos)
-        negative = false;
-
-    const std::size_t point = plain.find('.');
-    std::string_view whole = plain.substr(0, point);
-    const std::string_view fraction = plain.substr(point + 1);
+    const RoundedDigits rounded = roundForDisplay(*value);
+    std::string_view whole = rounded.whole();
     if (whole == "0" && !region.leadingZero)
         whole = {};
 
-    // Split the integer digits into groups from the decimal separator leftwards.
-    std::vector<std::string_view> groups;
+    // Where a group separator goes: before digit q when the digits right of it up to the
+    // decimal separator make whole groups.
+    std::array<bool, RoundedDigits::MaxWholeDigits + 1> separatorBefore{};
+    std::size_t separators = 0;
     for (std::size_t left = whole.size(), n = 0; left > 0; ++n) {
         const int size = groupSize(region.groupSizes, n);
         const std::size_t take = size == 0 ? left : std::min<std::size_t>(left, size);
-        groups.push_back(whole.substr(left - take, take));
         left -= take;
-    }
-    std::string grouped;
-    for (auto it = groups.rbegin(); it != groups.rend(); ++it) {
-        if (!grouped.empty())
-            grouped += region.groupSeparator;
-        grouped += *it;
+        if (left > 0) {
+            separatorBefore[left] = true;
+            ++separators;
+        }
     }
 
-    std::string number = grouped + region.decimalSeparator + std::string(fraction);
-    if (!negative)
-        return number;
+    const bool negative = rounded.negative;
+    std::string text;
+    text.reserve(whole.size() + separators * region.groupSeparator.size() +
+                 region.decimalSeparator.size() + 3 +
+                 (negative ? region.negativeSign.size() + 2 : 0));
+    auto writeNumber = [&] {
+        for (std::size_t q = 0; q < whole.size(); ++q) {
+            if (separatorBefore[q])
+                text += region.groupSeparator;
+            text += whole[q];
+        }
+        text += region.decimalSeparator;
+        text.append(rounded.fraction, 3);
+    };
+    if (!negative) {
+        writeNumber();
+        return text;
+    }
     switch (region.negativeForm) {
-    case NegativeForm::LeadingMinusSpace:
-        return region.negativeSign + " " + number;
-    case NegativeForm::TrailingMinus:
-        return number + region.negativeSign;
-    case NegativeForm::TrailingMinusSpace:
-        return number + " " + region.negativeSign;
-    case NegativeForm::Parentheses:
-        return "(" + number + ")";
     case NegativeForm::LeadingMinus:
+        text += region.negativeSign;
+        writeNumber();
+        break;
+    case NegativeForm::LeadingMinusSpace:
+        text += region.negativeSign;
+        text += ' ';
+        writeNumber();
+        break;
+    case NegativeForm::TrailingMinus:
+        writeNumber();
+        text += region.negativeSign;
+        break;
+    case NegativeForm::TrailingMinusSpace:
+        writeNumber();
+        text += ' ';
+        text += region.negativeSign;
+        break;
+    case NegativeForm::Parentheses:
+        text += '(';
+        writeNumber();
+        text += ')';
         break;
     }
-    return region.negativeSign + number;
+    return text;
 }
 
 } // namespace triangle

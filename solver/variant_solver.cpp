@@ -55,10 +55,10 @@ RowFields hypotenuseAndArea(Checked c, Checked S)
 {
     if (!(c > zero && S > zero))
         return {{}, c.value(), {}, S.value()};
-    const Checked s = sqrt(c * c + four * S);  // the sum of the legs
-    const Checked t = sqrt(s * s - eight * S); // their difference
-    const Checked a = (s + t) / two;           // the longer leg
-    const Checked b = sqrt(c * c - a * a);
+    const Checked s = sqrt(c * c + four * S);             // the sum of the legs
+    const Checked t = sqrtOfDifference(s * s, eight * S); // their difference
+    const Checked a = (s + t) / two;                      // the longer leg
+    const Checked b = sqrtOfDifference(c * c, a * a);
     const Checked P = (a + b) + c;
     return row(a, c, P, S);
 }
@@ -70,7 +70,7 @@ RowFields hypotenuseAndPerimeter(Checked c, Checked P)
         return {{}, c.value(), P.value(), {}};
     const Checked r = (P - two * c) / two; // radius of the inscribed circle
     const Checked S = (P * r) / two;
-    const Checked t = sqrt((P - c) * (P - c) - eight * S);
+    const Checked t = sqrtOfDifference((P - c) * (P - c), eight * S);
     const Checked b = ((P - c) + t) / two; // the longer leg
     const Checked a = (two * S) / b;       // the shorter leg
     return row(a, c, P, S);
@@ -81,7 +81,7 @@ RowFields perimeterAndArea(Checked P, Checked S)
     if (!(P > zero && S > zero))
         return {{}, {}, P.value(), S.value()};
     const Checked s = (P * P + four * S) / (two * P); // the sum of the legs
-    const Checked t = sqrt(s * s - eight * S);
+    const Checked t = sqrtOfDifference(s * s, eight * S);
     const Checked b = (s + t) / two; // the longer leg
     const Checked a = (two * S) / b; // the shorter leg
     const Checked c = P - (a + b);

@@ -182,22 +182,46 @@ const FormatCase formatCases[] = {
     {"negative", -4.0, regions::enUS(), "-4.000"},
     {"roundsDown", 2.4494897, regions::enUS(), "2.449"},
     {"roundsUp", 2.99951, regions::enUS(), "3.000"},
-    {"exactTieToEven", 0.0625, regions::enUS(), "0.062"},
-    {"binaryBelowTie", 1.0005, regions::enUS(), "1.000"},
+    // Ties as a person rounds them, although the nearest double lies below or above the tie.
+    {"typedTieBelowInBinary", 2.1245, regions::enUS(), "2.125"},
+    {"smallTieBelowInBinary", 0.1455, regions::enUS(), "0.146"},
+    {"tieAfterOne", 1.0005, regions::enUS(), "1.001"},
+    {"tieAboveInBinary", 1.2345, regions::enUS(), "1.235"},
+    {"exactBinaryTie", 0.0625, regions::enUS(), "0.063"},
+    {"nearestToExactTie", 1.0875, regions::enUS(), "1.088"},
+    {"tieCarriesIntoNewGroup", 999.9995, regions::enUS(), "1,000.000"},
+    {"sumOfTenthsIsThreeTenths", 0.1 + 0.2, regions::enUS(), "0.300"},
+    {"negativeTieAwayFromZero", -0.0005, regions::enUS(), "-0.001"},
+    {"negativeTieLarger", -2.1245, regions::enUS(), "-2.125"},
+    {"justBelowTieStaysDown", 2.12449999, regions::enUS(), "2.124"},
     {"unsetIsEmpty", std::nullopt, regions::enUS(), ""},
     {"notFiniteIsEmpty", std::numeric_limits<double>::infinity(), regions::enUS(), ""},
     {"negativeZero", -0.0, regions::enUS(), "0.000"},
     {"negativeRoundsToZero", -0.0004, regions::enUS(), "0.000"},
+    {"tinyIsZero", 1e-300, regions::enUS(), "0.000"},
     {"threeDigitsNoGroup", 999.9994, regions::enUS(), "999.999"},
     {"roundingAddsGroup", 999.9996, regions::enUS(), "1,000.000"},
     {"large", 1e21, regions::enUS(), "1,000,000,000,000,000,000,000.000"},
+    // Beyond 15 significant digits a double's digits are noise; they are shown as zeros.
+    {"fifteenDigitsThenZeros", 1234567890123456789.0, regions::enUS(),
+     "1,234,567,890,123,460,000.000"},
     {"bulgarian", -1234567.5, regions::bgBG(), "-1\u00A0234\u00A0567,500"},
+    {"bulgarianTie", 2.1245, regions::bgBG(), "2,125"},
+    {"bulgarianSmallTie", 0.1455, regions::bgBG(), "0,146"},
+    {"bulgarianCarry", 999.9995, regions::bgBG(), "1\u00A0000,000"},
+    {"bulgarianNegativeTie", -0.0005, regions::bgBG(), "-0,001"},
+    {"bulgarianNoSignOnZero", -0.0004, regions::bgBG(), "0,000"},
+    {"bulgarianLarge", 1e21, regions::bgBG(),
+     "1\u00A0000\u00A0000\u00A0000\u00A0000\u00A0000\u00A0000\u00A0000,000"},
     {"german", 1234.5, regions::deDE(), "1.234,500"},
+    {"germanTie", 1.2345, regions::deDE(), "1,235"},
     {"french", 2.4494897, regions::frFR(), "2,449"},
     {"swiss", 12345.678, regions::deCH(), "12\u2019345.678"},
     {"indian", 123456789.0, regions::hiIN(), "12,34,56,789.000"},
     {"indianSmall", 12345.0, regions::hiIN(), "12,345.000"},
+    {"indianTieCarries", 99999.9995, regions::hiIN(), "1,00,000.000"},
     {"noLeadingZero", 0.25, regions::parenthesesNoLeadingZero(), ",250"},
+    {"noLeadingZeroTie", 0.1455, regions::parenthesesNoLeadingZero(), ",146"},
     {"parentheses", -1234.5, regions::parenthesesNoLeadingZero(), "(1 234,500)"},
     {"trailingMinus", -0.5, regions::trailingMinusSign(), "0.500 \u2212"},
 };
@@ -205,24 +229,32 @@ const FormatCase formatCases[] = {
 INSTANTIATE_TEST_SUITE_P(Examples, FormatFieldNumberTest, testing::ValuesIn(formatCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(FormatFieldNumberLimits, LargestDoubleIsWrittenInFull)
+TEST(FormatFieldNumberLimits, LargestDoubleIsWrittenInFullAndReadsBack)
 {
-    const std::string text = FormatFieldNumber(std::numeric_limits<double>::max());
-    // 309 integer digits in 103 groups, three decimals.
+    const double largest = std::numeric_limits<double>::max();
+    const std::string text = FormatFieldNumber(largest);
+    // 309 integer digits in 103 groups, three decimals. Its 15-digit reading,
+    // 1.79769313486232e308, lies beyond a double, so 17 digits are shown instead.
     EXPECT_EQ(text.size(), 309u + 102u + 4u);
-    EXPECT_TRUE(text.starts_with("179,769,313,486,231,570,814,527,423,731,704,356,798,070"));
-    EXPECT_TRUE(text.ends_with(",858,368.000"));
+    EXPECT_TRUE(text.starts_with("179,769,313,486,231,570,000,000")) << text;
+    EXPECT_TRUE(text.ends_with(",000,000.000"));
+    const auto read = ReadFieldNumber(text);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value(), largest);
+
+    EXPECT_TRUE(FormatFieldNumber(-largest).starts_with("-179,769,313,486,231,570,000"));
+    EXPECT_TRUE(FormatFieldNumber(1e308).starts_with("100,000,000,000,000,000,000,"));
 }
 
-// The value a three-decimal text shows, read without any region: the oracle for the
-// round trip.
+// The number a text shows, written without grouping in the period region.
 double shownValue(double x)
 {
-    char buffer[400];
-    const auto written =
-        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, 3);
+    NumberFormat plain;
+    plain.groupSeparator.clear();
+    const std::string text = FormatFieldNumber(x, plain);
     double shown = 0.0;
-    std::from_chars(buffer, written.ptr, shown);
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), shown);
+    EXPECT_TRUE(error == std::errc{} && end == text.data() + text.size()) << text;
     return shown;
 }
 
@@ -245,7 +277,10 @@ TEST_P(RoundTripTest, WhatIsWrittenReadsBackAsTheValueShown)
             const std::string text = FormatFieldNumber(value, region);
             const auto read = ReadFieldNumber(text, region);
             ASSERT_TRUE(read.ok()) << text;
-            EXPECT_EQ(read.value(), shownValue(value)) << "value " << value << " written " << text;
+            const double shown = shownValue(value);
+            EXPECT_EQ(read.value(), shown) << "value " << value << " written " << text;
+            // Within half a unit of the third decimal, and of the 15th significant digit.
+            EXPECT_LE(std::fabs(shown - value), 0.0005 + std::fabs(value) * 1e-14) << text;
         }
     }
 }

@@ -2,6 +2,7 @@
 
 #include "solver/field_number.h"
 
+#include <ostream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -86,3 +87,11 @@ inline std::vector<std::pair<std::string, triangle::NumberFormat>> all()
 }
 
 } // namespace regions
+
+namespace triangle {
+// Names a region by its row name when a parameterised test reports a failure.
+inline void PrintTo(const std::pair<std::string, NumberFormat>& region, std::ostream* os)
+{
+    *os << region.first;
+}
+} // namespace triangle

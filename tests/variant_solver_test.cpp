@@ -5,12 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
 #include <limits>
 #include <optional>
+#include <set>
 #include <string>
 
 using triangle::CalculationFault;
 using triangle::FieldNumber;
+using triangle::FormatFieldNumber;
 using triangle::RowFields;
 using triangle::Solve;
 
@@ -167,6 +171,92 @@ TEST(SolveRegion, ReadsTheRegionsOwnForm)
     EXPECT_EQ(*solved.value().c, 2000.5);
 }
 
+// Rounds a non-negative integer's square root half up, exactly: the n with
+// (n − ½)² ≤ x < (n + ½)², that is 4n² − 4n + 1 ≤ 4x < 4n² + 4n + 1.
+std::int64_t roundedSquareRoot(std::int64_t x)
+{
+    auto n = static_cast<std::int64_t>(std::sqrt(static_cast<double>(x)));
+    while (4 * n * n - 4 * n + 1 > 4 * x)
+        --n;
+    while (4 * n * n + 4 * n + 1 <= 4 * x)
+        ++n;
+    return n;
+}
+
+// A count of thousandths written as a three-decimal text: 4243 as "4.243".
+std::string thousandths(std::int64_t n)
+{
+    std::string digits = std::to_string(n / 1000) + ".";
+    const std::string fraction = std::to_string(1000 + n % 1000);
+    return digits + fraction.substr(1);
+}
+
+TEST(SolveIsosceles, HypotenuseAndQuarterOfItsSquareGiveTheIsoscelesTriangle)
+{
+    // c = 6, S = 9: legs 3√2. The radicand of the legs' difference comes out a few units in
+    // the last place below zero by rounding alone.
+    const auto six = Solve(2, "6", "9");
+    ASSERT_TRUE(six.ok());
+    EXPECT_EQ(FormatFieldNumber(six.value().a), "4.243");
+    EXPECT_EQ(FormatFieldNumber(six.value().P), "14.485");
+
+    // Every whole hypotenuse up to 1000 with S = c²/4, typed exactly. The leg c/√2 and the
+    // perimeter c + c·√2 in thousandths are worked out in integers: 1000·c/√2 is the
+    // square root of 500000·c², 1000·c·√2 that of 2000000·c².
+    //
+    // Where the radicand s·s − 8·S comes out a few units in the last place above zero, its
+    // root is not 0 but about √(2⁻⁵⁰·s²), a few millionths, and the leg moves by half of
+    // that. That decides the third decimal of one leg here, which lies within a few
+    // millionths of a tie:
+    //   c = 501: c/√2 = 354.2604974, 2.6 millionths below the tie; the radicand is
+    //            5.8·10⁻¹¹, its root 7.6·10⁻⁶, and the leg 354.2605012 shows "354.261".
+    const std::set<std::int64_t> decidedByTheFormulas = {501};
+    triangle::NumberFormat ungrouped;
+    ungrouped.groupSeparator.clear();
+    for (std::int64_t c = 1; c <= 1000; ++c) {
+        const std::int64_t quarterTimes100 = c * c * 25; // c²/4 in hundredths
+        const std::string area = std::to_string(quarterTimes100 / 100) + "." +
+                                 std::to_string(100 + quarterTimes100 % 100).substr(1);
+        const auto solved = Solve(2, std::to_string(c), area);
+        ASSERT_TRUE(solved.ok()) << "c = " << c << ", S = " << area;
+        const std::int64_t leg = roundedSquareRoot(500000 * c * c);
+        const std::int64_t perimeter = 1000 * c + roundedSquareRoot(2000000 * c * c);
+        if (!decidedByTheFormulas.contains(c)) {
+            EXPECT_EQ(FormatFieldNumber(solved.value().a, ungrouped), thousandths(leg))
+                << "c = " << c;
+        }
+        EXPECT_EQ(FormatFieldNumber(solved.value().P, ungrouped), thousandths(perimeter))
+            << "c = " << c;
+    }
+}
+
+TEST(SolveIsosceles, EveryVariantMeetingTheBoundaryGivesTheIsoscelesTriangle)
+{
+    // The isosceles triangle with legs 5: c = 5√2, P = 10 + 5√2, S = 12.5, typed as a user
+    // would, to as many decimals as a calculator shows. Each variant whose formulas take the
+    // root of the legs' difference must give legs of 5.000.
+    const char* hypotenuse = "7.0710678118654752";
+    const char* perimeter = "17.0710678118654752";
+    const auto fromHypotenuseAndArea = Solve(2, hypotenuse, "12.5");
+    const auto fromHypotenuseAndPerimeter = Solve(3, hypotenuse, perimeter);
+    const auto fromPerimeterAndArea = Solve(4, perimeter, "12.5");
+    for (const auto* solved :
+         {&fromHypotenuseAndArea, &fromHypotenuseAndPerimeter, &fromPerimeterAndArea}) {
+        ASSERT_TRUE(solved->ok());
+        EXPECT_EQ(FormatFieldNumber(solved->value().a), "5.000");
+        EXPECT_EQ(FormatFieldNumber(solved->value().S), "12.500");
+    }
+    EXPECT_EQ(FormatFieldNumber(fromPerimeterAndArea.value().c), "7.071");
+}
+
+TEST(SolveIsosceles, AnAreaReallyTooLargeStillFails)
+{
+    // S a hair above c²/4, far beyond rounding: no right triangle.
+    const auto solved = Solve(2, "6", "9.000001");
+    ASSERT_FALSE(solved.ok());
+    EXPECT_EQ(solved.fault(), CalculationFault::InvalidSquareRoot);
+}
+
 TEST(CheckedDouble, StopsOnEachKindOfFault)
 {
     using triangle::Checked;
@@ -189,6 +279,13 @@ TEST(CheckedDouble, StopsOnEachKindOfFault)
     EXPECT_EQ(faultOf([&] { return one / Checked(1e-310); }), CalculationFault::Overflow);
     EXPECT_EQ(faultOf([&] { return sqrt(Checked(-0.0)); }), std::nullopt);
     EXPECT_EQ(faultOf([&] { return Checked(1e-300) * Checked(1e-300); }), std::nullopt);
+
+    // A difference negative by up to 4·2⁻⁵² of the first term is rounding: its root is 0.
+    const Checked x(72.0);
+    EXPECT_EQ(sqrtOfDifference(x, Checked(72.0 + 0x1p-46)).value(), 0.0);
+    EXPECT_EQ(faultOf([&] { return sqrtOfDifference(x, Checked(72.0 + 0x1p-43)); }),
+              CalculationFault::InvalidSquareRoot);
+    EXPECT_EQ(sqrtOfDifference(Checked(25.0), Checked(16.0)).value(), 3.0);
 }
 
 TEST(GivenColumns, NameTheTwoQuantitiesOfEachVariant)
