@@ -17,12 +17,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!std::isfinite(value))
         return 0;
 
-    // The value shown: the three-decimal text read without any region.
-    char plain[400];
-    const auto written =
-        std::to_chars(plain, plain + sizeof plain, value, std::chars_format::fixed, 3);
+    // The value shown: the text written without grouping in the period region, which
+    // lies within half a thousandth (and half a unit of the 15th digit) of the value.
+    triangle::NumberFormat plainRegion;
+    plainRegion.groupSeparator.clear();
+    const std::string plain = triangle::FormatFieldNumber(value, plainRegion);
     double shown = 0.0;
-    std::from_chars(plain, written.ptr, shown);
+    std::from_chars(plain.data(), plain.data() + plain.size(), shown);
+    if (!(std::fabs(shown - value) <= 0.0005 + std::fabs(value) * 1e-14))
+        std::abort();
 
     const std::string text = triangle::FormatFieldNumber(value, region);
     const auto read = triangle::ReadFieldNumber(text, region);
