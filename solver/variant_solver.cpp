@@ -26,9 +26,9 @@ bool exceedsTwice(Checked x, Checked y)
     return x.value() > 2.0 * y.value();
 }
 
-RowFields row(Checked a, Checked c, Checked P, Checked S)
+RowFields row(Checked a, Checked c, Checked P, Checked S, Checked b)
 {
-    return {a.value(), c.value(), P.value(), S.value()};
+    return {a.value(), c.value(), P.value(), S.value(), b.value()};
 }
 
 RowFields legAndHypotenuse(Checked a, Checked c)
@@ -38,7 +38,7 @@ RowFields legAndHypotenuse(Checked a, Checked c)
     const Checked b = sqrt(c * c - a * a);
     const Checked P = (a + b) + c;
     const Checked S = (a * b) / two;
-    return row(a, c, P, S);
+    return row(a, c, P, S, b);
 }
 
 RowFields legAndArea(Checked a, Checked S)
@@ -48,7 +48,7 @@ RowFields legAndArea(Checked a, Checked S)
     const Checked b = (two * S) / a;
     const Checked c = sqrt(a * a + b * b);
     const Checked P = (a + b) + c;
-    return row(a, c, P, S);
+    return row(a, c, P, S, b);
 }
 
 RowFields hypotenuseAndArea(Checked c, Checked S)
@@ -60,7 +60,7 @@ RowFields hypotenuseAndArea(Checked c, Checked S)
     const Checked a = (s + t) / two;                      // the longer leg
     const Checked b = sqrtOfDifference(c * c, a * a);
     const Checked P = (a + b) + c;
-    return row(a, c, P, S);
+    return row(a, c, P, S, b);
 }
 
 RowFields hypotenuseAndPerimeter(Checked c, Checked P)
@@ -73,7 +73,7 @@ RowFields hypotenuseAndPerimeter(Checked c, Checked P)
     const Checked t = sqrtOfDifference((P - c) * (P - c), eight * S);
     const Checked b = ((P - c) + t) / two; // the longer leg
     const Checked a = (two * S) / b;       // the shorter leg
-    return row(a, c, P, S);
+    return row(a, c, P, S, b);
 }
 
 RowFields perimeterAndArea(Checked P, Checked S)
@@ -89,7 +89,7 @@ RowFields perimeterAndArea(Checked P, Checked S)
     // no right triangle has these values, as when the square root above fails.
     if (!(c > zero))
         throw CalculationStopped{CalculationFault::InvalidSquareRoot};
-    return row(a, c, P, S);
+    return row(a, c, P, S, b);
 }
 
 RowFields legAndPerimeter(Checked a, Checked P)
@@ -99,7 +99,7 @@ RowFields legAndPerimeter(Checked a, Checked P)
     const Checked b = (P * P - (two * P) * a) / (two * P - two * a);
     const Checked c = (P - a) - b;
     const Checked S = (a * b) / two;
-    return row(a, c, P, S);
+    return row(a, c, P, S, b);
 }
 
 } // namespace

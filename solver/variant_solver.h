@@ -9,12 +9,13 @@
 namespace triangle {
 
 // The four quantities of one row, in the order of the columns: leg, hypotenuse,
-// perimeter, area.
+// perimeter, area; and the other leg, worked out on the way but never shown in the row.
 struct RowFields {
     FieldNumber a;
     FieldNumber c;
     FieldNumber P;
     FieldNumber S;
+    FieldNumber b{};
 };
 
 constexpr std::int16_t VariantCount = 6;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "solver/field_number.h"
+#include "solver/variant_solver.h"
 #include "window/solver_controls.h"
 #include "window/solver_form_logic.h"
 
@@ -25,6 +26,7 @@ public:
     int selected = -1;
     std::vector<std::int16_t> writes; // fields whose text the program set, in order
     std::vector<std::pair<std::string, std::string>> messages;
+    std::array<std::string, triangle::VariantCount> rowDetails;
 
     std::string text(std::int16_t field) const override { return texts.at(field); }
     void setText(std::int16_t field, const std::string& text) override
@@ -43,6 +45,10 @@ public:
     void showMessage(const std::string& title, const std::string& text) override
     {
         messages.emplace_back(title, text);
+    }
+    void setRowDetails(std::int16_t row, const std::string& details) override
+    {
+        rowDetails.at(row) = details;
     }
     triangle::NumberFormat numberFormat() const override { return region; }
 

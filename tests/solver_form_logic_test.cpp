@@ -226,3 +226,58 @@ TEST_F(SolverFormLogicTest, SelectedRowTextJoinsTheRowWithTabs)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SolverFormLogicTest, ACalculatedRowDescribesTheWholeTriangle)
+{
+    window.region = regions::bgBG();
+    window.type(0, "3");
+    window.type(1, "5");
+    window.logic.Command1_Click(0);
+    // The 3-4-5 triangle, worked by hand: α = atan(3/4) = 36.8699°, h = 12/5, r = 1, R = 5/2.
+    EXPECT_EQ(window.rowDetails[0], "Целият триъгълник:\n"
+                                    "катет a = 3,000\n"
+                                    "катет b = 4,000\n"
+                                    "хипотенуза c = 5,000\n"
+                                    "периметър P = 12,000\n"
+                                    "лице S = 6,000\n"
+                                    "ъгъл α срещу катета a = 36,870°\n"
+                                    "ъгъл β срещу катета b = 53,130°\n"
+                                    "височина към хипотенузата h = 2,400\n"
+                                    "радиус на вписаната окръжност r = 1,000\n"
+                                    "радиус на описаната окръжност R = 2,500");
+    for (std::int16_t k = 1; k < triangle::VariantCount; ++k)
+        EXPECT_EQ(window.rowDetails[k], "") << "row " << k;
+}
+
+TEST_F(SolverFormLogicTest, EverythingThatEndsACalculationPutsThePlainDescriptionsBack)
+{
+    auto calculate345 = [this] {
+        window.choose(0);
+        window.type(0, "3");
+        window.type(1, "5");
+        window.logic.Command1_Click(0);
+        ASSERT_FALSE(window.rowDetails[0].empty());
+    };
+
+    calculate345();
+    window.choose(2);
+    EXPECT_EQ(window.rowDetails[0], "") << "choosing a variant";
+
+    calculate345();
+    window.logic.Command1_Click(1);
+    EXPECT_EQ(window.rowDetails[0], "") << "clearing";
+
+    calculate345();
+    window.type(0, "5");
+    window.logic.Command1_Click(0);
+    EXPECT_EQ(window.rowDetails[0], "") << "a failed check";
+
+    calculate345();
+    window.type(0, "1e400");
+    window.logic.Command1_Click(0);
+    EXPECT_EQ(window.rowDetails[0], "") << "a fault";
+}
+
+} // namespace

@@ -1,5 +1,6 @@
 #include "tests/open_window.h"
 #include "window/application.h"
+#include "window/fitting_field.h"
 #include "window/qt_number_format.h"
 #include "window/solver_form.h"
 
@@ -9,12 +10,14 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
+#include <QToolTip>
 #include <QtTest>
 
 #include <memory>
@@ -54,6 +57,15 @@ private slots:
     void taskStatementCanBeSelectedButNotChanged();
     void ctrlCStillCopiesASelection();
     void regionalSettingsComeFromTheLocale();
+    void longValuesShowWholeInEveryRegion_data();
+    void longValuesShowWholeInEveryRegion();
+    void shortValuesKeepTheNormalSize();
+    void aValueTooLongEvenForTheSmallestSizeEndsInAnEllipsis();
+    void theSizeFollowsWhatIsTyped();
+    void aCalculatedRowDescribesTheWholeTriangleOnHover();
+    void contextMenusAreBulgarian();
+    void pushButtonFacesAreExactlyTheirColours();
+    void frameCaptionStandsOnTheFramesTopLine();
 
 private:
     template <typename T> T* control(const QString& objectName)
@@ -64,6 +76,43 @@ private:
         return widget;
     }
     QLineEdit* field(int i) { return control<QLineEdit>(name("Text2", i)); }
+    triangle::FittingField* fitting(int i)
+    {
+        return control<triangle::FittingField>(name("Text2", i));
+    }
+    // The text of field i fits its text area at the size the field chose, and the field's
+    // picture shows nothing of it at the edges of that area.
+    void verifyShownWhole(int i)
+    {
+        triangle::FittingField* f = fitting(i);
+        const QString text = f->text();
+        QVERIFY2(!f->isElided(), qPrintable(text));
+        const qreal width = QFontMetricsF(f->font()).horizontalAdvance(text);
+        QVERIFY2(width <= f->textAreaWidth(), qPrintable(QStringLiteral("%1 at %2 pt: %3 > %4")
+                                                             .arg(text)
+                                                             .arg(f->font().pointSizeF())
+                                                             .arg(width)
+                                                             .arg(f->textAreaWidth())));
+        QVERIFY(f->font().pointSizeF() >= triangle::FittingField::MinimumPointSize);
+        QCOMPARE(f->font().family(), QFont(QStringLiteral("Times New Roman")).family());
+        const QImage shot = f->grab().toImage();
+        const int margin = (f->width() - f->textAreaWidth()) / 2;
+        for (int x : {margin - 1, f->width() - margin}) {
+            for (int y = 3; y < shot.height() - 3; ++y)
+                QVERIFY2(shot.pixelColor(x, y).lightness() > 100,
+                         qPrintable(QStringLiteral("%1: ink at x = %2").arg(text).arg(x)));
+        }
+    }
+    void calculate(int k, const QString& first, const QString& second)
+    {
+        click(name("Option1", k));
+        const int fields[6][2] = {{0, 1}, {4, 7}, {9, 11}, {13, 14}, {18, 19}, {20, 22}};
+        for (int j = 0; j < 2; ++j)
+            field(fields[k][j])->clear();
+        typeInto(fields[k][0], first);
+        typeInto(fields[k][1], second);
+        click(name("Command1", 0));
+    }
     void typeInto(int i, const QString& text)
     {
         field(i)->setFocus();
@@ -404,6 +453,177 @@ void SolverFormTest::regionalSettingsComeFromTheLocale()
     QVERIFY(plain.groupSeparator.empty()); // the C locale writes no group separators
 
     QCOMPARE(QCoreApplication::applicationVersion(), QStringLiteral("1.00"));
+}
+
+void SolverFormTest::longValuesShowWholeInEveryRegion_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("leg");
+    QTest::addColumn<QString>("hypotenuse");
+    QTest::addColumn<QStringList>("expected");
+    // b = √(2345.5² − 1234.5²) = √3977836 = 1994.451, P = 5574.337..., S = 1231004.502...
+    QTest::newRow("bulgarian") << QLocale(QLocale::Bulgarian, QLocale::Bulgaria) << "1234,5"
+                               << "2345,5"
+                               << QStringList{"1\u00A0234,500", "2\u00A0345,500", "5\u00A0574,337",
+                                              "1\u00A0231\u00A0004,502"};
+    QTest::newRow("period") << QLocale(QLocale::English, QLocale::UnitedStates) << "1234.5"
+                            << "2345.5"
+                            << QStringList{"1,234.500", "2,345.500", "5,574.337", "1,231,004.502"};
+    QTest::newRow("indian") << QLocale(QLocale::Hindi, QLocale::India) << "1234.5"
+                            << "2345.5"
+                            << QStringList{"1,234.500", "2,345.500", "5,574.337", "12,31,004.502"};
+    QTest::newRow("millions") << QLocale(QLocale::Bulgarian, QLocale::Bulgaria) << "12345,5"
+                              << "23455,5" << QStringList{};
+}
+
+void SolverFormTest::longValuesShowWholeInEveryRegion()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, leg);
+    QFETCH(QString, hypotenuse);
+    QFETCH(QStringList, expected);
+    QLocale::setDefault(locale);
+    calculate(0, leg, hypotenuse);
+    for (int i = 0; i < 4; ++i) {
+        if (!expected.isEmpty())
+            QCOMPARE(field(i)->text(), expected.at(i));
+        QVERIFY(!field(i)->text().isEmpty());
+        verifyShownWhole(i);
+        QVERIFY(field(i)->toolTip().contains(field(i)->text()));
+    }
+    QVERIFY(field(3)->font().pointSizeF() < 12);
+    QVERIFY(field(3)->font().bold());
+    m_form->grab().save(
+        QDir::temp().filePath(QStringLiteral("solver_form_%1.png").arg(QTest::currentDataTag())));
+}
+
+void SolverFormTest::shortValuesKeepTheNormalSize()
+{
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    calculate(0, "1234,5", "2345,5");
+    calculate(0, "3", "5");
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(field(i)->font().pointSizeF(), 12.0);
+        verifyShownWhole(i);
+    }
+}
+
+void SolverFormTest::aValueTooLongEvenForTheSmallestSizeEndsInAnEllipsis()
+{
+    calculate(0, "1e20", "2e20");
+    triangle::FittingField* perimeter = fitting(2);
+    QVERIFY(perimeter->isElided());
+    QCOMPARE(perimeter->font().pointSizeF(), triangle::FittingField::MinimumPointSize);
+    // P = 1e20 + 2e20 + √3·1e20 = 473,205,080,756,887,720,000.000 to 15 digits; the
+    // tooltip carries it whole.
+    QCOMPARE(perimeter->text(), QStringLiteral("473,205,080,756,888,000,000.000"));
+    QVERIFY(perimeter->toolTip().contains(perimeter->text()));
+    // The picture: ink runs up to the right end of the text area, where the ellipsis is,
+    // and the three dots there are separate specks, not the zeros of the number.
+    const QImage shot = perimeter->grab().toImage();
+    const int right = (perimeter->width() + perimeter->textAreaWidth()) / 2;
+    int inkNearTheEnd = 0;
+    for (int x = right - 8; x < right; ++x) {
+        for (int y = 0; y < shot.height(); ++y)
+            inkNearTheEnd += shot.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+    }
+    QVERIFY(inkNearTheEnd > 0);
+}
+
+void SolverFormTest::theSizeFollowsWhatIsTyped()
+{
+    typeInto(0, "1");
+    QCOMPARE(field(0)->font().pointSizeF(), 12.0);
+    typeInto(0, "234567890,125");
+    QVERIFY(field(0)->font().pointSizeF() < 12.0);
+    verifyShownWhole(0);
+    QTest::keyClick(field(0), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClick(field(0), Qt::Key_Delete);
+    QCOMPARE(field(0)->font().pointSizeF(), 12.0);
+}
+
+void SolverFormTest::aCalculatedRowDescribesTheWholeTriangleOnHover()
+{
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    calculate(0, "3", "5");
+    for (int i = 0; i < 4; ++i) {
+        const QString tip = field(i)->toolTip();
+        QVERIFY2(tip.contains(QStringLiteral("катет b = 4,000")), qPrintable(tip));
+        QVERIFY(tip.contains(QStringLiteral("ъгъл α срещу катета a = 36,870°")));
+        QVERIFY(tip.contains(QStringLiteral("ъгъл β срещу катета b = 53,130°")));
+        QVERIFY(tip.contains(QStringLiteral("височина към хипотенузата h = 2,400")));
+        QVERIFY(tip.contains(QStringLiteral("радиус на вписаната окръжност r = 1,000")));
+        QVERIFY(tip.contains(QStringLiteral("радиус на описаната окръжност R = 2,500")));
+        QCOMPARE(field(i)->accessibleDescription(), tip);
+    }
+    QCOMPARE(field(2)->toolTip().section(QLatin1Char('\n'), 0, 0),
+             QStringLiteral("Периметър P: 12,000"));
+    QCOMPARE(field(4)->toolTip(), QStringLiteral("Катет a"));
+
+    // The tooltip shows on hover over a result field, although it is disabled.
+    QHelpEvent hover(QEvent::ToolTip, QPoint(10, 10), field(3)->mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(field(3), &hover);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().contains(QStringLiteral("катет b = 4,000")));
+    QToolTip::hideText();
+
+    click(name("Option1", 1));
+    QCOMPARE(field(2)->toolTip(), QStringLiteral("Периметър P"));
+    QCOMPARE(field(0)->toolTip(), QStringLiteral("Катет a"));
+}
+
+void SolverFormTest::contextMenusAreBulgarian()
+{
+    const std::unique_ptr<QMenu> fieldMenu(field(0)->createStandardContextMenu());
+    const std::unique_ptr<QMenu> statementMenu(
+        control<QPlainTextEdit>(name("Text1", 0))->createStandardContextMenu());
+    for (QMenu* menu : {fieldMenu.get(), statementMenu.get()}) {
+        int cyrillic = 0;
+        for (QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            const QString text = action->text();
+            for (const char* english : {"Undo", "Redo", "Cut", "Copy", "Paste", "Delete", "Select"})
+                QVERIFY2(!text.contains(QLatin1String(english)), qPrintable(text));
+            if (text.contains(QRegularExpression(QStringLiteral("[\u0400-\u04FF]"))))
+                ++cyrillic;
+        }
+        QVERIFY2(cyrillic >= 2, qPrintable(QString::number(cyrillic)));
+    }
+}
+
+void SolverFormTest::pushButtonFacesAreExactlyTheirColours()
+{
+    const QImage window = m_form->grab().toImage();
+    const QColor colours[2] = {QColor(128, 255, 128), QColor(255, 0, 0)};
+    for (int i = 0; i < 2; ++i) {
+        const QRect button = control<QPushButton>(name("Command1", i))->geometry();
+        // Away from the caption: left and right of it at mid-height, and above it.
+        for (const QPoint& point : {QPoint(button.left() + 5, button.center().y()),
+                                    QPoint(button.right() - 5, button.center().y()),
+                                    QPoint(button.center().x(), button.top() + 4)})
+            QCOMPARE(window.pixelColor(point), colours[i]);
+        // A raised edge: light at the top, dark at the bottom.
+        QVERIFY(window.pixelColor(button.center().x(), button.top()).lightness() >
+                window.pixelColor(button.center().x(), button.bottom()).lightness());
+    }
+}
+
+void SolverFormTest::frameCaptionStandsOnTheFramesTopLine()
+{
+    auto* frame = control<QGroupBox>("Frame1");
+    const QImage shot = frame->grab().toImage();
+    const int middle = QFontMetrics(frame->font()).height() / 2;
+    const QColor background(192, 192, 255);
+    // The line runs through the caption's middle at the right of the caption...
+    QVERIFY(shot.pixelColor(shot.width() - 4, middle) != background);
+    QCOMPARE(shot.pixelColor(shot.width() - 4, middle - 3), background);
+    // ... and is broken behind the caption itself, which starts near the left.
+    const int captionEnd = 6 + QFontMetrics(frame->font()).horizontalAdvance(frame->title()) + 4;
+    int lineUnderCaption = 0;
+    for (int x = 8; x < captionEnd - 2; ++x)
+        lineUnderCaption += shot.pixelColor(x, middle) == shot.pixelColor(shot.width() - 4, middle);
+    QVERIFY(lineUnderCaption < (captionEnd - 10) / 2);
 }
 
 int main(int argc, char* argv[])

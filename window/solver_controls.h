@@ -23,6 +23,9 @@ public:
     virtual void selectOption(std::int16_t k) = 0;
     // A modal message; returns when the user has dismissed it.
     virtual void showMessage(const std::string& title, const std::string& text) = 0;
+    // Describes the whole triangle behind row k on each of its fields (their tooltip and
+    // accessible description); the empty text puts back their plain descriptions.
+    virtual void setRowDetails(std::int16_t row, const std::string& details) = 0;
     // The user's regional number settings as they are now.
     virtual NumberFormat numberFormat() const = 0;
 };

@@ -1,6 +1,7 @@
 #include "window/solver_form.h"
 
 #include "solver/variant_solver.h"
+#include "window/fitting_field.h"
 #include "window/icons/triangle_solver_icon.xpm"
 #include "window/qt_number_format.h"
 #include "window/ui_texts.h"
@@ -9,7 +10,6 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 #include <QPixmap>
@@ -150,14 +150,13 @@ void SolverForm::buildFields()
     for (int i = 0; i < FieldCount; ++i) {
         const int row = i / 4;
         const int column = i % 4;
-        auto* field = new QLineEdit(this);
+        auto* field = new FittingField(windowFont(boldField[i]), this);
         field->setObjectName(controlName("Text2", i));
         field->setGeometry(twipRect(1920 + 960 * column, 840 + 360 * row, 975, 405));
         field->setAlignment(Qt::AlignCenter);
-        field->setFont(windowFont(boldField[i]));
         field->setAccessibleName(QStringLiteral("%1, %2").arg(qs(texts::Variants[row]),
                                                               qs(texts::QuantityNames[column])));
-        field->setToolTip(qs(texts::QuantityTips[column]));
+        field->setDescription(qs(texts::QuantityTips[column]));
         if (isResultField(i)) {
             // Results stay easy to read: dark text on pink, not the faded disabled grey.
             QPalette palette = field->palette();
@@ -267,6 +266,13 @@ void SolverForm::selectOption(std::int16_t k)
 void SolverForm::showMessage(const std::string& title, const std::string& text)
 {
     QMessageBox::critical(this, QString::fromStdString(title), QString::fromStdString(text));
+}
+
+void SolverForm::setRowDetails(std::int16_t row, const std::string& details)
+{
+    const QString text = QString::fromStdString(details);
+    for (int j = 0; j < ColumnCount; ++j)
+        m_Text2.at(row * ColumnCount + j)->setDetails(text);
 }
 
 NumberFormat SolverForm::numberFormat() const

@@ -9,12 +9,13 @@
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace triangle {
+
+class FittingField;
 
 // The program's one window: a fixed layout of the variant buttons, the 6 × 4 grid of
 // fields, the two push buttons and the task statement. It lends its controls to
@@ -44,13 +45,14 @@ private:
     void setLocked(std::int16_t field, bool locked) override;
     void selectOption(std::int16_t k) override;
     void showMessage(const std::string& title, const std::string& text) override;
+    void setRowDetails(std::int16_t row, const std::string& details) override;
     NumberFormat numberFormat() const override;
 
     SolverFormLogic m_logic{*this};
     std::array<QLabel*, 5> m_Label1{};
     QGroupBox* m_Frame1 = nullptr;
     std::array<QRadioButton*, 6> m_Option1{};
-    std::array<QLineEdit*, FieldCount> m_Text2{};
+    std::array<FittingField*, FieldCount> m_Text2{};
     std::array<QPushButton*, 2> m_Command1{};
     std::array<QPlainTextEdit*, 2> m_Text1{};
 };

@@ -1,6 +1,8 @@
 #include "window/solver_form_logic.h"
 
+#include "solver/triangle_details.h"
 #include "solver/variant_solver.h"
+#include "window/row_details.h"
 #include "window/solver_controls.h"
 #include "window/ui_texts.h"
 
@@ -35,6 +37,7 @@ void SolverFormLogic::Option1_Click(std::int16_t index)
     }
     for (std::int16_t i = first; i <= last; ++i)
         m_controls.setLocked(i, false);
+    clearDetails();
 }
 
 void SolverFormLogic::Command1_Click(std::int16_t index)
@@ -54,6 +57,7 @@ void SolverFormLogic::Calculate()
                                                m_controls.text(fieldOf(k, given.second)), region);
     if (!solved.ok()) {
         // Nothing has been written: the user's numbers stay for correcting.
+        m_controls.setRowDetails(k, {});
         m_controls.showMessage(texts::FaultTitle, FaultMessage(solved.fault()));
         return;
     }
@@ -61,12 +65,21 @@ void SolverFormLogic::Calculate()
     const FieldNumber values[ColumnCount] = {row.a, row.c, row.P, row.S};
     for (std::int16_t j = 0; j < ColumnCount; ++j)
         m_controls.setText(fieldOf(k, j), FormatFieldNumber(values[j], region));
+    const std::optional<TriangleDetails> details = DetailsOf(row);
+    m_controls.setRowDetails(k, details ? RowDetailsText(*details, region) : std::string());
 }
 
 void SolverFormLogic::clearFields()
 {
     for (std::int16_t i = 0; i < FieldCount; ++i)
         m_controls.setText(i, {});
+    clearDetails();
+}
+
+void SolverFormLogic::clearDetails()
+{
+    for (std::int16_t k = 0; k < VariantCount; ++k)
+        m_controls.setRowDetails(k, {});
 }
 
 std::string SolverFormLogic::SelectedRowText() const

@@ -3,7 +3,8 @@
 // How a calculation flows: "Изчисли" reads the texts of the two given fields of the
 // selected variant's row, the solver turns them into the row's four values (or a fault),
 // and the four values are written back, formatted in the user's region, into the row's
-// fields a, c, P, S in that order. A fault writes nothing and is shown in a message box.
+// fields a, c, P, S in that order; the row's fields then describe the whole triangle in
+// their tooltips. A fault writes nothing and is shown in a message box.
 
 #include "solver/calculation_fault.h"
 
@@ -34,6 +35,7 @@ public:
 private:
     void Calculate();
     void clearFields();
+    void clearDetails();
 
     SolverControls& m_controls;
     std::int16_t m_SelectedVariant = 0;

@@ -31,6 +31,20 @@ inline constexpr const char* ClearDescription = "Изчиства всички �
 inline constexpr const char* TaskName = "Условие на задачата";
 inline constexpr const char* CopyRow = "Копирай реда на избрания вариант";
 
+// The whole triangle behind a calculated row, one quantity per line.
+inline constexpr const char* DetailsHeading = "Целият триъгълник:";
+inline constexpr const char* DetailLegA = "катет a";
+inline constexpr const char* DetailLegB = "катет b";
+inline constexpr const char* DetailHypotenuse = "хипотенуза c";
+inline constexpr const char* DetailPerimeter = "периметър P";
+inline constexpr const char* DetailArea = "лице S";
+inline constexpr const char* DetailAlpha = "ъгъл α срещу катета a";
+inline constexpr const char* DetailBeta = "ъгъл β срещу катета b";
+inline constexpr const char* DetailHeight = "височина към хипотенузата h";
+inline constexpr const char* DetailInscribed = "радиус на вписаната окръжност r";
+inline constexpr const char* DetailCircumscribed = "радиус на описаната окръжност R";
+inline constexpr const char* Degree = "°";
+
 inline constexpr const char* FaultTitle = "Грешка при изчислението";
 inline constexpr const char* OverflowMessage =
     "Препълване: число или резултат е извън допустимия обхват.";

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QFont>
+#include <QLineEdit>
+#include <QString>
+
+namespace triangle {
+
+// A single-line field that never shows a number cut by its edge. Whenever its text is wider
+// than the text area, it draws the text in the largest smaller size of the same face and
+// weight that shows it whole, down to MinimumPointSize; a text too wide even for that is
+// drawn with an ellipsis where it is cut. Its tooltip always carries the whole text.
+class FittingField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    static constexpr qreal MinimumPointSize = 6.0;
+
+    FittingField(const QFont& normalFont, QWidget* parent);
+
+    // The field's plain tooltip ("Катет a"), to which its text is added.
+    void setDescription(const QString& description);
+    // The whole triangle of a calculated row, below the plain tooltip; empty for none.
+    void setDetails(const QString& details);
+
+    // Width in pixels the text can take without scrolling.
+    int textAreaWidth() const;
+    // True when the text does not fit even at the smallest size.
+    bool isElided() const { return m_elided; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void fitText();
+    void updateToolTip();
+    QRect lineRect() const;
+
+    QFont m_normalFont;
+    QString m_description;
+    QString m_details;
+    bool m_elided = false;
+};
+
+} // namespace triangle
