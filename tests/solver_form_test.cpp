@@ -528,6 +528,7 @@ void SolverFormTest::aValueTooLongEvenForTheSmallestSizeEndsInAnEllipsis()
             inkNearTheEnd += shot.pixelColor(x, y).lightness() < 100 ? 1 : 0;
     }
     QVERIFY(inkNearTheEnd > 0);
+    m_form->grab().save(QDir::temp().filePath(QStringLiteral("solver_form_ellipsis.png")));
 }
 
 void SolverFormTest::theSizeFollowsWhatIsTyped()
