@@ -608,6 +608,17 @@ void SolverFormTest::pushButtonFacesAreExactlyTheirColours()
         QVERIFY(window.pixelColor(button.center().x(), button.top()).lightness() >
                 window.pixelColor(button.center().x(), button.bottom()).lightness());
     }
+
+    // Pressed, the edge is sunken: dark at the top, light at the bottom; the face keeps its
+    // colour. The caption stays black.
+    auto* clear = control<QPushButton>(name("Command1", 1));
+    QTest::mousePress(clear, Qt::LeftButton);
+    const QImage pressed = clear->grab().toImage();
+    QTest::mouseRelease(clear, Qt::LeftButton);
+    QVERIFY(pressed.pixelColor(pressed.width() / 2, 0).lightness() <
+            pressed.pixelColor(pressed.width() / 2, pressed.height() - 1).lightness());
+    QCOMPARE(pressed.pixelColor(5, pressed.height() / 2), QColor(255, 0, 0));
+    QCOMPARE(clear->palette().color(QPalette::ButtonText), QColor(Qt::black));
 }
 
 void SolverFormTest::frameCaptionStandsOnTheFramesTopLine()
