@@ -8,7 +8,7 @@ TRIANGLE_PACKAGES=(
     clang-14 libclang-rt-14-dev clang-format-14
     fonts-liberation
     xvfb xauth x11-utils libx11-dev libxdamage-dev imagemagick
-    dpkg-dev file appstream desktop-file-utils
+    dpkg-dev file appstream desktop-file-utils lintian scdoc man-db
 )
 
 ensure_packages() {
