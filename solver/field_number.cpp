@@ -2,28 +2,70 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <system_error>
 
 namespace triangle {
 
 namespace {
 
+// A sequence kept on the stack while it is short and moved to the heap only beyond that,
+// so that an ordinary field text is read without allocating, while a text of any length
+// is still read whole.
+template <typename T, std::size_t InlineSize> class SmallVector {
+public:
+    std::size_t size() const { return m_size; }
+    const T* data() const { return m_heap.empty() ? m_inline.data() : m_heap.data(); }
+    const T& operator[](std::size_t i) const { return data()[i]; }
+
+    void push_back(const T& value) { append(&value, 1); }
+    void append(const T* values, std::size_t count)
+    {
+        if (m_heap.empty() && m_size + count <= InlineSize) {
+            std::copy(values, values + count, m_inline.begin() + m_size);
+        } else {
+            if (m_heap.empty())
+                m_heap.assign(m_inline.begin(), m_inline.begin() + m_size);
+            m_heap.insert(m_heap.end(), values, values + count);
+        }
+        m_size += count;
+    }
+
+private:
+    std::array<T, InlineSize> m_inline;
+    std::vector<T> m_heap;
+    std::size_t m_size = 0;
+};
+
+using SmallText = SmallVector<char, 96>;
+
+std::string_view viewOf(const SmallText& text)
+{
+    return std::string_view(text.data(), text.size());
+}
+
+void append(SmallText& text, std::string_view piece)
+{
+    text.append(piece.data(), piece.size());
+}
+
 bool isDigit(char ch)
 {
     return ch >= '0' && ch <= '9';
 }
 
-std::string withoutBlanks(std::string_view text)
+void removeBlanks(std::string_view text, SmallText& compact)
 {
-    std::string compact;
-    compact.reserve(text.size());
-    for (char ch : text) {
-        if (ch != ' ' && ch != '\t' && ch != '\n')
-            compact.push_back(ch);
+    while (!text.empty()) {
+        const std::size_t blank = text.find_first_of(" \t\n");
+        append(compact, text.substr(0, blank));
+        if (blank == std::string_view::npos)
+            break;
+        text.remove_prefix(blank + 1);
     }
-    return compact;
 }
 
 // Size of the n-th digit group counted from the decimal separator; 0 means "ungrouped".
@@ -68,8 +110,10 @@ private:
 // size and not starting with a zero. Runs far from the decimal separator all take the
 // repeating size; `firstOdd` is the first run after the leading one that does not, so
 // that each count is checked in a few steps however long the text.
-bool properlyGrouped(const std::vector<std::string_view>& runs, std::size_t count,
-                     const std::vector<int>& sizes, std::size_t firstOdd)
+using DigitRuns = SmallVector<std::string_view, 16>;
+
+bool properlyGrouped(const DigitRuns& runs, std::size_t count, const std::vector<int>& sizes,
+                     std::size_t firstOdd)
 {
     const std::size_t fixed = sizes.empty() ? 0 : sizes.size() - 1; // groups before it repeats
     const std::size_t lastRepeating = count - 1 > fixed ? count - 1 - fixed : 0;
@@ -91,10 +135,16 @@ bool properlyGrouped(const std::vector<std::string_view>& runs, std::size_t coun
 // digit groups; anywhere else it ends the number like any other character. A period used
 // for grouping counts only when the grouped number goes on to the region's decimal
 // separator, since otherwise it is a decimal point ("1.234,5" against "1.234").
-std::string integerDigits(TextCursor& cursor, const NumberFormat& region)
+void integerDigits(TextCursor& cursor, const NumberFormat& region, SmallText& digits)
 {
-    std::vector<std::string_view> runs{cursor.digits()};
-    std::vector<std::string_view> after{cursor.rest()};
+    // Every run is a view into the same text, which ends where the cursor's rest ends.
+    const char* const textEnd = cursor.rest().data() + cursor.rest().size();
+    auto after = [textEnd](std::string_view run) {
+        const char* runEnd = run.data() + run.size();
+        return std::string_view(runEnd, static_cast<std::size_t>(textEnd - runEnd));
+    };
+    DigitRuns runs;
+    runs.push_back(cursor.digits());
     const std::string_view separator = region.groupSeparator;
     const bool grouping = !runs[0].empty() && !separator.empty() &&
                           separator != region.decimalSeparator &&
@@ -104,7 +154,6 @@ std::string integerDigits(TextCursor& cursor, const NumberFormat& region)
         if (!probe.take(separator) || probe.rest().empty() || !isDigit(probe.rest()[0]))
             break;
         runs.push_back(probe.digits());
-        after.push_back(probe.rest());
         cursor.moveTo(probe.rest());
     }
 
@@ -117,18 +166,15 @@ std::string integerDigits(TextCursor& cursor, const NumberFormat& region)
     std::size_t count = runs.size();
     const bool periodGroups = separator == ".";
     while (count > 1) {
-        const bool endsAtDecimal = after[count - 1].starts_with(region.decimalSeparator);
+        const bool endsAtDecimal = after(runs[count - 1]).starts_with(region.decimalSeparator);
         if (properlyGrouped(runs, count, region.groupSizes, firstOdd) &&
             (!periodGroups || endsAtDecimal))
             break;
         --count;
     }
-    cursor.moveTo(after[count - 1]);
-
-    std::string digits;
+    cursor.moveTo(after(runs[count - 1]));
     for (std::size_t j = 0; j < count; ++j)
-        digits += runs[j];
-    return digits;
+        append(digits, runs[j]);
 }
 
 // Decimal exponent of the leading significant digit, clamped far beyond the range of a
@@ -152,126 +198,229 @@ long magnitude(std::string_view whole, std::string_view fraction, bool exponentN
     return -static_cast<long>(first) + exponent;
 }
 
-// A value rounded for display: its integer digits and three decimals, and its sign.
-struct RoundedDigits {
-    static constexpr std::size_t MaxWholeDigits = 310; // 309 of the largest double, a carry
-
-    std::array<char, MaxWholeDigits> digits{}; // the integer digits end at `wholeEnd`
-    std::size_t wholeBegin = 0;
-    std::size_t wholeEnd = 0;
-    char fraction[3] = {'0', '0', '0'};
-    bool negative = false;
-
-    std::string_view whole() const
-    {
-        return std::string_view(digits.data() + wholeBegin, wholeEnd - wholeBegin);
-    }
-};
-
-// The significant digits and the decimal exponent of a value as to_chars writes it in
-// scientific notation: "-1.23450000000000e+02" gives 123450000000000 and 2.
+// The significant digits and the decimal exponent of a value, as to_chars writes it in
+// scientific notation: "-1.23450000000000e+02" gives 123450000000000 and 2. Digit i stands
+// for 10^(exponent - i).
 struct DecimalReading {
-    std::array<char, 17> digits{};
+    std::array<char, 18> digits; // room for a carry in front of 17 digits
     int count = 0;
     int exponent = 0;
     bool negative = false;
-    bool beyondDouble = false; // the reading, as a number, exceeds the largest double
+
+    char digitOf(int weight) const
+    {
+        const int i = exponent - weight;
+        return i >= 0 && i < count ? digits[static_cast<std::size_t>(i)] : '0';
+    }
+    bool isZero() const
+    {
+        return std::all_of(digits.begin(), digits.begin() + count, [](char d) { return d == '0'; });
+    }
 };
 
 DecimalReading decimalReading(double value, int significantDigits)
 {
-    std::array<char, 40> buffer{};
+    std::array<char, 32> buffer;
     const auto written = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                        std::chars_format::scientific, significantDigits - 1);
-    std::string_view text(buffer.data(), static_cast<std::size_t>(written.ptr - buffer.data()));
+    const char* p = buffer.data();
     DecimalReading reading;
-    reading.negative = text.starts_with('-');
+    reading.negative = *p == '-';
     if (reading.negative)
-        text.remove_prefix(1);
-    for (char ch : text.substr(0, text.find('e'))) {
-        if (isDigit(ch))
-            reading.digits[reading.count++] = ch;
+        ++p;
+    for (; *p != 'e'; ++p) {
+        if (isDigit(*p))
+            reading.digits[static_cast<std::size_t>(reading.count++)] = *p;
     }
-    std::string_view exponent = text.substr(text.find('e') + 1);
-    const bool exponentNegative = exponent.starts_with('-');
-    exponent.remove_prefix(1); // to_chars always writes the exponent's sign
-    std::from_chars(exponent.data(), exponent.data() + exponent.size(), reading.exponent);
+    const bool exponentNegative = p[1] == '-'; // to_chars always writes the exponent's sign
+    for (p += 2; p < written.ptr; ++p)
+        reading.exponent = reading.exponent * 10 + (*p - '0');
     if (exponentNegative)
         reading.exponent = -reading.exponent;
-    if (reading.exponent >= 308) {
-        double back = 0.0;
-        reading.beyondDouble = std::from_chars(text.data(), text.data() + text.size(), back).ec ==
-                               std::errc::result_out_of_range;
-    }
     return reading;
+}
+
+__extension__ typedef unsigned __int128 Wide; // GCC's and clang's 128-bit integer
+
+constexpr std::array<std::uint64_t, 20> powersOfTen = {1ULL,
+                                                       10ULL,
+                                                       100ULL,
+                                                       1000ULL,
+                                                       10000ULL,
+                                                       100000ULL,
+                                                       1000000ULL,
+                                                       10000000ULL,
+                                                       100000000ULL,
+                                                       1000000000ULL,
+                                                       10000000000ULL,
+                                                       100000000000ULL,
+                                                       1000000000000ULL,
+                                                       10000000000000ULL,
+                                                       100000000000000ULL,
+                                                       1000000000000000ULL,
+                                                       10000000000000000ULL,
+                                                       100000000000000000ULL,
+                                                       1000000000000000000ULL,
+                                                       10000000000000000000ULL};
+
+// The same 15-digit reading as decimalReading(value, 15), worked out exactly in integers
+// for the magnitudes a triangle's values have (10⁻⁵ to 10¹⁵), where to_chars with a
+// precision is several times slower. With |value| = m·2^e, m < 2^53, the reading's digits
+// are N = m·10^(14−E)·2^e rounded to the nearest integer, ties to even as to_chars rounds,
+// E being the decimal exponent that puts N in [10¹⁴, 10¹⁵).
+bool fastDecimalReading(double value, DecimalReading& reading)
+{
+    const double magnitude = std::fabs(value);
+    if (!(magnitude >= 1e-5 && magnitude < 1e15))
+        return false;
+    // A normal double: 52 stored bits of the mantissa below an implicit 1, and a biased
+    // exponent, so that magnitude = mantissa / 2^shift with shift ≥ 4 in this range.
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const std::uint64_t mantissa =
+        (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
+    const int biasedExponent = static_cast<int>(bits >> 52);
+    const int shift = 1075 - biasedExponent;
+    // log10(2) ≈ 78913 / 2^18: a first guess at the decimal exponent, at most one too small.
+    int exponent = ((52 - shift) * 78913) >> 18;
+    std::uint64_t digits = 0;
+    for (int attempt = 0;; ++attempt) {
+        const int scale = 14 - exponent;
+        if (attempt == 3 || scale < 0 || scale >= static_cast<int>(powersOfTen.size()))
+            return false;
+        const Wide product = Wide(mantissa) * powersOfTen[static_cast<std::size_t>(scale)];
+        Wide whole = product >> shift;
+        const Wide rest = product - (whole << shift);
+        const Wide half = Wide(1) << (shift - 1);
+        if (rest > half || (rest == half && (whole & 1) != 0))
+            ++whole;
+        if (whole >= powersOfTen[15]) {
+            ++exponent;
+        } else if (whole < powersOfTen[14]) {
+            --exponent;
+        } else {
+            digits = static_cast<std::uint64_t>(whole);
+            break;
+        }
+    }
+    reading.count = 15;
+    reading.exponent = exponent;
+    reading.negative = value < 0.0;
+    // Two halves, so that most of the divisions are of 32-bit numbers.
+    auto write = [&reading](std::uint32_t part, int first, int count) {
+        for (int i = first + count - 1; i >= first; --i) {
+            reading.digits[static_cast<std::size_t>(i)] = static_cast<char>('0' + part % 10);
+            part /= 10;
+        }
+    };
+    write(static_cast<std::uint32_t>(digits / 100000000), 0, 7);
+    write(static_cast<std::uint32_t>(digits % 100000000), 7, 8);
+    return true;
 }
 
 // Rounds as a careful person would write the number down: the value is taken at its
 // decimal reading to 15 significant digits, as a spreadsheet shows it (the double nearest
 // 2.1245 lies just below the tie, but its reading is 2.12450000000000), and rounded half
-// away from zero at the third decimal.
-RoundedDigits roundForDisplay(double value)
+// away from zero at the third decimal. The result keeps only the digits down to the third
+// decimal.
+DecimalReading roundForDisplay(double value)
 {
-    DecimalReading reading = decimalReading(value, 15);
-    // Near the top of the range the 15-digit reading can lie beyond the largest double,
-    // and its text would no longer read back; 17 digits always do.
-    if (reading.beyondDouble)
-        reading = decimalReading(value, 17);
-    // Digit i of the reading stands for 10^(exponent - i).
-    auto digitOf = [&](int weight) {
-        const int i = reading.exponent - weight;
-        return i >= 0 && i < reading.count ? reading.digits[i] : '0';
-    };
+    DecimalReading reading;
+    if (!fastDecimalReading(value, reading))
+        reading = decimalReading(value, 15);
+    if (reading.exponent >= 308) {
+        // Near the top of the range the 15-digit reading can lie beyond the largest
+        // double, and its text would no longer read back; 17 digits always do.
+        std::array<char, 40> text;
+        const auto written = std::to_chars(text.data(), text.data() + text.size(), value,
+                                           std::chars_format::scientific, 14);
+        double back = 0.0;
+        if (std::from_chars(text.data(), written.ptr, back).ec == std::errc::result_out_of_range)
+            reading = decimalReading(value, 17);
+    }
 
-    RoundedDigits rounded;
-    const int wholeCount = std::max(reading.exponent + 1, 1);
-    rounded.wholeBegin = 1; // room for a carry
-    rounded.wholeEnd = 1 + static_cast<std::size_t>(wholeCount);
-    for (int q = 0; q < wholeCount; ++q)
-        rounded.digits[1 + q] = digitOf(wholeCount - 1 - q);
-    for (int j = 0; j < 3; ++j)
-        rounded.fraction[j] = digitOf(-1 - j);
-
-    if (digitOf(-4) >= '5') {
-        bool carry = true;
-        for (int j = 2; j >= 0 && carry; --j) {
-            carry = rounded.fraction[j] == '9';
-            rounded.fraction[j] = carry ? '0' : static_cast<char>(rounded.fraction[j] + 1);
-        }
-        for (std::size_t q = rounded.wholeEnd; q-- > 1 && carry;) {
-            carry = rounded.digits[q] == '9';
-            rounded.digits[q] = carry ? '0' : static_cast<char>(rounded.digits[q] + 1);
-        }
-        if (carry) {
-            rounded.digits[0] = '1';
-            rounded.wholeBegin = 0;
+    const int last = reading.exponent + 3; // the digit of the third decimal
+    if (last + 1 < reading.count) {
+        const bool up = last + 1 >= 0 && reading.digits[static_cast<std::size_t>(last + 1)] >= '5';
+        reading.count = std::max(last + 1, 0);
+        int i = reading.count - 1;
+        while (up && i >= 0 && reading.digits[static_cast<std::size_t>(i)] == '9')
+            reading.digits[static_cast<std::size_t>(i--)] = '0';
+        if (up && i >= 0) {
+            ++reading.digits[static_cast<std::size_t>(i)];
+        } else if (up) {
+            // Carried past the leading digit (999.9995, or 0.0005 with no digit kept).
+            std::copy_backward(reading.digits.begin(), reading.digits.begin() + reading.count,
+                               reading.digits.begin() + reading.count + 1);
+            reading.digits[0] = '1';
+            ++reading.count;
+            ++reading.exponent;
         }
     }
     // A value that rounds to zero is written without a sign.
-    const bool zero = rounded.whole().find_first_not_of('0') == std::string_view::npos &&
-                      std::string_view(rounded.fraction, 3) == "000";
-    rounded.negative = reading.negative && !zero;
-    return rounded;
+    if (reading.isZero())
+        reading.negative = false;
+    return reading;
+}
+
+// Number of group separators in a run of integer digits.
+std::size_t separatorCount(std::size_t digits, const std::vector<int>& sizes)
+{
+    std::size_t separators = 0;
+    for (std::size_t left = digits, n = 0; left > 0; ++n) {
+        const int size = groupSize(sizes, n);
+        left -= size == 0 ? left : std::min<std::size_t>(left, static_cast<std::size_t>(size));
+        separators += left > 0 ? 1 : 0;
+    }
+    return separators;
 }
 
 } // namespace
 
 Calculated<double> ReadFieldNumber(std::string_view text, const NumberFormat& region)
 {
-    const std::string compact = withoutBlanks(text);
-    TextCursor cursor(compact);
+    // The usual text, digits with at most one period ("12.5"), reads the same in every
+    // region: straight to from_chars. Anything else, or a number beyond a double, takes
+    // the whole rule below.
+    int digitCount = 0;
+    int periods = 0;
+    for (char ch : text) {
+        digitCount += isDigit(ch) ? 1 : 0;
+        periods += ch == '.' ? 1 : 0;
+    }
+    const bool plainDecimal = digitCount > 0 && periods <= 1 &&
+                              static_cast<std::size_t>(digitCount + periods) == text.size();
+    if (plainDecimal) {
+        double value = 0.0;
+        const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error == std::errc{} && end == text.data() + text.size())
+            return value;
+    }
+
+    SmallText compact;
+    removeBlanks(text, compact);
+    TextCursor cursor(viewOf(compact));
 
     const bool parenthesised = region.negativeForm == NegativeForm::Parentheses && cursor.take("(");
     bool negative = false;
     if (!cursor.take("+"))
         negative = cursor.take("-") || cursor.take(region.negativeSign);
 
-    const std::string whole = integerDigits(cursor, region);
+    // Only plain ASCII digits reach from_chars, so it never sees "inf", "nan" or a
+    // hexadecimal form, and it rounds to the nearest double whatever the process locale.
+    SmallText plain;
+    integerDigits(cursor, region, plain);
+    const std::size_t wholeSize = plain.size();
     std::string_view fraction;
     if (cursor.take(".") || cursor.take(region.decimalSeparator))
         fraction = cursor.digits();
-    if (whole.empty() && fraction.empty())
+    if (wholeSize == 0 && fraction.empty())
         return 0.0;
+    if (wholeSize == 0)
+        plain.push_back('0');
+    if (!fraction.empty()) {
+        plain.push_back('.');
+        append(plain, fraction);
+    }
 
     bool exponentNegative = false;
     std::string_view exponentDigits;
@@ -283,6 +432,10 @@ Calculated<double> ReadFieldNumber(std::string_view text, const NumberFormat& re
         if (exponentDigits.empty())
             cursor.moveTo(beforeExponent);
     }
+    if (!exponentDigits.empty()) {
+        append(plain, exponentNegative ? "e-" : "e");
+        append(plain, exponentDigits);
+    }
 
     const bool trailingSign = region.negativeForm == NegativeForm::TrailingMinus ||
                               region.negativeForm == NegativeForm::TrailingMinusSpace;
@@ -291,18 +444,11 @@ Calculated<double> ReadFieldNumber(std::string_view text, const NumberFormat& re
     if (parenthesised && cursor.take(")"))
         negative = true;
 
-    // Only plain ASCII digits reach from_chars, so it never sees "inf", "nan" or a
-    // hexadecimal form, and it rounds to the nearest double whatever the process locale.
-    std::string plain = whole.empty() ? "0" : whole;
-    if (!fraction.empty())
-        plain.append(".").append(fraction);
-    if (!exponentDigits.empty())
-        plain.append(exponentNegative ? "e-" : "e").append(exponentDigits);
-
     double value = 0.0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    const std::string_view number = viewOf(plain);
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (error == std::errc::result_out_of_range) {
-        if (magnitude(whole, fraction, exponentNegative, exponentDigits) > 0)
+        if (magnitude(number.substr(0, wholeSize), fraction, exponentNegative, exponentDigits) > 0)
             return CalculationFault::Overflow;
         value = 0.0; // too small for a double: the nearest double is zero
     }
@@ -315,68 +461,68 @@ std::string FormatFieldNumber(FieldNumber value, const NumberFormat& region)
 {
     if (!value || !std::isfinite(*value))
         return {};
-    const RoundedDigits rounded = roundForDisplay(*value);
-    std::string_view whole = rounded.whole();
-    if (whole == "0" && !region.leadingZero)
-        whole = {};
+    const DecimalReading rounded = roundForDisplay(*value);
 
-    // Where a group separator goes: before digit q when the digits right of it up to the
-    // decimal separator make whole groups.
-    std::array<bool, RoundedDigits::MaxWholeDigits + 1> separatorBefore{};
-    std::size_t separators = 0;
-    for (std::size_t left = whole.size(), n = 0; left > 0; ++n) {
-        const int size = groupSize(region.groupSizes, n);
-        const std::size_t take = size == 0 ? left : std::min<std::size_t>(left, size);
-        left -= take;
-        if (left > 0) {
-            separatorBefore[left] = true;
-            ++separators;
+    const bool wholeIsZero = rounded.exponent < 0 || rounded.isZero();
+    const std::size_t wholeDigits =
+        wholeIsZero ? (region.leadingZero ? 1 : 0) : static_cast<std::size_t>(rounded.exponent) + 1;
+    const std::size_t separators = separatorCount(wholeDigits, region.groupSizes);
+
+    std::string_view prefix;
+    std::string_view suffix;
+    std::string_view sign = region.negativeSign;
+    if (rounded.negative) {
+        switch (region.negativeForm) {
+        case NegativeForm::LeadingMinus:
+        case NegativeForm::LeadingMinusSpace:
+            prefix = sign;
+            break;
+        case NegativeForm::TrailingMinus:
+        case NegativeForm::TrailingMinusSpace:
+            suffix = sign;
+            break;
+        case NegativeForm::Parentheses:
+            prefix = "(";
+            suffix = ")";
+            break;
         }
     }
+    const bool spaceBeforeNumber =
+        rounded.negative && region.negativeForm == NegativeForm::LeadingMinusSpace;
+    const bool spaceAfterNumber =
+        rounded.negative && region.negativeForm == NegativeForm::TrailingMinusSpace;
 
-    const bool negative = rounded.negative;
-    std::string text;
-    text.reserve(whole.size() + separators * region.groupSeparator.size() +
-                 region.decimalSeparator.size() + 3 +
-                 (negative ? region.negativeSign.size() + 2 : 0));
-    auto writeNumber = [&] {
-        for (std::size_t q = 0; q < whole.size(); ++q) {
-            if (separatorBefore[q])
-                text += region.groupSeparator;
-            text += whole[q];
-        }
-        text += region.decimalSeparator;
-        text.append(rounded.fraction, 3);
+    // The text is written straight into its one allocation, from the right.
+    const std::size_t length = prefix.size() + (spaceBeforeNumber ? 1 : 0) + wholeDigits +
+                               separators * region.groupSeparator.size() +
+                               region.decimalSeparator.size() + 3 + (spaceAfterNumber ? 1 : 0) +
+                               suffix.size();
+    std::string text(length, ' ');
+    char* out = text.data() + length;
+    auto put = [&out](std::string_view piece) {
+        out -= piece.size();
+        std::copy(piece.begin(), piece.end(), out);
     };
-    if (!negative) {
-        writeNumber();
-        return text;
+    put(suffix);
+    if (spaceAfterNumber)
+        --out;
+    for (int weight = -3; weight <= -1; ++weight)
+        *--out = rounded.digitOf(weight);
+    put(region.decimalSeparator);
+    std::size_t written = 0;
+    for (std::size_t n = 0, inGroup = 0; written < wholeDigits; ++written) {
+        const int size = groupSize(region.groupSizes, n);
+        if (size > 0 && inGroup == static_cast<std::size_t>(size)) {
+            put(region.groupSeparator);
+            inGroup = 0;
+            ++n;
+        }
+        *--out = rounded.digitOf(static_cast<int>(written));
+        ++inGroup;
     }
-    switch (region.negativeForm) {
-    case NegativeForm::LeadingMinus:
-        text += region.negativeSign;
-        writeNumber();
-        break;
-    case NegativeForm::LeadingMinusSpace:
-        text += region.negativeSign;
-        text += ' ';
-        writeNumber();
-        break;
-    case NegativeForm::TrailingMinus:
-        writeNumber();
-        text += region.negativeSign;
-        break;
-    case NegativeForm::TrailingMinusSpace:
-        writeNumber();
-        text += ' ';
-        text += region.negativeSign;
-        break;
-    case NegativeForm::Parentheses:
-        text += '(';
-        writeNumber();
-        text += ')';
-        break;
-    }
+    if (spaceBeforeNumber)
+        --out;
+    put(prefix);
     return text;
 }
 

@@ -224,6 +224,8 @@ const FormatCase formatCases[] = {
     {"noLeadingZeroTie", 0.1455, regions::parenthesesNoLeadingZero(), ",146"},
     {"parentheses", -1234.5, regions::parenthesesNoLeadingZero(), "(1 234,500)"},
     {"trailingMinus", -0.5, regions::trailingMinusSign(), "0.500 \u2212"},
+    {"trailingMinusNoSpace", -1234.5, regions::trailingMinusNoSpace(), "1,234.500-"},
+    {"leadingMinusSpace", -1234.5, regions::leadingMinusSpace(), "- 1,234.500"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Examples, FormatFieldNumberTest, testing::ValuesIn(formatCases),
@@ -244,6 +246,98 @@ TEST(FormatFieldNumberLimits, LargestDoubleIsWrittenInFullAndReadsBack)
 
     EXPECT_TRUE(FormatFieldNumber(-largest).starts_with("-179,769,313,486,231,570,000"));
     EXPECT_TRUE(FormatFieldNumber(1e308).starts_with("100,000,000,000,000,000,000,"));
+}
+
+// The text of a value by the rounding rule, worked out on decimal strings: the 15-digit
+// reading from to_chars, laid out in fixed notation, rounded half up at the third decimal
+// by hand.
+std::string schoolRounded(double x)
+{
+    char buffer[64];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::scientific, 14);
+    std::string reading(buffer, written.ptr);
+    const bool negative = reading[0] == '-';
+    if (negative)
+        reading.erase(0, 1);
+    const int exponent = std::stoi(reading.substr(reading.find('e') + 1));
+    const std::string digits = reading.substr(0, 1) + reading.substr(2, 14);
+    // Fixed notation with 20 decimals, enough to hold every digit of the reading here.
+    std::string fixed;
+    const int leading = std::max(exponent + 1, 1);
+    for (int weight = leading - 1; weight >= -20; --weight) {
+        const int i = exponent - weight;
+        fixed += i >= 0 && i < 15 ? digits[i] : '0';
+        if (weight == 0)
+            fixed += '.';
+    }
+    std::string kept = fixed.substr(0, fixed.find('.') + 4);
+    if (fixed[fixed.find('.') + 4] >= '5') {
+        int i = static_cast<int>(kept.size()) - 1;
+        for (; i >= 0; --i) {
+            if (kept[i] == '.')
+                continue;
+            if (kept[i] != '9') {
+                ++kept[i];
+                break;
+            }
+            kept[i] = '0';
+        }
+        if (i < 0)
+            kept.insert(0, "1");
+    }
+    const bool zero = kept.find_first_not_of("0.") == std::string::npos;
+    return (negative && !zero ? "-" : "") + kept;
+}
+
+TEST(FormatFieldNumberRounding, EveryMagnitudeOfATriangleFollowsTheFifteenDigitReading)
+{
+    NumberFormat ungrouped;
+    ungrouped.groupSeparator.clear();
+    std::vector<double> values = {
+        // Ties of the 15-digit reading itself, and values that carry into a new digit.
+        100000000000000.5,
+        100000000000001.5,
+        123456789012345.5,
+        999999999999999.5,
+        9.9999999999999995,
+        0.099999999999999995,
+        99999.9999999999,
+        1e-5,
+        1e15,
+        0.00049999999,
+        0.0005,
+        0.00050000001,
+        2.1245,
+        0.1455,
+        1.0875,
+        5e-5};
+    for (int power = -5; power <= 15; ++power) {
+        const double p = std::pow(10.0, power);
+        for (double v = p, n = 0; n < 4; ++n) {
+            values.push_back(v);
+            values.push_back(std::nextafter(v, 0.0));
+            v = std::nextafter(v, 1e300);
+        }
+    }
+    std::mt19937_64 random(8122026);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-6, 15);
+    std::uniform_int_distribution<int> decimals(1, 6);
+    for (int i = 0; i < 200000; ++i) {
+        const double x = mantissa(random) * std::pow(10.0, exponent(random));
+        values.push_back(x);
+        // Typed values, and the computed ones beside them, just off a tie.
+        const double typed =
+            std::round(x * std::pow(10.0, decimals(random))) / std::pow(10.0, decimals(random));
+        values.push_back(typed);
+        values.push_back(std::nextafter(typed, 0.0));
+    }
+    for (double x : values) {
+        for (double value : {x, -x})
+            ASSERT_EQ(FormatFieldNumber(value, ungrouped), schoolRounded(value))
+                << std::hexfloat << value;
+    }
 }
 
 // The number a text shows, written without grouping in the period region.

@@ -74,6 +74,20 @@ inline triangle::NumberFormat trailingMinusSign()
     return f;
 }
 
+inline triangle::NumberFormat leadingMinusSpace()
+{
+    triangle::NumberFormat f;
+    f.negativeForm = triangle::NegativeForm::LeadingMinusSpace;
+    return f;
+}
+
+inline triangle::NumberFormat trailingMinusNoSpace()
+{
+    triangle::NumberFormat f;
+    f.negativeForm = triangle::NegativeForm::TrailingMinus;
+    return f;
+}
+
 inline std::vector<std::pair<std::string, triangle::NumberFormat>> all()
 {
     return {{"enUS", enUS()},
@@ -83,7 +97,9 @@ inline std::vector<std::pair<std::string, triangle::NumberFormat>> all()
             {"deCH", deCH()},
             {"hiIN", hiIN()},
             {"parenthesesNoLeadingZero", parenthesesNoLeadingZero()},
-            {"trailingMinusSign", trailingMinusSign()}};
+            {"trailingMinusSign", trailingMinusSign()},
+            {"leadingMinusSpace", leadingMinusSpace()},
+            {"trailingMinusNoSpace", trailingMinusNoSpace()}};
 }
 
 } // namespace regions
