@@ -62,6 +62,7 @@ private slots:
     void shortValuesKeepTheNormalSize();
     void aValueTooLongEvenForTheSmallestSizeEndsInAnEllipsis();
     void theSizeFollowsWhatIsTyped();
+    void aTextTooLongWhileTypingIsMarkedWhereItIsCut();
     void aCalculatedRowDescribesTheWholeTriangleOnHover();
     void contextMenusAreBulgarian();
     void pushButtonFacesAreExactlyTheirColours();
@@ -541,6 +542,26 @@ void SolverFormTest::theSizeFollowsWhatIsTyped()
     QTest::keyClick(field(0), Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(field(0), Qt::Key_Delete);
     QCOMPARE(field(0)->font().pointSizeF(), 12.0);
+}
+
+void SolverFormTest::aTextTooLongWhileTypingIsMarkedWhereItIsCut()
+{
+    triangle::FittingField* leg = fitting(0);
+    typeInto(0, QString(60, QLatin1Char('7')));
+    QVERIFY(leg->isElided());
+    // The line scrolls when it is painted; each check looks at the field as last painted.
+    // The caret is at the end: the line has scrolled past the start.
+    leg->grab();
+    QCOMPARE(leg->cutEdges(), Qt::Edges(Qt::LeftEdge));
+    QTest::keyClick(leg, Qt::Key_Home);
+    leg->grab();
+    QCOMPARE(leg->cutEdges(), Qt::Edges(Qt::RightEdge));
+    for (int i = 0; i < 30; ++i)
+        QTest::keyClick(leg, Qt::Key_Right);
+    leg->grab();
+    QCOMPARE(leg->cutEdges(), Qt::Edges(Qt::LeftEdge | Qt::RightEdge));
+    leg->grab().save(QDir::temp().filePath(QStringLiteral("solver_form_typing.png")));
+    QVERIFY(leg->toolTip().contains(QString(60, QLatin1Char('7'))));
 }
 
 void SolverFormTest::aCalculatedRowDescribesTheWholeTriangleOnHover()

@@ -86,22 +86,60 @@ void FittingField::updateToolTip()
     setAccessibleDescription(tip);
 }
 
+Qt::Edges FittingField::cutEdges() const
+{
+    if (!m_elided)
+        return {};
+    if (!hasFocus())
+        return Qt::RightEdge;
+    // While editing, the line scrolls with the caret: where the text starts follows from
+    // where the caret stands.
+    const QFontMetricsF metrics(font());
+    const QRect area = lineRect();
+    const QRect caret = cursorRect(); // centred on the caret's position
+    const qreal start =
+        caret.x() + caret.width() / 2 - metrics.horizontalAdvance(text().left(cursorPosition()));
+    const qreal end = start + metrics.horizontalAdvance(text());
+    Qt::Edges edges;
+    if (start < area.left() - 0.5)
+        edges |= Qt::LeftEdge;
+    if (end > area.right() + 1.5)
+        edges |= Qt::RightEdge;
+    return edges;
+}
+
 void FittingField::paintEvent(QPaintEvent* event)
 {
-    // While the user edits a text this long, the caret shows where they are and the line
-    // scrolls with it; otherwise the cut is marked by an ellipsis.
+    const QRect area = lineRect();
+    const QColor ink =
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text);
     if (!m_elided || hasFocus()) {
+        // While the user edits a text this long, the caret shows where they are and the
+        // line scrolls with it; an ellipsis over each cut end says that more is there.
         QLineEdit::paintEvent(event);
+        const Qt::Edges cut = cutEdges();
+        if (!cut)
+            return;
+        QPainter painter(this);
+        const QString ellipsis(QChar(0x2026));
+        const int width = fontMetrics().horizontalAdvance(ellipsis) + 2;
+        painter.setPen(ink);
+        for (Qt::Edge edge : {Qt::LeftEdge, Qt::RightEdge}) {
+            if (!(cut & edge))
+                continue;
+            const QRect mark(edge == Qt::LeftEdge ? area.left() : area.right() + 1 - width,
+                             area.top(), width, area.height());
+            painter.fillRect(mark, palette().color(QPalette::Base));
+            painter.drawText(mark, Qt::AlignCenter, ellipsis);
+        }
         return;
     }
     QPainter painter(this);
     QStyleOptionFrame panel;
     initStyleOption(&panel);
     style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
-    const QRect area = lineRect();
     const QString elided = QFontMetrics(font()).elidedText(text(), Qt::ElideRight, textAreaWidth());
-    painter.setPen(
-        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::Text));
+    painter.setPen(ink);
     painter.drawText(area, Qt::AlignCenter, elided);
 }
 

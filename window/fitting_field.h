@@ -27,6 +27,9 @@ public:
     int textAreaWidth() const;
     // True when the text does not fit even at the smallest size.
     bool isElided() const { return m_elided; }
+    // The ends at which such a text is cut, each marked by an ellipsis: the right end, or,
+    // while the user edits it, the ends the line has scrolled past.
+    Qt::Edges cutEdges() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
