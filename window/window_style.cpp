@@ -55,8 +55,7 @@ void drawButtonPanel(const QStyleOption* option, QPainter* painter)
 // A classic group box: the caption on the frame's top line at its left, the etched line
 // broken behind it. Fusion's own frame comes from an image file, whose reading would make
 // Qt load every image-format plug-in before the first frame is painted.
-void drawGroupBox(const QStyleOptionGroupBox* box, QPainter* painter, const QStyle* style,
-                  const QWidget* widget)
+void drawGroupBox(const QStyleOptionGroupBox* box, QPainter* painter, const QStyle* style)
 {
     const QFontMetrics metrics = box->fontMetrics;
     const int captionLeft = 6;
@@ -77,7 +76,6 @@ void drawGroupBox(const QStyleOptionGroupBox* box, QPainter* painter, const QSty
 
     style->drawItemText(painter, caption, Qt::AlignCenter | Qt::TextShowMnemonic, box->palette,
                         box->state & QStyle::State_Enabled, box->text, QPalette::WindowText);
-    (void)widget;
 }
 
 } // namespace
@@ -102,7 +100,7 @@ void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
 {
     if (const auto* box = qstyleoption_cast<const QStyleOptionGroupBox*>(option);
         control == CC_GroupBox && box && !(box->subControls & SC_GroupBoxCheckBox)) {
-        drawGroupBox(box, painter, this, widget);
+        drawGroupBox(box, painter, this);
         return;
     }
     QProxyStyle::drawComplexControl(control, option, painter, widget);
