@@ -198,7 +198,9 @@ TEST(SolveIsosceles, HypotenuseAndQuarterOfItsSquareGiveTheIsoscelesTriangle)
     const auto six = Solve(2, "6", "9");
     ASSERT_TRUE(six.ok());
     EXPECT_EQ(FormatFieldNumber(six.value().a), "4.243");
+    EXPECT_EQ(FormatFieldNumber(six.value().c), "6.000");
     EXPECT_EQ(FormatFieldNumber(six.value().P), "14.485");
+    EXPECT_EQ(FormatFieldNumber(six.value().S), "9.000");
 
     // Every whole hypotenuse up to 1000 with S = c²/4, typed exactly. The leg c/√2 and the
     // perimeter c + c·√2 in thousandths are worked out in integers: 1000·c/√2 is the
