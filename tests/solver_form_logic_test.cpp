@@ -281,3 +281,22 @@ TEST_F(SolverFormLogicTest, EverythingThatEndsACalculationPutsThePlainDescriptio
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SolverFormLogicTest, TheIsoscelesTriangleOfATextbookIsSolved)
+{
+    // c = 6, S = 9: both legs 3√2 = 4.2426..., P = 6 + 6√2 = 14.4853...
+    window.region = regions::bgBG();
+    window.choose(2);
+    window.type(9, "6");
+    window.type(11, "9");
+    window.logic.Command1_Click(0);
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.texts[8], "4,243");
+    EXPECT_EQ(window.texts[9], "6,000");
+    EXPECT_EQ(window.texts[10], "14,485");
+    EXPECT_EQ(window.texts[11], "9,000");
+}
+
+} // namespace
