@@ -206,6 +206,7 @@ struct DecimalReading {
     int count = 0;
     int exponent = 0;
     bool negative = false;
+    bool beyondDouble = false; // read back as a number, it exceeds the largest double
 
     char digitOf(int weight) const
     {
@@ -237,6 +238,11 @@ DecimalReading decimalReading(double value, int significantDigits)
         reading.exponent = reading.exponent * 10 + (*p - '0');
     if (exponentNegative)
         reading.exponent = -reading.exponent;
+    if (reading.exponent >= 308) {
+        double back = 0.0;
+        reading.beyondDouble =
+            std::from_chars(buffer.data(), written.ptr, back).ec == std::errc::result_out_of_range;
+    }
     return reading;
 }
 
@@ -327,16 +333,10 @@ DecimalReading roundForDisplay(double value)
     DecimalReading reading;
     if (!fastDecimalReading(value, reading))
         reading = decimalReading(value, 15);
-    if (reading.exponent >= 308) {
-        // Near the top of the range the 15-digit reading can lie beyond the largest
-        // double, and its text would no longer read back; 17 digits always do.
-        std::array<char, 40> text;
-        const auto written = std::to_chars(text.data(), text.data() + text.size(), value,
-                                           std::chars_format::scientific, 14);
-        double back = 0.0;
-        if (std::from_chars(text.data(), written.ptr, back).ec == std::errc::result_out_of_range)
-            reading = decimalReading(value, 17);
-    }
+    // Near the top of the range the 15-digit reading can lie beyond the largest double,
+    // and its text would no longer read back; 17 digits always do.
+    if (reading.beyondDouble)
+        reading = decimalReading(value, 17);
 
     const int last = reading.exponent + 3; // the digit of the third decimal
     if (last + 1 < reading.count) {
@@ -509,8 +509,7 @@ std::string FormatFieldNumber(FieldNumber value, const NumberFormat& region)
     for (int weight = -3; weight <= -1; ++weight)
         *--out = rounded.digitOf(weight);
     put(region.decimalSeparator);
-    std::size_t written = 0;
-    for (std::size_t n = 0, inGroup = 0; written < wholeDigits; ++written) {
+    for (std::size_t written = 0, n = 0, inGroup = 0; written < wholeDigits; ++written) {
         const int size = groupSize(region.groupSizes, n);
         if (size > 0 && inGroup == static_cast<std::size_t>(size)) {
             put(region.groupSeparator);
