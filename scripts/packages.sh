@@ -9,6 +9,8 @@ TRIANGLE_PACKAGES=(
     fonts-liberation
     xvfb xauth x11-utils libx11-dev libxdamage-dev imagemagick
     dpkg-dev file appstream desktop-file-utils lintian scdoc man-db
+    qt6-wayland weston
+    g++-mingw-w64-x86-64-posix wine wine64 nsis zip xdotool
 )
 
 ensure_packages() {

@@ -27,6 +27,8 @@ public:
     std::vector<std::int16_t> writes; // fields whose text the program set, in order
     std::vector<std::pair<std::string, std::string>> messages;
     std::array<std::string, triangle::VariantCount> rowDetails;
+    int focused = -1; // the field the program last moved the focus into
+    std::vector<std::string> announcements;
 
     std::string text(std::int16_t field) const override { return texts.at(field); }
     void setText(std::int16_t field, const std::string& text) override
@@ -50,6 +52,8 @@ public:
     {
         rowDetails.at(row) = details;
     }
+    void focusField(std::int16_t field) override { focused = field; }
+    void announce(const std::string& text) override { announcements.push_back(text); }
     triangle::NumberFormat numberFormat() const override { return region; }
 
     bool acceptsTyping(int field) const { return enabled.at(field) && !locked.at(field); }

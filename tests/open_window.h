@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/solver_form.h"
+#include "window/qt/solver_form.h"
 
 #include <QApplication>
 #include <QLocale>

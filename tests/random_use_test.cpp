@@ -1,6 +1,6 @@
 #include "tests/open_window.h"
-#include "window/application.h"
-#include "window/solver_form.h"
+#include "window/qt/application.h"
+#include "window/qt/solver_form.h"
 
 #include <QApplication>
 #include <QLineEdit>

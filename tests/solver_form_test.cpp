@@ -1,8 +1,8 @@
 #include "tests/open_window.h"
-#include "window/application.h"
-#include "window/fitting_field.h"
-#include "window/qt_number_format.h"
-#include "window/solver_form.h"
+#include "window/qt/application.h"
+#include "window/qt/fitting_field.h"
+#include "window/qt/qt_number_format.h"
+#include "window/qt/solver_form.h"
 
 #include <QAccessible>
 #include <QApplication>

@@ -26,6 +26,10 @@ public:
     // Describes the whole triangle behind row k on each of its fields (their tooltip and
     // accessible description); the empty text puts back their plain descriptions.
     virtual void setRowDetails(std::int16_t row, const std::string& details) = 0;
+    // Moves the keyboard focus into a field and selects its whole text.
+    virtual void focusField(std::int16_t field) = 0;
+    // Says a text to a screen reader without moving the focus; nothing changes on screen.
+    virtual void announce(const std::string& text) = 0;
     // The user's regional number settings as they are now.
     virtual NumberFormat numberFormat() const = 0;
 };

@@ -48,6 +48,11 @@ void SolverFormLogic::Command1_Click(std::int16_t index)
         clearFields();
 }
 
+void SolverFormLogic::Text2_Change(std::int16_t index)
+{
+    (void)index;
+}
+
 void SolverFormLogic::Calculate()
 {
     const std::int16_t k = m_SelectedVariant;

@@ -27,6 +27,9 @@ public:
     void Option1_Click(std::int16_t index);
     // Button 0 calculates, button 1 empties every field.
     void Command1_Click(std::int16_t index);
+    // The user changed the text of field index: typing, pasting, undo or cut. The
+    // program's own writes do not come here.
+    void Text2_Change(std::int16_t index);
 
     std::int16_t SelectedVariant() const { return m_SelectedVariant; }
     // The selected row's four texts as shown, separated by tabs.

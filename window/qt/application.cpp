@@ -1,6 +1,6 @@
-#include "window/application.h"
+#include "window/qt/application.h"
 
-#include "window/window_style.h"
+#include "window/qt/window_style.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -46,6 +46,8 @@ private:
     void selectOption(std::int16_t k) override;
     void showMessage(const std::string& title, const std::string& text) override;
     void setRowDetails(std::int16_t row, const std::string& details) override;
+    void focusField(std::int16_t field) override;
+    void announce(const std::string& text) override;
     NumberFormat numberFormat() const override;
 
     SolverFormLogic m_logic{*this};

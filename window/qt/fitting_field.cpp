@@ -1,4 +1,4 @@
-#include "window/fitting_field.h"
+#include "window/qt/fitting_field.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,5 +1,5 @@
-#include "window/application.h"
-#include "window/solver_form.h"
+#include "window/qt/application.h"
+#include "window/qt/solver_form.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "window/qt_number_format.h"
+#include "window/qt/qt_number_format.h"
 
 #include <QLocale>
 #include <QStringList>
