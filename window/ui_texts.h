@@ -45,6 +45,15 @@ inline constexpr const char* DetailInscribed = "радиус на вписана
 inline constexpr const char* DetailCircumscribed = "радиус на описаната окръжност R";
 inline constexpr const char* Degree = "°";
 
+// The window "Решение": the triangle of the selected row drawn to scale and its calculation.
+inline constexpr const char* DrawingDescription =
+    "Чертеж в мащаб на правоъгълния триъгълник ABC с прав ъгъл при върха C. Хипотенузата "
+    "AB, c = {c}, е хоризонтална, а върхът C е над нея. Катетът BC е a = {a}, катетът CA е "
+    "b = {b}. При върха A е ъгълът α = {alpha}, при върха B е ъгълът β = {beta}. С "
+    "пунктир е начертана височината от C към хипотенузата, h = {h}. Вписаната окръжност "
+    "има радиус r = {r}. Описаната окръжност има радиус R = {R} и център в средата на "
+    "хипотенузата.";
+
 inline constexpr const char* FaultTitle = "Грешка при изчислението";
 inline constexpr const char* OverflowMessage =
     "Препълване: число или резултат е извън допустимия обхват.";
