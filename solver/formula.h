@@ -1,0 +1,234 @@
+#pragma once
+
+// Formulas that compute and can say what they computed. A term is made by the same checked
+// operation a bare Checked expression would use, at the moment it is written, so that its
+// value is the solver's value bit for bit; it also keeps its shape, to be written out as
+// text with the quantities' names or with their values. The text of a step and its
+// arithmetic therefore come from one place.
+
+#include "solver/checked_double.h"
+#include "solver/field_number.h"
+
+#include <concepts>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace triangle {
+
+// One formula as the program evaluated it: "b = √(c² − a²)", the same with the numbers put
+// in, "√(5,000² − 3,000²)", and the result.
+struct Step {
+    std::string name;
+    std::string formula;
+    std::string substituted;
+    double result = 0.0;
+};
+
+// The steps of one calculation, in the order they ran, with numbers in the user's region.
+class Steps {
+public:
+    explicit Steps(NumberFormat region = {}) : m_region(std::move(region)) {}
+
+    const NumberFormat& region() const { return m_region; }
+    const std::vector<Step>& list() const { return m_list; }
+    void add(Step step) { m_list.push_back(std::move(step)); }
+
+private:
+    NumberFormat m_region;
+    std::vector<Step> m_list;
+};
+
+namespace formula {
+
+// How tightly a term binds, for deciding where the written text needs parentheses.
+enum class Binding { Sum = 1, Product = 2, Primary = 3 };
+
+// Writes terms with names, or, given a region, with their values to three decimals.
+struct Writer {
+    const NumberFormat* region = nullptr;
+    std::string text;
+
+    void number(const char* name, double value)
+    {
+        if (!region) {
+            text += name;
+            return;
+        }
+        // A negative number in a formula is bracketed, as on paper: 2·(−1,500).
+        if (value < 0.0)
+            text += '(';
+        text += FormatFieldNumber(value, *region);
+        if (value < 0.0)
+            text += ')';
+    }
+};
+
+// A named quantity: a given value or the result of an earlier step.
+class Quantity {
+public:
+    static constexpr Binding binding = Binding::Primary;
+
+    constexpr Quantity(const char* name, Checked value) : m_name(name), m_value(value) {}
+    Checked value() const { return m_value; }
+    const char* name() const { return m_name; }
+    void write(Writer& out) const { out.number(m_name, m_value.value()); }
+
+    friend bool operator<(const Quantity& x, const Quantity& y) { return x.m_value < y.m_value; }
+    friend bool operator>(const Quantity& x, const Quantity& y) { return x.m_value > y.m_value; }
+
+private:
+    const char* m_name;
+    Checked m_value;
+};
+
+// A small integer constant of a formula, exact as a double; written the same either way.
+class Constant {
+public:
+    static constexpr Binding binding = Binding::Primary;
+
+    constexpr Constant(double value, const char* text) : m_value(value), m_text(text) {}
+    Checked value() const { return m_value; }
+    void write(Writer& out) const { out.text += m_text; }
+
+private:
+    Checked m_value;
+    const char* m_text;
+};
+
+template <typename T>
+concept Term = requires(const T& term, Writer& out)
+{
+    {
+        term.value()
+        } -> std::same_as<Checked>;
+    term.write(out);
+    T::binding;
+};
+
+template <Term T> void writeBracketed(const T& term, Writer& out, bool bracket)
+{
+    if (bracket)
+        out.text += '(';
+    term.write(out);
+    if (bracket)
+        out.text += ')';
+}
+
+template <Term T> std::string namesOf(const T& term)
+{
+    Writer out;
+    term.write(out);
+    return out.text;
+}
+
+struct Plus {
+    static constexpr Binding binding = Binding::Sum;
+    static constexpr const char* sign = " + ";
+    static Checked apply(Checked x, Checked y) { return x + y; }
+};
+struct Minus {
+    static constexpr Binding binding = Binding::Sum;
+    static constexpr const char* sign = " − ";
+    static Checked apply(Checked x, Checked y) { return x - y; }
+};
+struct Times {
+    static constexpr Binding binding = Binding::Product;
+    static constexpr const char* sign = "·";
+    static Checked apply(Checked x, Checked y) { return x * y; }
+};
+struct Over {
+    static constexpr Binding binding = Binding::Product;
+    static constexpr const char* sign = " / ";
+    static Checked apply(Checked x, Checked y) { return x / y; }
+};
+
+// x op y, evaluated left to right: the left operand is bracketed only when it binds more
+// loosely, the right one whenever it does not bind more tightly, since (a + b) + c and
+// a + (b + c) can differ in the last bit and the text must say which was computed.
+template <typename Op, Term L, Term R> class Operation {
+public:
+    static constexpr Binding binding = Op::binding;
+
+    Operation(const L& left, const R& right)
+        : m_left(left), m_right(right), m_value(Op::apply(left.value(), right.value()))
+    {}
+    Checked value() const { return m_value; }
+    void write(Writer& out) const
+    {
+        // x·x is written x², as on paper.
+        if constexpr (std::same_as<Op, Times> && std::same_as<L, R>) {
+            if (namesOf(m_left) == namesOf(m_right)) {
+                writeBracketed(m_left, out, L::binding != Binding::Primary);
+                out.text += "²";
+                return;
+            }
+        }
+        writeBracketed(m_left, out, L::binding < binding);
+        out.text += Op::sign;
+        writeBracketed(m_right, out, R::binding <= binding);
+    }
+
+private:
+    L m_left;
+    R m_right;
+    Checked m_value;
+};
+
+template <Term L, Term R> Operation<Plus, L, R> operator+(const L& x, const R& y)
+{
+    return {x, y};
+}
+template <Term L, Term R> Operation<Minus, L, R> operator-(const L& x, const R& y)
+{
+    return {x, y};
+}
+template <Term L, Term R> Operation<Times, L, R> operator*(const L& x, const R& y)
+{
+    return {x, y};
+}
+template <Term L, Term R> Operation<Over, L, R> operator/(const L& x, const R& y)
+{
+    return {x, y};
+}
+
+// √(x), with the value the given checked root gave.
+template <Term X> class Root {
+public:
+    static constexpr Binding binding = Binding::Primary;
+
+    Root(const X& inner, Checked value) : m_inner(inner), m_value(value) {}
+    Checked value() const { return m_value; }
+    void write(Writer& out) const
+    {
+        out.text += "√";
+        writeBracketed(m_inner, out, true);
+    }
+
+private:
+    X m_inner;
+    Checked m_value;
+};
+
+template <Term X> Root<X> sqrt(const X& x)
+{
+    return {x, sqrt(x.value())};
+}
+
+// Names the value of a term, and writes the step into steps when there are steps to keep;
+// without them nothing is written and nothing allocated.
+template <Term T> Quantity step(Steps* steps, const char* name, const T& term)
+{
+    if (steps) {
+        Writer names;
+        term.write(names);
+        Writer values{&steps->region(), {}};
+        term.write(values);
+        steps->add({name, std::move(names.text), std::move(values.text), term.value().value()});
+    }
+    return Quantity(name, term.value());
+}
+
+} // namespace formula
+} // namespace triangle
