@@ -1,0 +1,24 @@
+#pragma once
+
+#include <cstdint>
+
+// The child windows' identifiers: what object names are to the Qt form, for finding a control
+// with GetDlgItem. An array's controls take consecutive identifiers from its base.
+namespace triangle::win32::ids {
+
+inline constexpr int Text2 = 1000;    // the 24 fields, Text2(i) at Text2 + i
+inline constexpr int Option1 = 1100;  // the six variant buttons
+inline constexpr int Command1 = 1200; // calculate, clear
+inline constexpr int Text1 = 1300;    // the task statement, the aphorism
+inline constexpr int Label1 = 1400;   // the heading and the four column heads
+inline constexpr int Frame1 = 1500;
+
+// Commands of the keyboard and the fields' menu.
+inline constexpr int CopyRow = 2000;
+
+inline int Of(int base, std::int16_t index)
+{
+    return base + index;
+}
+
+} // namespace triangle::win32::ids

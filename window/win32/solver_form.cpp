@@ -1,0 +1,540 @@
+#include "window/win32/solver_form.h"
+
+#include "solver/variant_solver.h"
+#include "window/form_layout.h"
+#include "window/ui_texts.h"
+#include "window/win32/control_ids.h"
+#include "window/win32/resource.h"
+#include "window/win32/wide_text.h"
+#include "window/win32/windows_number_format.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace triangle::win32 {
+
+namespace {
+
+constexpr wchar_t ClassName[] = L"TriangleSolverForm";
+constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD WindowExStyle = WS_EX_CONTROLPARENT;
+// Wide enough for the longest line of a row's whole triangle, at 96 DPI.
+constexpr int ToolTipWidth = 420;
+
+COLORREF colourRef(layout::Colour colour)
+{
+    return RGB(colour.red, colour.green, colour.blue);
+}
+
+RECT pixelRect(const layout::Place& place, int dpi)
+{
+    const int left = layout::Pixels(place.left, dpi);
+    const int top = layout::Pixels(place.top, dpi);
+    return {left, top, left + layout::Pixels(place.width, dpi),
+            top + layout::Pixels(place.height, dpi)};
+}
+
+// The option buttons are placed from their frame's corner; Windows has them, like every
+// control, on the client area.
+layout::Place clientPlace(const layout::Control& control)
+{
+    if (control.kind != layout::Kind::OptionButton)
+        return control.place;
+    const layout::Place frame = layout::ControlOf("Frame1", 0).place;
+    return {frame.left + control.place.left, frame.top + control.place.top, control.place.width,
+            control.place.height};
+}
+
+int idOf(const layout::Control& control)
+{
+    switch (control.kind) {
+    case layout::Kind::Label:
+        return ids::Of(ids::Label1, control.index);
+    case layout::Kind::Frame:
+        return ids::Frame1;
+    case layout::Kind::OptionButton:
+        return ids::Of(ids::Option1, control.index);
+    case layout::Kind::PushButton:
+        return ids::Of(ids::Command1, control.index);
+    case layout::Kind::LongText:
+        return ids::Of(ids::Text1, control.index);
+    }
+    return 0;
+}
+
+bool inArray(int id, int base, int count)
+{
+    return id >= base && id < base + count;
+}
+
+// A child of the layout, field or other, in the order of the tab places.
+struct Child {
+    int tabPlace;
+    const layout::Control* control; // null for a field
+    std::int16_t field;
+};
+
+std::vector<Child> childrenInTabOrder()
+{
+    std::vector<Child> children;
+    for (const layout::Control& control : layout::Controls())
+        children.push_back({control.tabPlace, &control, -1});
+    for (std::int16_t i = 0; i < FieldCount; ++i)
+        children.push_back({layout::FieldOf(i).tabPlace, nullptr, i});
+    std::stable_sort(children.begin(), children.end(),
+                     [](const Child& x, const Child& y) { return x.tabPlace < y.tabPlace; });
+    return children;
+}
+
+std::wstring windowText(HWND hwnd)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+} // namespace
+
+SolverForm::SolverForm() = default;
+
+SolverForm::~SolverForm()
+{
+    if (m_hwnd)
+        DestroyWindow(m_hwnd);
+    if (m_accelerators)
+        DestroyAcceleratorTable(m_accelerators);
+}
+
+bool SolverForm::Create(HINSTANCE instance)
+{
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof(windowClass);
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(
+        instance, MAKEINTRESOURCEW(IDI_TRIANGLE_SOLVER), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    windowClass.hIconSm = static_cast<HICON>(
+        LoadImageW(instance, MAKEINTRESOURCEW(IDI_TRIANGLE_SOLVER), IMAGE_ICON,
+                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
+    windowClass.lpszClassName = ClassName;
+    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+        return false;
+
+    ACCEL keys[] = {{FCONTROL | FSHIFT | FVIRTKEY, 'C', ids::CopyRow}};
+    m_accelerators = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
+
+    // Made at a size of nothing: WM_CREATE lays it out at the DPI of its screen.
+    const std::wstring caption = Widen(texts::Caption);
+    return CreateWindowExW(WindowExStyle, ClassName, caption.c_str(), WindowStyle, CW_USEDEFAULT,
+                           CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this) != nullptr;
+}
+
+LRESULT SolverForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // The crackers of windowsx.h unpack each message into its handler's own arguments.
+#define TRIANGLE_HANDLE(message, handler)                                                          \
+    case message:                                                                                  \
+        return HANDLE_##message(m_hwnd, wParam, lParam,                                            \
+                                [this](auto... arguments) { return handler(arguments...); })
+    switch (message) {
+        TRIANGLE_HANDLE(WM_CREATE, OnCreate);
+        TRIANGLE_HANDLE(WM_COMMAND, OnCommand);
+        TRIANGLE_HANDLE(WM_CTLCOLORSTATIC, OnCtlColor);
+        TRIANGLE_HANDLE(WM_CTLCOLOREDIT, OnCtlColor);
+        TRIANGLE_HANDLE(WM_CTLCOLORBTN, OnCtlColor);
+        TRIANGLE_HANDLE(WM_DRAWITEM, OnDrawItem);
+        TRIANGLE_HANDLE(WM_DESTROY, OnDestroy);
+    case WM_ERASEBKGND:
+    case WM_PRINTCLIENT: {
+        RECT client{};
+        GetClientRect(m_hwnd, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, m_windowBrush.get());
+        return 1;
+    }
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    default:
+        break;
+    }
+#undef TRIANGLE_HANDLE
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+BOOL SolverForm::OnCreate(HWND hwnd, LPCREATESTRUCT)
+{
+    m_fonts = FontSet(static_cast<int>(GetDpiForWindow(hwnd)));
+    m_windowBrush.reset(CreateSolidBrush(colourRef(layout::WindowColour)));
+    m_labelBrush.reset(CreateSolidBrush(colourRef(*layout::ControlOf("Label1", 0).background)));
+    m_optionBrush.reset(CreateSolidBrush(colourRef(*layout::ControlOf("Option1", 0).background)));
+    m_resultBrush.reset(CreateSolidBrush(colourRef(layout::ResultColour)));
+    createControls();
+    layOut();
+    return TRUE;
+}
+
+void SolverForm::createControls()
+{
+    const HINSTANCE instance = GetWindowInstance(m_hwnd);
+    // Created in the order of their tab places, which is the order IsDialogMessage follows.
+    for (const Child& child : childrenInTabOrder()) {
+        if (!child.control) {
+            const layout::Field field = layout::FieldOf(child.field);
+            const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | ES_CENTER |
+                                ES_AUTOHSCROLL | (field.result ? WS_DISABLED : 0);
+            HWND edit = CreateWindowExW(
+                WS_EX_CLIENTEDGE, WC_EDITW, L"", style, 0, 0, 0, 0, m_hwnd,
+                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::Of(ids::Text2, child.field))),
+                instance, nullptr);
+            m_Text2[static_cast<std::size_t>(child.field)].attach(
+                edit, m_fonts, field.bold, field.result ? m_resultBrush.get() : nullptr);
+            continue;
+        }
+        const layout::Control& control = *child.control;
+        const wchar_t* windowClass = WC_BUTTONW;
+        DWORD style = WS_CHILD | (control.visible ? WS_VISIBLE : 0);
+        DWORD exStyle = 0;
+        switch (control.kind) {
+        case layout::Kind::Label:
+            windowClass = WC_STATICW;
+            style |= SS_CENTER | SS_NOPREFIX;
+            break;
+        case layout::Kind::Frame:
+            style |= BS_GROUPBOX | WS_GROUP;
+            break;
+        case layout::Kind::OptionButton:
+            // The six make one group: Tab enters at the chosen one, the arrows move in it.
+            style |= BS_AUTORADIOBUTTON | WS_TABSTOP | (control.index == 0 ? WS_GROUP : 0);
+            break;
+        case layout::Kind::PushButton:
+            style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP;
+            break;
+        case layout::Kind::LongText:
+            windowClass = WC_EDITW;
+            style |=
+                ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
+            exStyle = WS_EX_CLIENTEDGE;
+            break;
+        }
+        const std::wstring text = Widen(control.text);
+        CreateWindowExW(exStyle, windowClass, text.c_str(), style, 0, 0, 0, 0, m_hwnd,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(control))), instance,
+                        nullptr);
+    }
+
+    // Tells a screen reader what the logic announces, without showing anything.
+    m_announcer = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0,
+                                  0, m_hwnd, nullptr, instance, nullptr);
+
+    m_toolTips =
+        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
+                        CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr, instance, nullptr);
+    // A disabled field gets no mouse messages, its window does: its tip is a place on the
+    // window; an enabled control's tip is the control itself.
+    for (std::int16_t i = 0; i < FieldCount; ++i) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.hwnd = m_hwnd;
+        tool.lpszText = const_cast<wchar_t*>(L"");
+        if (layout::FieldOf(i).result) {
+            tool.uFlags = TTF_SUBCLASS;
+            tool.uId = static_cast<UINT_PTR>(ids::Of(ids::Text2, i));
+        } else {
+            tool.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
+            tool.uId = reinterpret_cast<UINT_PTR>(m_Text2[static_cast<std::size_t>(i)].window());
+        }
+        SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        updateToolTip(i);
+    }
+    const auto addTip = [this](int id, const char* tip) {
+        const std::wstring text = Widen(tip);
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof(tool);
+        tool.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
+        tool.hwnd = m_hwnd;
+        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(m_hwnd, id));
+        tool.lpszText = const_cast<wchar_t*>(text.c_str());
+        SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    };
+    for (std::int16_t k = 0; k < VariantCount; ++k)
+        addTip(ids::Of(ids::Option1, k), texts::VariantGivens[k]);
+    addTip(ids::Of(ids::Command1, 0), texts::CalculateDescription);
+    addTip(ids::Of(ids::Command1, 1), texts::ClearDescription);
+
+    SetFocus(GetDlgItem(m_hwnd, ids::Of(ids::Text1, 0)));
+}
+
+void SolverForm::layOut()
+{
+    const int dpi = m_fonts.dpi();
+    for (const layout::Control& control : layout::Controls()) {
+        const RECT place = pixelRect(clientPlace(control), dpi);
+        HWND child = GetDlgItem(m_hwnd, idOf(control));
+        SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowFont(child, m_fonts.windowFont(), TRUE);
+    }
+    for (std::int16_t i = 0; i < FieldCount; ++i) {
+        const RECT place = pixelRect(layout::FieldOf(i).place, dpi);
+        FittingField& field = m_Text2[static_cast<std::size_t>(i)];
+        SetWindowPos(field.window(), nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        field.fit();
+        if (layout::FieldOf(i).result) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof(tool);
+            tool.hwnd = m_hwnd;
+            tool.uId = static_cast<UINT_PTR>(ids::Of(ids::Text2, i));
+            tool.rect = place;
+            SendMessageW(m_toolTips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    SendMessageW(m_toolTips, TTM_SETMAXTIPWIDTH, 0, MulDiv(ToolTipWidth, dpi, 96));
+
+    RECT frame{0, 0, layout::Pixels(layout::ClientWidth, dpi),
+               layout::Pixels(layout::ClientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, WindowExStyle, static_cast<UINT>(dpi));
+    SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SolverForm::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    // The old fonts stay alive until every control has been given its new one.
+    FontSet old = std::move(m_fonts);
+    m_fonts = FontSet(dpi);
+    layOut();
+    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
+{
+    if (inArray(id, ids::Text2, FieldCount)) {
+        const auto field = static_cast<std::int16_t>(id - ids::Text2);
+        if (code != EN_CHANGE)
+            return;
+        m_Text2[static_cast<std::size_t>(field)].fit();
+        updateToolTip(field);
+        if (!m_settingText)
+            m_logic.Text2_Change(field);
+    } else if (inArray(id, ids::Option1, VariantCount)) {
+        const auto k = static_cast<std::int16_t>(id - ids::Option1);
+        // BN_CLICKED comes also for a click on the button already chosen.
+        if (code == BN_CLICKED && Button_GetCheck(control) == BST_CHECKED &&
+            k != m_selectedOption) {
+            m_selectedOption = k;
+            m_logic.Option1_Click(k);
+        }
+    } else if (inArray(id, ids::Command1, 2)) {
+        if (code == BN_CLICKED)
+            m_logic.Command1_Click(static_cast<std::int16_t>(id - ids::Command1));
+    } else if (id == IDOK) {
+        // Enter, as IsDialogMessage reports it: calculates from a field open for typing, and
+        // presses a push button that has the focus.
+        HWND focus = GetFocus();
+        const int focusId = GetDlgCtrlID(focus);
+        if (inArray(focusId, ids::Command1, 2))
+            m_logic.Command1_Click(static_cast<std::int16_t>(focusId - ids::Command1));
+        else if (inArray(focusId, ids::Text2, FieldCount) && IsWindowEnabled(focus) &&
+                 !(GetWindowStyle(focus) & ES_READONLY))
+            m_logic.Command1_Click(0);
+    } else if (id == ids::CopyRow) {
+        copySelectedRow();
+    }
+}
+
+HBRUSH SolverForm::OnCtlColor(HWND, HDC dc, HWND control, int)
+{
+    const int id = GetDlgCtrlID(control);
+    HBRUSH brush = GetSysColorBrush(COLOR_WINDOW);
+    COLORREF background = GetSysColor(COLOR_WINDOW);
+    if (inArray(id, ids::Label1, 5)) {
+        brush = m_labelBrush.get();
+        background = colourRef(*layout::ControlOf("Label1", 0).background);
+    } else if (inArray(id, ids::Option1, VariantCount)) {
+        brush = m_optionBrush.get();
+        background = colourRef(*layout::ControlOf("Option1", 0).background);
+    } else if (id == ids::Frame1 || inArray(id, ids::Command1, 2) || control == m_announcer) {
+        brush = m_windowBrush.get();
+        background = colourRef(layout::WindowColour);
+    } else if (inArray(id, ids::Text2, FieldCount) &&
+               layout::FieldOf(static_cast<std::int16_t>(id - ids::Text2)).result) {
+        brush = m_resultBrush.get();
+        background = colourRef(layout::ResultColour);
+    }
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, background);
+    return brush;
+}
+
+void SolverForm::OnDrawItem(HWND, const DRAWITEMSTRUCT* item)
+{
+    const int id = static_cast<int>(item->CtlID);
+    if (!inArray(id, ids::Command1, 2))
+        return;
+    const layout::Control& place =
+        layout::ControlOf("Command1", static_cast<std::int16_t>(id - ids::Command1));
+    HDC dc = item->hDC;
+    RECT area = item->rcItem;
+    const Brush fill(CreateSolidBrush(colourRef(*place.background)));
+    FillRect(dc, &area, fill.get());
+    const bool pressed = (item->itemState & ODS_SELECTED) != 0;
+    DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+
+    const std::wstring caption = windowText(item->hwndItem);
+    SelectedObject font(dc, m_fonts.windowFont());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc,
+                 GetSysColor((item->itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
+    RECT text = area;
+    if (pressed)
+        OffsetRect(&text, 1, 1);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if ((item->itemState & ODS_FOCUS) && !(item->itemState & ODS_NOFOCUSRECT)) {
+        RECT focus = area;
+        const int inset = MulDiv(4, m_fonts.dpi(), USER_DEFAULT_SCREEN_DPI);
+        InflateRect(&focus, -inset, -inset);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+void SolverForm::OnDestroy(HWND)
+{
+    m_toolTips = nullptr;
+    PostQuitMessage(0);
+}
+
+bool SolverForm::TranslateKeyboard(MSG& message)
+{
+    if (m_hwnd && TranslateAcceleratorW(m_hwnd, m_accelerators, &message))
+        return true;
+    return m_hwnd && IsDialogMessageW(m_hwnd, &message);
+}
+
+void SolverForm::setNumberFormatOverride(std::optional<NumberFormat> region)
+{
+    m_numberFormatOverride = std::move(region);
+}
+
+void SolverForm::copySelectedRow()
+{
+    const std::wstring row = Widen(m_logic.SelectedRowText());
+    if (!OpenClipboard(m_hwnd))
+        return;
+    EmptyClipboard();
+    const std::size_t bytes = (row.size() + 1) * sizeof(wchar_t);
+    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
+        std::memcpy(GlobalLock(memory), row.c_str(), bytes);
+        GlobalUnlock(memory);
+        if (!SetClipboardData(CF_UNICODETEXT, memory))
+            GlobalFree(memory);
+    }
+    CloseClipboard();
+}
+
+void SolverForm::updateToolTip(std::int16_t field)
+{
+    if (!m_toolTips)
+        return;
+    const FittingField& edit = m_Text2[static_cast<std::size_t>(field)];
+    std::wstring tip = Widen(texts::QuantityTips[field % ColumnCount]);
+    const std::wstring shown = edit.text();
+    if (!shown.empty())
+        tip += L": " + shown;
+    const std::wstring& details = m_rowDetails[static_cast<std::size_t>(field / ColumnCount)];
+    if (!details.empty())
+        tip += L"\r\n\r\n" + details;
+
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = m_hwnd;
+    if (layout::FieldOf(field).result)
+        tool.uId = static_cast<UINT_PTR>(ids::Of(ids::Text2, field));
+    else
+        tool.uId = reinterpret_cast<UINT_PTR>(edit.window());
+    tool.lpszText = tip.data();
+    SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
+std::string SolverForm::text(std::int16_t field) const
+{
+    return Narrow(m_Text2.at(static_cast<std::size_t>(field)).text());
+}
+
+void SolverForm::setText(std::int16_t field, const std::string& text)
+{
+    const std::wstring wide = Widen(text);
+    m_settingText = true;
+    SetWindowTextW(m_Text2.at(static_cast<std::size_t>(field)).window(), wide.c_str());
+    m_settingText = false;
+}
+
+void SolverForm::setLocked(std::int16_t field, bool locked)
+{
+    HWND edit = m_Text2.at(static_cast<std::size_t>(field)).window();
+    Edit_SetReadOnly(edit, locked);
+    InvalidateRect(edit, nullptr, TRUE);
+}
+
+void SolverForm::selectOption(std::int16_t k)
+{
+    if (k == m_selectedOption)
+        return;
+    CheckRadioButton(m_hwnd, ids::Option1, ids::Option1 + VariantCount - 1,
+                     ids::Of(ids::Option1, k));
+    m_selectedOption = k;
+    m_logic.Option1_Click(k);
+}
+
+void SolverForm::showMessage(const std::string& title, const std::string& text)
+{
+    const std::wstring wideTitle = Widen(title);
+    const std::wstring wideText = Widen(text);
+    MessageBoxW(m_hwnd, wideText.c_str(), wideTitle.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void SolverForm::setRowDetails(std::int16_t row, const std::string& details)
+{
+    std::wstring wide;
+    // The tooltip breaks lines at CR LF.
+    for (const wchar_t c : Widen(details)) {
+        if (c == L'\n')
+            wide += L'\r';
+        wide += c;
+    }
+    m_rowDetails.at(static_cast<std::size_t>(row)) = std::move(wide);
+    for (std::int16_t j = 0; j < ColumnCount; ++j)
+        updateToolTip(static_cast<std::int16_t>(row * ColumnCount + j));
+}
+
+void SolverForm::focusField(std::int16_t field)
+{
+    HWND edit = m_Text2.at(static_cast<std::size_t>(field)).window();
+    SetFocus(edit);
+    Edit_SetSel(edit, 0, -1);
+}
+
+void SolverForm::announce(const std::string& text)
+{
+    const std::wstring wide = Widen(text);
+    SetWindowTextW(m_announcer, wide.c_str());
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, m_announcer, OBJID_CLIENT, CHILDID_SELF);
+}
+
+NumberFormat SolverForm::numberFormat() const
+{
+    if (m_numberFormatOverride)
+        return *m_numberFormatOverride;
+    return NumberFormatOf(UserLocaleNumberSettings());
+}
+
+} // namespace triangle::win32

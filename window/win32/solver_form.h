@@ -1,0 +1,84 @@
+#pragma once
+
+#include "window/solver_controls.h"
+#include "window/solver_form_logic.h"
+#include "window/win32/base_window.h"
+#include "window/win32/fitting_field.h"
+#include "window/win32/gdi_object.h"
+
+#include <windows.h>
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace triangle::win32 {
+
+// The program's one window, built from the layout with Windows' own controls: the variant
+// buttons in their group box, the 6 × 4 grid of fields, the two push buttons drawn in their
+// colours and the task statement. It lends its controls to SolverFormLogic, which holds the
+// behaviour, and forwards the user's actions to it.
+class SolverForm : public BaseWindow<SolverForm>, private SolverControls {
+public:
+    SolverForm();
+    ~SolverForm() override;
+
+    // Creates the hidden window and its controls at the DPI of the screen it opens on.
+    bool Create(HINSTANCE instance);
+    // Runs once, after the window is built and before it is shown.
+    void Form_Load() { m_logic.Form_Load(); }
+    const SolverFormLogic& logic() const { return m_logic; }
+
+    // The keyboard's part of the message loop: the window's shortcuts, then Tab, the arrows
+    // and Enter as in a dialog. True when the message needs no more handling.
+    bool TranslateKeyboard(MSG& message);
+
+    // A region to use instead of the user's, for tests that must hold in any region.
+    void setNumberFormatOverride(std::optional<NumberFormat> region);
+    HWND toolTips() const { return m_toolTips; }
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    friend class BaseWindow<SolverForm>;
+
+    BOOL OnCreate(HWND hwnd, LPCREATESTRUCT create);
+    void OnCommand(HWND hwnd, int id, HWND control, UINT code);
+    HBRUSH OnCtlColor(HWND hwnd, HDC dc, HWND control, int type);
+    void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
+    void OnDestroy(HWND hwnd);
+    void OnDpiChanged(int dpi, const RECT& suggested);
+
+    void createControls();
+    void layOut();
+    void copySelectedRow();
+    void updateToolTip(std::int16_t field);
+
+    std::string text(std::int16_t field) const override;
+    void setText(std::int16_t field, const std::string& text) override;
+    void setLocked(std::int16_t field, bool locked) override;
+    void selectOption(std::int16_t k) override;
+    void showMessage(const std::string& title, const std::string& text) override;
+    void setRowDetails(std::int16_t row, const std::string& details) override;
+    void focusField(std::int16_t field) override;
+    void announce(const std::string& text) override;
+    NumberFormat numberFormat() const override;
+
+    SolverFormLogic m_logic{*this};
+    FontSet m_fonts;
+    Brush m_windowBrush;
+    Brush m_labelBrush;
+    Brush m_optionBrush;
+    Brush m_resultBrush;
+    std::array<FittingField, FieldCount> m_Text2;
+    std::array<std::wstring, 6> m_rowDetails;
+    HWND m_toolTips = nullptr;
+    HWND m_announcer = nullptr;
+    HACCEL m_accelerators = nullptr;
+    std::int16_t m_selectedOption = -1;
+    // Set while the program writes a field, so that only the user's edits reach Text2_Change.
+    bool m_settingText = false;
+    std::optional<NumberFormat> m_numberFormatOverride;
+};
+
+} // namespace triangle::win32
