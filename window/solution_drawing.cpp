@@ -222,8 +222,9 @@ private:
         double turn; // degrees from the preferred direction
     };
 
-    // Where to try a label, nearest first, a turn of 7.5° from the preferred direction
-    // weighing as much as a quarter of a step further out.
+    // Where to try a label, nearest first: a turn of 7.5° from the preferred direction
+    // weighs as much as 0.3 of a step further out, and needing a leader (two steps out and
+    // beyond) as much as three steps.
     static const std::vector<Candidate>& candidates()
     {
         static const std::vector<Candidate> order = [] {
@@ -231,10 +232,12 @@ private:
             for (int steps = 0; steps < 400; ++steps)
                 for (int turn = -23; turn <= 24; ++turn)
                     all.push_back({steps, 7.5 * turn});
-            std::stable_sort(all.begin(), all.end(), [](const Candidate& p, const Candidate& q) {
-                return p.steps + 0.25 * std::abs(p.turn / 7.5) <
-                       q.steps + 0.25 * std::abs(q.turn / 7.5);
-            });
+            const auto cost = [](const Candidate& p) {
+                return p.steps + (p.steps >= 2 ? 3.0 : 0.0) + 0.3 * std::abs(p.turn / 7.5);
+            };
+            std::stable_sort(
+                all.begin(), all.end(),
+                [&cost](const Candidate& p, const Candidate& q) { return cost(p) < cost(q); });
             return all;
         }();
         return order;
@@ -337,19 +340,19 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
 
     Composer draw(list, font, unit, measure);
 
-    draw.arc(O, k * c / 2.0, 0.0, 360.0, CircumscribedInk, 1.5, Part::Circumscribed);
+    draw.arc(O, k * c / 2.0, 0.0, 360.0, CircumscribedInk, 2.0, Part::Circumscribed);
     // The radius R points down and to the right, leaving the middle below the hypotenuse
     // free for its label.
     const Point bottom = O + direction(-60.0) * (k * c / 2.0);
-    draw.line(O, bottom, CircumscribedInk, 1.5, Part::Circumscribed);
+    draw.line(O, bottom, CircumscribedInk, 2.0, Part::Circumscribed);
     draw.dot(O, 2.5, CircumscribedInk, Part::Circumscribed);
 
     // The radius r goes to the point where the circle touches a leg, on the side away from
     // the height, which lies on the other side of I (or through it, when isosceles).
-    draw.arc(I, k * r, 0.0, 360.0, InscribedInk, 1.5, Part::Inscribed);
+    draw.arc(I, k * r, 0.0, 360.0, InscribedInk, 2.0, Part::Inscribed);
     const Point touch = I.x <= H.x ? A + unitOf(C - A) * (k * (b + c - a) / 2.0)
                                    : B + unitOf(C - B) * (k * (a + c - b) / 2.0);
-    draw.line(I, touch, InscribedInk, 1.5, Part::Inscribed);
+    draw.line(I, touch, InscribedInk, 2.0, Part::Inscribed);
     draw.dot(I, 2.0, InscribedInk, Part::Inscribed);
 
     draw.line(C, H, HeightInk, 2.0, Part::Height, true);

@@ -46,6 +46,14 @@ inline constexpr const char* DetailCircumscribed = "радиус на описа
 inline constexpr const char* Degree = "°";
 
 // The window "Решение": the triangle of the selected row drawn to scale and its calculation.
+inline constexpr const char* SolutionTitle = "Решение";
+inline constexpr const char* DrawingName = "Чертеж на триъгълника";
+inline constexpr const char* StepsName = "Решение стъпка по стъпка";
+inline constexpr const char* CopySteps = "Копирай решението като текст";
+inline constexpr const char* CopyDrawing = "Копирай чертежа като картина";
+inline constexpr const char* NoDrawing =
+    "Няма изчислен триъгълник. Изберете вариант, въведете двете дадени стойности и натиснете "
+    "„Изчисли“.";
 inline constexpr const char* DrawingDescription =
     "Чертеж в мащаб на правоъгълния триъгълник ABC с прав ъгъл при върха C. Хипотенузата "
     "AB, c = {c}, е хоризонтална, а върхът C е над нея. Катетът BC е a = {a}, катетът CA е "

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "solver/field_number.h"
+#include "solver/triangle_details.h"
+#include "window/solution_drawing.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QImage;
+class QPainter;
+
+namespace triangle {
+
+// Lays out and paints the display list of a triangle with QPainter, filling the widget;
+// without a triangle it says what to do to get one.
+class SolutionDrawingView : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SolutionDrawingView(QWidget* parent = nullptr);
+
+    void setTriangle(const std::optional<TriangleDetails>& triangle, const NumberFormat& region);
+    // The display list as last painted, in the widget's logical pixels.
+    const drawing::DisplayList& displayList() const { return m_list; }
+    // The drawing at twice the widget's size, for the clipboard.
+    QImage image() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void layOut();
+
+    std::optional<TriangleDetails> m_triangle;
+    NumberFormat m_region;
+    drawing::DisplayList m_list;
+};
+
+// The font the labels are drawn in, and the measure that lays them out with it.
+QFont LabelFont(double pixelSize, bool bold);
+drawing::TextSize MeasureLabel(std::string_view text, double pixelSize, bool bold);
+void PaintDisplayList(QPainter& painter, const drawing::DisplayList& list);
+
+} // namespace triangle

@@ -1,0 +1,145 @@
+#include "window/qt/solution_window.h"
+
+#include "window/qt/solution_drawing_view.h"
+#include "window/ui_texts.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+namespace triangle {
+
+namespace {
+
+QString qs(const char* utf8)
+{
+    return QString::fromUtf8(utf8);
+}
+
+// Ctrl+C in the steps copies what is selected, or all the steps when nothing is.
+class CopyAllWithoutSelection : public QObject {
+public:
+    CopyAllWithoutSelection(QPlainTextEdit* steps, const SolutionWindow* window)
+        : QObject(steps), m_steps(steps), m_window(window)
+    {}
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
+            return false;
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->matches(QKeySequence::Copy) || m_steps->textCursor().hasSelection())
+            return false;
+        if (event->type() == QEvent::KeyPress)
+            m_window->copySteps();
+        event->accept();
+        return event->type() == QEvent::KeyPress;
+    }
+
+private:
+    QPlainTextEdit* m_steps;
+    const SolutionWindow* m_window;
+};
+
+} // namespace
+
+SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("SolutionWindow"));
+    setWindowTitle(qs(texts::SolutionTitle));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    m_drawing = new SolutionDrawingView;
+    m_steps = new QPlainTextEdit;
+    m_steps->setObjectName(QStringLiteral("SolutionSteps"));
+    m_steps->setAccessibleName(qs(texts::StepsName));
+    m_steps->setReadOnly(true);
+    // A caret that moves line by line lets a screen reader read each step.
+    m_steps->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    m_steps->setTabChangesFocus(true);
+    m_steps->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    QFont stepsFont = LabelFont(18.0, false);
+    m_steps->setFont(stepsFont);
+    m_steps->installEventFilter(new CopyAllWithoutSelection(m_steps, this));
+
+    auto* split = new QSplitter(Qt::Vertical);
+    split->setObjectName(QStringLiteral("SolutionSplit"));
+    split->addWidget(m_drawing);
+    split->addWidget(m_steps);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(1, 2);
+    split->setChildrenCollapsible(false);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(split);
+
+    auto* copyDrawingAction = new QAction(qs(texts::CopyDrawing), this);
+    copyDrawingAction->setObjectName(QStringLiteral("CopyDrawing"));
+    copyDrawingAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
+    copyDrawingAction->setShortcutContext(Qt::WindowShortcut);
+    connect(copyDrawingAction, &QAction::triggered, this, &SolutionWindow::copyDrawing);
+    auto* copyStepsAction = new QAction(qs(texts::CopySteps), this);
+    copyStepsAction->setObjectName(QStringLiteral("CopySteps"));
+    copyStepsAction->setShortcut(QKeySequence::Copy);
+    copyStepsAction->setShortcutContext(Qt::WidgetShortcut);
+    connect(copyStepsAction, &QAction::triggered, this, &SolutionWindow::copySteps);
+    m_drawing->addAction(copyDrawingAction);
+    m_drawing->addAction(copyStepsAction);
+    m_drawing->setContextMenuPolicy(Qt::ActionsContextMenu);
+    addAction(copyDrawingAction);
+
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setObjectName(QStringLiteral("CloseSolution"));
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+
+    resize(720, 720);
+    m_steps->setFocus();
+}
+
+void SolutionWindow::showPage(const SolutionPage& page, const NumberFormat& region)
+{
+    m_drawing->setTriangle(page.triangle, region);
+    m_steps->setPlainText(QString::fromStdString(page.steps));
+}
+
+void SolutionWindow::openBeside(const QWidget& mainWindow)
+{
+    if (!isVisible()) {
+        const QRect main = mainWindow.frameGeometry();
+        QPoint place = main.topRight() + QPoint(8, 0);
+        if (const QScreen* screen = mainWindow.screen()) {
+            const QRect free = screen->availableGeometry();
+            place.setX(std::min(place.x(), std::max(free.left(), free.right() - width())));
+            place.setY(std::max(free.top(), std::min(place.y(), free.bottom() - height())));
+        }
+        move(place);
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+QString SolutionWindow::stepsText() const
+{
+    return m_steps->toPlainText();
+}
+
+void SolutionWindow::copySteps() const
+{
+    QGuiApplication::clipboard()->setText(stepsText());
+}
+
+void SolutionWindow::copyDrawing() const
+{
+    QGuiApplication::clipboard()->setImage(m_drawing->image());
+}
+
+} // namespace triangle

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "solver/field_number.h"
+#include "window/solution_page.h"
+
+#include <QWidget>
+
+class QPlainTextEdit;
+
+namespace triangle {
+
+class SolutionDrawingView;
+
+// The window "Решение": the selected row's triangle drawn to scale above its calculation
+// step by step. Non-modal and resizable; it keeps nothing, and closing it changes nothing
+// in the main window. Escape closes it, Ctrl+C copies the steps, and the drawing's context
+// menu copies the drawing as a picture.
+class SolutionWindow : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit SolutionWindow(QWidget* parent = nullptr);
+
+    void showPage(const SolutionPage& page, const NumberFormat& region);
+    // Opens the window beside the main one, or raises it when it is already open.
+    void openBeside(const QWidget& mainWindow);
+
+    QString stepsText() const;
+    void copySteps() const;
+    void copyDrawing() const;
+
+private:
+    SolutionDrawingView* m_drawing = nullptr;
+    QPlainTextEdit* m_steps = nullptr;
+};
+
+} // namespace triangle

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "solver/triangle_details.h"
+
+#include <optional>
+#include <string>
+
+namespace triangle {
+
+// What the window "Решение" shows for the selected row: the triangle to draw (the row's,
+// or after a refusal the one at the bound that was crossed, if any), the calculation step
+// by step, one step a line, and what the drawing shows in words.
+struct SolutionPage {
+    std::optional<TriangleDetails> triangle;
+    std::string steps;
+    std::string description;
+};
+
+} // namespace triangle
