@@ -13,19 +13,19 @@ enum class CalculationFault {
     InvalidSquareRoot, // square root of a negative number
 };
 
-// Either a value or the fault that stopped the calculation.
-template <typename T> class Calculated {
+// Either a value or the reason there is none.
+template <typename T, typename Failure = CalculationFault> class Calculated {
 public:
     Calculated(T value) : m_value(std::move(value)) {}
-    Calculated(CalculationFault fault) : m_fault(fault) {}
+    Calculated(Failure fault) : m_fault(std::move(fault)) {}
 
     bool ok() const { return !m_fault.has_value(); }
     const T& value() const { return *m_value; }
-    CalculationFault fault() const { return *m_fault; }
+    const Failure& fault() const { return *m_fault; }
 
 private:
     std::optional<T> m_value;
-    std::optional<CalculationFault> m_fault;
+    std::optional<Failure> m_fault;
 };
 
 } // namespace triangle

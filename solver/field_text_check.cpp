@@ -1,0 +1,213 @@
+#include "solver/field_text_check.h"
+
+#include "solver/plain_decimal.h"
+#include "solver/small_vector.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+
+namespace triangle {
+
+namespace {
+
+constexpr std::string_view blanks = " \t\n"; // the blanks ReadFieldNumber skips
+
+bool isDigit(char ch)
+{
+    return ch >= '0' && ch <= '9';
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    const std::size_t first = text.find_first_not_of(blanks);
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+}
+
+bool take(std::string_view& rest, std::string_view token)
+{
+    if (token.empty() || !rest.starts_with(token))
+        return false;
+    rest.remove_prefix(token.size());
+    return true;
+}
+
+bool takeAtEnd(std::string_view& rest, std::string_view token)
+{
+    if (token.empty() || !rest.ends_with(token))
+        return false;
+    rest.remove_suffix(token.size());
+    return true;
+}
+
+std::string_view digits(std::string_view& rest)
+{
+    std::size_t n = 0;
+    while (n < rest.size() && isDigit(rest[n]))
+        ++n;
+    const std::string_view run = rest.substr(0, n);
+    rest.remove_prefix(n);
+    return run;
+}
+
+using DigitRuns = SmallVector<std::string_view, 16>;
+
+// Runs of digits joined by a group separator, the leading one first, are grouped as the
+// sizes say: each group next to the decimal separator its exact size, the leading one
+// no longer than its size and not starting with a zero.
+bool groupedAs(const DigitRuns& runs, const std::vector<int>& sizes)
+{
+    const std::size_t last = runs.size() - 1;
+    for (std::size_t j = 1; j <= last; ++j) {
+        const int size = GroupSize(sizes, last - j);
+        if (size == 0 || runs[j].size() != static_cast<std::size_t>(size))
+            return false;
+    }
+    const int leading = GroupSize(sizes, last);
+    return !runs[0].empty() && runs[0][0] != '0' &&
+           (leading == 0 || runs[0].size() <= static_cast<std::size_t>(leading));
+}
+
+// One way of writing the number: its decimal separator and the separator of its digit
+// groups (empty for none).
+struct Form {
+    std::string_view decimal;
+    std::string_view group;
+};
+
+// Reads the unsigned number of `body` whole in one form, or nothing.
+std::optional<Calculated<double, FieldTextProblem>>
+readInForm(std::string_view body, Form form, bool negative, const NumberFormat& region)
+{
+    DigitRuns runs;
+    runs.push_back(digits(body));
+    while (!form.group.empty() && take(body, form.group)) {
+        const std::string_view run = digits(body);
+        if (run.empty())
+            return std::nullopt;
+        runs.push_back(run);
+    }
+    if (runs.size() > 1) {
+        const bool regionGroups =
+            form.group == region.groupSeparator && groupedAs(runs, region.groupSizes);
+        const bool blankGroups = form.group == " " && (groupedAs(runs, region.groupSizes) ||
+                                                       groupedAs(runs, std::vector<int>{3}));
+        if (!regionGroups && !blankGroups)
+            return std::nullopt;
+    }
+    PlainDecimal number;
+    number.negative = negative;
+    const bool decimal = take(body, form.decimal);
+    if (decimal)
+        number.fraction = digits(body);
+    // A period groups digits only in front of the region's decimal separator: "1.234" alone
+    // is one and a quarter, as ReadFieldNumber reads it.
+    if (runs.size() > 1 && form.group == "." && !decimal)
+        return std::nullopt;
+    if (body.starts_with('e') || body.starts_with('E')) {
+        body.remove_prefix(1);
+        if (!take(body, "+"))
+            number.exponentNegative = take(body, "-");
+        number.exponent = digits(body);
+        if (number.exponent.empty())
+            return std::nullopt;
+    }
+    if (!body.empty())
+        return std::nullopt;
+
+    SmallText whole;
+    for (std::size_t j = 0; j < runs.size(); ++j)
+        append(whole, runs[j]);
+    number.whole = viewOf(whole);
+    if (number.whole.empty() && number.fraction.empty())
+        return std::nullopt;
+    const Calculated<double> value = ValueOf(number);
+    if (!value.ok())
+        return FieldTextProblem::BeyondRange;
+    return value.value();
+}
+
+// The whole text as one number in one of the accepted forms, or nothing.
+std::optional<Calculated<double, FieldTextProblem>> readNumber(std::string_view text,
+                                                               const NumberFormat& region)
+{
+    std::string_view body = trimmed(text);
+    bool negative = false;
+    if (region.negativeForm == NegativeForm::Parentheses && take(body, "(")) {
+        if (!takeAtEnd(body, ")"))
+            return std::nullopt;
+        negative = true;
+    } else if (take(body, "+")) {
+    } else if (take(body, "-") || take(body, region.negativeSign)) {
+        negative = true;
+        if (region.negativeForm == NegativeForm::LeadingMinusSpace)
+            take(body, " ");
+    } else if (region.negativeForm == NegativeForm::TrailingMinus ||
+               region.negativeForm == NegativeForm::TrailingMinusSpace) {
+        negative = takeAtEnd(body, "-") || takeAtEnd(body, region.negativeSign);
+        if (negative && region.negativeForm == NegativeForm::TrailingMinusSpace)
+            takeAtEnd(body, " ");
+    }
+
+    const std::string_view decimals[] = {".", region.decimalSeparator};
+    const std::string_view groups[] = {{}, region.groupSeparator, " "};
+    for (std::string_view decimal : decimals) {
+        if (decimal.empty())
+            continue;
+        for (std::string_view group : groups) {
+            const bool usable =
+                group.empty() || (group != decimal && group != region.decimalSeparator);
+            if (!usable)
+                continue;
+            if (auto read = readInForm(body, {decimal, group}, negative, region))
+                return read;
+        }
+    }
+    return std::nullopt;
+}
+
+// The text with its one `separator` put as the region's decimal separator, when it holds
+// exactly one.
+std::optional<std::string> withRegionsDecimal(std::string_view text, char separator,
+                                              const NumberFormat& region)
+{
+    const std::size_t at = text.find(separator);
+    if (at == std::string_view::npos || text.find(separator, at + 1) != std::string_view::npos)
+        return std::nullopt;
+    std::string changed(text);
+    changed.replace(at, 1, region.decimalSeparator);
+    return changed;
+}
+
+} // namespace
+
+Calculated<double, FieldTextProblem> ReadFieldNumberStrictly(std::string_view text,
+                                                             const NumberFormat& region)
+{
+    if (trimmed(text).empty())
+        return FieldTextProblem::Empty;
+    if (std::none_of(text.begin(), text.end(), isDigit))
+        return FieldTextProblem::NoNumber;
+    if (auto read = readNumber(text, region))
+        return *read;
+
+    for (char separator : {',', '.'}) {
+        if (region.decimalSeparator == std::string_view(&separator, 1))
+            continue;
+        const auto changed = withRegionsDecimal(text, separator, region);
+        if (changed && readNumber(*changed, region))
+            return FieldTextProblem::DecimalSeparator;
+    }
+    std::string joined;
+    for (char ch : trimmed(text)) {
+        if (blanks.find(ch) == std::string_view::npos)
+            joined += ch;
+    }
+    if (joined.size() != trimmed(text).size() && readNumber(joined, region))
+        return FieldTextProblem::BlankInside;
+    return FieldTextProblem::NotOneNumber;
+}
+
+} // namespace triangle
