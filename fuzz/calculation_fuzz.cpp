@@ -15,8 +15,9 @@ bool shownAsResult(const triangle::FieldNumber& value)
 
 } // namespace
 
-// A whole calculation from two arbitrary texts: a result or a fault, and a result never
-// shows a negative or non-finite value in a computed field.
+// A whole calculation from two arbitrary texts: a whole triangle or a refusal. A triangle
+// has every quantity set, finite and shown without a minus sign, and its given values
+// where they were; a refusal names one of the variant's given quantities.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size < 2)
@@ -30,20 +31,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
 
     const auto solved = triangle::Solve(k, first, second, region);
-    if (!solved.ok())
+    const triangle::GivenColumns given = triangle::GivenColumnsOf(k);
+    if (!solved.ok()) {
+        const triangle::Refusal& refusal = solved.fault();
+        if (refusal.variant != k ||
+            (refusal.column != given.first && refusal.column != given.second))
+            std::abort();
         return 0;
+    }
     const triangle::RowFields& row = solved.value();
     const triangle::FieldNumber values[4] = {row.a, row.c, row.P, row.S};
-    const triangle::GivenColumns given = triangle::GivenColumnsOf(k);
-    const bool computed = values[0] && values[1] && values[2] && values[3];
-    for (int column = 0; column < 4; ++column) {
-        const bool isGiven = column == given.first || column == given.second;
-        if (isGiven && (!values[column] || !std::isfinite(*values[column])))
-            std::abort();
-        if (!isGiven && values[column] && !computed)
-            std::abort(); // a failed check leaves both other quantities unset
-        if (!isGiven && !shownAsResult(values[column]))
+    for (const triangle::FieldNumber& value : values) {
+        if (!shownAsResult(value) || !value)
             std::abort();
     }
+    if (!row.b || !(*row.b >= 0.0))
+        std::abort();
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "solver/calculation_fault.h"
 
 #include <cmath>
+#include <optional>
 
 namespace triangle {
 
@@ -35,16 +36,19 @@ public:
             throw CalculationStopped{CalculationFault::InvalidSquareRoot};
         return Checked(std::sqrt(x.m_value));
     }
-    // The square root of x − y, where x ≥ 0 and y are results of rounded arithmetic. Where
-    // the exact difference is zero (the two legs of an isosceles triangle), x and y can each
-    // be a few units in the last place off, so a difference below zero by no more than
-    // 4·2⁻⁵²·x is rounding alone and its root is 0; anything below that is a real fault.
-    friend Checked sqrtOfDifference(Checked x, Checked y)
+    // The square root of x − y, where x ≥ 0 and y are results of rounded arithmetic, or
+    // nothing when the difference is really negative. Where the exact difference is zero
+    // (the two legs of an isosceles triangle), x and y can each be a few units in the last
+    // place off, so a difference below zero by no more than 4·2⁻⁵²·x is rounding alone, and
+    // one below zero by no more than `allowance` besides is taken as zero too: its root is 0.
+    friend std::optional<Checked> sqrtOfDifference(Checked x, Checked y, double allowance)
     {
         const Checked difference = x - y;
-        if (difference.m_value < 0.0 && -difference.m_value <= x.m_value * 0x1p-50)
+        if (difference.m_value < 0.0 && -difference.m_value <= x.m_value * 0x1p-50 + allowance)
             return Checked(0.0);
-        return sqrt(difference);
+        if (difference.m_value < 0.0)
+            return std::nullopt;
+        return Checked(std::sqrt(difference.m_value));
     }
     friend bool operator<(Checked x, Checked y) { return x.m_value < y.m_value; }
     friend bool operator>(Checked x, Checked y) { return x.m_value > y.m_value; }

@@ -2,6 +2,9 @@
 
 #include "solver/checked_double.h"
 
+#include <cmath>
+#include <numbers>
+
 namespace triangle {
 
 namespace {
@@ -11,95 +14,191 @@ constexpr Checked two{2.0};
 constexpr Checked four{4.0};
 constexpr Checked eight{8.0};
 
-Checked read(std::string_view text, const NumberFormat& region)
+// Half of the last decimal the program writes: the most by which a value typed back from
+// a shown one can differ from the value behind it.
+constexpr double halfThousandth = 0.0005;
+
+// A bound for the window to show; one beyond the range of a double is left out.
+std::optional<double> shownBound(double bound)
 {
-    const Calculated<double> number = ReadFieldNumber(text, region);
-    if (!number.ok())
-        throw CalculationStopped{number.fault()};
-    return Checked(number.value());
+    return std::isfinite(bound) ? std::optional<double>(bound) : std::nullopt;
 }
 
-// The comparisons of a check work on plain doubles: a bound that would overflow, such as
-// 2·c near the top of the range, simply fails the check.
-bool exceedsTwice(Checked x, Checked y)
-{
-    return x.value() > 2.0 * y.value();
-}
+// The given values of variant k as read, and how a refusal of them is made.
+class Givens {
+public:
+    Givens(std::int16_t k, Checked first, Checked second) : m_k(k), m_first(first), m_second(second)
+    {}
+
+    Refusal refuse(RefusalReason reason, std::int16_t column,
+                   std::optional<double> bound = std::nullopt) const
+    {
+        Refusal refusal;
+        refusal.reason = reason;
+        refusal.variant = m_k;
+        refusal.column = column;
+        refusal.first = m_first.value();
+        refusal.second = m_second.value();
+        refusal.bound = bound;
+        return refusal;
+    }
+    // Refuses a given quantity that is zero or negative; the first-listed is named first.
+    std::optional<Refusal> notPositive() const
+    {
+        const GivenColumns columns = GivenColumnsOf(m_k);
+        if (!(m_first > zero))
+            return refuse(RefusalReason::NotPositive, columns.first, 0.0);
+        if (!(m_second > zero))
+            return refuse(RefusalReason::NotPositive, columns.second, 0.0);
+        return std::nullopt;
+    }
+
+private:
+    std::int16_t m_k;
+    Checked m_first;
+    Checked m_second;
+};
 
 RowFields row(Checked a, Checked c, Checked P, Checked S, Checked b)
 {
     return {a.value(), c.value(), P.value(), S.value(), b.value()};
 }
 
-RowFields legAndHypotenuse(Checked a, Checked c)
+// Each variant below evaluates its formulas in exactly this order and grouping, which
+// decides the last bits of the results.
+//
+// Where a root meets the isosceles triangle, its radicand comes out slightly negative for
+// values typed from a shown isosceles triangle. Each given value typed to three decimals
+// lies within half a thousandth of the value behind it, so a radicand negative by no more
+// than that can move it (its exact formula's largest partial derivatives over that
+// neighbourhood, times half a thousandth, for each given value) is taken as zero: the
+// isosceles triangle. Beyond that allowance there is no right triangle.
+
+Solution legAndHypotenuse(const Givens& givens, Checked a, Checked c)
 {
-    if (!(a > zero && a < c))
-        return {a.value(), c.value(), {}, {}};
+    if (auto refused = givens.notPositive())
+        return *refused;
+    if (!(a < c))
+        return givens.refuse(RefusalReason::LegNotShorterThanHypotenuse, 0, c.value());
     const Checked b = sqrt(c * c - a * a);
     const Checked P = (a + b) + c;
     const Checked S = (a * b) / two;
     return row(a, c, P, S, b);
 }
 
-RowFields legAndArea(Checked a, Checked S)
+Solution legAndArea(const Givens& givens, Checked a, Checked S)
 {
-    if (!(a > zero && S > zero))
-        return {a.value(), {}, {}, S.value()};
+    if (auto refused = givens.notPositive())
+        return *refused;
     const Checked b = (two * S) / a;
     const Checked c = sqrt(a * a + b * b);
     const Checked P = (a + b) + c;
     return row(a, c, P, S, b);
 }
 
-RowFields hypotenuseAndArea(Checked c, Checked S)
+Solution hypotenuseAndArea(const Givens& givens, Checked c, Checked S)
 {
-    if (!(c > zero && S > zero))
-        return {{}, c.value(), {}, S.value()};
-    const Checked s = sqrt(c * c + four * S);             // the sum of the legs
-    const Checked t = sqrtOfDifference(s * s, eight * S); // their difference
-    const Checked a = (s + t) / two;                      // the longer leg
-    const Checked b = sqrtOfDifference(c * c, a * a);
-    const Checked P = (a + b) + c;
-    return row(a, c, P, S, b);
+    if (auto refused = givens.notPositive())
+        return *refused;
+    auto tooLarge = [&] {
+        return givens.refuse(RefusalReason::AreaTooLargeForHypotenuse, 3,
+                             shownBound(c.value() * c.value() / 4.0));
+    };
+    // s·s − 8·S is c² − 4·S exactly; its partial derivatives are 2c and −4.
+    const double differenceAllowance = (2.0 * (c.value() + halfThousandth) + 4.0) * halfThousandth;
+    const Checked s = sqrt(c * c + four * S);                               // the sum of the legs
+    const auto t = sqrtOfDifference(s * s, eight * S, differenceAllowance); // their difference
+    if (!t)
+        return tooLarge();
+    const Checked a = (s + *t) / two; // the longer leg
+    // c·c − a·a is the shorter leg's square b², which meets zero only as b does; there its
+    // partial derivatives, 2b·(c·b + 2a)/(a² − b²) and 4a·b/(a² − b²) in size, vanish, and
+    // only rounding can take it below zero.
+    const auto b = sqrtOfDifference(c * c, a * a, 0.0);
+    if (!b)
+        return givens.refuse(RefusalReason::NoTriangle, 3);
+    const Checked P = (a + *b) + c;
+    return row(a, c, P, S, *b);
 }
 
-RowFields hypotenuseAndPerimeter(Checked c, Checked P)
+Solution hypotenuseAndPerimeter(const Givens& givens, Checked c, Checked P)
 {
-    // P > 2c keeps the inscribed radius, and so the area and the legs, positive.
-    if (!(c > zero && exceedsTwice(P, c)))
-        return {{}, c.value(), P.value(), {}};
+    if (auto refused = givens.notPositive())
+        return *refused;
+    // P > 2c keeps the inscribed radius, and so the area and the legs, positive. The
+    // comparison is on plain doubles: a bound that would overflow simply fails it.
+    if (!(P.value() > 2.0 * c.value()))
+        return givens.refuse(RefusalReason::PerimeterTooShortForHypotenuse, 2,
+                             shownBound(2.0 * c.value()));
     const Checked r = (P - two * c) / two; // radius of the inscribed circle
     const Checked S = (P * r) / two;
-    const Checked t = sqrtOfDifference((P - c) * (P - c), eight * S);
-    const Checked b = ((P - c) + t) / two; // the longer leg
-    const Checked a = (two * S) / b;       // the shorter leg
+    // (P − c)² − 8·S is 2c² − (P − c)² exactly; its partial derivatives are 2(P + c) and
+    // −2(P − c), each at most 2·(its size + 2·half a thousandth) nearby.
+    const double differenceAllowance = (4.0 * P.value() + 8.0 * halfThousandth) * halfThousandth;
+    const auto t = sqrtOfDifference((P - c) * (P - c), eight * S, differenceAllowance);
+    if (!t)
+        return givens.refuse(RefusalReason::PerimeterTooLongForHypotenuse, 2,
+                             shownBound((1.0 + std::numbers::sqrt2) * c.value()));
+    const Checked b = ((P - c) + *t) / two; // the longer leg
+    const Checked a = (two * S) / b;        // the shorter leg
     return row(a, c, P, S, b);
 }
 
-RowFields perimeterAndArea(Checked P, Checked S)
+Solution perimeterAndArea(const Givens& givens, Checked P, Checked S)
 {
-    if (!(P > zero && S > zero))
-        return {{}, {}, P.value(), S.value()};
+    if (auto refused = givens.notPositive())
+        return *refused;
+    auto tooLarge = [&] {
+        constexpr double share = (3.0 - 2.0 * std::numbers::sqrt2) / 4.0;
+        return givens.refuse(RefusalReason::AreaTooLargeForPerimeter, 3,
+                             shownBound(share * P.value() * P.value()));
+    };
+    // s·s − 8·S is P²/4 − 6S + 4S²/P² exactly; its partial derivatives are P/2 − 8S²/P³ and
+    // −6 + 8S/P², bounded nearby with P − half a thousandth below and S + half a thousandth
+    // above. A perimeter within half a thousandth of zero has no such neighbourhood.
+    double differenceAllowance = 0.0;
+    const double lowP = P.value() - halfThousandth;
+    const double highS = S.value() + halfThousandth;
+    if (lowP > 0.0) {
+        const double byPerimeter =
+            (P.value() + halfThousandth) / 2.0 + 8.0 * highS * highS / (lowP * lowP * lowP);
+        const double byArea = 6.0 + 8.0 * highS / (lowP * lowP);
+        differenceAllowance = (byPerimeter + byArea) * halfThousandth;
+    }
     const Checked s = (P * P + four * S) / (two * P); // the sum of the legs
-    const Checked t = sqrtOfDifference(s * s, eight * S);
-    const Checked b = (s + t) / two; // the longer leg
-    const Checked a = (two * S) / b; // the shorter leg
+    const auto t = sqrtOfDifference(s * s, eight * S, differenceAllowance);
+    if (!t)
+        return tooLarge();
+    const Checked b = (s + *t) / two; // the longer leg
+    const Checked a = (two * S) / b;  // the shorter leg
     const Checked c = P - (a + b);
     // An area of more than P²/4 still gives real legs, but their sum exceeds the perimeter:
-    // no right triangle has these values, as when the square root above fails.
+    // no right triangle has these values either.
     if (!(c > zero))
-        throw CalculationStopped{CalculationFault::InvalidSquareRoot};
+        return tooLarge();
     return row(a, c, P, S, b);
 }
 
-RowFields legAndPerimeter(Checked a, Checked P)
+Solution legAndPerimeter(const Givens& givens, Checked a, Checked P)
 {
-    if (!(a > zero && exceedsTwice(P, a)))
-        return {a.value(), {}, P.value(), {}};
+    if (auto refused = givens.notPositive())
+        return *refused;
+    if (!(P.value() > 2.0 * a.value()))
+        return givens.refuse(RefusalReason::PerimeterTooShortForLeg, 2,
+                             shownBound(2.0 * a.value()));
     const Checked b = (P * P - (two * P) * a) / (two * P - two * a);
     const Checked c = (P - a) - b;
     const Checked S = (a * b) / two;
     return row(a, c, P, S, b);
+}
+
+Refusal textRefusal(std::int16_t k, std::int16_t column, FieldTextProblem problem)
+{
+    Refusal refusal;
+    refusal.variant = k;
+    refusal.column = column;
+    refusal.textProblem = problem;
+    return refusal;
 }
 
 } // namespace
@@ -111,30 +210,42 @@ GivenColumns GivenColumnsOf(std::int16_t k)
     return k >= 0 && k < VariantCount ? columns[k] : columns[0];
 }
 
-Calculated<RowFields> Solve(std::int16_t k, std::string_view first, std::string_view second,
-                            const NumberFormat& region)
+Solution Solve(std::int16_t k, std::string_view first, std::string_view second,
+               const NumberFormat& region)
 {
+    if (k < 0 || k >= VariantCount)
+        k = 0;
+    const GivenColumns columns = GivenColumnsOf(k);
+    const auto x = ReadFieldNumberStrictly(first, region);
+    if (!x.ok())
+        return textRefusal(k, columns.first, x.fault());
+    const auto y = ReadFieldNumberStrictly(second, region);
+    if (!y.ok()) {
+        Refusal refusal = textRefusal(k, columns.second, y.fault());
+        refusal.first = x.value();
+        return refusal;
+    }
+    const Givens givens(k, Checked(x.value()), Checked(y.value()));
     try {
-        const Checked x = read(first, region);
-        const Checked y = read(second, region);
         switch (k) {
         case 0:
-            return legAndHypotenuse(x, y);
+            return legAndHypotenuse(givens, Checked(x.value()), Checked(y.value()));
         case 1:
-            return legAndArea(x, y);
+            return legAndArea(givens, Checked(x.value()), Checked(y.value()));
         case 2:
-            return hypotenuseAndArea(x, y);
+            return hypotenuseAndArea(givens, Checked(x.value()), Checked(y.value()));
         case 3:
-            return hypotenuseAndPerimeter(x, y);
+            return hypotenuseAndPerimeter(givens, Checked(x.value()), Checked(y.value()));
         case 4:
-            return perimeterAndArea(x, y);
-        case 5:
-            return legAndPerimeter(x, y);
+            return perimeterAndArea(givens, Checked(x.value()), Checked(y.value()));
         default:
-            return RowFields{}; // no such variant: nothing is computed
+            return legAndPerimeter(givens, Checked(x.value()), Checked(y.value()));
         }
     } catch (const CalculationStopped& stop) {
-        return stop.fault;
+        const RefusalReason reason = stop.fault == CalculationFault::Overflow
+                                         ? RefusalReason::ResultBeyondRange
+                                         : RefusalReason::NoTriangle;
+        return givens.refuse(reason, columns.first);
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "solver/calculation_fault.h"
 #include "solver/field_number.h"
+#include "solver/refusal.h"
 
 #include <cstdint>
 #include <string_view>
@@ -28,10 +29,14 @@ struct GivenColumns {
 };
 GivenColumns GivenColumnsOf(std::int16_t k);
 
-// Solves variant k (0 to 5) from the texts of its two given fields, first-listed first.
-// When the given values fail the variant's check, they come back with the other two
-// quantities unset; values that pass and still fit no right triangle end in a fault.
-Calculated<RowFields> Solve(std::int16_t k, std::string_view first, std::string_view second,
-                            const NumberFormat& region = {});
+// The whole row of a right triangle, every quantity set, or why there is none.
+using Solution = Calculated<RowFields, Refusal>;
+
+// Solves variant k (0 to 5) from the texts of its two given fields, first-listed first,
+// each read strictly (ReadFieldNumberStrictly). Values that fit no right triangle are
+// refused; values within what typing them to three decimals can move of the isosceles
+// triangle give the isosceles triangle.
+Solution Solve(std::int16_t k, std::string_view first, std::string_view second,
+               const NumberFormat& region = {});
 
 } // namespace triangle

@@ -27,8 +27,10 @@ public:
     std::vector<std::int16_t> writes; // fields whose text the program set, in order
     std::vector<std::pair<std::string, std::string>> messages;
     std::array<std::string, triangle::VariantCount> rowDetails;
-    int focused = -1; // the field the program last moved the focus into
+    int focused = -1;                  // the field the program last moved the focus into
+    std::vector<int> focusedAtMessage; // `focused` while each message was shown
     std::vector<std::string> announcements;
+    int rowChanges = 0; // how often the logic said the selected row's outcome changed
 
     std::string text(std::int16_t field) const override { return texts.at(field); }
     void setText(std::int16_t field, const std::string& text) override
@@ -47,6 +49,7 @@ public:
     void showMessage(const std::string& title, const std::string& text) override
     {
         messages.emplace_back(title, text);
+        focusedAtMessage.push_back(focused);
     }
     void setRowDetails(std::int16_t row, const std::string& details) override
     {
@@ -54,15 +57,18 @@ public:
     }
     void focusField(std::int16_t field) override { focused = field; }
     void announce(const std::string& text) override { announcements.push_back(text); }
+    void rowChanged() override { ++rowChanges; }
     triangle::NumberFormat numberFormat() const override { return region; }
 
     bool acceptsTyping(int field) const { return enabled.at(field) && !locked.at(field); }
-    // The user's typing: replaces the text only where the field accepts it.
+    // The user's typing, pasting, undo or cut: replaces the text only where the field
+    // accepts it, and tells the logic, as the toolkit does for the user's edits only.
     bool type(int field, const std::string& text)
     {
         if (!acceptsTyping(field))
             return false;
         texts.at(field) = text;
+        logic.Text2_Change(static_cast<std::int16_t>(field));
         return true;
     }
     // The user clicking an option button.

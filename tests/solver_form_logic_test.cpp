@@ -11,8 +11,6 @@
 
 namespace {
 
-using triangle::CalculationFault;
-
 class SolverFormLogicTest : public testing::Test {
 protected:
     void SetUp() override { window.logic.Form_Load(); }
@@ -107,18 +105,20 @@ TEST_F(SolverFormLogicTest, CalculatingRewritesExactlyTheSelectedRowInColumnOrde
     EXPECT_TRUE(window.messages.empty());
 }
 
-TEST_F(SolverFormLogicTest, FailedCheckRewritesTheGivenFieldsAndEmptiesTheOthers)
+TEST_F(SolverFormLogicTest, AFailedCheckKeepsTheGivenTextsAsTypedAndEmptiesTheResults)
 {
     window.type(0, "5");
-    window.type(1, "3");
+    window.type(1, " 3");
     window.texts[2] = "old";
     window.texts[3] = "old";
+    window.writes.clear();
     window.logic.Command1_Click(0);
-    EXPECT_EQ(window.texts[0], "5.000");
-    EXPECT_EQ(window.texts[1], "3.000");
+    EXPECT_EQ(window.texts[0], "5");
+    EXPECT_EQ(window.texts[1], " 3");
     EXPECT_EQ(window.texts[2], "");
     EXPECT_EQ(window.texts[3], "");
-    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.writes, (std::vector<std::int16_t>{2, 3}));
+    EXPECT_EQ(window.messages.size(), 1u);
 }
 
 TEST_F(SolverFormLogicTest, CalculatingTwiceGivesTheSameTextsInEveryRegion)
@@ -148,73 +148,127 @@ TEST_F(SolverFormLogicTest, CommaRegionKeepsTheDecimalsOfTheGivenValues)
     EXPECT_EQ(window.texts[11], "5,500");
 }
 
-struct FaultCase {
+struct RefusalCase {
     const char* name;
+    triangle::NumberFormat region;
     std::int16_t k;
     std::string first;
     std::string second;
+    int fieldToCorrect;
     const char* message;
 };
 
-class SolverFormFaultTest : public SolverFormLogicTest,
-                            public testing::WithParamInterface<FaultCase> {};
-
-TEST_P(SolverFormFaultTest, FaultIsShownAndNothingIsLost)
+void PrintTo(const RefusalCase& c, std::ostream* os)
 {
-    const FaultCase& c = GetParam();
+    *os << c.name;
+}
+
+class SolverFormRefusalTest : public SolverFormLogicTest,
+                              public testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(SolverFormRefusalTest, IsExplainedAndLeavesTheGivenTextsForCorrecting)
+{
+    const RefusalCase& c = GetParam();
+    window.region = c.region;
     window.choose(c.k);
     const triangle::GivenColumns given = triangle::GivenColumnsOf(c.k);
     const int first = 4 * c.k + given.first;
     const int second = 4 * c.k + given.second;
     ASSERT_TRUE(window.type(first, c.first));
     ASSERT_TRUE(window.type(second, c.second));
-    const auto textsBefore = window.texts;
     const auto locksBefore = window.locked;
-    window.writes.clear();
 
     window.logic.Command1_Click(0);
 
     ASSERT_EQ(window.messages.size(), 1u);
-    EXPECT_EQ(window.messages[0].first, "Грешка при изчислението");
+    EXPECT_EQ(window.messages[0].first, "Триъгълникът не може да се изчисли");
     EXPECT_EQ(window.messages[0].second, c.message);
-    EXPECT_TRUE(window.writes.empty());
-    EXPECT_EQ(window.texts, textsBefore);
+    // The focus moves to the field to correct once the message is dismissed.
+    EXPECT_EQ(window.focusedAtMessage[0], -1);
+    EXPECT_EQ(window.focused, c.fieldToCorrect);
+    for (int i = 0; i < triangle::FieldCount; ++i) {
+        const std::string expected = i == first ? c.first : i == second ? c.second : "";
+        EXPECT_EQ(window.texts[i], expected) << "field " << i;
+    }
     EXPECT_EQ(window.locked, locksBefore);
-    EXPECT_EQ(window.selected, c.k);
     EXPECT_EQ(window.logic.SelectedVariant(), c.k);
+    EXPECT_EQ(window.logic.SelectedRowText(), "");
+    const triangle::RowOutcome& outcome = window.logic.SelectedRowOutcome();
+    EXPECT_EQ(outcome.state, triangle::RowState::Refused);
+    EXPECT_EQ(outcome.variant, c.k);
+    ASSERT_TRUE(outcome.refusal.has_value());
+    EXPECT_EQ(outcome.message, c.message);
 
     // The next calculation works normally.
     window.choose(0);
     window.type(0, "3");
     window.type(1, "5");
     window.logic.Command1_Click(0);
-    EXPECT_EQ(window.texts[3], "6.000");
+    EXPECT_EQ(window.texts[3], c.region.decimalSeparator == "," ? "6,000" : "6.000");
     EXPECT_EQ(window.messages.size(), 1u);
 }
 
-const FaultCase faultCases[] = {
-    {"noTriangleWithThatArea", 2, "1", "1",
-     "Квадратен корен от отрицателно число: няма правоъгълен триъгълник с тези стойности."},
-    {"areaTooLargeForPerimeter", 4, "1", "2",
-     "Квадратен корен от отрицателно число: няма правоъгълен триъгълник с тези стойности."},
-    {"numberTooLarge", 0, "1e400", "5",
-     "Препълване: число или резултат е извън допустимия обхват."},
-    {"resultTooLarge", 1, "1e-300", "1e300",
-     "Препълване: число или резултат е извън допустимия обхват."},
+// Bounds worked by hand: c²/4 = 100/4; 2c = 10; (1 + √2)·5 = 12.0711; 36·(3 − 2√2) = 6.1766;
+// 2a = 10.
+const RefusalCase refusalCases[] = {
+    {"areaTooLargeForHypotenuse", regions::enUS(), 2, "10", "26", 11,
+     "Няма правоъгълен триъгълник с хипотенуза c = 10.000 и лице S = 26.000: при тази "
+     "хипотенуза лицето е най-много c²/4 = 25.000."},
+    {"areaTooLargeForHypotenuseBulgarian", regions::bgBG(), 2, "10", "26", 11,
+     "Няма правоъгълен триъгълник с хипотенуза c = 10,000 и лице S = 26,000: при тази "
+     "хипотенуза лицето е най-много c²/4 = 25,000."},
+    {"legLongerThanHypotenuse", regions::bgBG(), 0, "5", "3", 0,
+     "Няма правоъгълен триъгълник с катет a = 5,000 и хипотенуза c = 3,000: катетът е по-къс "
+     "от хипотенузата, a < c = 3,000."},
+    {"legLongerThanHypotenusePeriod", regions::enUS(), 0, "1234.5", "3", 0,
+     "Няма правоъгълен триъгълник с катет a = 1,234.500 и хипотенуза c = 3.000: катетът е "
+     "по-къс от хипотенузата, a < c = 3.000."},
+    {"perimeterNotAboveTwiceHypotenuse", regions::bgBG(), 3, "5", "8", 14,
+     "Няма правоъгълен триъгълник с хипотенуза c = 5,000 и периметър P = 8,000: двата катета "
+     "заедно са по-дълги от хипотенузата, затова периметърът е повече от 2c = 10,000."},
+    {"perimeterTooLongForHypotenuse", regions::enUS(), 3, "5", "13", 14,
+     "Няма правоъгълен триъгълник с хипотенуза c = 5.000 и периметър P = 13.000: при тази "
+     "хипотенуза периметърът е най-много (1 + √2)·c = 12.071."},
+    {"areaTooLargeForPerimeter", regions::bgBG(), 4, "12", "7", 19,
+     "Няма правоъгълен триъгълник с периметър P = 12,000 и лице S = 7,000: при този периметър "
+     "лицето е най-много (3 − 2√2)·P²/4 = 6,177."},
+    {"perimeterNotAboveTwiceLeg", regions::bgBG(), 5, "5", "8", 22,
+     "Няма правоъгълен триъгълник с катет a = 5,000 и периметър P = 8,000: другият катет и "
+     "хипотенузата заедно са по-дълги от катета a, затова периметърът е повече от 2a = "
+     "10,000."},
+    {"zeroArea", regions::bgBG(), 4, "12", "0", 19,
+     "Лицето S трябва да е положително число, а е 0,000."},
+    {"negativeLeg", regions::enUS(), 1, "-3", "6", 4,
+     "Катетът a трябва да е положително число, а е -3.000."},
+    {"bothFieldsEmpty", regions::bgBG(), 4, "", "", 18,
+     "Полето „периметър P“ е празно. Въведете число, например 12,5."},
+    {"commaInThePeriodRegion", regions::enUS(), 0, "2,5", "6.5", 0,
+     "„2,5“ в полето „катет a“ не е число: в тази езикова настройка десетичният знак е „.“. "
+     "Въведете например 2.5."},
+    {"noNumber", regions::enUS(), 0, "abc", "5", 0,
+     "В полето „катет a“ няма число: „abc“. Въведете число, например 12.5."},
+    {"twoNumbers", regions::bgBG(), 1, "3 5", "6", 4,
+     "„3 5“ в полето „катет a“ не е едно число: между знаците му има интервал или табулация. "
+     "Въведете едно число, например 12,5."},
+    {"twoPastedCells", regions::bgBG(), 2, "5", "6\t7", 11,
+     "„6\t7“ в полето „лице S“ не е едно число: между знаците му има интервал или табулация. "
+     "Въведете едно число, например 12,5."},
+    {"lettersAfterTheNumber", regions::enUS(), 0, "3", "12abc", 1,
+     "„12abc“ в полето „хипотенуза c“ не е едно число. Въведете само числото, например 12.5."},
+    {"longTextCutShort", regions::enUS(), 0, std::string(45, 'x'), "5", 0,
+     "В полето „катет a“ няма число: „xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx…“. Въведете "
+     "число, например 12.5."},
+    {"numberBeyondRange", regions::bgBG(), 0, "1e400", "5", 0,
+     "Числото в полето „катет a“ е по-голямо от най-голямото, с което програмата работи "
+     "(около 1,8·10³⁰⁸)."},
+    {"resultBeyondRange", regions::enUS(), 1, "1e-300", "1e300", 4,
+     "Триъгълникът с катет a = 1.000·10⁻³⁰⁰ и лице S = 1.000·10³⁰⁰ не може да се изчисли: "
+     "някоя от стойностите му е по-голяма от най-голямото число, с което програмата работи "
+     "(около 1.8·10³⁰⁸)."},
 };
 
-INSTANTIATE_TEST_SUITE_P(Faults, SolverFormFaultTest, testing::ValuesIn(faultCases),
+INSTANTIATE_TEST_SUITE_P(Refusals, SolverFormRefusalTest, testing::ValuesIn(refusalCases),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(FaultMessage, NamesEachKindOfFault)
-{
-    EXPECT_STREQ(triangle::FaultMessage(CalculationFault::Overflow),
-                 "Препълване: число или резултат е извън допустимия обхват.");
-    EXPECT_STREQ(triangle::FaultMessage(CalculationFault::DivisionByZero), "Деление на нула.");
-    EXPECT_STREQ(
-        triangle::FaultMessage(CalculationFault::InvalidSquareRoot),
-        "Квадратен корен от отрицателно число: няма правоъгълен триъгълник с тези стойности.");
-}
 
 TEST_F(SolverFormLogicTest, SelectedRowTextJoinsTheRowWithTabs)
 {
@@ -270,14 +324,14 @@ TEST_F(SolverFormLogicTest, EverythingThatEndsACalculationPutsThePlainDescriptio
     EXPECT_EQ(window.rowDetails[0], "") << "clearing";
 
     calculate345();
-    window.type(0, "5");
+    window.texts[0] = "5";
     window.logic.Command1_Click(0);
     EXPECT_EQ(window.rowDetails[0], "") << "a failed check";
 
     calculate345();
-    window.type(0, "1e400");
+    window.texts[0] = "1e400";
     window.logic.Command1_Click(0);
-    EXPECT_EQ(window.rowDetails[0], "") << "a fault";
+    EXPECT_EQ(window.rowDetails[0], "") << "a text beyond range";
 }
 
 } // namespace
@@ -297,6 +351,203 @@ TEST_F(SolverFormLogicTest, TheIsoscelesTriangleOfATextbookIsSolved)
     EXPECT_EQ(window.texts[9], "6,000");
     EXPECT_EQ(window.texts[10], "14,485");
     EXPECT_EQ(window.texts[11], "9,000");
+}
+
+} // namespace
+
+namespace {
+
+// What a user met: variant 3 with c = 10, S = 24 gives a = 8, P = 24; then S becomes 26.
+class StaleValuesTest : public SolverFormLogicTest {
+protected:
+    void SetUp() override
+    {
+        SolverFormLogicTest::SetUp();
+        window.region = regions::bgBG();
+        window.choose(2);
+        window.type(9, "10");
+        window.type(11, "24");
+        window.logic.Command1_Click(0);
+        ASSERT_EQ(window.texts[8], "8,000");
+        ASSERT_EQ(window.texts[10], "24,000");
+        ASSERT_FALSE(window.rowDetails[2].empty());
+        rowChangesBefore = window.rowChanges;
+    }
+    void expectResultsEmptied(const char* edit)
+    {
+        EXPECT_EQ(window.texts[8], "") << edit;
+        EXPECT_EQ(window.texts[10], "") << edit;
+        EXPECT_EQ(window.rowDetails[2], "") << edit;
+        EXPECT_EQ(window.logic.SelectedRowOutcome().state, triangle::RowState::Empty) << edit;
+        EXPECT_EQ(window.logic.SelectedRowText(), "") << edit;
+        EXPECT_EQ(window.rowChanges, rowChangesBefore + 1) << edit;
+    }
+
+    int rowChangesBefore = 0;
+};
+
+TEST_F(StaleValuesTest, TypingInTheSecondGivenFieldEmptiesTheResults)
+{
+    window.type(11, "26");
+    expectResultsEmptied("typing");
+    EXPECT_EQ(window.texts[9], "10,000");
+    EXPECT_EQ(window.texts[11], "26");
+}
+
+TEST_F(StaleValuesTest, PastingInTheFirstGivenFieldEmptiesTheResults)
+{
+    window.type(9, "12,5");
+    expectResultsEmptied("pasting");
+}
+
+TEST_F(StaleValuesTest, CuttingAllOfAFieldEmptiesTheResults)
+{
+    window.type(9, "");
+    expectResultsEmptied("cutting");
+}
+
+TEST_F(StaleValuesTest, UndoBackToTheSameTextStillEmptiesTheResults)
+{
+    // Undo may bring back the very text that was calculated; the row has been edited all
+    // the same, and "Изчисли" gives its results again.
+    window.type(11, "24,000");
+    expectResultsEmptied("undo");
+    window.logic.Command1_Click(0);
+    EXPECT_EQ(window.texts[8], "8,000");
+}
+
+TEST_F(StaleValuesTest, ASecondEditChangesNothingMore)
+{
+    window.type(11, "2");
+    window.writes.clear();
+    window.type(11, "26");
+    EXPECT_TRUE(window.writes.empty());
+    EXPECT_EQ(window.rowChanges, rowChangesBefore + 1);
+}
+
+TEST_F(StaleValuesTest, ARefusalWithoutAnEditEmptiesTheResultsToo)
+{
+    // A text that reached the field without the toolkit's edit notification.
+    window.texts[11] = "26";
+    window.logic.Command1_Click(0);
+    EXPECT_EQ(window.texts[8], "");
+    EXPECT_EQ(window.texts[9], "10,000");
+    EXPECT_EQ(window.texts[10], "");
+    EXPECT_EQ(window.texts[11], "26");
+    EXPECT_EQ(window.rowDetails[2], "");
+    EXPECT_EQ(window.logic.SelectedRowText(), "");
+    EXPECT_EQ(window.focused, 11);
+}
+
+TEST_F(SolverFormLogicTest, TypingOverA345ResultEmptiesPerimeterAreaAndDescription)
+{
+    window.type(0, "3");
+    window.type(1, "5");
+    window.logic.Command1_Click(0);
+    window.type(0, "500");
+    EXPECT_EQ(window.texts[2], "");
+    EXPECT_EQ(window.texts[3], "");
+    EXPECT_EQ(window.rowDetails[0], "");
+}
+
+TEST_F(SolverFormLogicTest, OnlyTheCopyOfAWholeTriangleIsOffered)
+{
+    EXPECT_EQ(window.logic.SelectedRowText(), "") << "nothing calculated";
+    window.type(0, "3");
+    window.type(1, "5");
+    window.logic.Command1_Click(0);
+    EXPECT_EQ(window.logic.SelectedRowText(), "3.000\t5.000\t12.000\t6.000");
+    window.type(1, "2");
+    EXPECT_EQ(window.logic.SelectedRowText(), "") << "edited";
+    window.logic.Command1_Click(0);
+    EXPECT_EQ(window.logic.SelectedRowText(), "") << "refused";
+}
+
+TEST_F(SolverFormLogicTest, ACalculationIsAnnouncedWithItsTwoResults)
+{
+    window.region = regions::bgBG();
+    window.type(0, "3");
+    window.type(1, "5");
+    window.logic.Command1_Click(0);
+    EXPECT_EQ(window.announcements, (std::vector<std::string>{"Изчислено: P = 12,000, S = 6,000"}));
+    window.choose(2);
+    window.type(9, "5");
+    window.type(11, "6");
+    window.logic.Command1_Click(0);
+    EXPECT_EQ(window.announcements.back(), "Изчислено: a = 4,000, P = 12,000");
+    window.type(11, "7");
+    window.logic.Command1_Click(0);
+    EXPECT_EQ(window.announcements.size(), 2u) << "a refusal speaks through its message box";
+}
+
+TEST_F(SolverFormLogicTest, TheSelectedRowsOutcomeFollowsEveryChange)
+{
+    const auto& outcome = window.logic.SelectedRowOutcome();
+    EXPECT_EQ(outcome.state, triangle::RowState::Empty);
+    int changes = window.rowChanges;
+
+    window.choose(4);
+    EXPECT_EQ(window.rowChanges, ++changes) << "variant chosen";
+    EXPECT_EQ(outcome.variant, 4);
+    window.type(18, "12");
+    window.type(19, "6");
+    EXPECT_EQ(window.rowChanges, changes) << "typing before any result changes nothing";
+    window.logic.Command1_Click(0);
+    EXPECT_EQ(window.rowChanges, ++changes) << "calculated";
+    EXPECT_EQ(outcome.state, triangle::RowState::Solved);
+    EXPECT_EQ(outcome.row.a, 3.0);
+    EXPECT_EQ(outcome.row.b, 4.0);
+    EXPECT_EQ(outcome.row.c, 5.0);
+
+    window.type(19, "7");
+    window.logic.Command1_Click(0);
+    changes += 2; // the edit and the refusal
+    EXPECT_EQ(window.rowChanges, changes);
+    EXPECT_EQ(outcome.state, triangle::RowState::Refused);
+    ASSERT_TRUE(outcome.refusal.has_value());
+    EXPECT_EQ(outcome.refusal->reason, triangle::RefusalReason::AreaTooLargeForPerimeter);
+    EXPECT_EQ(outcome.refusal->first, 12.0);
+    EXPECT_EQ(outcome.refusal->second, 7.0);
+    EXPECT_EQ(outcome.message, window.messages.back().second);
+
+    window.logic.Command1_Click(1);
+    EXPECT_EQ(window.rowChanges, ++changes) << "cleared";
+    EXPECT_EQ(outcome.state, triangle::RowState::Empty);
+    EXPECT_EQ(outcome.variant, 4);
+}
+
+TEST_F(SolverFormLogicTest, TheShownIsoscelesTriangleTypedBackIsAccepted)
+{
+    window.region = regions::bgBG();
+    window.choose(2);
+    window.type(9, "6");
+    window.type(11, "9");
+    window.logic.Command1_Click(0);
+    ASSERT_EQ(window.texts[10], "14,485");
+    window.choose(4);
+    window.type(18, "14,485");
+    window.type(19, "9,000");
+    window.logic.Command1_Click(0);
+    EXPECT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.texts[16], "4,243");
+    EXPECT_EQ(window.texts[17], "6,000");
+}
+
+TEST_F(SolverFormLogicTest, ACommaIsReadAsTheDecimalSeparatorOnlyWhereItIsOne)
+{
+    // Legs 2.5 and 6: hypotenuse 6.5, perimeter 15.
+    window.region = regions::bgBG();
+    window.type(0, "2,5");
+    window.type(1, "6,5");
+    window.logic.Command1_Click(0);
+    EXPECT_EQ(window.texts[2], "15,000");
+
+    window.region = regions::enUS();
+    window.type(0, "2,5");
+    window.type(1, "6,5");
+    window.logic.Command1_Click(0);
+    EXPECT_EQ(window.texts[2], "");
+    ASSERT_EQ(window.messages.size(), 1u);
 }
 
 } // namespace

@@ -372,11 +372,15 @@ void SolverFormTest::faultIsShownInAMessageBoxAndTheWindowLivesOn()
     click(name("Command1", 0));
     m_expectDialog = false;
 
-    QCOMPARE(title, QStringLiteral("Грешка при изчислението"));
+    QCOMPARE(title, QStringLiteral("Триъгълникът не може да се изчисли"));
     QCOMPARE(button, QStringLiteral("Добре")); // the toolkit's own text, in Bulgarian too
-    QCOMPARE(text, QStringLiteral("Квадратен корен от отрицателно число: няма правоъгълен "
-                                  "триъгълник с тези стойности."));
+    QCOMPARE(text, QStringLiteral("Няма правоъгълен триъгълник с хипотенуза c = 1.000 и лице "
+                                  "S = 1.000: при тази хипотенуза лицето е най-много c²/4 = "
+                                  "0.250."));
     QVERIFY(m_form->isVisible());
+    // The field to correct has the focus, its text selected.
+    QCOMPARE(m_form->focusWidget(), field(11));
+    QCOMPARE(field(11)->selectedText(), QStringLiteral("1"));
     QCOMPARE(field(9)->text(), QStringLiteral("1"));
     QCOMPARE(field(11)->text(), QStringLiteral("1"));
     QCOMPARE(field(8)->text(), QString());

@@ -30,6 +30,9 @@ public:
     virtual void focusField(std::int16_t field) = 0;
     // Says a text to a screen reader without moving the focus; nothing changes on screen.
     virtual void announce(const std::string& text) = 0;
+    // The selected row's outcome (SolverFormLogic::SelectedRowOutcome) has changed: a
+    // calculation, a refusal, an edit that emptied the results, a variant chosen, a clear.
+    virtual void rowChanged() = 0;
     // The user's regional number settings as they are now.
     virtual NumberFormat numberFormat() const = 0;
 };

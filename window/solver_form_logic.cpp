@@ -2,6 +2,7 @@
 
 #include "solver/triangle_details.h"
 #include "solver/variant_solver.h"
+#include "window/refusal_message.h"
 #include "window/row_details.h"
 #include "window/solver_controls.h"
 #include "window/ui_texts.h"
@@ -13,6 +14,35 @@ namespace {
 std::int16_t fieldOf(std::int16_t row, std::int16_t column)
 {
     return static_cast<std::int16_t>(row * ColumnCount + column);
+}
+
+bool isGiven(std::int16_t k, std::int16_t column)
+{
+    const GivenColumns given = GivenColumnsOf(k);
+    return column == given.first || column == given.second;
+}
+
+FieldNumber valueIn(const RowFields& row, std::int16_t column)
+{
+    const FieldNumber values[ColumnCount] = {row.a, row.c, row.P, row.S};
+    return values[column];
+}
+
+// "Изчислено: P = 12,000, S = 6,000": the two quantities the calculation added.
+std::string calculatedAnnouncement(std::int16_t k, const RowFields& row, const NumberFormat& region)
+{
+    std::string text = texts::Calculated;
+    const char* places[2] = {"first", "second"};
+    int n = 0;
+    for (std::int16_t j = 0; j < ColumnCount && n < 2; ++j) {
+        if (isGiven(k, j))
+            continue;
+        std::string quantity = texts::QuantityValue;
+        Fill(quantity, "quantity", texts::ColumnHeads[j]);
+        Fill(quantity, "value", FormatFieldNumber(valueIn(row, j), region));
+        Fill(text, places[n++], quantity);
+    }
+    return text;
 }
 
 } // namespace
@@ -38,6 +68,7 @@ void SolverFormLogic::Option1_Click(std::int16_t index)
     for (std::int16_t i = first; i <= last; ++i)
         m_controls.setLocked(i, false);
     clearDetails();
+    setOutcome({});
 }
 
 void SolverFormLogic::Command1_Click(std::int16_t index)
@@ -50,7 +81,14 @@ void SolverFormLogic::Command1_Click(std::int16_t index)
 
 void SolverFormLogic::Text2_Change(std::int16_t index)
 {
-    (void)index;
+    const std::int16_t k = m_SelectedVariant;
+    const bool givenOfSelectedRow = index / ColumnCount == k && isGiven(k, index % ColumnCount);
+    if (!givenOfSelectedRow || m_outcome.state == RowState::Empty)
+        return;
+    // The results belonged to the values before the edit.
+    emptyComputedFields(k);
+    m_controls.setRowDetails(k, {});
+    setOutcome({});
 }
 
 void SolverFormLogic::Calculate()
@@ -58,20 +96,34 @@ void SolverFormLogic::Calculate()
     const std::int16_t k = m_SelectedVariant;
     const GivenColumns given = GivenColumnsOf(k);
     const NumberFormat region = m_controls.numberFormat();
-    const Calculated<RowFields> solved = Solve(k, m_controls.text(fieldOf(k, given.first)),
-                                               m_controls.text(fieldOf(k, given.second)), region);
+    const std::string firstText = m_controls.text(fieldOf(k, given.first));
+    const std::string secondText = m_controls.text(fieldOf(k, given.second));
+    const Solution solved = Solve(k, firstText, secondText, region);
     if (!solved.ok()) {
-        // Nothing has been written: the user's numbers stay for correcting.
+        // The given texts stay exactly as typed, for correcting; no result may stay beside
+        // them.
+        emptyComputedFields(k);
         m_controls.setRowDetails(k, {});
-        m_controls.showMessage(texts::FaultTitle, FaultMessage(solved.fault()));
+        RowOutcome outcome;
+        outcome.state = RowState::Refused;
+        outcome.refusal = solved.fault();
+        outcome.message = RefusalMessage(solved.fault(), firstText, secondText, region);
+        const std::string message = outcome.message;
+        setOutcome(std::move(outcome));
+        m_controls.showMessage(texts::RefusalTitle, message);
+        m_controls.focusField(fieldOf(k, solved.fault().column));
         return;
     }
     const RowFields& row = solved.value();
-    const FieldNumber values[ColumnCount] = {row.a, row.c, row.P, row.S};
     for (std::int16_t j = 0; j < ColumnCount; ++j)
-        m_controls.setText(fieldOf(k, j), FormatFieldNumber(values[j], region));
+        m_controls.setText(fieldOf(k, j), FormatFieldNumber(valueIn(row, j), region));
     const std::optional<TriangleDetails> details = DetailsOf(row);
     m_controls.setRowDetails(k, details ? RowDetailsText(*details, region) : std::string());
+    RowOutcome outcome;
+    outcome.state = RowState::Solved;
+    outcome.row = row;
+    setOutcome(std::move(outcome));
+    m_controls.announce(calculatedAnnouncement(k, row, region));
 }
 
 void SolverFormLogic::clearFields()
@@ -79,6 +131,7 @@ void SolverFormLogic::clearFields()
     for (std::int16_t i = 0; i < FieldCount; ++i)
         m_controls.setText(i, {});
     clearDetails();
+    setOutcome({});
 }
 
 void SolverFormLogic::clearDetails()
@@ -87,8 +140,25 @@ void SolverFormLogic::clearDetails()
         m_controls.setRowDetails(k, {});
 }
 
+void SolverFormLogic::emptyComputedFields(std::int16_t k)
+{
+    for (std::int16_t j = 0; j < ColumnCount; ++j) {
+        if (!isGiven(k, j))
+            m_controls.setText(fieldOf(k, j), {});
+    }
+}
+
+void SolverFormLogic::setOutcome(RowOutcome outcome)
+{
+    m_outcome = std::move(outcome);
+    m_outcome.variant = m_SelectedVariant;
+    m_controls.rowChanged();
+}
+
 std::string SolverFormLogic::SelectedRowText() const
 {
+    if (m_outcome.state != RowState::Solved)
+        return {};
     std::string row;
     for (std::int16_t j = 0; j < ColumnCount; ++j) {
         if (j > 0)
@@ -96,19 +166,6 @@ std::string SolverFormLogic::SelectedRowText() const
         row += m_controls.text(fieldOf(m_SelectedVariant, j));
     }
     return row;
-}
-
-const char* FaultMessage(CalculationFault fault)
-{
-    switch (fault) {
-    case CalculationFault::Overflow:
-        return texts::OverflowMessage;
-    case CalculationFault::DivisionByZero:
-        return texts::DivisionByZeroMessage;
-    case CalculationFault::InvalidSquareRoot:
-        return texts::InvalidSquareRootMessage;
-    }
-    return texts::FaultTitle;
 }
 
 } // namespace triangle

@@ -1,12 +1,15 @@
 #pragma once
 
 // How a calculation flows: "Изчисли" reads the texts of the two given fields of the
-// selected variant's row, the solver turns them into the row's four values (or a fault),
-// and the four values are written back, formatted in the user's region, into the row's
-// fields a, c, P, S in that order; the row's fields then describe the whole triangle in
-// their tooltips. A fault writes nothing and is shown in a message box.
+// selected variant's row, the solver turns them into the row's four values (or a refusal
+// that says why there is no triangle), and the four values are written back, formatted in
+// the user's region, into the row's fields a, c, P, S in that order; the row's fields then
+// describe the whole triangle in their tooltips. A refusal empties the two computed fields,
+// keeps the given texts as typed, is explained in a message box and puts the focus on the
+// field to correct. Editing a given field empties the computed ones: a row never shows
+// values that do not belong together.
 
-#include "solver/calculation_fault.h"
+#include "window/row_outcome.h"
 
 #include <cstdint>
 #include <string>
@@ -32,19 +35,22 @@ public:
     void Text2_Change(std::int16_t index);
 
     std::int16_t SelectedVariant() const { return m_SelectedVariant; }
-    // The selected row's four texts as shown, separated by tabs.
+    // The selected row's four texts as shown, separated by tabs; empty unless the row
+    // shows a whole triangle.
     std::string SelectedRowText() const;
+    // What the selected row stands for now; SolverControls::rowChanged tells when it changes.
+    const RowOutcome& SelectedRowOutcome() const { return m_outcome; }
 
 private:
     void Calculate();
     void clearFields();
     void clearDetails();
+    void emptyComputedFields(std::int16_t k);
+    void setOutcome(RowOutcome outcome);
 
     SolverControls& m_controls;
     std::int16_t m_SelectedVariant = 0;
+    RowOutcome m_outcome;
 };
-
-// The Bulgarian message that names a fault.
-const char* FaultMessage(CalculationFault fault);
 
 } // namespace triangle

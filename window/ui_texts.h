@@ -62,12 +62,61 @@ inline constexpr const char* DrawingDescription =
     "има радиус r = {r}. Описаната окръжност има радиус R = {R} и център в средата на "
     "хипотенузата.";
 
-inline constexpr const char* FaultTitle = "Грешка при изчислението";
-inline constexpr const char* OverflowMessage =
-    "Препълване: число или резултат е извън допустимия обхват.";
-inline constexpr const char* DivisionByZeroMessage = "Деление на нула.";
-inline constexpr const char* InvalidSquareRootMessage =
-    "Квадратен корен от отрицателно число: няма правоъгълен триъгълник с тези стойности.";
+// Why a calculation gave no triangle. In the texts, {givens} stands for the two given
+// quantities with their values ("хипотенуза c = 10,000 и лице S = 26,000"), {bound} for
+// " = " and the bound's value (left out when it is beyond every number), {field} for a
+// field's quantity ("катет a"), {text} for its text as typed, {decimal} for the region's
+// decimal separator, {subject} for a given quantity ("Лицето S") and {value} for its value,
+// {example} for a number as it could be typed and {limit} for the largest number the program
+// works with. Numbers are in the user's region.
+inline constexpr const char* RefusalTitle = "Триъгълникът не може да се изчисли";
+// Each given quantity as the subject of a sentence.
+inline constexpr const char* QuantitySubjects[4] = {"Катетът a", "Хипотенузата c", "Периметърът P",
+                                                    "Лицето S"};
+inline constexpr const char* FieldEmpty = "Полето „{field}“ е празно. Въведете число, например "
+                                          "{example}.";
+inline constexpr const char* FieldNoNumber =
+    "В полето „{field}“ няма число: „{text}“. Въведете число, например {example}.";
+inline constexpr const char* FieldDecimalSeparator =
+    "„{text}“ в полето „{field}“ не е число: в тази езикова настройка десетичният знак е "
+    "„{decimal}“. Въведете например {example}.";
+inline constexpr const char* FieldBlankInside =
+    "„{text}“ в полето „{field}“ не е едно число: между знаците му има интервал или "
+    "табулация. Въведете едно число, например {example}.";
+inline constexpr const char* FieldNotOneNumber =
+    "„{text}“ в полето „{field}“ не е едно число. Въведете само числото, например {example}.";
+inline constexpr const char* FieldBeyondRange =
+    "Числото в полето „{field}“ е по-голямо от най-голямото, с което програмата работи "
+    "(около {limit}).";
+inline constexpr const char* NotPositive = "{subject} трябва да е положително число, а е "
+                                           "{value}.";
+inline constexpr const char* LegNotShorterThanHypotenuse =
+    "Няма правоъгълен триъгълник с {givens}: катетът е по-къс от хипотенузата, a < c{bound}.";
+inline constexpr const char* AreaTooLargeForHypotenuse =
+    "Няма правоъгълен триъгълник с {givens}: при тази хипотенуза лицето е най-много "
+    "c²/4{bound}.";
+inline constexpr const char* PerimeterTooShortForHypotenuse =
+    "Няма правоъгълен триъгълник с {givens}: двата катета заедно са по-дълги от хипотенузата, "
+    "затова периметърът е повече от 2c{bound}.";
+inline constexpr const char* PerimeterTooLongForHypotenuse =
+    "Няма правоъгълен триъгълник с {givens}: при тази хипотенуза периметърът е най-много "
+    "(1 + √2)·c{bound}.";
+inline constexpr const char* AreaTooLargeForPerimeter =
+    "Няма правоъгълен триъгълник с {givens}: при този периметър лицето е най-много "
+    "(3 − 2√2)·P²/4{bound}.";
+inline constexpr const char* PerimeterTooShortForLeg =
+    "Няма правоъгълен триъгълник с {givens}: другият катет и хипотенузата заедно са по-дълги "
+    "от катета a, затова периметърът е повече от 2a{bound}.";
+inline constexpr const char* ResultBeyondRange =
+    "Триъгълникът с {givens} не може да се изчисли: някоя от стойностите му е по-голяма от "
+    "най-голямото число, с което програмата работи (около {limit}).";
+inline constexpr const char* NoTriangle = "Няма правоъгълен триъгълник с {givens}.";
+inline constexpr const char* GivensJoined = "{first} и {second}";
+inline constexpr const char* QuantityValue = "{quantity} = {value}";
+
+// Said to a screen reader after a calculation: the two computed quantities,
+// "Изчислено: P = 12,000, S = 6,000".
+inline constexpr const char* Calculated = "Изчислено: {first}, {second}";
 
 // The task statement: seventeen lines, each ended by CR LF; line 3 has two blanks before
 // its last word and line 4 ends with a blank.

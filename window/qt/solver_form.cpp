@@ -234,7 +234,10 @@ void SolverForm::setTabChain()
 
 void SolverForm::copySelectedRow()
 {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(m_logic.SelectedRowText()));
+    // A row without a whole triangle leaves the clipboard as it was.
+    const std::string row = m_logic.SelectedRowText();
+    if (!row.empty())
+        QGuiApplication::clipboard()->setText(QString::fromStdString(row));
 }
 
 std::string SolverForm::text(std::int16_t field) const

@@ -48,6 +48,7 @@ private:
     void setRowDetails(std::int16_t row, const std::string& details) override;
     void focusField(std::int16_t field) override;
     void announce(const std::string& text) override;
+    void rowChanged() override {}
     NumberFormat numberFormat() const override;
 
     SolverFormLogic m_logic{*this};

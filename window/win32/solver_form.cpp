@@ -427,8 +427,9 @@ void SolverForm::setNumberFormatOverride(std::optional<NumberFormat> region)
 
 void SolverForm::copySelectedRow()
 {
+    // A row without a whole triangle leaves the clipboard as it was.
     const std::wstring row = Widen(m_logic.SelectedRowText());
-    if (!OpenClipboard(m_hwnd))
+    if (row.empty() || !OpenClipboard(m_hwnd))
         return;
     EmptyClipboard();
     const std::size_t bytes = (row.size() + 1) * sizeof(wchar_t);

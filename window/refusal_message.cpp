@@ -1,0 +1,178 @@
+#include "window/refusal_message.h"
+
+#include "solver/field_number.h"
+#include "solver/variant_solver.h"
+#include "window/ui_texts.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace triangle {
+
+namespace {
+
+// A field's text quoted in a message: cut short with an ellipsis, at a character's
+// boundary, where a whole pasted column would make the message unreadable.
+std::string quoted(std::string_view text)
+{
+    constexpr std::size_t longest = 40; // characters
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool starts = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+        if (starts && ++characters > longest)
+            return std::string(text.substr(0, i)) + "…";
+    }
+    return std::string(text);
+}
+
+std::string superscript(int exponent)
+{
+    static constexpr const char* digits[10] = {"⁰", "¹", "²", "³", "⁴", "⁵", "⁶", "⁷", "⁸", "⁹"};
+    std::string text = exponent < 0 ? "⁻" : "";
+    const std::string plain = std::to_string(exponent < 0 ? -exponent : exponent);
+    for (char digit : plain)
+        text += digits[digit - '0'];
+    return text;
+}
+
+// "катет a = 5,000"
+std::string quantityValue(std::int16_t column, std::optional<double> value,
+                          const NumberFormat& region)
+{
+    std::string text = texts::QuantityValue;
+    Fill(text, "quantity", texts::QuantityNames[column]);
+    Fill(text, "value", value ? MessageNumber(*value, region) : std::string());
+    return text;
+}
+
+std::string givens(const Refusal& refusal, const NumberFormat& region)
+{
+    const GivenColumns columns = GivenColumnsOf(refusal.variant);
+    std::string text = texts::GivensJoined;
+    Fill(text, "first", quantityValue(columns.first, refusal.first, region));
+    Fill(text, "second", quantityValue(columns.second, refusal.second, region));
+    return text;
+}
+
+const char* textProblemMessage(FieldTextProblem problem)
+{
+    switch (problem) {
+    case FieldTextProblem::Empty:
+        return texts::FieldEmpty;
+    case FieldTextProblem::NoNumber:
+        return texts::FieldNoNumber;
+    case FieldTextProblem::DecimalSeparator:
+        return texts::FieldDecimalSeparator;
+    case FieldTextProblem::BlankInside:
+        return texts::FieldBlankInside;
+    case FieldTextProblem::NotOneNumber:
+        return texts::FieldNotOneNumber;
+    case FieldTextProblem::BeyondRange:
+        return texts::FieldBeyondRange;
+    }
+    return texts::FieldNotOneNumber;
+}
+
+const char* checkMessage(RefusalReason reason)
+{
+    switch (reason) {
+    case RefusalReason::FieldText:
+    case RefusalReason::NotPositive:
+        break;
+    case RefusalReason::LegNotShorterThanHypotenuse:
+        return texts::LegNotShorterThanHypotenuse;
+    case RefusalReason::AreaTooLargeForHypotenuse:
+        return texts::AreaTooLargeForHypotenuse;
+    case RefusalReason::PerimeterTooShortForHypotenuse:
+        return texts::PerimeterTooShortForHypotenuse;
+    case RefusalReason::PerimeterTooLongForHypotenuse:
+        return texts::PerimeterTooLongForHypotenuse;
+    case RefusalReason::AreaTooLargeForPerimeter:
+        return texts::AreaTooLargeForPerimeter;
+    case RefusalReason::PerimeterTooShortForLeg:
+        return texts::PerimeterTooShortForLeg;
+    case RefusalReason::ResultBeyondRange:
+        return texts::ResultBeyondRange;
+    case RefusalReason::NoTriangle:
+        break;
+    }
+    return texts::NoTriangle;
+}
+
+// The text the user could have typed: the decimal sign put right where that was all that
+// was wrong, otherwise twelve and a half.
+std::string example(const Refusal& refusal, std::string_view typed, const NumberFormat& region)
+{
+    if (refusal.textProblem == FieldTextProblem::DecimalSeparator) {
+        for (char separator : {',', '.'}) {
+            const std::size_t at = typed.find(separator);
+            if (at != std::string_view::npos &&
+                region.decimalSeparator != std::string(1, separator))
+                return std::string(typed.substr(0, at)) + region.decimalSeparator +
+                       std::string(typed.substr(at + 1));
+        }
+    }
+    return "12" + region.decimalSeparator + "5";
+}
+
+} // namespace
+
+void Fill(std::string& text, std::string_view name, std::string_view value)
+{
+    const std::string placeholder = "{" + std::string(name) + "}";
+    for (std::size_t at = text.find(placeholder); at != std::string::npos;
+         at = text.find(placeholder, at + value.size()))
+        text.replace(at, placeholder.size(), value);
+}
+
+std::string MessageNumber(double value, const NumberFormat& region)
+{
+    const double size = std::fabs(value);
+    if (value == 0.0 || (size >= 0.0005 && size < 1e15) || !std::isfinite(value))
+        return FormatFieldNumber(value, region);
+    char buffer[32];
+    const auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, size, std::chars_format::scientific, 3);
+    const std::string_view scientific(buffer, static_cast<std::size_t>(written.ptr - buffer));
+    const std::size_t e = scientific.find('e');
+    int exponent = 0;
+    std::from_chars(scientific.data() + e + (scientific[e + 1] == '+' ? 2 : 1),
+                    scientific.data() + scientific.size(), exponent);
+    std::string text = value < 0.0 ? region.negativeSign : std::string();
+    text += scientific.substr(0, 1);
+    text += region.decimalSeparator;
+    text += scientific.substr(2, 3);
+    return text + "·10" + superscript(exponent);
+}
+
+std::string RefusalMessage(const Refusal& refusal, std::string_view firstText,
+                           std::string_view secondText, const NumberFormat& region)
+{
+    const GivenColumns columns = GivenColumnsOf(refusal.variant);
+    const std::string limit = "1" + region.decimalSeparator + "8·10" + superscript(308);
+    std::string text;
+    if (refusal.reason == RefusalReason::FieldText) {
+        const std::string_view typed = refusal.column == columns.first ? firstText : secondText;
+        text = textProblemMessage(refusal.textProblem);
+        Fill(text, "field", texts::QuantityNames[refusal.column]);
+        Fill(text, "text", quoted(typed));
+        Fill(text, "decimal", region.decimalSeparator);
+        Fill(text, "example", example(refusal, typed, region));
+        Fill(text, "limit", limit);
+        return text;
+    }
+    if (refusal.reason == RefusalReason::NotPositive) {
+        const auto value = refusal.column == columns.first ? refusal.first : refusal.second;
+        text = texts::NotPositive;
+        Fill(text, "subject", texts::QuantitySubjects[refusal.column]);
+        Fill(text, "value", value ? MessageNumber(*value, region) : std::string());
+        return text;
+    }
+    text = checkMessage(refusal.reason);
+    Fill(text, "givens", givens(refusal, region));
+    Fill(text, "bound", refusal.bound ? " = " + MessageNumber(*refusal.bound, region) : "");
+    Fill(text, "limit", limit);
+    return text;
+}
+
+} // namespace triangle
