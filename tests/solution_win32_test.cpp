@@ -1,0 +1,248 @@
+#include "solver/triangle_details.h"
+#include "window/win32/solution_window.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <numbers>
+#include <string>
+#include <vector>
+
+using triangle::TriangleDetails;
+using triangle::win32::SolutionWindow;
+namespace drawing = triangle::drawing;
+
+namespace {
+
+TriangleDetails fromLegs(double a, double b)
+{
+    TriangleDetails t;
+    t.a = a;
+    t.b = b;
+    t.c = std::sqrt(a * a + b * b);
+    t.P = a + b + t.c;
+    t.S = a * b / 2.0;
+    t.alpha = std::atan2(a, b) * 180.0 / std::numbers::pi;
+    t.beta = 90.0 - t.alpha;
+    t.h = a * b / t.c;
+    t.r = a * b / t.P;
+    t.R = t.c / 2.0;
+    return t;
+}
+
+// A capture of a window's client area through PrintWindow, as 0x00RRGGBB pixels.
+struct Capture {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+
+    std::uint32_t at(int x, int y) const
+    {
+        return pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(width) +
+                      static_cast<std::size_t>(x)];
+    }
+};
+
+Capture capture(HWND hwnd)
+{
+    RECT client{};
+    GetClientRect(hwnd, &client);
+    Capture shot;
+    shot.width = client.right;
+    shot.height = client.bottom;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = shot.width;
+    info.bmiHeader.biHeight = -shot.height; // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    PrintWindow(hwnd, dc, PW_CLIENTONLY);
+    GdiFlush();
+    const auto* words = static_cast<const std::uint32_t*>(bits);
+    shot.pixels.assign(words, words + shot.width * shot.height);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    for (std::uint32_t& pixel : shot.pixels)
+        pixel &= 0xFFFFFF;
+    return shot;
+}
+
+// With TRIANGLE_CAPTURE_DIR set, keeps each capture as a BMP file there, to look at.
+void keep(const Capture& shot, const std::string& name)
+{
+    const char* folder = std::getenv("TRIANGLE_CAPTURE_DIR");
+    if (!folder)
+        return;
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof(header);
+    header.biWidth = shot.width;
+    header.biHeight = -shot.height;
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;
+    file.bfOffBits = sizeof(file) + sizeof(header);
+    file.bfSize = file.bfOffBits + static_cast<DWORD>(shot.pixels.size() * 4);
+    std::ofstream out(std::string(folder) + "/" + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof(file));
+    out.write(reinterpret_cast<const char*>(&header), sizeof(header));
+    out.write(reinterpret_cast<const char*>(shot.pixels.data()),
+              static_cast<std::streamsize>(shot.pixels.size() * 4));
+}
+
+bool isInk(std::uint32_t pixel, drawing::Colour ink)
+{
+    const int red = (pixel >> 16) & 0xFF;
+    const int green = (pixel >> 8) & 0xFF;
+    const int blue = pixel & 0xFF;
+    const int distance =
+        std::abs(red - ink.red) + std::abs(green - ink.green) + std::abs(blue - ink.blue);
+    const int fromWhite = (255 - ink.red) + (255 - ink.green) + (255 - ink.blue);
+    return distance * 2 < fromWhite;
+}
+
+void pump()
+{
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+class SolutionWin32 : public testing::TestWithParam<std::pair<double, double>> {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_window.Create(GetModuleHandleW(nullptr), nullptr));
+        SetWindowPos(m_window.Window(), nullptr, 0, 0, 720, 720, SWP_NOZORDER);
+        m_window.openBeside();
+        pump();
+    }
+
+    SolutionWindow m_window;
+};
+
+TEST_P(SolutionWin32, PaintsTheDisplayListWhereItPutsThings)
+{
+    const auto [a, b] = GetParam();
+    m_window.showPage({fromLegs(a, b), "b = 4\nP = 12", "described"}, {});
+    pump();
+    const Capture shot = capture(m_window.drawing());
+    keep(shot,
+         "legs-" + std::to_string(static_cast<int>(a)) + "-" + std::to_string(static_cast<int>(b)));
+    const drawing::DisplayList& list = m_window.displayList();
+    ASSERT_EQ(shot.width, static_cast<int>(list.width));
+
+    for (const drawing::Dot& dot : list.dots) {
+        if (dot.part != drawing::Part::VertexA && dot.part != drawing::Part::VertexB &&
+            dot.part != drawing::Part::VertexC)
+            continue;
+        const int cx = static_cast<int>(std::lround(dot.centre.x));
+        const int cy = static_cast<int>(std::lround(dot.centre.y));
+        double sumX = 0, sumY = 0, count = 0;
+        for (int y = cy - 2; y <= cy + 2; ++y)
+            for (int x = cx - 2; x <= cx + 2; ++x)
+                if (isInk(shot.at(x, y), {0, 0, 0}))
+                    sumX += x, sumY += y, ++count;
+        ASSERT_GE(count, 20) << "vertex dot at " << dot.centre.x << ", " << dot.centre.y;
+        EXPECT_LE(std::abs(sumX / count - dot.centre.x), 2.0);
+        EXPECT_LE(std::abs(sumY / count - dot.centre.y), 2.0);
+    }
+    for (const drawing::Label& label : list.labels) {
+        int left = shot.width, right = -1, top = shot.height, bottom = -1;
+        const int x0 = std::max(0, static_cast<int>(label.box.left) - 3);
+        const int x1 = std::min(shot.width - 1, static_cast<int>(label.box.right()) + 3);
+        const int y0 = std::max(0, static_cast<int>(label.box.top) - 3);
+        const int y1 = std::min(shot.height - 1, static_cast<int>(label.box.bottom()) + 3);
+        for (int y = y0; y <= y1; ++y)
+            for (int x = x0; x <= x1; ++x)
+                if (isInk(shot.at(x, y), label.colour) && x >= label.box.left &&
+                    x < label.box.right() && y >= label.box.top && y < label.box.bottom()) {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                    top = std::min(top, y);
+                    bottom = std::max(bottom, y + 1);
+                }
+        ASSERT_GE(right, 0) << label.text << " not painted";
+        // The text is centred in its box: its ink's middle lies within two pixels of the
+        // box's, and none of it outside the box by more than two.
+        EXPECT_LE(std::abs((left + right) / 2.0 - label.box.centre().x), 2.0) << label.text;
+        EXPECT_GE(left, label.box.left - 2) << label.text;
+        EXPECT_LE(right, label.box.right() + 2) << label.text;
+        EXPECT_GE(top, label.box.top - 2) << label.text;
+        EXPECT_LE(bottom, label.box.bottom() + 2) << label.text;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Triangles, SolutionWin32,
+                         testing::Values(std::pair{3.0, 4.0}, std::pair{1.0, 1.0},
+                                         std::pair{1.0, 1000.0}));
+
+class SolutionWin32Keys : public SolutionWin32 {};
+
+std::wstring clipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+TEST_F(SolutionWin32Keys, EscapeOnlyHidesTheWindow)
+{
+    ASSERT_TRUE(IsWindowVisible(m_window.Window()));
+    MSG escape{m_window.steps(), WM_KEYDOWN, VK_ESCAPE, 0, 0, {}};
+    EXPECT_TRUE(m_window.TranslateKeyboard(escape));
+    pump();
+    EXPECT_FALSE(IsWindowVisible(m_window.Window()));
+    EXPECT_TRUE(IsWindow(m_window.Window()));
+}
+
+TEST_F(SolutionWin32Keys, TheStepsAreReadOnlyTextThatCopiesWhole)
+{
+    m_window.showPage({fromLegs(3, 4), "b = 4\nP = 12", ""}, {});
+    EXPECT_TRUE(GetWindowLongPtrW(m_window.steps(), GWL_STYLE) & ES_READONLY);
+    m_window.copySteps();
+    EXPECT_EQ(clipboardText(), L"b = 4\r\nP = 12");
+}
+
+TEST_F(SolutionWin32Keys, TheDrawingCopiesAsAPictureTwiceItsSize)
+{
+    m_window.showPage({fromLegs(3, 4), "", ""}, {});
+    m_window.copyDrawing();
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    HANDLE data = GetClipboardData(CF_DIB);
+    ASSERT_NE(data, nullptr);
+    const auto* header = static_cast<const BITMAPINFOHEADER*>(GlobalLock(data));
+    RECT client{};
+    GetClientRect(m_window.drawing(), &client);
+    EXPECT_EQ(header->biWidth, 2 * client.right);
+    EXPECT_EQ(std::abs(header->biHeight), 2 * client.bottom);
+    GlobalUnlock(data);
+    CloseClipboard();
+}
+
+TEST_F(SolutionWin32Keys, TheDrawingIsNamedWithWhatItShows)
+{
+    m_window.showPage({fromLegs(3, 4), "", "описание"}, {});
+    wchar_t name[512] = {};
+    GetWindowTextW(m_window.drawing(), name, 512);
+    EXPECT_EQ(std::wstring(name), L"Чертеж на триъгълника. описание");
+}
+
+} // namespace
