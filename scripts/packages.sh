@@ -3,7 +3,7 @@
 
 TRIANGLE_PACKAGES=(
     g++ cmake make pkgconf
-    qt6-base-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-base-private-dev qt6-qpa-plugins qt6-translations-l10n libgl-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-14 libclang-rt-14-dev clang-format-14
     fonts-liberation

@@ -1,4 +1,5 @@
 #include "tests/open_window.h"
+#include "window/qt/announcer.h"
 #include "window/qt/application.h"
 #include "window/qt/fitting_field.h"
 #include "window/qt/qt_number_format.h"
@@ -18,7 +19,10 @@
 #include <QScrollBar>
 #include <QTimer>
 #include <QToolTip>
+#include <QtGui/private/qguiapplication_p.h>
 #include <QtTest>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 #include <memory>
 
@@ -32,6 +36,48 @@ QString name(const char* array, int index)
 }
 
 const QColor pink(255, 192, 192);
+
+// Stands in for a screen reader: while it lives, accessibility is on and every
+// notification the window reports shown is kept with its text at that moment.
+class ScreenReaderListening {
+public:
+    ScreenReaderListening()
+    {
+        s_heard.clear();
+        QAccessible::installUpdateHandler(&ScreenReaderListening::update);
+        // What an assistive technology's first request does on a desktop; without it the
+        // toolkit sends no accessibility events at all.
+        platform()->setActive(true);
+    }
+    ~ScreenReaderListening()
+    {
+        platform()->setActive(false);
+        QAccessible::installUpdateHandler(nullptr);
+    }
+    ScreenReaderListening(const ScreenReaderListening&) = delete;
+    ScreenReaderListening& operator=(const ScreenReaderListening&) = delete;
+
+    QStringList notifications() const { return s_heard; }
+
+private:
+    static QPlatformAccessibility* platform()
+    {
+        QPlatformAccessibility* accessibility =
+            QGuiApplicationPrivate::platformIntegration()->accessibility();
+        if (!accessibility)
+            qFatal("the platform has no accessibility");
+        return accessibility;
+    }
+    static void update(QAccessibleEvent* event)
+    {
+        if (event->type() != QAccessible::ObjectShow)
+            return;
+        QAccessibleInterface* shown = event->accessibleInterface();
+        if (shown && shown->role() == QAccessible::Notification)
+            s_heard << shown->text(QAccessible::Name);
+    }
+    static inline QStringList s_heard;
+};
 
 } // namespace
 
@@ -65,6 +111,7 @@ private slots:
     void aTextTooLongWhileTypingIsMarkedWhereItIsCut();
     void aCalculatedRowDescribesTheWholeTriangleOnHover();
     void contextMenusAreBulgarian();
+    void anAnnouncementIsANotificationThatShowsNothing();
     void pushButtonFacesAreExactlyTheirColours();
     void frameCaptionStandsOnTheFramesTopLine();
 
@@ -619,6 +666,21 @@ void SolverFormTest::contextMenusAreBulgarian()
         }
         QVERIFY2(cyrillic >= 2, qPrintable(QString::number(cyrillic)));
     }
+}
+
+void SolverFormTest::anAnnouncementIsANotificationThatShowsNothing()
+{
+    typeInto(1, "5");
+    const QImage before = m_form->grab().toImage();
+    ScreenReaderListening listening;
+    auto* announcer = control<triangle::Announcer>("Announcement");
+    const QString text = QStringLiteral("Изчислено: P = 12,000, S = 6,000");
+    announcer->say(text);
+    announcer->say(text); // asked again, said again
+    QCOMPARE(listening.notifications(), QStringList({text, text}));
+    QVERIFY(!announcer->isVisible());
+    QCOMPARE(QApplication::focusWidget(), field(1));
+    QCOMPARE(m_form->grab().toImage(), before);
 }
 
 void SolverFormTest::pushButtonFacesAreExactlyTheirColours()

@@ -3,6 +3,7 @@
 #include "solver/variant_solver.h"
 #include "window/form_layout.h"
 #include "window/icons/triangle_solver_icon.xpm"
+#include "window/qt/announcer.h"
 #include "window/qt/fitting_field.h"
 #include "window/qt/qt_number_format.h"
 #include "window/ui_texts.h"
@@ -84,6 +85,7 @@ SolverForm::SolverForm(QWidget* parent) : QWidget(parent)
     buildButtons();
     buildTexts();
     setTabChain();
+    m_announcer = new Announcer(this);
 
     auto* copyRow = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")), this);
     copyRow->setObjectName(QStringLiteral("CopyRow"));
@@ -281,7 +283,7 @@ void SolverForm::focusField(std::int16_t field)
 
 void SolverForm::announce(const std::string& text)
 {
-    (void)text;
+    m_announcer->say(QString::fromStdString(text));
 }
 
 NumberFormat SolverForm::numberFormat() const

@@ -15,6 +15,7 @@ class QRadioButton;
 
 namespace triangle {
 
+class Announcer;
 class FittingField;
 
 // The program's one window: a fixed layout of the variant buttons, the 6 × 4 grid of
@@ -58,6 +59,7 @@ private:
     std::array<FittingField*, FieldCount> m_Text2{};
     std::array<QPushButton*, 2> m_Command1{};
     std::array<QPlainTextEdit*, 2> m_Text1{};
+    Announcer* m_announcer = nullptr;
 };
 
 } // namespace triangle

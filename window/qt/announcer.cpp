@@ -1,0 +1,40 @@
+#include "window/qt/announcer.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QString>
+
+namespace triangle {
+
+namespace {
+
+QAccessibleInterface* notificationFor(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(Announcer::staticMetaObject.className()) &&
+        object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
+    return nullptr;
+}
+
+} // namespace
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent)
+{
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(notificationFor);
+        return true;
+    }();
+    (void)factoryInstalled;
+    setObjectName(QStringLiteral("Announcement"));
+    setVisible(false);
+}
+
+void Announcer::say(const QString& text)
+{
+    setAccessibleName(text);
+    // Sent also when the text is the same as last time: the user asked again.
+    QAccessibleEvent shown(this, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
+}
+
+} // namespace triangle
