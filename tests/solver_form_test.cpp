@@ -112,6 +112,7 @@ private slots:
     void aCalculatedRowDescribesTheWholeTriangleOnHover();
     void contextMenusAreBulgarian();
     void anAnnouncementIsANotificationThatShowsNothing();
+    void aCalculationIsSpokenWhereverTheFocusIs();
     void pushButtonFacesAreExactlyTheirColours();
     void frameCaptionStandsOnTheFramesTopLine();
 
@@ -681,6 +682,27 @@ void SolverFormTest::anAnnouncementIsANotificationThatShowsNothing()
     QVERIFY(!announcer->isVisible());
     QCOMPARE(QApplication::focusWidget(), field(1));
     QCOMPARE(m_form->grab().toImage(), before);
+}
+
+void SolverFormTest::aCalculationIsSpokenWhereverTheFocusIs()
+{
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    typeInto(0, "3");
+    typeInto(1, "5");
+    ScreenReaderListening listening;
+    QTest::keyClick(field(1), Qt::Key_Return);
+    // a = 3, c = 5: b = 4, P = 3 + 4 + 5 = 12, S = 3 · 4 / 2 = 6.
+    QCOMPARE(listening.notifications(), QStringList{"Изчислено: P = 12,000, S = 6,000"});
+    QCOMPARE(QApplication::focusWidget(), field(1));
+
+    // From the button, the focus stays on the button.
+    click(name("Option1", 3));
+    typeInto(13, "5");
+    typeInto(14, "12");
+    control<QPushButton>(name("Command1", 0))->setFocus();
+    QTest::keyClick(control<QPushButton>(name("Command1", 0)), Qt::Key_Space);
+    QCOMPARE(listening.notifications().value(1), QStringLiteral("Изчислено: a = 3,000, S = 6,000"));
+    QCOMPARE(QApplication::focusWidget()->objectName(), name("Command1", 0));
 }
 
 void SolverFormTest::pushButtonFacesAreExactlyTheirColours()
