@@ -422,9 +422,9 @@ void SolverFormTest::faultIsShownInAMessageBoxAndTheWindowLivesOn()
 
     QCOMPARE(title, QStringLiteral("Триъгълникът не може да се изчисли"));
     QCOMPARE(button, QStringLiteral("Добре")); // the toolkit's own text, in Bulgarian too
-    QCOMPARE(text, QStringLiteral("Няма правоъгълен триъгълник с хипотенуза c = 1.000 и лице "
-                                  "S = 1.000: при тази хипотенуза лицето е най-много c²/4 = "
-                                  "0.250."));
+    QCOMPARE(text, QStringLiteral("Няма правоъгълен триъгълник с хипотенуза c\u00A0=\u00A01.000 "
+                                  "и лице S\u00A0=\u00A01.000: при тази хипотенуза лицето е "
+                                  "най-много c²/4\u00A0=\u00A00.250."));
     QVERIFY(m_form->isVisible());
     // The field to correct has the focus, its text selected.
     QCOMPARE(m_form->focusWidget(), field(11));

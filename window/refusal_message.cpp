@@ -170,7 +170,12 @@ std::string RefusalMessage(const Refusal& refusal, std::string_view firstText,
     }
     text = checkMessage(refusal.reason);
     Fill(text, "givens", givens(refusal, region));
-    Fill(text, "bound", refusal.bound ? " = " + MessageNumber(*refusal.bound, region) : "");
+    std::string bound;
+    if (refusal.bound) {
+        bound = texts::BoundValue;
+        Fill(bound, "value", MessageNumber(*refusal.bound, region));
+    }
+    Fill(text, "bound", bound);
     Fill(text, "limit", limit);
     return text;
 }

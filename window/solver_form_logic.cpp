@@ -37,7 +37,7 @@ std::string calculatedAnnouncement(std::int16_t k, const RowFields& row, const N
     for (std::int16_t j = 0; j < ColumnCount && n < 2; ++j) {
         if (isGiven(k, j))
             continue;
-        std::string quantity = texts::QuantityValue;
+        std::string quantity = texts::AnnouncedValue;
         Fill(quantity, "quantity", texts::ColumnHeads[j]);
         Fill(quantity, "value", FormatFieldNumber(valueIn(row, j), region));
         Fill(text, places[n++], quantity);

@@ -64,7 +64,7 @@ inline constexpr const char* DrawingDescription =
 
 // Why a calculation gave no triangle. In the texts, {givens} stands for the two given
 // quantities with their values ("хипотенуза c = 10,000 и лице S = 26,000"), {bound} for
-// " = " and the bound's value (left out when it is beyond every number), {field} for a
+// "=" and the bound's value (left out when it is beyond every number), {field} for a
 // field's quantity ("катет a"), {text} for its text as typed, {decimal} for the region's
 // decimal separator, {subject} for a given quantity ("Лицето S") and {value} for its value,
 // {example} for a number as it could be typed and {limit} for the largest number the program
@@ -79,7 +79,7 @@ inline constexpr const char* FieldNoNumber =
     "В полето „{field}“ няма число: „{text}“. Въведете число, например {example}.";
 inline constexpr const char* FieldDecimalSeparator =
     "„{text}“ в полето „{field}“ не е число: в тази езикова настройка десетичният знак е "
-    "„{decimal}“. Въведете например {example}.";
+    "„{decimal}“, например {example}.";
 inline constexpr const char* FieldBlankInside =
     "„{text}“ в полето „{field}“ не е едно число: между знаците му има интервал или "
     "табулация. Въведете едно число, например {example}.";
@@ -91,7 +91,8 @@ inline constexpr const char* FieldBeyondRange =
 inline constexpr const char* NotPositive = "{subject} трябва да е положително число, а е "
                                            "{value}.";
 inline constexpr const char* LegNotShorterThanHypotenuse =
-    "Няма правоъгълен триъгълник с {givens}: катетът е по-къс от хипотенузата, a < c{bound}.";
+    "Няма правоъгълен триъгълник с {givens}: катетът е по-къс от хипотенузата, "
+    "a\u00A0<\u00A0c{bound}.";
 inline constexpr const char* AreaTooLargeForHypotenuse =
     "Няма правоъгълен триъгълник с {givens}: при тази хипотенуза лицето е най-много "
     "c²/4{bound}.";
@@ -112,11 +113,14 @@ inline constexpr const char* ResultBeyondRange =
     "най-голямото число, с което програмата работи (около {limit}).";
 inline constexpr const char* NoTriangle = "Няма правоъгълен триъгълник с {givens}.";
 inline constexpr const char* GivensJoined = "{first} и {second}";
-inline constexpr const char* QuantityValue = "{quantity} = {value}";
+// A no-break space on each side of "=", so that a message never breaks a value from its name.
+inline constexpr const char* QuantityValue = "{quantity}\u00A0=\u00A0{value}";
+inline constexpr const char* BoundValue = "\u00A0=\u00A0{value}";
 
 // Said to a screen reader after a calculation: the two computed quantities,
 // "Изчислено: P = 12,000, S = 6,000".
 inline constexpr const char* Calculated = "Изчислено: {first}, {second}";
+inline constexpr const char* AnnouncedValue = "{quantity} = {value}";
 
 // The task statement: seventeen lines, each ended by CR LF; line 3 has two blanks before
 // its last word and line 4 ends with a blank.
