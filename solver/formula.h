@@ -9,7 +9,9 @@
 #include "solver/checked_double.h"
 #include "solver/field_number.h"
 
+#include <cmath>
 #include <concepts>
+#include <numbers>
 #include <optional>
 #include <string>
 #include <utility>
@@ -24,6 +26,7 @@ struct Step {
     std::string formula;
     std::string substituted;
     double result = 0.0;
+    std::string unit; // written after the result: "°" for an angle in degrees
 };
 
 // The steps of one calculation, in the order they ran, with numbers in the user's region.
@@ -72,6 +75,7 @@ public:
 
     constexpr Quantity(const char* name, Checked value) : m_name(name), m_value(value) {}
     Checked value() const { return m_value; }
+    double number() const { return m_value.value(); }
     const char* name() const { return m_name; }
     void write(Writer& out) const { out.number(m_name, m_value.value()); }
 
@@ -165,9 +169,13 @@ public:
                 return;
             }
         }
-        writeBracketed(m_left, out, L::binding < binding);
+        writeParts(m_left, m_right, out);
+    }
+    static void writeParts(const L& left, const R& right, Writer& out)
+    {
+        writeBracketed(left, out, L::binding < binding);
         out.text += Op::sign;
-        writeBracketed(m_right, out, R::binding <= binding);
+        writeBracketed(right, out, R::binding <= binding);
     }
 
 private:
@@ -216,16 +224,54 @@ template <Term X> Root<X> sqrt(const X& x)
     return {x, sqrt(x.value())};
 }
 
+// √(x − y) by Checked's sqrtOfDifference, which takes a difference that only rounding
+// made negative as zero; nothing where it is negative beyond that.
+template <Term L, Term R>
+std::optional<Root<Operation<Minus, L, R>>> sqrtOfDifference(const L& x, const R& y,
+                                                             double allowance)
+{
+    const std::optional<Checked> root = sqrtOfDifference(x.value(), y.value(), allowance);
+    if (!root)
+        return std::nullopt;
+    return Root<Operation<Minus, L, R>>(Operation<Minus, L, R>(x, y), *root);
+}
+
+// The angle whose tangent is y / x, in degrees, by atan2, which finds it without forming
+// the quotient; written arctg(y / x).
+template <Term Y, Term X> class ArcTangentDegrees {
+public:
+    static constexpr Binding binding = Binding::Primary;
+
+    ArcTangentDegrees(const Y& y, const X& x)
+        : m_y(y), m_x(x),
+          m_value(std::atan2(y.value().value(), x.value().value()) * (180.0 / std::numbers::pi))
+    {}
+    Checked value() const { return m_value; }
+    void write(Writer& out) const
+    {
+        out.text += "arctg(";
+        Operation<Over, Y, X>::writeParts(m_y, m_x, out);
+        out.text += ')';
+    }
+
+private:
+    Y m_y;
+    X m_x;
+    Checked m_value;
+};
+
 // Names the value of a term, and writes the step into steps when there are steps to keep;
 // without them nothing is written and nothing allocated.
-template <Term T> Quantity step(Steps* steps, const char* name, const T& term)
+template <Term T>
+Quantity step(Steps* steps, const char* name, const T& term, const char* unit = "")
 {
     if (steps) {
         Writer names;
         term.write(names);
         Writer values{&steps->region(), {}};
         term.write(values);
-        steps->add({name, std::move(names.text), std::move(values.text), term.value().value()});
+        steps->add(
+            {name, std::move(names.text), std::move(values.text), term.value().value(), unit});
     }
     return Quantity(name, term.value());
 }

@@ -1,11 +1,10 @@
 #include "solver/triangle_details.h"
 
-#include <cmath>
-#include <numbers>
+#include "solver/formula.h"
 
 namespace triangle {
 
-std::optional<TriangleDetails> DetailsOf(const RowFields& row)
+std::optional<TriangleDetails> DetailsOf(const RowFields& row, Steps* steps)
 {
     if (!row.a || !row.b || !row.c || !row.P || !row.S)
         return std::nullopt;
@@ -18,16 +17,22 @@ std::optional<TriangleDetails> DetailsOf(const RowFields& row)
     if (!(details.a > 0.0 && details.b > 0.0 && details.c > 0.0))
         return std::nullopt;
 
-    constexpr double degreesPerRadian = 180.0 / std::numbers::pi;
-    details.alpha = std::atan2(details.a, details.b) * degreesPerRadian;
-    details.beta = std::atan2(details.b, details.a) * degreesPerRadian;
     // Both the height and the inscribed radius from the product of the legs, which has no
     // cancellation: r = (a + b − c)/2 loses digits when one leg is much the shorter.
-    details.h = details.a * details.b / details.c;
-    details.r = details.a * details.b / (details.a + details.b + details.c);
-    details.R = details.c / 2.0;
-    if (!std::isfinite(details.h) || !std::isfinite(details.r))
-        return std::nullopt;
+    try {
+        using formula::Quantity;
+        constexpr formula::Constant two{2.0, "2"};
+        const Quantity a("a", Checked(details.a));
+        const Quantity b("b", Checked(details.b));
+        const Quantity c("c", Checked(details.c));
+        details.alpha = step(steps, "α", formula::ArcTangentDegrees(a, b), "°").number();
+        details.beta = step(steps, "β", formula::ArcTangentDegrees(b, a), "°").number();
+        details.h = step(steps, "h", (a * b) / c).number();
+        details.r = step(steps, "r", (a * b) / ((a + b) + c)).number();
+        details.R = step(steps, "R", c / two).number();
+    } catch (const CalculationStopped&) {
+        return std::nullopt; // a product of the legs beyond the range of a double
+    }
     return details;
 }
 

@@ -22,8 +22,11 @@ struct TriangleDetails {
     double R = 0.0;     // radius of the circumscribed circle
 };
 
+class Steps;
+
 // Works out the rest of the triangle from a solved row's own doubles. A row whose check
-// failed, or whose legs are not both positive, has no triangle to describe.
-std::optional<TriangleDetails> DetailsOf(const RowFields& row);
+// failed, or whose legs are not both positive, has no triangle to describe. With steps,
+// each formula evaluated is also written there, in order.
+std::optional<TriangleDetails> DetailsOf(const RowFields& row, Steps* steps = nullptr);
 
 } // namespace triangle

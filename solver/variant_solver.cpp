@@ -1,6 +1,7 @@
 #include "solver/variant_solver.h"
 
 #include "solver/checked_double.h"
+#include "solver/formula.h"
 
 #include <cmath>
 #include <numbers>
@@ -9,10 +10,14 @@ namespace triangle {
 
 namespace {
 
+using formula::Constant;
+using formula::Quantity;
+using formula::step;
+
 constexpr Checked zero{0.0};
-constexpr Checked two{2.0};
-constexpr Checked four{4.0};
-constexpr Checked eight{8.0};
+constexpr Constant two{2.0, "2"};
+constexpr Constant four{4.0, "4"};
+constexpr Constant eight{8.0, "8"};
 
 // Half of the last decimal the program writes: the most by which a value typed back from
 // a shown one can differ from the value behind it.
@@ -59,13 +64,15 @@ private:
     Checked m_second;
 };
 
-RowFields row(Checked a, Checked c, Checked P, Checked S, Checked b)
+RowFields row(const Quantity& a, const Quantity& c, const Quantity& P, const Quantity& S,
+              const Quantity& b)
 {
-    return {a.value(), c.value(), P.value(), S.value(), b.value()};
+    return {a.number(), c.number(), P.number(), S.number(), b.number()};
 }
 
 // Each variant below evaluates its formulas in exactly this order and grouping, which
-// decides the last bits of the results.
+// decides the last bits of the results. Each formula is a step: with steps to keep, it also
+// writes itself out as the program evaluated it.
 //
 // Where a root meets the isosceles triangle, its radicand comes out slightly negative for
 // values typed from a shown isosceles triangle. Each given value typed to three decimals
@@ -74,121 +81,125 @@ RowFields row(Checked a, Checked c, Checked P, Checked S, Checked b)
 // neighbourhood, times half a thousandth, for each given value) is taken as zero: the
 // isosceles triangle. Beyond that allowance there is no right triangle.
 
-Solution legAndHypotenuse(const Givens& givens, Checked a, Checked c)
+Solution legAndHypotenuse(const Givens& givens, Quantity a, Quantity c, Steps* steps)
 {
     if (auto refused = givens.notPositive())
         return *refused;
     if (!(a < c))
-        return givens.refuse(RefusalReason::LegNotShorterThanHypotenuse, 0, c.value());
-    const Checked b = sqrt(c * c - a * a);
-    const Checked P = (a + b) + c;
-    const Checked S = (a * b) / two;
+        return givens.refuse(RefusalReason::LegNotShorterThanHypotenuse, 0, c.number());
+    const Quantity b = step(steps, "b", sqrt(c * c - a * a));
+    const Quantity P = step(steps, "P", (a + b) + c);
+    const Quantity S = step(steps, "S", (a * b) / two);
     return row(a, c, P, S, b);
 }
 
-Solution legAndArea(const Givens& givens, Checked a, Checked S)
+Solution legAndArea(const Givens& givens, Quantity a, Quantity S, Steps* steps)
 {
     if (auto refused = givens.notPositive())
         return *refused;
-    const Checked b = (two * S) / a;
-    const Checked c = sqrt(a * a + b * b);
-    const Checked P = (a + b) + c;
+    const Quantity b = step(steps, "b", (two * S) / a);
+    const Quantity c = step(steps, "c", sqrt(a * a + b * b));
+    const Quantity P = step(steps, "P", (a + b) + c);
     return row(a, c, P, S, b);
 }
 
-Solution hypotenuseAndArea(const Givens& givens, Checked c, Checked S)
+Solution hypotenuseAndArea(const Givens& givens, Quantity c, Quantity S, Steps* steps)
 {
     if (auto refused = givens.notPositive())
         return *refused;
     auto tooLarge = [&] {
         return givens.refuse(RefusalReason::AreaTooLargeForHypotenuse, 3,
-                             shownBound(c.value() * c.value() / 4.0));
+                             shownBound(c.number() * c.number() / 4.0));
     };
     // s·s − 8·S is c² − 4·S exactly; its partial derivatives are 2c and −4.
-    const double differenceAllowance = (2.0 * (c.value() + halfThousandth) + 4.0) * halfThousandth;
-    const Checked s = sqrt(c * c + four * S);                               // the sum of the legs
-    const auto t = sqrtOfDifference(s * s, eight * S, differenceAllowance); // their difference
-    if (!t)
+    const double differenceAllowance = (2.0 * (c.number() + halfThousandth) + 4.0) * halfThousandth;
+    const Quantity s = step(steps, "s", sqrt(c * c + four * S)); // the sum of the legs
+    const auto difference = sqrtOfDifference(s * s, eight * S, differenceAllowance);
+    if (!difference)
         return tooLarge();
-    const Checked a = (s + *t) / two; // the longer leg
+    const Quantity t = step(steps, "t", *difference);   // the difference of the legs
+    const Quantity a = step(steps, "a", (s + t) / two); // the longer leg
     // c·c − a·a is the shorter leg's square b², which meets zero only as b does; there its
     // partial derivatives, 2b·(c·b + 2a)/(a² − b²) and 4a·b/(a² − b²) in size, vanish, and
     // only rounding can take it below zero.
-    const auto b = sqrtOfDifference(c * c, a * a, 0.0);
-    if (!b)
+    const auto shorter = sqrtOfDifference(c * c, a * a, 0.0);
+    if (!shorter)
         return givens.refuse(RefusalReason::NoTriangle, 3);
-    const Checked P = (a + *b) + c;
-    return row(a, c, P, S, *b);
+    const Quantity b = step(steps, "b", *shorter);
+    const Quantity P = step(steps, "P", (a + b) + c);
+    return row(a, c, P, S, b);
 }
 
-Solution hypotenuseAndPerimeter(const Givens& givens, Checked c, Checked P)
+Solution hypotenuseAndPerimeter(const Givens& givens, Quantity c, Quantity P, Steps* steps)
 {
     if (auto refused = givens.notPositive())
         return *refused;
     // P > 2c keeps the inscribed radius, and so the area and the legs, positive. The
     // comparison is on plain doubles: a bound that would overflow simply fails it.
-    if (!(P.value() > 2.0 * c.value()))
+    if (!(P.number() > 2.0 * c.number()))
         return givens.refuse(RefusalReason::PerimeterTooShortForHypotenuse, 2,
-                             shownBound(2.0 * c.value()));
-    const Checked r = (P - two * c) / two; // radius of the inscribed circle
-    const Checked S = (P * r) / two;
+                             shownBound(2.0 * c.number()));
+    const Quantity r = step(steps, "r", (P - two * c) / two); // radius of the inscribed circle
+    const Quantity S = step(steps, "S", (P * r) / two);
     // (P − c)² − 8·S is 2c² − (P − c)² exactly; its partial derivatives are 2(P + c) and
     // −2(P − c), each at most 2·(its size + 2·half a thousandth) nearby.
-    const double differenceAllowance = (4.0 * P.value() + 8.0 * halfThousandth) * halfThousandth;
-    const auto t = sqrtOfDifference((P - c) * (P - c), eight * S, differenceAllowance);
-    if (!t)
+    const double differenceAllowance = (4.0 * P.number() + 8.0 * halfThousandth) * halfThousandth;
+    const auto difference = sqrtOfDifference((P - c) * (P - c), eight * S, differenceAllowance);
+    if (!difference)
         return givens.refuse(RefusalReason::PerimeterTooLongForHypotenuse, 2,
-                             shownBound((1.0 + std::numbers::sqrt2) * c.value()));
-    const Checked b = ((P - c) + *t) / two; // the longer leg
-    const Checked a = (two * S) / b;        // the shorter leg
+                             shownBound((1.0 + std::numbers::sqrt2) * c.number()));
+    const Quantity t = step(steps, "t", *difference);
+    const Quantity b = step(steps, "b", ((P - c) + t) / two); // the longer leg
+    const Quantity a = step(steps, "a", (two * S) / b);       // the shorter leg
     return row(a, c, P, S, b);
 }
 
-Solution perimeterAndArea(const Givens& givens, Checked P, Checked S)
+Solution perimeterAndArea(const Givens& givens, Quantity P, Quantity S, Steps* steps)
 {
     if (auto refused = givens.notPositive())
         return *refused;
     auto tooLarge = [&] {
         constexpr double share = (3.0 - 2.0 * std::numbers::sqrt2) / 4.0;
         return givens.refuse(RefusalReason::AreaTooLargeForPerimeter, 3,
-                             shownBound(share * P.value() * P.value()));
+                             shownBound(share * P.number() * P.number()));
     };
     // s·s − 8·S is P²/4 − 6S + 4S²/P² exactly; its partial derivatives are P/2 − 8S²/P³ and
     // −6 + 8S/P², bounded nearby with P − half a thousandth below and S + half a thousandth
     // above. A perimeter within half a thousandth of zero has no such neighbourhood.
     double differenceAllowance = 0.0;
-    const double lowP = P.value() - halfThousandth;
-    const double highS = S.value() + halfThousandth;
+    const double lowP = P.number() - halfThousandth;
+    const double highS = S.number() + halfThousandth;
     if (lowP > 0.0) {
         const double byPerimeter =
-            (P.value() + halfThousandth) / 2.0 + 8.0 * highS * highS / (lowP * lowP * lowP);
+            (P.number() + halfThousandth) / 2.0 + 8.0 * highS * highS / (lowP * lowP * lowP);
         const double byArea = 6.0 + 8.0 * highS / (lowP * lowP);
         differenceAllowance = (byPerimeter + byArea) * halfThousandth;
     }
-    const Checked s = (P * P + four * S) / (two * P); // the sum of the legs
-    const auto t = sqrtOfDifference(s * s, eight * S, differenceAllowance);
-    if (!t)
+    const Quantity s = step(steps, "s", (P * P + four * S) / (two * P)); // the sum of the legs
+    const auto difference = sqrtOfDifference(s * s, eight * S, differenceAllowance);
+    if (!difference)
         return tooLarge();
-    const Checked b = (s + *t) / two; // the longer leg
-    const Checked a = (two * S) / b;  // the shorter leg
-    const Checked c = P - (a + b);
+    const Quantity t = step(steps, "t", *difference);
+    const Quantity b = step(steps, "b", (s + t) / two); // the longer leg
+    const Quantity a = step(steps, "a", (two * S) / b); // the shorter leg
+    const Quantity c = step(steps, "c", P - (a + b));
     // An area of more than P²/4 still gives real legs, but their sum exceeds the perimeter:
     // no right triangle has these values either.
-    if (!(c > zero))
+    if (!(c.number() > 0.0))
         return tooLarge();
     return row(a, c, P, S, b);
 }
 
-Solution legAndPerimeter(const Givens& givens, Checked a, Checked P)
+Solution legAndPerimeter(const Givens& givens, Quantity a, Quantity P, Steps* steps)
 {
     if (auto refused = givens.notPositive())
         return *refused;
-    if (!(P.value() > 2.0 * a.value()))
+    if (!(P.number() > 2.0 * a.number()))
         return givens.refuse(RefusalReason::PerimeterTooShortForLeg, 2,
-                             shownBound(2.0 * a.value()));
-    const Checked b = (P * P - (two * P) * a) / (two * P - two * a);
-    const Checked c = (P - a) - b;
-    const Checked S = (a * b) / two;
+                             shownBound(2.0 * a.number()));
+    const Quantity b = step(steps, "b", (P * P - (two * P) * a) / (two * P - two * a));
+    const Quantity c = step(steps, "c", (P - a) - b);
+    const Quantity S = step(steps, "S", (a * b) / two);
     return row(a, c, P, S, b);
 }
 
@@ -225,21 +236,32 @@ Solution Solve(std::int16_t k, std::string_view first, std::string_view second,
         refusal.first = x.value();
         return refusal;
     }
-    const Givens givens(k, Checked(x.value()), Checked(y.value()));
+    return SolveValues(k, x.value(), y.value(), nullptr);
+}
+
+Solution SolveValues(std::int16_t k, double first, double second, Steps* steps)
+{
+    if (k < 0 || k >= VariantCount)
+        k = 0;
+    const GivenColumns columns = GivenColumnsOf(k);
+    const Givens givens(k, Checked(first), Checked(second));
+    static constexpr const char* names[ColumnCount] = {"a", "c", "P", "S"};
+    const Quantity x(names[columns.first], Checked(first));
+    const Quantity y(names[columns.second], Checked(second));
     try {
         switch (k) {
         case 0:
-            return legAndHypotenuse(givens, Checked(x.value()), Checked(y.value()));
+            return legAndHypotenuse(givens, x, y, steps);
         case 1:
-            return legAndArea(givens, Checked(x.value()), Checked(y.value()));
+            return legAndArea(givens, x, y, steps);
         case 2:
-            return hypotenuseAndArea(givens, Checked(x.value()), Checked(y.value()));
+            return hypotenuseAndArea(givens, x, y, steps);
         case 3:
-            return hypotenuseAndPerimeter(givens, Checked(x.value()), Checked(y.value()));
+            return hypotenuseAndPerimeter(givens, x, y, steps);
         case 4:
-            return perimeterAndArea(givens, Checked(x.value()), Checked(y.value()));
+            return perimeterAndArea(givens, x, y, steps);
         default:
-            return legAndPerimeter(givens, Checked(x.value()), Checked(y.value()));
+            return legAndPerimeter(givens, x, y, steps);
         }
     } catch (const CalculationStopped& stop) {
         const RefusalReason reason = stop.fault == CalculationFault::Overflow

@@ -39,4 +39,10 @@ using Solution = Calculated<RowFields, Refusal>;
 Solution Solve(std::int16_t k, std::string_view first, std::string_view second,
                const NumberFormat& region = {});
 
+class Steps;
+
+// Solves variant k from its two given values as read, as Solve does once it has read them;
+// with steps, each formula evaluated is also written there, in order, as it ran.
+Solution SolveValues(std::int16_t k, double first, double second, Steps* steps = nullptr);
+
 } // namespace triangle

@@ -51,6 +51,13 @@ inline constexpr const char* DrawingName = "Чертеж на триъгълни
 inline constexpr const char* StepsName = "Решение стъпка по стъпка";
 inline constexpr const char* CopySteps = "Копирай решението като текст";
 inline constexpr const char* CopyDrawing = "Копирай чертежа като картина";
+// The calculation step by step: the given values, then each formula as evaluated.
+inline constexpr const char* StepsGiven = "{variant}. Дадени: {first} и {second}.";
+inline constexpr const char* StepsRest = "Останалите елементи на триъгълника:";
+inline constexpr const char* StepsAtBound =
+    "На границата е равнобедреният правоъгълен триъгълник, начертан горе:";
+inline constexpr const char* StepsDegenerate =
+    "На границата триъгълникът се изражда в отсечка, затова няма чертеж.";
 inline constexpr const char* NoDrawing =
     "Няма изчислен триъгълник. Изберете вариант, въведете двете дадени стойности и натиснете "
     "„Изчисли“.";

@@ -1,0 +1,144 @@
+#include "window/solution_steps.h"
+
+#include "solver/formula.h"
+#include "solver/triangle_details.h"
+#include "solver/variant_solver.h"
+#include "window/refusal_message.h"
+#include "window/row_outcome.h"
+#include "window/solution_drawing.h"
+#include "window/ui_texts.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace triangle {
+
+namespace {
+
+FieldNumber valueIn(const RowFields& row, std::int16_t column)
+{
+    const FieldNumber values[ColumnCount] = {row.a, row.c, row.P, row.S};
+    return values[column];
+}
+
+// "Вариант 1. Дадени: a = 3,000 и c = 5,000."
+std::string givenLine(std::int16_t k, double first, double second, const NumberFormat& region)
+{
+    const GivenColumns columns = GivenColumnsOf(k);
+    std::string line = texts::StepsGiven;
+    Fill(line, "variant", texts::Variants[k]);
+    Fill(line, "first",
+         std::string(texts::ColumnHeads[columns.first]) + " = " + FormatFieldNumber(first, region));
+    Fill(line, "second",
+         std::string(texts::ColumnHeads[columns.second]) + " = " +
+             FormatFieldNumber(second, region));
+    return line;
+}
+
+// Solves variant k from the given values again, this time keeping its steps, and adds the
+// rest of the triangle's; the same doubles give the same triangle bit for bit.
+struct Worked {
+    std::optional<TriangleDetails> triangle;
+    std::string text;
+};
+
+Worked work(std::int16_t k, double first, double second, const NumberFormat& region)
+{
+    Worked worked;
+    Steps variant(region);
+    const Solution solved = SolveValues(k, first, second, &variant);
+    if (!solved.ok())
+        return worked;
+    Steps rest(region);
+    worked.triangle = DetailsOf(solved.value(), &rest);
+    for (const Step& step : variant.list())
+        worked.text += '\n' + StepLine(step, region);
+    worked.text += '\n';
+    worked.text += texts::StepsRest;
+    for (const Step& step : rest.list())
+        worked.text += '\n' + StepLine(step, region);
+    return worked;
+}
+
+// The variant and given values of the triangle at the bound a refusal names, where that is
+// a triangle: the isosceles one with the given hypotenuse or perimeter.
+struct AtBound {
+    std::int16_t k;
+    double first;
+    double second;
+};
+
+std::optional<AtBound> triangleAtBound(const Refusal& refusal)
+{
+    if (!refusal.first || !refusal.second || !refusal.bound)
+        return std::nullopt;
+    switch (refusal.reason) {
+    case RefusalReason::AreaTooLargeForHypotenuse:     // c, S ≤ c²/4
+    case RefusalReason::PerimeterTooLongForHypotenuse: // c, P ≤ (1 + √2)·c
+    case RefusalReason::AreaTooLargeForPerimeter:      // P, S ≤ (3 − 2√2)·P²/4
+        break;
+    default:
+        return std::nullopt;
+    }
+    // The bound stands in for the given quantity it limits.
+    const GivenColumns columns = GivenColumnsOf(refusal.variant);
+    if (refusal.column == columns.second)
+        return AtBound{refusal.variant, *refusal.first, *refusal.bound};
+    return AtBound{refusal.variant, *refusal.bound, *refusal.second};
+}
+
+bool degenerates(RefusalReason reason)
+{
+    return reason == RefusalReason::LegNotShorterThanHypotenuse ||
+           reason == RefusalReason::PerimeterTooShortForHypotenuse ||
+           reason == RefusalReason::PerimeterTooShortForLeg;
+}
+
+} // namespace
+
+std::string StepLine(const Step& step, const NumberFormat& region)
+{
+    return step.name + " = " + step.formula + " = " + step.substituted + " = " +
+           FormatFieldNumber(step.result, region) + step.unit;
+}
+
+SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& region)
+{
+    SolutionPage page;
+    const std::int16_t k = outcome.variant;
+    if (outcome.state == RowState::Solved) {
+        const GivenColumns columns = GivenColumnsOf(k);
+        const FieldNumber first = valueIn(outcome.row, columns.first);
+        const FieldNumber second = valueIn(outcome.row, columns.second);
+        if (!first || !second)
+            return page;
+        Worked worked = work(k, *first, *second, region);
+        page.triangle = worked.triangle;
+        page.steps = givenLine(k, *first, *second, region) + worked.text;
+    } else if (outcome.state == RowState::Refused && outcome.refusal) {
+        const Refusal& refusal = *outcome.refusal;
+        if (refusal.first && refusal.second)
+            page.steps = givenLine(k, *refusal.first, *refusal.second, region) + '\n';
+        page.steps += outcome.message;
+        if (const std::optional<AtBound> bound = triangleAtBound(refusal)) {
+            Worked worked = work(bound->k, bound->first, bound->second, region);
+            if (worked.triangle) {
+                page.triangle = worked.triangle;
+                page.steps += '\n';
+                page.steps += texts::StepsAtBound;
+                page.steps +=
+                    '\n' + givenLine(bound->k, bound->first, bound->second, region) + worked.text;
+            }
+        } else if (degenerates(refusal.reason) && refusal.bound) {
+            page.steps += '\n';
+            page.steps += texts::StepsDegenerate;
+        }
+    } else {
+        page.steps = texts::NoDrawing;
+    }
+    if (page.triangle)
+        page.description = drawing::DescribeDrawing(*page.triangle, region);
+    return page;
+}
+
+} // namespace triangle

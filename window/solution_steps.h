@@ -1,0 +1,25 @@
+#pragma once
+
+#include "solver/number_format.h"
+#include "window/solution_page.h"
+
+#include <string>
+#include <vector>
+
+namespace triangle {
+
+struct RowOutcome;
+struct Step;
+
+// One step as a line: "b = √(c² − a²) = √(5,000² − 3,000²) = 4,000", numbers in the
+// region's format with three decimals.
+std::string StepLine(const Step& step, const NumberFormat& region);
+
+// What the window "Решение" shows for the selected row. A solved row: its given values, the
+// variant's formulas in the order the solver evaluated them, then the rest of the triangle
+// (α, β, h, r, R), each with its numbers put in. A refused one: the explanation the user was
+// given and, where the bound crossed belongs to a triangle (the isosceles one), that
+// triangle's calculation and drawing. An empty row: what to do to get a triangle.
+SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& region);
+
+} // namespace triangle
