@@ -32,6 +32,11 @@ start() {
     wineboot -i >/dev/null 2>&1
     wine reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'Times New Roman' \
         /d 'Liberation Serif' /f >/dev/null 2>&1
+    # With no window manager on a virtual display, Wine would wait for one at every window
+    # shown and hidden.
+    if [ -f "$WINEPREFIX/display" ]; then
+        wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+    fi
     wineserver -w
 }
 

@@ -157,6 +157,17 @@ LRESULT SolverForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         FillRect(reinterpret_cast<HDC>(wParam), &client, m_windowBrush.get());
         return 1;
     }
+    case WM_PRINT:
+        // The children are printed here, in their places, on every system alike (Wine's
+        // default handling leaves them out).
+        DefWindowProcW(m_hwnd, message, wParam, lParam & ~PRF_CHILDREN);
+        if (lParam & PRF_CHILDREN)
+            printChildren(reinterpret_cast<HDC>(wParam), lParam);
+        return 0;
+    case WM_NEXTDLGCTL:
+        // A multi-line edit in a dialog asks for the next control this way on Tab.
+        OnNextDialogControl(wParam, lParam);
+        return 0;
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
@@ -303,6 +314,43 @@ void SolverForm::layOut()
     AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, WindowExStyle, static_cast<UINT>(dpi));
     SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void SolverForm::OnNextDialogControl(WPARAM wParam, LPARAM lParam)
+{
+    HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
+                               : GetNextDlgTabItem(m_hwnd, GetFocus(), wParam != 0);
+    if (!next)
+        return;
+    SetFocus(next);
+    if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        Edit_SetSel(next, 0, -1);
+}
+
+void SolverForm::printChildren(HDC dc, LPARAM flags)
+{
+    // From the bottom of the z-order up, so that what lies on top is drawn last. Each child
+    // draws on a copy of what lies under it, in a bitmap of its own size.
+    for (HWND child = GetWindow(GetWindow(m_hwnd, GW_CHILD), GW_HWNDLAST); child;
+         child = GetWindow(child, GW_HWNDPREV)) {
+        RECT place{};
+        GetWindowRect(child, &place);
+        MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&place), 2);
+        const int width = place.right - place.left;
+        const int height = place.bottom - place.top;
+        if (!IsWindowVisible(child) || width <= 0 || height <= 0)
+            continue;
+        HDC memory = CreateCompatibleDC(dc);
+        const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, width, height));
+        {
+            SelectedObject selected(memory, bitmap.get());
+            BitBlt(memory, 0, 0, width, height, dc, place.left, place.top, SRCCOPY);
+            SendMessageW(child, WM_PRINT, reinterpret_cast<WPARAM>(memory),
+                         (flags | PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND) & ~PRF_CHECKVISIBLE);
+            BitBlt(dc, place.left, place.top, width, height, memory, 0, 0, SRCCOPY);
+        }
+        DeleteDC(memory);
+    }
 }
 
 void SolverForm::OnDpiChanged(int dpi, const RECT& suggested)

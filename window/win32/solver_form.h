@@ -48,6 +48,9 @@ private:
     void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
     void OnDestroy(HWND hwnd);
     void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnNextDialogControl(WPARAM wParam, LPARAM lParam);
+
+    void printChildren(HDC dc, LPARAM flags);
 
     void createControls();
     void layOut();
