@@ -6,6 +6,9 @@
 #include "window/qt/announcer.h"
 #include "window/qt/fitting_field.h"
 #include "window/qt/qt_number_format.h"
+#include "window/qt/solution_window.h"
+#include "window/row_outcome.h"
+#include "window/solution_steps.h"
 #include "window/ui_texts.h"
 
 #include <QClipboard>
@@ -91,6 +94,10 @@ SolverForm::SolverForm(QWidget* parent) : QWidget(parent)
     copyRow->setObjectName(QStringLiteral("CopyRow"));
     connect(copyRow, &QShortcut::activated, this, &SolverForm::copySelectedRow);
 
+    auto* solution = new QShortcut(QKeySequence(QStringLiteral("Ctrl+R")), this);
+    solution->setObjectName(QStringLiteral("OpenSolution"));
+    connect(solution, &QShortcut::activated, this, &SolverForm::openSolution);
+
     m_Text1[0]->setFocus();
 }
 
@@ -158,6 +165,7 @@ void SolverForm::buildFields()
             field->setPalette(palette);
             field->setEnabled(false);
         }
+        field->installEventFilter(this); // a double click opens the solution
         // textEdited, unlike textChanged, comes only from the user: typing, pasting, undo, cut.
         connect(field, &QLineEdit::textEdited, this,
                 [this, i] { m_logic.Text2_Change(static_cast<std::int16_t>(i)); });
@@ -232,6 +240,42 @@ void SolverForm::setTabChain()
               [](const auto& x, const auto& y) { return x.first < y.first; });
     for (std::size_t j = 1; j < chain.size(); ++j)
         QWidget::setTabOrder(chain[j - 1].second, chain[j].second);
+}
+
+void SolverForm::openSolution()
+{
+    if (!m_solution)
+        m_solution = new SolutionWindow(this);
+    showSolution();
+    m_solution->openBeside(*this);
+}
+
+void SolverForm::showSolution()
+{
+    const NumberFormat region = numberFormat();
+    m_solution->showPage(SolutionPageOf(m_logic.SelectedRowOutcome(), region), region);
+}
+
+void SolverForm::rowChanged()
+{
+    // An open solution follows the row at once, so that it never shows a triangle the row
+    // does not; a closed one is brought up to date when it opens.
+    if (m_solution && m_solution->isVisible())
+        showSolution();
+}
+
+bool SolverForm::eventFilter(QObject* watched, QEvent* event)
+{
+    // The filter sees the double click even on a disabled result field, which Qt keeps
+    // every mouse event from.
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        m_logic.SelectedRowOutcome().state == RowState::Solved) {
+        const auto at = std::find(m_Text2.begin(), m_Text2.end(), watched);
+        if (at != m_Text2.end() &&
+            (at - m_Text2.begin()) / ColumnCount == m_logic.SelectedVariant())
+            openSolution();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void SolverForm::copySelectedRow()

@@ -16,6 +16,7 @@ class QRadioButton;
 namespace triangle {
 
 class Announcer;
+class SolutionWindow;
 class FittingField;
 
 // The program's one window: a fixed layout of the variant buttons, the 6 × 4 grid of
@@ -31,6 +32,11 @@ public:
     // Runs once, after the window is built and before it is shown.
     void Form_Load() { m_logic.Form_Load(); }
     const SolverFormLogic& logic() const { return m_logic; }
+    // Opens the window "Решение" beside this one for the selected row (Ctrl+R).
+    void openSolution();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildHeadings();
@@ -40,6 +46,7 @@ private:
     void buildTexts();
     void setTabChain();
     void copySelectedRow();
+    void showSolution();
 
     std::string text(std::int16_t field) const override;
     void setText(std::int16_t field, const std::string& text) override;
@@ -49,7 +56,7 @@ private:
     void setRowDetails(std::int16_t row, const std::string& details) override;
     void focusField(std::int16_t field) override;
     void announce(const std::string& text) override;
-    void rowChanged() override {}
+    void rowChanged() override;
     NumberFormat numberFormat() const override;
 
     SolverFormLogic m_logic{*this};
@@ -60,6 +67,7 @@ private:
     std::array<QPushButton*, 2> m_Command1{};
     std::array<QPlainTextEdit*, 2> m_Text1{};
     Announcer* m_announcer = nullptr;
+    SolutionWindow* m_solution = nullptr; // made when first opened
 };
 
 } // namespace triangle
