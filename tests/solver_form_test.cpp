@@ -25,6 +25,8 @@
 #include <qpa/qplatformintegration.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 using triangle::SolverForm;
 
@@ -37,13 +39,13 @@ QString name(const char* array, int index)
 
 const QColor pink(255, 192, 192);
 
-// Stands in for a screen reader: while it lives, accessibility is on and every
-// notification the window reports shown is kept with its text at that moment.
+// Stands in for a screen reader: while it lives, accessibility is on and every object the
+// window reports shown is kept with its role and its text at that moment.
 class ScreenReaderListening {
 public:
     ScreenReaderListening()
     {
-        s_heard.clear();
+        s_shown.clear();
         QAccessible::installUpdateHandler(&ScreenReaderListening::update);
         // What an assistive technology's first request does on a desktop; without it the
         // toolkit sends no accessibility events at all.
@@ -57,7 +59,8 @@ public:
     ScreenReaderListening(const ScreenReaderListening&) = delete;
     ScreenReaderListening& operator=(const ScreenReaderListening&) = delete;
 
-    QStringList notifications() const { return s_heard; }
+    QStringList notifications() const { return shown(QAccessible::Notification); }
+    QStringList toolTips() const { return shown(QAccessible::ToolTip); }
 
 private:
     static QPlatformAccessibility* platform()
@@ -72,11 +75,19 @@ private:
     {
         if (event->type() != QAccessible::ObjectShow)
             return;
-        QAccessibleInterface* shown = event->accessibleInterface();
-        if (shown && shown->role() == QAccessible::Notification)
-            s_heard << shown->text(QAccessible::Name);
+        if (QAccessibleInterface* object = event->accessibleInterface())
+            s_shown.emplace_back(object->role(), object->text(QAccessible::Name));
     }
-    static inline QStringList s_heard;
+    static QStringList shown(QAccessible::Role role)
+    {
+        QStringList texts;
+        for (const auto& [shownRole, text] : s_shown) {
+            if (shownRole == role)
+                texts << text;
+        }
+        return texts;
+    }
+    static inline std::vector<std::pair<QAccessible::Role, QString>> s_shown;
 };
 
 } // namespace
@@ -113,6 +124,7 @@ private slots:
     void contextMenusAreBulgarian();
     void anAnnouncementIsANotificationThatShowsNothing();
     void aCalculationIsSpokenWhereverTheFocusIs();
+    void shiftF1ShowsTheWholeTriangleBesideTheFieldAndEscapeHidesIt();
     void pushButtonFacesAreExactlyTheirColours();
     void frameCaptionStandsOnTheFramesTopLine();
 
@@ -703,6 +715,50 @@ void SolverFormTest::aCalculationIsSpokenWhereverTheFocusIs()
     QTest::keyClick(control<QPushButton>(name("Command1", 0)), Qt::Key_Space);
     QCOMPARE(listening.notifications().value(1), QStringLiteral("Изчислено: a = 3,000, S = 6,000"));
     QCOMPARE(QApplication::focusWidget()->objectName(), name("Command1", 0));
+}
+
+void SolverFormTest::shiftF1ShowsTheWholeTriangleBesideTheFieldAndEscapeHidesIt()
+{
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    // Nothing calculated yet: nothing to show.
+    typeInto(0, "3");
+    QTest::keyClick(field(0), Qt::Key_F1, Qt::ShiftModifier);
+    QVERIFY(!QToolTip::isVisible());
+
+    typeInto(1, "5");
+    click(name("Command1", 0));
+    ScreenReaderListening listening;
+    field(0)->setFocus();
+    QTest::keyClick(field(0), Qt::Key_F1, Qt::ShiftModifier);
+    QTRY_VERIFY(QToolTip::isVisible());
+    // a = 3, c = 5: b = 4, α = atan(3/4) = 36.870°, h = 3 · 4 / 5 = 2.4.
+    const QString tip = QToolTip::text();
+    QCOMPARE(tip.section(QLatin1Char('\n'), 0, 0), QStringLiteral("Катет a: 3,000"));
+    QVERIFY2(tip.contains(QStringLiteral("катет b = 4,000")), qPrintable(tip));
+    QVERIFY(tip.contains(QStringLiteral("ъгъл α срещу катета a = 36,870°")));
+    QVERIFY(tip.contains(QStringLiteral("височина към хипотенузата h = 2,400")));
+    QCOMPARE(listening.toolTips(), QStringList{tip}); // what Orca reads after F1
+    // Beside the field: to its right, level with it.
+    QWidget* label = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("qtooltip_label") && window->isVisible())
+            label = window;
+    }
+    QVERIFY(label);
+    const QRect fieldOnScreen(field(0)->mapToGlobal(QPoint(0, 0)), field(0)->size());
+    QVERIFY(label->x() >= fieldOnScreen.right());
+    QVERIFY(qAbs(label->y() - fieldOnScreen.top()) < 2 * fieldOnScreen.height());
+    QCOMPARE(QApplication::focusWidget(), field(0));
+
+    QTest::keyClick(field(0), Qt::Key_Escape);
+    QTRY_VERIFY(!QToolTip::isVisible());
+    QCOMPARE(field(0)->text(), QStringLiteral("3,000"));
+
+    // From the other given field of the row too.
+    QTest::keyClick(field(1), Qt::Key_F1, Qt::ShiftModifier);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().startsWith(QStringLiteral("Хипотенуза c: 5,000")));
+    QToolTip::hideText();
 }
 
 void SolverFormTest::pushButtonFacesAreExactlyTheirColours()

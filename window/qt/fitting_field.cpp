@@ -1,9 +1,13 @@
 #include "window/qt/fitting_field.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <QToolTip>
 
 #include <cmath>
 
@@ -84,6 +88,39 @@ void FittingField::updateToolTip()
         tip += QStringLiteral("\n\n") + m_details;
     setToolTip(tip);
     setAccessibleDescription(tip);
+}
+
+void FittingField::showDetails()
+{
+    if (!hasDetails())
+        return;
+    // Beside the field's right edge, where a hovering pointer would leave it readable.
+    QToolTip::showText(mapToGlobal(QPoint(width(), 0)), toolTip(), this, rect());
+    // The toolkit tells assistive technologies when a tooltip hides but not when it shows
+    // (a screen reader on Windows would read it twice); Orca reads a tooltip that shows
+    // after F1, so it is told here.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("qtooltip_label") && window->isVisible()) {
+            QAccessibleEvent shown(window, QAccessible::ObjectShow);
+            QAccessible::updateAccessibility(&shown);
+        }
+    }
+}
+
+void FittingField::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_F1 && (event->modifiers() & Qt::ShiftModifier)) {
+        showDetails();
+        event->accept();
+        return;
+    }
+    // On Linux a tooltip stays until the pointer or the focus moves, or its time runs out.
+    if (event->key() == Qt::Key_Escape && QToolTip::isVisible()) {
+        QToolTip::hideText();
+        event->accept();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
 }
 
 Qt::Edges FittingField::cutEdges() const

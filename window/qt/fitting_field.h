@@ -22,6 +22,10 @@ public:
     void setDescription(const QString& description);
     // The whole triangle of a calculated row, below the plain tooltip; empty for none.
     void setDetails(const QString& details);
+    bool hasDetails() const { return !m_details.isEmpty(); }
+    // Shows the tooltip with the whole triangle beside the field, as hovering does; Shift+F1
+    // does the same from the keyboard, and Escape hides it again.
+    void showDetails();
 
     // Width in pixels the text can take without scrolling.
     int textAreaWidth() const;
@@ -33,6 +37,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void fitText();
