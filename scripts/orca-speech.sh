@@ -93,7 +93,7 @@ for _ in $(seq 1 20); do
     [ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ] && break
     sleep 0.5
 done
-[ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ] || { echo "the window did not take the focus" >&2; exit 1; }
+[ "$(xdotool getactivewindow 2>/dev/null)" = "$window" ] || { echo "the window did not take the focus (active: $(xdotool getactivewindow 2>&1), window: $window, candidates: $(xdotool search --class triangle-solver | tr "\n" " "))" >&2; exit 1; }
 sleep 2
 
 steps=$work/steps
