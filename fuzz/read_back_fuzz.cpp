@@ -1,12 +1,14 @@
 #include "fuzz/fuzz_regions.h"
 #include "solver/field_number.h"
+#include "solver/field_text_check.h"
 
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
 
-// Whatever value is written, in whatever region, reads back as the value the text shows.
+// Whatever value is written, in whatever region, reads back as the value the text shows,
+// by the lenient reading and by the strict one alike.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     if (size < 1 + sizeof(double))
@@ -30,6 +32,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = triangle::FormatFieldNumber(value, region);
     const auto read = triangle::ReadFieldNumber(text, region);
     if (!read.ok() || read.value() != shown)
+        std::abort();
+    const auto strict = triangle::ReadFieldNumberStrictly(text, region);
+    if (!strict.ok() || strict.value() != shown)
         std::abort();
     return 0;
 }
