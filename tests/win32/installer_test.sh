@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Installs the Windows installer silently in a throwaway Wine prefix, checks what it put in
+# place (the program in Program Files, the Start menu's shortcut, the entry in the list of
+# installed programs), starts the program and closes it, uninstalls silently and checks that
+# nothing is left behind.
+#     tests/win32/installer_test.sh build/windows
+set -euo pipefail
+scripts="$(cd "$(dirname "$0")/../../scripts" && pwd)"
+build="$(cd "$1" && pwd)"
+installer="$build/triangle-solver-1.00-win64.exe"
+[ -f "$installer" ] || { echo "no installer: run cpack --preset windows first" >&2; exit 1; }
+# The zip beside it holds the program alone.
+[ "$(unzip -Z1 "$build/triangle-solver-1.00-win64.zip")" = "triangle-solver.exe" ] ||
+    { echo "FAIL: the zip holds more or less than triangle-solver.exe" >&2; exit 1; }
+
+export WINEPREFIX="$build/installer-prefix"
+export WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
+trap '"$scripts/wine-session.sh" stop' EXIT
+"$scripts/wine-session.sh" start
+if [ -f "$WINEPREFIX/display" ]; then
+    DISPLAY="$(cat "$WINEPREFIX/display")"
+    export DISPLAY
+fi
+
+drive="$WINEPREFIX/drive_c"
+program_dir="$drive/Program Files/Triangle Solver"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\TriangleSolver'
+fail() { echo "FAIL: $*" >&2; exit 1; }
+files() { (cd "$drive" && find . -path './users/*/Temp' -prune -o -path './windows' -prune -o -print | sort); }
+registered() { wine reg query "$uninstall_key" /reg:32 >/dev/null 2>&1 || wine reg query "$uninstall_key" /reg:64 >/dev/null 2>&1; }
+shortcut() { find "$drive" -name 'Правоъгълен триъгълник.lnk' | head -1; }
+
+before="$(files)"
+
+echo "Installing silently"
+wine "$installer" /S
+wineserver -w
+[ -f "$program_dir/triangle-solver.exe" ] || fail "the program is not in Program Files"
+[ -n "$(shortcut)" ] || fail "no Start menu shortcut"
+echo "Start menu: ${shortcut_path:=$(shortcut)}"
+[[ "$shortcut_path" == *"Start Menu/Programs/"* ]] || fail "the shortcut is not in the Start menu"
+registered || fail "no entry in the list of installed programs"
+
+echo "Starting the program"
+wine "$program_dir/triangle-solver.exe" &
+program=$!
+for _ in $(seq 1 100); do
+    xwininfo -root -children 2>/dev/null | grep -q 'triangle.example.org.*("triangle-solver.exe"' && break
+    sleep 0.2
+done
+if ! xwininfo -root -children | grep -q 'triangle.example.org.*("triangle-solver.exe"'; then
+    xwininfo -root -children >&2
+    fail "no window opened"
+fi
+wine taskkill /im triangle-solver.exe >/dev/null 2>&1
+wait "$program" || fail "the program did not end cleanly"
+
+echo "Uninstalling silently"
+wine "$program_dir/Uninstall.exe" /S
+wineserver -w
+[ ! -e "$program_dir" ] || fail "the program's folder is still there"
+[ -z "$(shortcut)" ] || fail "the Start menu shortcut is still there"
+! registered || fail "still in the list of installed programs"
+after="$(files)"
+if [ "$before" != "$after" ]; then
+    diff <(echo "$before") <(echo "$after") >&2 || true
+    fail "files are left behind"
+fi
+echo "Installed, started and uninstalled: nothing left behind"
