@@ -12,6 +12,9 @@ namespace triangle {
 namespace {
 
 constexpr std::string_view blanks = " \t\n"; // the blanks ReadFieldNumber skips
+// At the end also the carriage return of a cell copied on Windows ("5\r\n"), which
+// ReadFieldNumber ignores there like anything after the number.
+constexpr std::string_view trailingBlanks = " \t\n\r";
 
 bool isDigit(char ch)
 {
@@ -23,7 +26,10 @@ std::string_view trimmed(std::string_view text)
     const std::size_t first = text.find_first_not_of(blanks);
     if (first == std::string_view::npos)
         return {};
-    return text.substr(first, text.find_last_not_of(blanks) - first + 1);
+    const std::size_t last = text.find_last_not_of(trailingBlanks);
+    if (last == std::string_view::npos || last < first)
+        return {};
+    return text.substr(first, last - first + 1);
 }
 
 bool take(std::string_view& rest, std::string_view token)
@@ -53,6 +59,9 @@ std::string_view digits(std::string_view& rest)
 }
 
 using DigitRuns = SmallVector<std::string_view, 16>;
+
+// Blanks group digits in threes in every region ("1 234 567"), made once at start.
+const std::vector<int> groupsOfThree = {3};
 
 // Runs of digits joined by a group separator, the leading one first, are grouped as the
 // sizes say: each group next to the decimal separator its exact size, the leading one
@@ -93,7 +102,7 @@ readInForm(std::string_view body, Form form, bool negative, const NumberFormat& 
         const bool regionGroups =
             form.group == region.groupSeparator && groupedAs(runs, region.groupSizes);
         const bool blankGroups = form.group == " " && (groupedAs(runs, region.groupSizes) ||
-                                                       groupedAs(runs, std::vector<int>{3}));
+                                                       groupedAs(runs, groupsOfThree));
         if (!regionGroups && !blankGroups)
             return std::nullopt;
     }

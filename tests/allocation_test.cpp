@@ -1,4 +1,5 @@
 #include "solver/field_number.h"
+#include "solver/field_text_check.h"
 #include "solver/variant_solver.h"
 
 #include "tests/regions.h"
@@ -65,6 +66,28 @@ TEST(Allocations, OrdinaryTextsAreReadWithoutAllocating)
     const auto read = triangle::ReadFieldNumber(longText);
     ASSERT_TRUE(read.ok());
     EXPECT_EQ(read.value(), 1e200);
+}
+
+TEST(Allocations, OrdinaryTextsAreReadStrictlyWithoutAllocating)
+{
+    const triangle::NumberFormat period = regions::enUS();
+    const triangle::NumberFormat bulgarian = regions::bgBG();
+    const triangle::NumberFormat parentheses = regions::parenthesesNoLeadingZero();
+    const triangle::NumberFormat indian = regions::hiIN();
+    auto strictly = [](const char* text, const triangle::NumberFormat& region) {
+        return allocationsOf([&] {
+            const auto read = triangle::ReadFieldNumberStrictly(text, region);
+            EXPECT_TRUE(read.ok()) << text;
+        });
+    };
+    EXPECT_EQ(strictly("12.5", period), 0);
+    EXPECT_EQ(strictly(" -1,234,567.125 ", period), 0);
+    EXPECT_EQ(strictly("1 234 567.125", period), 0);
+    EXPECT_EQ(strictly("2,449", bulgarian), 0);
+    EXPECT_EQ(strictly("1 234,5", bulgarian), 0);
+    EXPECT_EQ(strictly("1\u00A0231\u00A0004,502", bulgarian), 0);
+    EXPECT_EQ(strictly("(1 234,5)", parentheses), 0);
+    EXPECT_EQ(strictly("12,34,567.5", indian), 0);
 }
 
 TEST(Allocations, AFieldsTextIsWrittenInAtMostOneAllocation)

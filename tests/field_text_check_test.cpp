@@ -62,6 +62,8 @@ const StrictCase strictCases[] = {
     // The period region.
     {"periodPlain", regions::enUS(), "12.5", 12.5},
     {"periodBlanksAtTheEnds", regions::enUS(), " \t12.5 \n", 12.5},
+    {"periodCellCopiedOnWindows", regions::enUS(), "12.5\r\n", 12.5},
+    {"periodCarriageReturnFirst", regions::enUS(), "\r12.5", NotOneNumber},
     {"periodGrouped", regions::enUS(), "1,234.5", 1234.5},
     {"periodGroupedMillions", regions::enUS(), "-12,345,678.25", -12345678.25},
     {"periodBlankGroups", regions::enUS(), "1 234 567", 1234567.0},
