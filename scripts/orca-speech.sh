@@ -120,6 +120,14 @@ key shift+F1
 heard "Shift+F1 on the hypotenuse" 3
 key Escape
 heard "Escape" 2
+key shift+F10
+heard "Shift+F10: the field's menu" 2
+key Up Up
+heard "Up, Up: to the menu's entry for the whole triangle" 2
+key Return
+heard "Enter on it" 3
+key Escape
+heard "Escape" 2
 key shift+Tab
 type_text 5
 key Tab

@@ -24,6 +24,7 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -125,6 +126,8 @@ private slots:
     void anAnnouncementIsANotificationThatShowsNothing();
     void aCalculationIsSpokenWhereverTheFocusIs();
     void shiftF1ShowsTheWholeTriangleBesideTheFieldAndEscapeHidesIt();
+    void fieldMenusAddTheRowsEntriesBelowTheToolkitsOwn();
+    void fieldMenuEntriesDoWhatTheirKeysDo();
     void pushButtonFacesAreExactlyTheirColours();
     void frameCaptionStandsOnTheFramesTopLine();
 
@@ -182,6 +185,60 @@ private:
     void click(const QString& objectName)
     {
         QTest::mouseClick(control<QAbstractButton>(objectName), Qt::LeftButton);
+    }
+    // What a field's context menu offers: the toolkit's entries, then, below the last
+    // separator, the row's own with their keys and whether each can be chosen.
+    struct FieldMenu {
+        QStringList toolkit;
+        QStringList own;
+        QStringList keys;
+        QList<bool> enabled;
+    };
+    // Opens field i's context menu as a right click does, or with a key, and lets `use` look
+    // at it while it is open; the menu is closed afterwards unless `use` chose an entry.
+    FieldMenu openFieldMenu(int i, const std::function<void(QMenu*)>& use = {},
+                            QKeyCombination key = {})
+    {
+        FieldMenu seen;
+        QTimer whileOpen;
+        whileOpen.setSingleShot(true);
+        connect(&whileOpen, &QTimer::timeout, [&] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            const QList<QAction*> actions = menu->actions();
+            int separator = static_cast<int>(actions.size()) - 1;
+            while (separator >= 0 && !actions.at(separator)->isSeparator())
+                --separator;
+            for (int j = 0; j < actions.size(); ++j) {
+                QAction* action = actions.at(j);
+                if (j < separator && !action->isSeparator())
+                    seen.toolkit << action->text();
+                if (j > separator) {
+                    seen.own << action->text();
+                    seen.keys << action->shortcut().toString();
+                    seen.enabled << action->isEnabled();
+                }
+            }
+            if (use)
+                use(menu);
+            if (menu->isVisible())
+                menu->close();
+        });
+        whileOpen.start(0);
+        if (key.key() != Qt::Key_unknown) {
+            QTest::keyClick(field(i), key.key(), key.keyboardModifiers());
+            return seen;
+        }
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                     field(i)->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(field(i), &rightClick);
+        return seen;
+    }
+    void choose(QMenu* menu, const char* objectName)
+    {
+        menu->setActiveAction(menu->findChild<QAction*>(QLatin1String(objectName)));
+        QTest::keyClick(menu, Qt::Key_Return);
     }
     // Fails the test, rather than hanging it, when a modal dialog opens unasked.
     void watchForUnexpectedDialogs()
@@ -759,6 +816,86 @@ void SolverFormTest::shiftF1ShowsTheWholeTriangleBesideTheFieldAndEscapeHidesIt(
     QTRY_VERIFY(QToolTip::isVisible());
     QVERIFY(QToolTip::text().startsWith(QStringLiteral("Хипотенуза c: 5,000")));
     QToolTip::hideText();
+}
+
+void SolverFormTest::fieldMenusAddTheRowsEntriesBelowTheToolkitsOwn()
+{
+    const QStringList own = {"Целият триъгълник", "Копирай реда на избрания вариант"};
+    const QStringList keys = {"Shift+F1", "Ctrl+Shift+C"};
+    const auto toolkitEntries = [this](int i) {
+        const std::unique_ptr<QMenu> standard(field(i)->createStandardContextMenu());
+        QStringList texts;
+        for (QAction* action : standard->actions()) {
+            if (!action->isSeparator())
+                texts << action->text();
+        }
+        return texts;
+    };
+    struct Row {
+        const char* name;
+        int field;
+        QList<bool> enabled; // whole triangle, copy of the row
+    };
+    const auto check = [&](const Row& row) {
+        const FieldMenu menu = openFieldMenu(row.field);
+        QVERIFY2(menu.own == own, row.name);
+        QVERIFY2(menu.keys == keys, row.name);
+        QVERIFY2(menu.enabled == row.enabled, row.name);
+        QVERIFY2(menu.toolkit == toolkitEntries(row.field), row.name);
+        QVERIFY2(menu.toolkit.size() >= 2, row.name); // at least copying and selecting all
+    };
+
+    for (const Row& row : {Row{"nothing calculated, given field", 0, {false, false}},
+                           Row{"nothing calculated, result field", 2, {false, false}}})
+        check(row);
+
+    typeInto(0, "3");
+    typeInto(1, "5");
+    click(name("Command1", 0));
+    for (const Row& row : {Row{"calculated, given field", 0, {true, true}},
+                           Row{"calculated, disabled result field", 3, {true, true}},
+                           Row{"field of another row", 4, {false, true}}})
+        check(row);
+
+    // No triangle for a leg as long as the hypotenuse: nothing to show or copy.
+    field(0)->selectAll();
+    typeInto(0, "5");
+    m_expectDialog = true;
+    QTimer::singleShot(0, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    click(name("Command1", 0));
+    m_expectDialog = false;
+    QVERIFY(field(2)->text().isEmpty());
+    for (const Row& row : {Row{"refused, given field", 0, {false, false}},
+                           Row{"refused, result field", 2, {false, false}}})
+        check(row);
+}
+
+void SolverFormTest::fieldMenuEntriesDoWhatTheirKeysDo()
+{
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
+    typeInto(0, "3");
+    typeInto(1, "5");
+    click(name("Command1", 0));
+
+    field(1)->setFocus();
+    openFieldMenu(1, [this](QMenu* menu) { choose(menu, "WholeTriangle"); });
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY2(QToolTip::text().startsWith(QStringLiteral("Хипотенуза c: 5,000\n\nЦелият")),
+             qPrintable(QToolTip::text()));
+    QVERIFY(QToolTip::text().contains(QStringLiteral("катет b = 4,000")));
+    QToolTip::hideText();
+
+    // The menu key and Shift+F10 open the same menu from the keyboard.
+    for (QKeyCombination key :
+         {QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)})
+        QCOMPARE(openFieldMenu(1, {}, key).own.value(0), QStringLiteral("Целият триъгълник"));
+
+    QApplication::clipboard()->clear();
+    openFieldMenu(2, [this](QMenu* menu) { choose(menu, "CopyRow"); });
+    QTRY_COMPARE(QApplication::clipboard()->text(), QStringLiteral("3,000\t5,000\t12,000\t6,000"));
 }
 
 void SolverFormTest::pushButtonFacesAreExactlyTheirColours()

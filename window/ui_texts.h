@@ -30,6 +30,8 @@ inline constexpr const char* CalculateDescription =
 inline constexpr const char* ClearDescription = "Изчиства всички полета";
 inline constexpr const char* TaskName = "Условие на задачата";
 inline constexpr const char* CopyRow = "Копирай реда на избрания вариант";
+// The context menu's entry that shows a calculated row's whole triangle beside the field.
+inline constexpr const char* WholeTriangle = "Целият триъгълник";
 
 // The whole triangle behind a calculated row, one quantity per line.
 inline constexpr const char* DetailsHeading = "Целият триъгълник:";

@@ -12,18 +12,23 @@
 #include "window/ui_texts.h"
 
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
+#include <QTimer>
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -165,7 +170,8 @@ void SolverForm::buildFields()
             field->setPalette(palette);
             field->setEnabled(false);
         }
-        field->installEventFilter(this); // a double click opens the solution
+        // A double click opens the solution; the context menu gets the row's entries.
+        field->installEventFilter(this);
         // textEdited, unlike textChanged, comes only from the user: typing, pasting, undo, cut.
         connect(field, &QLineEdit::textEdited, this,
                 [this, i] { m_logic.Text2_Change(static_cast<std::int16_t>(i)); });
@@ -266,8 +272,28 @@ void SolverForm::rowChanged()
 
 bool SolverForm::eventFilter(QObject* watched, QEvent* event)
 {
-    // The filter sees the double click even on a disabled result field, which Qt keeps
-    // every mouse event from.
+    // The filter sees the double click and the context menu even on a disabled result
+    // field, which Qt keeps every mouse event from.
+    if (event->type() == QEvent::ContextMenu) {
+        const auto at = std::find(m_Text2.begin(), m_Text2.end(), watched);
+        if (at != m_Text2.end()) {
+            showFieldMenu(static_cast<std::int16_t>(at - m_Text2.begin()),
+                          static_cast<QContextMenuEvent*>(event)->globalPos());
+            return true;
+        }
+    }
+    // The menu key and Shift+F10, as in most desktop programs; Qt on Linux answers neither.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool menuKey = key->key() == Qt::Key_Menu ||
+                             (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier);
+        const auto at = std::find(m_Text2.begin(), m_Text2.end(), watched);
+        if (menuKey && at != m_Text2.end()) {
+            showFieldMenu(static_cast<std::int16_t>(at - m_Text2.begin()),
+                          (*at)->mapToGlobal(QPoint(0, (*at)->height())));
+            return true;
+        }
+    }
     if (event->type() == QEvent::MouseButtonDblClick &&
         m_logic.SelectedRowOutcome().state == RowState::Solved) {
         const auto at = std::find(m_Text2.begin(), m_Text2.end(), watched);
@@ -276,6 +302,42 @@ bool SolverForm::eventFilter(QObject* watched, QEvent* event)
             openSolution();
     }
     return QWidget::eventFilter(watched, event);
+}
+
+std::vector<SolverForm::FieldMenuEntry> SolverForm::fieldMenuEntries(std::int16_t field)
+{
+    FittingField* target = m_Text2.at(field);
+    return {
+        // Orca reads the field again, its description with the whole triangle included,
+        // when the focus comes back from the menu.
+        {"WholeTriangle", texts::WholeTriangle, "Shift+F1", target->hasDetails(),
+         [target] { target->showDetails(); }},
+        {"CopyRow", texts::CopyRow, "Ctrl+Shift+C", !m_logic.SelectedRowText().empty(),
+         [this] { copySelectedRow(); }},
+    };
+}
+
+void SolverForm::showFieldMenu(std::int16_t field, const QPoint& at)
+{
+    const std::unique_ptr<QMenu> menu(m_Text2.at(field)->createStandardContextMenu());
+    menu->setObjectName(QStringLiteral("FieldMenu"));
+    menu->addSeparator();
+    const std::vector<FieldMenuEntry> entries = fieldMenuEntries(field);
+    std::vector<QAction*> actions;
+    for (const FieldMenuEntry& entry : entries) {
+        QAction* action = menu->addAction(qs(entry.text));
+        action->setObjectName(QLatin1String(entry.name));
+        action->setShortcut(QKeySequence(QLatin1String(entry.keys)));
+        action->setEnabled(entry.available);
+        actions.push_back(action);
+    }
+    QAction* chosen = menu->exec(at);
+    const auto entry = std::find(actions.begin(), actions.end(), chosen);
+    if (!chosen || entry == actions.end())
+        return;
+    // Acted on once the events of the menu's closing are through, so that what the entry
+    // shows (a tooltip) is not taken away by the focus coming back from the menu.
+    QTimer::singleShot(0, this, entries.at(static_cast<std::size_t>(entry - actions.begin())).act);
 }
 
 void SolverForm::copySelectedRow()

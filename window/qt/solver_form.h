@@ -6,6 +6,8 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
+#include <vector>
 
 class QGroupBox;
 class QLabel;
@@ -47,6 +49,17 @@ private:
     void setTabChain();
     void copySelectedRow();
     void showSolution();
+
+    // An entry that every field's context menu adds below the toolkit's own.
+    struct FieldMenuEntry {
+        const char* name; // the action's object name
+        const char* text;
+        const char* keys; // the key that does the same outside the menu
+        bool available;   // it has something to act on
+        std::function<void()> act;
+    };
+    std::vector<FieldMenuEntry> fieldMenuEntries(std::int16_t field);
+    void showFieldMenu(std::int16_t field, const QPoint& at);
 
     std::string text(std::int16_t field) const override;
     void setText(std::int16_t field, const std::string& text) override;
