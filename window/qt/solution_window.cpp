@@ -74,8 +74,9 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     split->setObjectName(QStringLiteral("SolutionSplit"));
     split->addWidget(m_drawing);
     split->addWidget(m_steps);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    // Eleven lines of steps show without scrolling at the size the window opens with.
+    split->setStretchFactor(0, 1);
+    split->setStretchFactor(1, 1);
     split->setChildrenCollapsible(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -100,7 +101,7 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     close->setObjectName(QStringLiteral("CloseSolution"));
     connect(close, &QShortcut::activated, this, &QWidget::close);
 
-    resize(720, 720);
+    resize(720, 820);
     m_steps->setFocus();
 }
 
@@ -117,6 +118,7 @@ void SolutionWindow::openBeside(const QWidget& mainWindow)
         QPoint place = main.topRight() + QPoint(8, 0);
         if (const QScreen* screen = mainWindow.screen()) {
             const QRect free = screen->availableGeometry();
+            resize(std::min(width(), free.width()), std::min(height(), free.height()));
             place.setX(std::min(place.x(), std::max(free.left(), free.right() - width())));
             place.setY(std::max(free.top(), std::min(place.y(), free.bottom() - height())));
         }
