@@ -5,7 +5,9 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRadioButton>
 #include <QScreen>
 #include <QTimer>
@@ -29,6 +31,7 @@ private slots:
     void theSolutionFollowsEveryChangeOfTheRow();
     void aDoubleClickOnACalculatedRowOpensTheSolution();
     void closingTheSolutionChangesNothingInTheWindow();
+    void theFieldsMenuOpensTheSolutionBelowTheWholeTriangle();
 
 private:
     template <typename T> T* control(QWidget* parent, const QString& objectName)
@@ -185,6 +188,32 @@ void SolutionFollowTest::closingTheSolutionChangesNothingInTheWindow()
         QCOMPARE(field(j)->text(), expected[j]);
     // Reopened, it shows the row as it is now.
     m_form->openSolution();
+    QCOMPARE(firstStep(), QStringLiteral("Вариант 1. Дадени: a = 3.000 и c = 5.000."));
+}
+
+void SolutionFollowTest::theFieldsMenuOpensTheSolutionBelowTheWholeTriangle()
+{
+    typeInto(0, QStringLiteral("3"));
+    typeInto(1, QStringLiteral("5"));
+    click(QStringLiteral("Command1(0)"));
+    QStringList entries;
+    QTimer::singleShot(0, [&entries] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions())
+            entries << action->objectName();
+        QAction* solution = menu->findChild<QAction*>(QStringLiteral("Solution"));
+        menu->setActiveAction(solution);
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    // A right click on a disabled result field of the row, then "Решение".
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                 field(3)->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(field(3), &rightClick);
+    QCOMPARE(entries.indexOf(QStringLiteral("Solution")),
+             entries.indexOf(QStringLiteral("WholeTriangle")) + 1);
+    QTRY_VERIFY(solution() && solution()->isVisible());
     QCOMPARE(firstStep(), QStringLiteral("Вариант 1. Дадени: a = 3.000 и c = 5.000."));
 }
 

@@ -312,6 +312,9 @@ std::vector<SolverForm::FieldMenuEntry> SolverForm::fieldMenuEntries(std::int16_
         // when the focus comes back from the menu.
         {"WholeTriangle", texts::WholeTriangle, "Shift+F1", target->hasDetails(),
          [target] { target->showDetails(); }},
+        // The solution is of the selected row: what it shows, or why it shows no triangle.
+        {"Solution", texts::SolutionTitle, "Ctrl+R",
+         field / ColumnCount == m_logic.SelectedVariant(), [this] { openSolution(); }},
         {"CopyRow", texts::CopyRow, "Ctrl+Shift+C", !m_logic.SelectedRowText().empty(),
          [this] { copySelectedRow(); }},
     };
