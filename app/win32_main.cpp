@@ -3,12 +3,15 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
 {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
     InitCommonControlsEx(&controls);
+    // For the annotations a screen reader reads.
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
     triangle::win32::SolverForm form;
     if (!form.Create(instance))
@@ -23,5 +26,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+    CoUninitialize();
     return static_cast<int>(message.wParam);
 }

@@ -105,6 +105,7 @@ protected:
         const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                             ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
         InitCommonControlsEx(&controls);
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         MessageBoxCloser::seen().clear();
         m_form = std::make_unique<triangle::win32::SolverForm>();
         ASSERT_TRUE(m_form->Create(GetModuleHandleW(nullptr)));
@@ -123,6 +124,7 @@ protected:
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
             ;
+        CoUninitialize();
     }
 
     HWND window() const { return m_form->Window(); }
@@ -385,6 +387,37 @@ TEST_F(Win32SolverForm, TheToolTipOfARowsFieldDescribesTheWholeTriangle)
         EXPECT_NE(text.find(L"катет b = 4.000"), std::wstring::npos);
         EXPECT_NE(text.find(L"\r\n"), std::wstring::npos) << "several lines";
     }
+}
+
+TEST_F(Win32SolverForm, ShiftF1ShowsTheWholeTriangleBesideTheFieldAndEscapeHidesIt)
+{
+    SetFocus(field(0));
+    pressKey(field(0), VK_F1, false, true);
+    EXPECT_FALSE(IsWindowVisible(m_form->toolTips())) << "nothing to show before a calculation";
+
+    type(0, L"3");
+    type(1, L"5");
+    calculate();
+    SetFocus(field(1));
+    EXPECT_TRUE(pressKey(field(1), VK_F1, false, true));
+    ASSERT_TRUE(IsWindowVisible(m_form->toolTips()));
+    wchar_t tip[2048] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = window();
+    tool.uId = ids::ShowDetails;
+    tool.lpszText = tip;
+    SendMessageW(m_form->toolTips(), TTM_GETTEXTW, 2048, reinterpret_cast<LPARAM>(&tool));
+    EXPECT_EQ(std::wstring(tip).rfind(L"Хипотенуза c: 5.000", 0), 0u);
+    EXPECT_NE(std::wstring(tip).find(L"катет b = 4.000"), std::wstring::npos);
+    RECT tipPlace{};
+    RECT fieldPlace{};
+    GetWindowRect(m_form->toolTips(), &tipPlace);
+    GetWindowRect(field(1), &fieldPlace);
+    EXPECT_GE(tipPlace.left, fieldPlace.right - 1) << "beside the field, not over the row";
+
+    pressKey(field(1), VK_ESCAPE);
+    EXPECT_FALSE(IsWindowVisible(m_form->toolTips()));
 }
 
 TEST_F(Win32SolverForm, ALongValueTakesTheLargestFontThatShowsItWhole)

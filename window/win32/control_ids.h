@@ -15,6 +15,7 @@ inline constexpr int Frame1 = 1500;
 
 // Commands of the keyboard and the fields' menu.
 inline constexpr int CopyRow = 2000;
+inline constexpr int ShowDetails = 2001; // Shift+F1: the whole triangle beside the field
 
 inline int Of(int base, std::int16_t index)
 {

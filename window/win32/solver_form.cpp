@@ -126,7 +126,8 @@ bool SolverForm::Create(HINSTANCE instance)
     if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return false;
 
-    ACCEL keys[] = {{FCONTROL | FSHIFT | FVIRTKEY, 'C', ids::CopyRow}};
+    ACCEL keys[] = {{FCONTROL | FSHIFT | FVIRTKEY, 'C', ids::CopyRow},
+                    {FSHIFT | FVIRTKEY, VK_F1, ids::ShowDetails}};
     m_accelerators = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
 
     // Made at a size of nothing: WM_CREATE lays it out at the DPI of its screen.
@@ -205,6 +206,10 @@ void SolverForm::createControls()
                 instance, nullptr);
             m_Text2[static_cast<std::size_t>(child.field)].attach(
                 edit, m_fonts, field.bold, field.result ? m_resultBrush.get() : nullptr);
+            // No label stands before a field, so a screen reader is told its name.
+            m_accessibility.setName(edit,
+                                    Widen(texts::Variants[child.field / ColumnCount]) + L", " +
+                                        Widen(texts::QuantityNames[child.field % ColumnCount]));
             continue;
         }
         const layout::Control& control = *child.control;
@@ -264,8 +269,18 @@ void SolverForm::createControls()
         SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         updateToolTip(i);
     }
+    // Shift+F1 shows a field's whole tip beside it, where the keyboard's user is.
+    TTTOOLINFOW details{};
+    details.cbSize = sizeof(details);
+    details.uFlags = TTF_TRACK | TTF_ABSOLUTE;
+    details.hwnd = m_hwnd;
+    details.uId = static_cast<UINT_PTR>(ids::ShowDetails);
+    details.lpszText = const_cast<wchar_t*>(L"");
+    SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&details));
+
     const auto addTip = [this](int id, const char* tip) {
         const std::wstring text = Widen(tip);
+        m_accessibility.setDescription(GetDlgItem(m_hwnd, id), text);
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
@@ -367,6 +382,10 @@ void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
 {
     if (inArray(id, ids::Text2, FieldCount)) {
         const auto field = static_cast<std::int16_t>(id - ids::Text2);
+        if (code == EN_KILLFOCUS) {
+            hideDetails();
+            return;
+        }
         if (code != EN_CHANGE)
             return;
         m_Text2[static_cast<std::size_t>(field)].fit();
@@ -394,8 +413,12 @@ void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
         else if (inArray(focusId, ids::Text2, FieldCount) && IsWindowEnabled(focus) &&
                  !(GetWindowStyle(focus) & ES_READONLY))
             m_logic.Command1_Click(0);
+    } else if (id == IDCANCEL) {
+        hideDetails();
     } else if (id == ids::CopyRow) {
         copySelectedRow();
+    } else if (id == ids::ShowDetails) {
+        showDetails();
     }
 }
 
@@ -457,6 +480,8 @@ void SolverForm::OnDrawItem(HWND, const DRAWITEMSTRUCT* item)
 
 void SolverForm::OnDestroy(HWND)
 {
+    for (HWND child = GetWindow(m_hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        m_accessibility.clear(child);
     m_toolTips = nullptr;
     PostQuitMessage(0);
 }
@@ -490,28 +515,67 @@ void SolverForm::copySelectedRow()
     CloseClipboard();
 }
 
-void SolverForm::updateToolTip(std::int16_t field)
+std::wstring SolverForm::toolTipText(std::int16_t field) const
 {
-    if (!m_toolTips)
-        return;
-    const FittingField& edit = m_Text2[static_cast<std::size_t>(field)];
     std::wstring tip = Widen(texts::QuantityTips[field % ColumnCount]);
-    const std::wstring shown = edit.text();
+    const std::wstring shown = m_Text2[static_cast<std::size_t>(field)].text();
     if (!shown.empty())
         tip += L": " + shown;
     const std::wstring& details = m_rowDetails[static_cast<std::size_t>(field / ColumnCount)];
     if (!details.empty())
         tip += L"\r\n\r\n" + details;
+    return tip;
+}
 
+void SolverForm::updateToolTip(std::int16_t field)
+{
+    if (!m_toolTips)
+        return;
+    HWND edit = m_Text2[static_cast<std::size_t>(field)].window();
+    std::wstring tip = toolTipText(field);
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof(tool);
     tool.hwnd = m_hwnd;
     if (layout::FieldOf(field).result)
         tool.uId = static_cast<UINT_PTR>(ids::Of(ids::Text2, field));
     else
-        tool.uId = reinterpret_cast<UINT_PTR>(edit.window());
+        tool.uId = reinterpret_cast<UINT_PTR>(edit);
     tool.lpszText = tip.data();
     SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    m_accessibility.setDescription(edit, tip);
+}
+
+void SolverForm::showDetails()
+{
+    const int id = GetDlgCtrlID(GetFocus());
+    if (!inArray(id, ids::Text2, FieldCount))
+        return;
+    const auto field = static_cast<std::int16_t>(id - ids::Text2);
+    if (m_rowDetails[static_cast<std::size_t>(field / ColumnCount)].empty())
+        return;
+    std::wstring tip = toolTipText(field);
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = m_hwnd;
+    tool.uId = static_cast<UINT_PTR>(ids::ShowDetails);
+    tool.lpszText = tip.data();
+    SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    // Beside the field's right edge, where it covers none of the row.
+    RECT place{};
+    GetWindowRect(GetFocus(), &place);
+    SendMessageW(m_toolTips, TTM_TRACKPOSITION, 0, MAKELPARAM(place.right, place.top));
+    SendMessageW(m_toolTips, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void SolverForm::hideDetails()
+{
+    if (!m_toolTips)
+        return;
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof(tool);
+    tool.hwnd = m_hwnd;
+    tool.uId = static_cast<UINT_PTR>(ids::ShowDetails);
+    SendMessageW(m_toolTips, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
 }
 
 std::string SolverForm::text(std::int16_t field) const
@@ -576,7 +640,7 @@ void SolverForm::announce(const std::string& text)
 {
     const std::wstring wide = Widen(text);
     SetWindowTextW(m_announcer, wide.c_str());
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, m_announcer, OBJID_CLIENT, CHILDID_SELF);
+    Accessibility::liveRegionChanged(m_announcer);
 }
 
 NumberFormat SolverForm::numberFormat() const

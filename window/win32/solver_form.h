@@ -2,6 +2,7 @@
 
 #include "window/solver_controls.h"
 #include "window/solver_form_logic.h"
+#include "window/win32/accessibility.h"
 #include "window/win32/base_window.h"
 #include "window/win32/fitting_field.h"
 #include "window/win32/gdi_object.h"
@@ -56,6 +57,9 @@ private:
     void layOut();
     void copySelectedRow();
     void updateToolTip(std::int16_t field);
+    std::wstring toolTipText(std::int16_t field) const;
+    void showDetails();
+    void hideDetails();
 
     std::string text(std::int16_t field) const override;
     void setText(std::int16_t field, const std::string& text) override;
@@ -69,6 +73,7 @@ private:
     NumberFormat numberFormat() const override;
 
     SolverFormLogic m_logic{*this};
+    Accessibility m_accessibility;
     FontSet m_fonts;
     Brush m_windowBrush;
     Brush m_labelBrush;
