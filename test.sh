@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds with warnings as errors and runs every test through CTest:
 # the ordinary build, then the whole suite again under the address and undefined-behaviour
-# sanitizers, then each fuzzer for a bounded time.
+# sanitizers, then each fuzzer for a bounded time, then the Windows program: cross-built,
+# tested under Wine, packaged and installed.
 set -euo pipefail
 cd "$(dirname "$0")"
 source scripts/packages.sh
@@ -27,3 +28,10 @@ echo "== Fuzz each target for a bounded time"
 cmake --preset fuzz
 cmake --build --preset fuzz -j "$jobs"
 ctest --preset fuzz -j "$jobs"
+
+echo "== Windows: cross-build, the suites and the Win32 window under Wine, the installer"
+cmake --preset windows
+cmake --build --preset windows -j "$jobs"
+ctest --preset windows -j "$jobs"
+cpack --preset windows
+tests/win32/installer_test.sh build/windows

@@ -10,7 +10,7 @@ TRIANGLE_PACKAGES=(
     xvfb xauth x11-utils libx11-dev libxdamage-dev imagemagick
     dpkg-dev file appstream desktop-file-utils lintian scdoc man-db
     qt6-wayland weston
-    g++-mingw-w64-x86-64-posix wine wine64 nsis zip xdotool
+    g++-mingw-w64-x86-64-posix wine wine64 nsis zip unzip xdotool python3
 )
 
 ensure_packages() {
