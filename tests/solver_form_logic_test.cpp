@@ -63,6 +63,29 @@ TEST_F(SolverFormLogicTest, ChoosingAVariantEmptiesEverythingAndOpensItsGivenFie
     }
 }
 
+TEST_F(SolverFormLogicTest, TheUsersChoiceOfAVariantPutsTheFocusIntoItsFirstGivenField)
+{
+    EXPECT_EQ(window.focused, -1); // loading leaves the focus where the window puts it
+    struct Case {
+        std::int16_t variant;
+        int firstGiven;
+    };
+    for (const Case c :
+         {Case{3, 13}, Case{0, 0}, Case{1, 4}, Case{2, 9}, Case{4, 18}, Case{5, 20}}) {
+        window.logic.Option1_Chosen(c.variant);
+        EXPECT_EQ(window.selected, c.variant);
+        EXPECT_EQ(window.logic.SelectedVariant(), c.variant);
+        EXPECT_EQ(window.focused, c.firstGiven) << "variant " << c.variant + 1;
+        EXPECT_TRUE(window.acceptsTyping(c.firstGiven)) << "variant " << c.variant + 1;
+    }
+    // Chosen again, the selected variant keeps what was typed and takes the focus back.
+    window.type(20, "3");
+    window.focused = -1;
+    window.logic.Option1_Chosen(5);
+    EXPECT_EQ(window.texts[20], "3");
+    EXPECT_EQ(window.focused, 20);
+}
+
 TEST_F(SolverFormLogicTest, ChoosingTheSelectedVariantAgainKeepsWhatWasTyped)
 {
     window.type(0, "3");

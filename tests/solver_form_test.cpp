@@ -128,6 +128,8 @@ private slots:
     void shiftF1ShowsTheWholeTriangleBesideTheFieldAndEscapeHidesIt();
     void fieldMenusAddTheRowsEntriesBelowTheToolkitsOwn();
     void fieldMenuEntriesDoWhatTheirKeysDo();
+    void clickingAVariantPutsTheFocusIntoItsFirstGivenField();
+    void enterInTheGroupDoesTheSameAndArrowsStillMoveThroughIt();
     void pushButtonFacesAreExactlyTheirColours();
     void frameCaptionStandsOnTheFramesTopLine();
 
@@ -896,6 +898,50 @@ void SolverFormTest::fieldMenuEntriesDoWhatTheirKeysDo()
     QApplication::clipboard()->clear();
     openFieldMenu(2, [this](QMenu* menu) { choose(menu, "CopyRow"); });
     QTRY_COMPARE(QApplication::clipboard()->text(), QStringLiteral("3,000\t5,000\t12,000\t6,000"));
+}
+
+void SolverFormTest::clickingAVariantPutsTheFocusIntoItsFirstGivenField()
+{
+    const int firstGiven[6] = {0, 4, 9, 13, 18, 20};
+    for (int k : {3, 5, 1, 0, 4, 2}) {
+        click(name("Option1", k));
+        QCOMPARE(QApplication::focusWidget()->objectName(), name("Text2", firstGiven[k]));
+        QVERIFY(!field(firstGiven[k])->isReadOnly());
+        // Ready for typing: what is typed goes straight in.
+        QTest::keyClicks(QApplication::focusWidget(), "7");
+        QCOMPARE(field(firstGiven[k])->text(), QStringLiteral("7"));
+    }
+    // The selected variant clicked again keeps what was typed, and selects it for retyping.
+    click(name("Option1", 2));
+    QCOMPARE(QApplication::focusWidget()->objectName(), name("Text2", 9));
+    QCOMPARE(field(9)->text(), QStringLiteral("7"));
+    QCOMPARE(field(9)->selectedText(), QStringLiteral("7"));
+}
+
+void SolverFormTest::enterInTheGroupDoesTheSameAndArrowsStillMoveThroughIt()
+{
+    auto* first = control<QRadioButton>(name("Option1", 0));
+    first->setFocus();
+    QTest::keyClick(first, Qt::Key_Down);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    // The arrows select as they move and leave the focus in the group.
+    QCOMPARE(QApplication::focusWidget()->objectName(), name("Option1", 2));
+    QVERIFY(control<QRadioButton>(name("Option1", 2))->isChecked());
+    QCOMPARE(m_form->logic().SelectedVariant(), 2);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+    QCOMPARE(QApplication::focusWidget()->objectName(), name("Option1", 1));
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(QApplication::focusWidget()->objectName(), name("Text2", 4));
+    QCOMPARE(m_form->logic().SelectedVariant(), 1);
+
+    // The keypad's Enter too; Space only selects, as before.
+    control<QRadioButton>(name("Option1", 5))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    QCOMPARE(QApplication::focusWidget()->objectName(), name("Option1", 5));
+    QCOMPARE(m_form->logic().SelectedVariant(), 5);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(QApplication::focusWidget()->objectName(), name("Text2", 20));
 }
 
 void SolverFormTest::pushButtonFacesAreExactlyTheirColours()

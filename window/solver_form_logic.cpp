@@ -71,6 +71,14 @@ void SolverFormLogic::Option1_Click(std::int16_t index)
     setOutcome({});
 }
 
+void SolverFormLogic::Option1_Chosen(std::int16_t index)
+{
+    if (index < 0 || index >= VariantCount)
+        return;
+    m_controls.selectOption(index);
+    m_controls.focusField(fieldOf(index, GivenColumnsOf(index).first));
+}
+
 void SolverFormLogic::Command1_Click(std::int16_t index)
 {
     if (index == 0)

@@ -28,6 +28,10 @@ public:
     void Form_Load();
     // Option button k (0 to 5) became selected: empties every field, opens row k.
     void Option1_Click(std::int16_t index);
+    // The user chose variant k with a click on its button or Enter in the group, unlike the
+    // program's own selection at loading: the focus goes into the variant's first given
+    // field, ready for typing. Arrow keys moving through the group do not come here.
+    void Option1_Chosen(std::int16_t index);
     // Button 0 calculates, button 1 empties every field.
     void Command1_Click(std::int16_t index);
     // The user changed the text of field index: typing, pasting, undo or cut. The

@@ -7,6 +7,7 @@
 #include "window/qt/fitting_field.h"
 #include "window/qt/qt_number_format.h"
 #include "window/qt/solution_window.h"
+#include "window/qt/variant_button.h"
 #include "window/row_outcome.h"
 #include "window/solution_steps.h"
 #include "window/ui_texts.h"
@@ -131,7 +132,7 @@ void SolverForm::buildVariants()
 
     for (int k = 0; k < 6; ++k) {
         const layout::Control& place = layout::ControlOf("Option1", static_cast<std::int16_t>(k));
-        auto* option = new QRadioButton(qs(place.text), m_Frame1);
+        auto* option = new VariantButton(qs(place.text), m_Frame1);
         option->setObjectName(controlName("Option1", k));
         option->setGeometry(pixelRect(place.place));
         option->setAccessibleName(qs(texts::Variants[k]));
@@ -143,6 +144,8 @@ void SolverForm::buildVariants()
             if (checked)
                 m_logic.Option1_Click(static_cast<std::int16_t>(k));
         });
+        connect(option, &VariantButton::chosen, this,
+                [this, k] { m_logic.Option1_Chosen(static_cast<std::int16_t>(k)); });
         m_Option1[k] = option;
     }
 }
