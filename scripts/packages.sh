@@ -10,7 +10,7 @@ TRIANGLE_PACKAGES=(
     xvfb xauth x11-utils libx11-dev libxdamage-dev imagemagick
     dpkg-dev file appstream desktop-file-utils lintian scdoc man-db
     qt6-wayland weston
-    g++-mingw-w64-x86-64-posix wine wine64 nsis zip unzip xdotool python3
+    g++-mingw-w64-x86-64-posix wine wine64 nsis zip unzip xdotool python3 locales
 )
 
 ensure_packages() {
@@ -22,6 +22,7 @@ ensure_packages() {
         fi
     done
     if [ ${#missing[@]} -eq 0 ]; then
+        ensure_bulgarian_locale
         return 0
     fi
     if [ "$(id -u)" -ne 0 ]; then
@@ -34,4 +35,16 @@ ensure_packages() {
     export DEBIAN_FRONTEND=noninteractive
     apt-get update -q
     apt-get install -y -q --no-install-recommends "${missing[@]}"
+    ensure_bulgarian_locale
+}
+
+# Wine takes the Windows region from LANG, but only for a locale the system has: the
+# Windows pictures in the Bulgarian region need bg_BG.UTF-8 generated.
+ensure_bulgarian_locale() {
+    if locale -a 2>/dev/null | grep -qi '^bg_BG\.utf-\?8$'; then
+        return 0
+    fi
+    if [ "$(id -u)" -eq 0 ] && command -v localedef >/dev/null; then
+        localedef -i bg_BG -f UTF-8 bg_BG.UTF-8 || true
+    fi
 }

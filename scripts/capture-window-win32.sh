@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Pictures of the Windows program under Wine on a virtual display, in the Bulgarian region:
+# after a calculation of values in the thousands, with a row's tooltip, and with a refusal's
+# message box. Usage: scripts/capture-window-win32.sh BUILD_DIR OUTPUT_DIR
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+build="$(cd "$1" && pwd)"
+mkdir -p "$2"
+out="$(cd "$2" && pwd)"
+export LANG=bg_BG.UTF-8 # Wine takes the region from it; the locale must exist (localedef)
+export WINEPREFIX="$build/screenshot-prefix"
+unset DISPLAY
+trap '"$here/wine-session.sh" stop' EXIT
+"$here/wine-session.sh" start
+DISPLAY="$(cat "$WINEPREFIX/display")"
+export DISPLAY WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
+
+wine "$build/app/triangle-solver.exe" &
+window=""
+for _ in $(seq 1 100); do
+    window=$(xwininfo -root -children | awk '/triangle.example.org/ && /"triangle-solver.exe"/ {print $1; exit}')
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+[ -n "$window" ] || { echo "The window did not appear." >&2; exit 1; }
+sleep 1
+# The window's frame, drawn by Wine, lies around the client area; places below are the
+# client's, in pixels at 96 DPI (twips / 15).
+eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "wx=" $NF} /Absolute upper-left Y/ {print "wy=" $NF} /Width/ {print "ww=" $NF} /Height/ {print "wh=" $NF}')"
+frame_x=$(((ww - 471) / 2))
+frame_y=$((wh - 347 - frame_x))
+click() { xdotool mousemove $((wx + frame_x + $1)) $((wy + frame_y + $2)) click 1; sleep 0.3; }
+
+click 160 65 # Text2(0), a
+xdotool type --delay 30 "3000"
+click 224 65 # Text2(1), c
+xdotool type --delay 30 "5000"
+xdotool key Return
+sleep 0.5
+xdotool mousemove $((wx + ww + 50)) $((wy + wh + 50))
+sleep 0.5
+import -window root -crop "${ww}x${wh}+${wx}+${wy}" "$out/calculated.png"
+
+xdotool mousemove $((wx + frame_x + 352)) $((wy + frame_y + 65)) # Text2(3), S
+sleep 2
+import -window root -crop "$((ww + 260))x$((wh + 40))+${wx}+${wy}" "$out/tooltip.png"
+
+xdotool mousemove $((wx + ww + 50)) $((wy + wh + 50))
+click 60 116 # Option1(2), variant 3: c and S
+click 224 117 # Text2(9), c
+xdotool type --delay 30 "10"
+click 352 117 # Text2(11), S
+xdotool type --delay 30 "26"
+xdotool key Return
+sleep 1.5
+import -window root -crop "$((ww + 200))x$((wh + 120))+0+0" "$out/refusal.png"
+for _ in $(seq 1 10); do
+    [ "$(xwininfo -root -children | grep -c '"triangle-solver.exe".*[0-9][0-9]x[0-9][0-9]')" -le 1 ] && break
+    xdotool key Return
+    sleep 0.5
+done
+wine taskkill /im triangle-solver.exe >/dev/null 2>&1 || true
+echo "Saved $out/calculated.png, tooltip.png and refusal.png"
