@@ -1,13 +1,19 @@
 #include "solver/triangle_details.h"
+#include "window/win32/control_ids.h"
 #include "window/win32/solution_window.h"
+#include "window/win32/solver_form.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <numbers>
 #include <string>
 #include <vector>
@@ -243,6 +249,142 @@ TEST_F(SolutionWin32Keys, TheDrawingIsNamedWithWhatItShows)
     wchar_t name[512] = {};
     GetWindowTextW(m_window.drawing(), name, 512);
     EXPECT_EQ(std::wstring(name), L"Чертеж на триъгълника. описание");
+}
+
+// The main window with its solution, driven by the messages a user's actions produce.
+class SolutionWin32Follows : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                            ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+        InitCommonControlsEx(&controls);
+        m_form = std::make_unique<triangle::win32::SolverForm>();
+        ASSERT_TRUE(m_form->Create(GetModuleHandleW(nullptr)));
+        m_form->setNumberFormatOverride(triangle::NumberFormat{});
+        m_form->Form_Load();
+        ShowWindow(m_form->Window(), SW_SHOWNORMAL);
+        pump();
+        // A refusal's message box is answered from a timer its own modal loop serves.
+        m_closer = SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR, DWORD) {
+            EnumThreadWindows(
+                GetCurrentThreadId(),
+                [](HWND hwnd, LPARAM) {
+                    wchar_t name[16] = {};
+                    GetClassNameW(hwnd, name, 16);
+                    if (std::wstring(name) == L"#32770" && IsWindowVisible(hwnd))
+                        SendMessageW(hwnd, WM_COMMAND, IDOK, 0);
+                    return TRUE;
+                },
+                0);
+        });
+    }
+    void TearDown() override
+    {
+        KillTimer(nullptr, m_closer);
+        m_form.reset();
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            ;
+    }
+
+    HWND field(int i) const
+    {
+        return GetDlgItem(m_form->Window(), triangle::win32::ids::Text2 + i);
+    }
+    void type(int i, const std::wstring& text)
+    {
+        SetWindowTextW(field(i), L"");
+        for (const wchar_t c : text)
+            SendMessageW(field(i), WM_CHAR, c, 1);
+    }
+    void press(int id)
+    {
+        SendMessageW(GetDlgItem(m_form->Window(), id), BM_CLICK, 0, 0);
+        pump();
+    }
+    void controlR()
+    {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        BYTE pressed[256] = {};
+        std::copy(std::begin(keys), std::end(keys), std::begin(pressed));
+        pressed[VK_CONTROL] = 0x80;
+        SetKeyboardState(pressed);
+        MSG message{field(0), WM_KEYDOWN, 'R', 1, static_cast<DWORD>(GetMessageTime()), {}};
+        if (!m_form->TranslateKeyboard(message))
+            DispatchMessageW(&message);
+        SetKeyboardState(keys);
+        pump();
+    }
+    std::wstring steps() const
+    {
+        wchar_t text[4096] = {};
+        GetWindowTextW(m_form->solution().steps(), text, 4096);
+        return text;
+    }
+    std::wstring firstStep() const { return steps().substr(0, steps().find(L'\r')); }
+    bool drawsATriangle() const { return !m_form->solution().displayList().labels.empty(); }
+
+    std::unique_ptr<triangle::win32::SolverForm> m_form;
+    UINT_PTR m_closer = 0;
+};
+
+TEST_F(SolutionWin32Follows, CtrlROpensTheSolutionAndItFollowsTheRow)
+{
+    namespace ids = triangle::win32::ids;
+    type(0, L"3");
+    type(1, L"5");
+    press(ids::Command1);
+    controlR();
+    ASSERT_TRUE(m_form->solution().isOpen());
+    EXPECT_EQ(firstStep(), L"Вариант 1. Дадени: a = 3.000 и c = 5.000.");
+    EXPECT_NE(steps().find(L"b = √(c² − a²) = √(5.000² − 3.000²) = 4.000"), std::wstring::npos);
+    EXPECT_TRUE(drawsATriangle());
+    // Owned by the main window, beside it.
+    EXPECT_EQ(GetWindow(m_form->solution().Window(), GW_OWNER), m_form->Window());
+
+    type(0, L"4"); // an edit of a given value empties the results, and the solution
+    pump();
+    EXPECT_FALSE(drawsATriangle());
+    EXPECT_EQ(firstStep().rfind(L"Няма изчислен триъгълник.", 0), 0u);
+
+    press(ids::Command1);
+    EXPECT_EQ(firstStep(), L"Вариант 1. Дадени: a = 4.000 и c = 5.000.");
+
+    type(0, L"6"); // refused
+    press(ids::Command1);
+    EXPECT_EQ(firstStep(), L"Вариант 1. Дадени: a = 6.000 и c = 5.000.");
+    EXPECT_FALSE(drawsATriangle());
+
+    press(ids::Option1 + 2); // another variant
+    EXPECT_EQ(firstStep().rfind(L"Няма изчислен триъгълник.", 0), 0u);
+    type(9, L"5");
+    type(11, L"7"); // refused, with the isosceles triangle at the bound
+    press(ids::Command1);
+    EXPECT_NE(steps().find(L"c = 5.000 и S = 6.250"), std::wstring::npos);
+    EXPECT_TRUE(drawsATriangle());
+
+    press(ids::Command1 + 1); // clear
+    EXPECT_FALSE(drawsATriangle());
+}
+
+TEST_F(SolutionWin32Follows, ADoubleClickOnACalculatedRowsResultFieldOpensIt)
+{
+    namespace ids = triangle::win32::ids;
+    RECT place{};
+    GetWindowRect(field(2), &place);
+    MapWindowPoints(nullptr, m_form->Window(), reinterpret_cast<POINT*>(&place), 2);
+    const LPARAM at = MAKELPARAM(place.left + 5, place.top + 5);
+    SendMessageW(m_form->Window(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    pump();
+    EXPECT_FALSE(m_form->solution().isOpen()); // nothing calculated yet
+    type(0, L"3");
+    type(1, L"5");
+    press(ids::Command1);
+    SendMessageW(m_form->Window(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    pump();
+    EXPECT_TRUE(m_form->solution().isOpen());
 }
 
 } // namespace

@@ -16,6 +16,9 @@ inline constexpr int Frame1 = 1500;
 // Commands of the keyboard and the fields' menu.
 inline constexpr int CopyRow = 2000;
 inline constexpr int ShowDetails = 2001; // Shift+F1: the whole triangle beside the field
+inline constexpr int OpenSolution = 2002;
+// Sent by a field to its window, as the code of a WM_COMMAND, when it is double-clicked.
+inline constexpr unsigned FieldDoubleClicked = 0x8001;
 
 inline int Of(int base, std::int16_t index)
 {

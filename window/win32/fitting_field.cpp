@@ -1,5 +1,7 @@
 #include "window/win32/fitting_field.h"
 
+#include "window/win32/control_ids.h"
+
 #include <commctrl.h>
 
 namespace triangle::win32 {
@@ -146,6 +148,14 @@ LRESULT CALLBACK FittingField::SubclassProc(HWND hwnd, UINT message, WPARAM wPar
         // The ellipsis goes while the user edits the text, and comes back after.
         InvalidateRect(hwnd, nullptr, TRUE);
         break;
+    case WM_LBUTTONDBLCLK: {
+        // The edit selects the word; then its window may open the row's solution.
+        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        SendMessageW(GetParent(hwnd), WM_COMMAND,
+                     MAKEWPARAM(GetDlgCtrlID(hwnd), ids::FieldDoubleClicked),
+                     reinterpret_cast<LPARAM>(hwnd));
+        return result;
+    }
     case WM_NCDESTROY:
         RemoveWindowSubclass(hwnd, SubclassProc, 0);
         field->m_hwnd = nullptr;

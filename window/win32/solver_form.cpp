@@ -2,6 +2,8 @@
 
 #include "solver/variant_solver.h"
 #include "window/form_layout.h"
+#include "window/row_outcome.h"
+#include "window/solution_steps.h"
 #include "window/ui_texts.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/resource.h"
@@ -123,11 +125,14 @@ bool SolverForm::Create(HINSTANCE instance)
         LoadImageW(instance, MAKEINTRESOURCEW(IDI_TRIANGLE_SOLVER), IMAGE_ICON,
                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
     windowClass.lpszClassName = ClassName;
+    // A disabled field gets no mouse messages: a double click on it comes to the window.
+    windowClass.style = CS_DBLCLKS;
     if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
         return false;
 
     ACCEL keys[] = {{FCONTROL | FSHIFT | FVIRTKEY, 'C', ids::CopyRow},
-                    {FSHIFT | FVIRTKEY, VK_F1, ids::ShowDetails}};
+                    {FSHIFT | FVIRTKEY, VK_F1, ids::ShowDetails},
+                    {FCONTROL | FVIRTKEY, 'R', ids::OpenSolution}};
     m_accelerators = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
 
     // Made at a size of nothing: WM_CREATE lays it out at the DPI of its screen.
@@ -172,6 +177,11 @@ LRESULT SolverForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_LBUTTONDBLCLK: {
+        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        OnFieldDoubleClick(GetDlgCtrlID(ChildWindowFromPointEx(m_hwnd, at, CWP_SKIPINVISIBLE)));
+        return 0;
+    }
     default:
         break;
     }
@@ -382,6 +392,8 @@ void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
 {
     if (inArray(id, ids::Text2, FieldCount)) {
         const auto field = static_cast<std::int16_t>(id - ids::Text2);
+        if (code == ids::FieldDoubleClicked)
+            OnFieldDoubleClick(id);
         if (code == EN_KILLFOCUS) {
             hideDetails();
             return;
@@ -419,6 +431,8 @@ void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
         copySelectedRow();
     } else if (id == ids::ShowDetails) {
         showDetails();
+    } else if (id == ids::OpenSolution) {
+        openSolution();
     }
 }
 
@@ -486,8 +500,39 @@ void SolverForm::OnDestroy(HWND)
     PostQuitMessage(0);
 }
 
+void SolverForm::OnFieldDoubleClick(int id)
+{
+    if (inArray(id, ids::Text2, FieldCount) &&
+        (id - ids::Text2) / ColumnCount == m_logic.SelectedVariant() &&
+        m_logic.SelectedRowOutcome().state == RowState::Solved)
+        openSolution();
+}
+
+void SolverForm::openSolution()
+{
+    if (!m_solution.Window() &&
+        !m_solution.Create(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE)),
+                           m_hwnd))
+        return;
+    const NumberFormat region = numberFormat();
+    m_solution.showPage(SolutionPageOf(m_logic.SelectedRowOutcome(), region), region);
+    m_solution.openBeside();
+}
+
+void SolverForm::rowChanged()
+{
+    // An open solution follows the row at once, so that it never shows a triangle the row
+    // does not; a closed one is brought up to date when it opens.
+    if (m_solution.isOpen()) {
+        const NumberFormat region = numberFormat();
+        m_solution.showPage(SolutionPageOf(m_logic.SelectedRowOutcome(), region), region);
+    }
+}
+
 bool SolverForm::TranslateKeyboard(MSG& message)
 {
+    if (m_solution.TranslateKeyboard(message))
+        return true;
     if (m_hwnd && TranslateAcceleratorW(m_hwnd, m_accelerators, &message))
         return true;
     return m_hwnd && IsDialogMessageW(m_hwnd, &message);

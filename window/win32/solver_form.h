@@ -6,6 +6,7 @@
 #include "window/win32/base_window.h"
 #include "window/win32/fitting_field.h"
 #include "window/win32/gdi_object.h"
+#include "window/win32/solution_window.h"
 
 #include <windows.h>
 
@@ -34,6 +35,10 @@ public:
     // and Enter as in a dialog. True when the message needs no more handling.
     bool TranslateKeyboard(MSG& message);
 
+    // Opens the window "Решение" beside this one for the selected row (Ctrl+R).
+    void openSolution();
+    SolutionWindow& solution() { return m_solution; }
+
     // A region to use instead of the user's, for tests that must hold in any region.
     void setNumberFormatOverride(std::optional<NumberFormat> region);
     HWND toolTips() const { return m_toolTips; }
@@ -45,6 +50,7 @@ private:
 
     BOOL OnCreate(HWND hwnd, LPCREATESTRUCT create);
     void OnCommand(HWND hwnd, int id, HWND control, UINT code);
+    void OnFieldDoubleClick(int id);
     HBRUSH OnCtlColor(HWND hwnd, HDC dc, HWND control, int type);
     void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
     void OnDestroy(HWND hwnd);
@@ -69,7 +75,7 @@ private:
     void setRowDetails(std::int16_t row, const std::string& details) override;
     void focusField(std::int16_t field) override;
     void announce(const std::string& text) override;
-    void rowChanged() override {}
+    void rowChanged() override;
     NumberFormat numberFormat() const override;
 
     SolverFormLogic m_logic{*this};
@@ -84,6 +90,7 @@ private:
     HWND m_toolTips = nullptr;
     HWND m_announcer = nullptr;
     HACCEL m_accelerators = nullptr;
+    SolutionWindow m_solution; // its window made when first opened
     std::int16_t m_selectedOption = -1;
     // Set while the program writes a field, so that only the user's edits reach Text2_Change.
     bool m_settingText = false;
