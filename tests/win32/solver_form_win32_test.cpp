@@ -225,6 +225,23 @@ TEST_F(Win32SolverForm, ChoosingAVariantEmptiesEveryFieldAndOpensItsRow)
     }
 }
 
+TEST_F(Win32SolverForm, AClickOnAVariantPutsTheFocusIntoItsFirstGivenField)
+{
+    SendMessageW(option(2), BM_CLICK, 0, 0);
+    EXPECT_EQ(GetFocus(), field(9)) << "variant 3 gives c first";
+}
+
+TEST_F(Win32SolverForm, ArrowsMoveThroughTheVariantsAndEnterChoosesOne)
+{
+    SetFocus(option(0));
+    pressKey(option(0), VK_DOWN);
+    EXPECT_EQ(m_form->logic().SelectedVariant(), 1);
+    EXPECT_EQ(GetFocus(), option(1)) << "the arrows only move through the group";
+
+    pressKey(option(1), VK_RETURN);
+    EXPECT_EQ(GetFocus(), field(4)) << "variant 2 gives a first";
+}
+
 TEST_F(Win32SolverForm, ClearEmptiesEveryFieldAndKeepsTheVariant)
 {
     type(0, L"3");

@@ -406,22 +406,28 @@ void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
             m_logic.Text2_Change(field);
     } else if (inArray(id, ids::Option1, VariantCount)) {
         const auto k = static_cast<std::int16_t>(id - ids::Option1);
+        if (code != BN_CLICKED || Button_GetCheck(control) != BST_CHECKED)
+            return;
         // BN_CLICKED comes also for a click on the button already chosen.
-        if (code == BN_CLICKED && Button_GetCheck(control) == BST_CHECKED &&
-            k != m_selectedOption) {
+        if (k != m_selectedOption) {
             m_selectedOption = k;
             m_logic.Option1_Click(k);
         }
+        // A click or the space bar chooses the variant; the arrows only move through the group.
+        if (!m_movingInGroup)
+            m_logic.Option1_Chosen(k);
     } else if (inArray(id, ids::Command1, 2)) {
         if (code == BN_CLICKED)
             m_logic.Command1_Click(static_cast<std::int16_t>(id - ids::Command1));
     } else if (id == IDOK) {
-        // Enter, as IsDialogMessage reports it: calculates from a field open for typing, and
-        // presses a push button that has the focus.
+        // Enter, as IsDialogMessage reports it: calculates from a field open for typing,
+        // presses a push button that has the focus and chooses the variant in the group.
         HWND focus = GetFocus();
         const int focusId = GetDlgCtrlID(focus);
         if (inArray(focusId, ids::Command1, 2))
             m_logic.Command1_Click(static_cast<std::int16_t>(focusId - ids::Command1));
+        else if (inArray(focusId, ids::Option1, VariantCount))
+            m_logic.Option1_Chosen(static_cast<std::int16_t>(focusId - ids::Option1));
         else if (inArray(focusId, ids::Text2, FieldCount) && IsWindowEnabled(focus) &&
                  !(GetWindowStyle(focus) & ES_READONLY))
             m_logic.Command1_Click(0);
@@ -535,7 +541,16 @@ bool SolverForm::TranslateKeyboard(MSG& message)
         return true;
     if (m_hwnd && TranslateAcceleratorW(m_hwnd, m_accelerators, &message))
         return true;
-    return m_hwnd && IsDialogMessageW(m_hwnd, &message);
+    if (!m_hwnd)
+        return false;
+    // An arrow key in the variants' group selects the next button as it moves the focus.
+    const bool arrow =
+        message.message == WM_KEYDOWN && (message.wParam == VK_UP || message.wParam == VK_DOWN ||
+                                          message.wParam == VK_LEFT || message.wParam == VK_RIGHT);
+    m_movingInGroup = arrow;
+    const bool handled = IsDialogMessageW(m_hwnd, &message);
+    m_movingInGroup = false;
+    return handled;
 }
 
 void SolverForm::setNumberFormatOverride(std::optional<NumberFormat> region)

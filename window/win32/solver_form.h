@@ -94,6 +94,8 @@ private:
     std::int16_t m_selectedOption = -1;
     // Set while the program writes a field, so that only the user's edits reach Text2_Change.
     bool m_settingText = false;
+    // Set while the arrow keys move the focus through the variants' group.
+    bool m_movingInGroup = false;
     std::optional<NumberFormat> m_numberFormatOverride;
 };
 
