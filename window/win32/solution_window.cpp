@@ -238,6 +238,15 @@ LRESULT SolutionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_SETFOCUS:
         SetFocus(m_steps);
         return 0;
+    case WM_CTLCOLORSTATIC:
+        // The read-only steps black on white, as the drawing, not on the grey of a disabled
+        // control: they are there to be read, from the back of a classroom too.
+        if (reinterpret_cast<HWND>(lParam) == m_steps) {
+            SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
+            SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
+            return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
+        }
+        return DefWindowProcW(m_hwnd, message, wParam, lParam);
     default:
         return DefWindowProcW(m_hwnd, message, wParam, lParam);
     }
