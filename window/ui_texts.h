@@ -32,6 +32,14 @@ inline constexpr const char* TaskName = "Условие на задачата";
 inline constexpr const char* CopyRow = "Копирай реда на избрания вариант";
 // The context menu's entry that shows a calculated row's whole triangle beside the field.
 inline constexpr const char* WholeTriangle = "Целият триъгълник";
+// The editing entries of a field's context menu on Windows, which the program lists itself
+// above its own.
+inline constexpr const char* EditUndo = "&Отмени";
+inline constexpr const char* EditCut = "Из&режи";
+inline constexpr const char* EditCopy = "&Копирай";
+inline constexpr const char* EditPaste = "&Постави";
+inline constexpr const char* EditDelete = "&Изтрий";
+inline constexpr const char* EditSelectAll = "Избери &всичко";
 
 // The whole triangle behind a calculated row, one quantity per line.
 inline constexpr const char* DetailsHeading = "Целият триъгълник:";

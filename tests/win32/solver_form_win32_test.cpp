@@ -437,6 +437,73 @@ TEST_F(Win32SolverForm, ShiftF1ShowsTheWholeTriangleBesideTheFieldAndEscapeHides
     EXPECT_FALSE(IsWindowVisible(m_form->toolTips()));
 }
 
+struct MenuEntry {
+    std::wstring text;
+    bool enabled;
+};
+
+// Reads the entries of the popup menu that opens on the test's thread, then closes it.
+class MenuReader {
+public:
+    MenuReader() { m_timer = SetTimer(nullptr, 0, 50, &MenuReader::Tick); }
+    ~MenuReader() { KillTimer(nullptr, m_timer); }
+    MenuReader(const MenuReader&) = delete;
+    MenuReader& operator=(const MenuReader&) = delete;
+
+    static std::vector<MenuEntry>& entries()
+    {
+        static std::vector<MenuEntry> read;
+        return read;
+    }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (!popup || !IsWindowVisible(popup))
+            return;
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[128] = {};
+            GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+            const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+            if (!(state & MF_SEPARATOR))
+                entries().push_back({text, !(state & (MF_GRAYED | MF_DISABLED))});
+        }
+        EndMenu();
+    }
+
+    UINT_PTR m_timer = 0;
+};
+
+TEST_F(Win32SolverForm, AResultFieldsMenuOffersTheRowsOwnEntries)
+{
+    type(0, L"3");
+    type(1, L"5");
+    calculate();
+    MenuReader::entries().clear();
+    const MenuReader reader;
+    RECT place{};
+    GetWindowRect(field(3), &place); // disabled: the click reaches the window
+    SendMessageW(window(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window()),
+                 MAKELPARAM(place.left + 5, place.top + 5));
+
+    const auto entry = [](const std::wstring& start) -> const MenuEntry* {
+        for (const MenuEntry& e : MenuReader::entries())
+            if (e.text.rfind(start, 0) == 0)
+                return &e;
+        return nullptr;
+    };
+    const MenuEntry* whole = entry(Widen(triangle::texts::WholeTriangle));
+    const MenuEntry* copyRow = entry(Widen(triangle::texts::CopyRow));
+    const MenuEntry* cut = entry(Widen(triangle::texts::EditCut));
+    ASSERT_TRUE(whole && copyRow && cut) << MenuReader::entries().size() << " entries";
+    EXPECT_TRUE(whole->enabled);
+    EXPECT_NE(whole->text.find(L"\tShift+F1"), std::wstring::npos);
+    EXPECT_TRUE(copyRow->enabled);
+    EXPECT_FALSE(cut->enabled) << "nothing is typed into a result field";
+}
+
 TEST_F(Win32SolverForm, ALongValueTakesTheLargestFontThatShowsItWhole)
 {
     // At 12 pt a digit of Times New Roman is half an em wide: eleven characters need about

@@ -156,6 +156,10 @@ LRESULT CALLBACK FittingField::SubclassProc(HWND hwnd, UINT message, WPARAM wPar
                      reinterpret_cast<LPARAM>(hwnd));
         return result;
     }
+    case WM_CONTEXTMENU:
+        // The field's window lists the editing entries and the row's own in one menu.
+        SendMessageW(GetParent(hwnd), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(hwnd), lParam);
+        return 0;
     case WM_NCDESTROY:
         RemoveWindowSubclass(hwnd, SubclassProc, 0);
         field->m_hwnd = nullptr;

@@ -15,6 +15,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
+#include <type_traits>
 #include <vector>
 
 namespace triangle::win32 {
@@ -155,6 +157,7 @@ LRESULT SolverForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         TRIANGLE_HANDLE(WM_CTLCOLOREDIT, OnCtlColor);
         TRIANGLE_HANDLE(WM_CTLCOLORBTN, OnCtlColor);
         TRIANGLE_HANDLE(WM_DRAWITEM, OnDrawItem);
+        TRIANGLE_HANDLE(WM_CONTEXTMENU, OnContextMenu);
         TRIANGLE_HANDLE(WM_DESTROY, OnDestroy);
     case WM_ERASEBKGND:
     case WM_PRINTCLIENT: {
@@ -436,7 +439,9 @@ void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
     } else if (id == ids::CopyRow) {
         copySelectedRow();
     } else if (id == ids::ShowDetails) {
-        showDetails();
+        const int focus = GetDlgCtrlID(GetFocus());
+        if (inArray(focus, ids::Text2, FieldCount))
+            showDetails(static_cast<std::int16_t>(focus - ids::Text2));
     } else if (id == ids::OpenSolution) {
         openSolution();
     }
@@ -605,12 +610,8 @@ void SolverForm::updateToolTip(std::int16_t field)
     m_accessibility.setDescription(edit, tip);
 }
 
-void SolverForm::showDetails()
+void SolverForm::showDetails(std::int16_t field)
 {
-    const int id = GetDlgCtrlID(GetFocus());
-    if (!inArray(id, ids::Text2, FieldCount))
-        return;
-    const auto field = static_cast<std::int16_t>(id - ids::Text2);
     if (m_rowDetails[static_cast<std::size_t>(field / ColumnCount)].empty())
         return;
     std::wstring tip = toolTipText(field);
@@ -622,9 +623,101 @@ void SolverForm::showDetails()
     SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
     // Beside the field's right edge, where it covers none of the row.
     RECT place{};
-    GetWindowRect(GetFocus(), &place);
+    GetWindowRect(m_Text2[static_cast<std::size_t>(field)].window(), &place);
     SendMessageW(m_toolTips, TTM_TRACKPOSITION, 0, MAKELPARAM(place.right, place.top));
     SendMessageW(m_toolTips, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
+}
+
+void SolverForm::OnContextMenu(HWND, HWND target, UINT x, UINT y)
+{
+    // From the keyboard (the menu key, Shift+F10) the place is (-1, -1).
+    POINT at{static_cast<short>(x), static_cast<short>(y)};
+    const bool fromKeyboard = at.x == -1 && at.y == -1;
+    if (target == m_hwnd && !fromKeyboard) {
+        // A disabled field gets no mouse messages: its window finds it under the pointer.
+        POINT client = at;
+        ScreenToClient(m_hwnd, &client);
+        target = ChildWindowFromPointEx(m_hwnd, client, CWP_SKIPINVISIBLE);
+    }
+    const int id = GetDlgCtrlID(target);
+    if (!inArray(id, ids::Text2, FieldCount))
+        return;
+    if (fromKeyboard) {
+        RECT place{};
+        GetWindowRect(target, &place);
+        at = {place.left, place.bottom};
+    }
+    showFieldMenu(static_cast<std::int16_t>(id - ids::Text2), at);
+}
+
+void SolverForm::showFieldMenu(std::int16_t field, POINT at)
+{
+    enum : UINT { Undo = 1, Cut, Copy, Paste, Delete, SelectAll };
+    HWND edit = m_Text2[static_cast<std::size_t>(field)].window();
+    const bool editable = IsWindowEnabled(edit) && !(GetWindowStyle(edit) & ES_READONLY);
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    const bool selected = start != end;
+    const std::int16_t row = static_cast<std::int16_t>(field / ColumnCount);
+
+    const std::unique_ptr<std::remove_pointer_t<HMENU>, decltype(&DestroyMenu)> menu(
+        CreatePopupMenu(), &DestroyMenu);
+    const auto add = [&menu](UINT command, const char* text, const wchar_t* keys, bool enabled) {
+        std::wstring label = Widen(text);
+        if (keys)
+            label += std::wstring(L"\t") + keys;
+        AppendMenuW(menu.get(), MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), command,
+                    label.c_str());
+    };
+    add(Undo, texts::EditUndo, L"Ctrl+Z", editable && Edit_CanUndo(edit));
+    add(Cut, texts::EditCut, L"Ctrl+X", editable && selected);
+    add(Copy, texts::EditCopy, L"Ctrl+C", selected);
+    add(Paste, texts::EditPaste, L"Ctrl+V", editable && IsClipboardFormatAvailable(CF_UNICODETEXT));
+    add(Delete, texts::EditDelete, L"Del", editable && selected);
+    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    add(SelectAll, texts::EditSelectAll, nullptr, GetWindowTextLengthW(edit) > 0);
+    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    add(ids::ShowDetails, texts::WholeTriangle, L"Shift+F1",
+        !m_rowDetails[static_cast<std::size_t>(row)].empty());
+    // The solution is of the selected row: what it shows, or why it shows no triangle.
+    add(ids::OpenSolution, texts::SolutionTitle, L"Ctrl+R", row == m_logic.SelectedVariant());
+    add(ids::CopyRow, texts::CopyRow, L"Ctrl+Shift+C", !m_logic.SelectedRowText().empty());
+
+    const auto chosen = static_cast<UINT>(TrackPopupMenu(
+        menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hwnd, nullptr));
+    switch (chosen) {
+    case Undo:
+        SendMessageW(edit, WM_UNDO, 0, 0);
+        break;
+    case Cut:
+        SendMessageW(edit, WM_CUT, 0, 0);
+        break;
+    case Copy:
+        SendMessageW(edit, WM_COPY, 0, 0);
+        break;
+    case Paste:
+        SendMessageW(edit, WM_PASTE, 0, 0);
+        break;
+    case Delete:
+        SendMessageW(edit, WM_CLEAR, 0, 0);
+        break;
+    case SelectAll:
+        SetFocus(edit);
+        Edit_SetSel(edit, 0, -1);
+        break;
+    case ids::ShowDetails:
+        showDetails(field);
+        break;
+    case ids::OpenSolution:
+        openSolution();
+        break;
+    case ids::CopyRow:
+        copySelectedRow();
+        break;
+    default:
+        break;
+    }
 }
 
 void SolverForm::hideDetails()

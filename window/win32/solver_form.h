@@ -64,7 +64,9 @@ private:
     void copySelectedRow();
     void updateToolTip(std::int16_t field);
     std::wstring toolTipText(std::int16_t field) const;
-    void showDetails();
+    void showDetails(std::int16_t field);
+    void OnContextMenu(HWND hwnd, HWND target, UINT x, UINT y);
+    void showFieldMenu(std::int16_t field, POINT at);
     void hideDetails();
 
     std::string text(std::int16_t field) const override;
