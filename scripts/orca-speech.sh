@@ -5,7 +5,7 @@
 # and speech goes to a null sound device. Not part of the test suite: Orca's timing and
 # wording belong to Orca; this is for looking.
 # Needs Debian's orca, speech-dispatcher, espeak-ng, at-spi2-core, python3-pyatspi, dbus-x11,
-# openbox, xdotool and xvfb.
+# openbox, xdotool, x11-utils and xvfb.
 # Usage: scripts/orca-speech.sh PROGRAM [LOCALE]   (LOCALE defaults to bg_BG.UTF-8)
 set -euo pipefail
 program=$(realpath "$1")
@@ -42,17 +42,15 @@ DefaultModule espeak-ng
 Include "/etc/speech-dispatcher/clients/*.conf"
 EOF
 
-display=""
-for n in $(seq 140 199); do
-    if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
-        display=:$n
-        break
-    fi
-done
-[ -n "$display" ] || { echo "no free display number" >&2; exit 1; }
-export DISPLAY=$display
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp > "$work/xvfb.log" 2>&1 &
+# Xvfb picks a free display itself and says which: others may be starting theirs too.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
 pids+=($!)
+for _ in $(seq 1 50); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+[ -s "$work/display" ] || { echo "Xvfb did not start" >&2; cat "$work/xvfb.log" >&2; exit 1; }
+export DISPLAY=:$(head -n 1 "$work/display")
 for _ in $(seq 1 50); do xdpyinfo > /dev/null 2>&1 && break; sleep 0.1; done
 
 eval "$(dbus-launch --sh-syntax)"
@@ -61,6 +59,11 @@ export DBUS_SESSION_BUS_ADDRESS DBUS_SESSION_BUS_PID
 pids+=($!)
 openbox > "$work/openbox.log" 2>&1 &
 pids+=($!)
+# Windows are activated only once the window manager has said it is there.
+for _ in $(seq 1 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
 sleep 1
 
 # Started here, in the foreground, so that it ends with the script instead of lingering.
@@ -122,8 +125,8 @@ key Escape
 heard "Escape" 2
 key shift+F10
 heard "Shift+F10: the field's menu" 2
-key Up Up
-heard "Up, Up: to the menu's entry for the whole triangle" 2
+key Up Up Up
+heard "Up three times: to the menu's entry for the whole triangle" 2
 key Return
 heard "Enter on it" 3
 key Escape
@@ -137,8 +140,8 @@ key Return
 heard "Enter: variant 1 with 5 and 3" 4
 key Escape
 heard "Escape" 2
-key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
-heard "Tab thirteen times, to the variant buttons" 3
+key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+heard "Tab fourteen times, from a to the variant buttons" 3
 key Down
 heard "Down: Вариант 2" 2
 key Return
