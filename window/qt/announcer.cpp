@@ -20,11 +20,9 @@ QAccessibleInterface* notificationFor(const QString& className, QObject* object)
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent)
 {
-    static const bool factoryInstalled = [] {
-        QAccessible::installFactory(notificationFor);
-        return true;
-    }();
-    (void)factoryInstalled;
+    // Given with every announcer: the toolkit keeps a factory only once, and forgets them
+    // all when an application ends.
+    QAccessible::installFactory(notificationFor);
     setObjectName(QStringLiteral("Announcement"));
     setVisible(false);
 }
