@@ -172,8 +172,10 @@ TEST_P(SolutionWin32, PaintsTheDisplayListWhereItPutsThings)
         const int y1 = std::min(shot.height - 1, static_cast<int>(label.box.bottom()) + 3);
         for (int y = y0; y <= y1; ++y)
             for (int x = x0; x <= x1; ++x)
-                if (isInk(shot.at(x, y), label.colour) && x >= label.box.left &&
-                    x < label.box.right() && y >= label.box.top && y < label.box.bottom()) {
+                // The box's edge, where a leader ends, is left out: the text keeps off it.
+                if (isInk(shot.at(x, y), label.colour) && x >= label.box.left + 2 &&
+                    x < label.box.right() - 2 && y >= label.box.top + 1 &&
+                    y < label.box.bottom() - 1) {
                     left = std::min(left, x);
                     right = std::max(right, x + 1);
                     top = std::min(top, y);

@@ -116,6 +116,9 @@ struct LabelRequest {
     Part part;
     Point along{};
     double strokeLength = 0.0;
+    // A leg's label stands outside the triangle wherever there is room for it anywhere,
+    // however far, rather than beside the leg on the inside.
+    bool outside = false;
 };
 
 struct Segment {
@@ -168,7 +171,8 @@ public:
     // Returns false when there was no room anywhere and the label stands over its anchor.
     bool label(const LabelRequest& request)
     {
-        const auto& [text, anchor, preferred, colour, bold, part, along, strokeLength] = request;
+        const auto& [text, anchor, preferred, colour, bold, part, along, strokeLength, outside] =
+            request;
         const TextSize size = m_measure(text, m_font, bold);
         const Point toward = unitOf(preferred);
         const double gap = 0.3 * m_font;
@@ -179,29 +183,32 @@ public:
         const double farthest = std::hypot(m_list.width, m_list.height);
 
         const double nearest = mayStayNear ? gap : leaderFrom;
-        for (const Candidate& candidate : candidates()) {
-            const double distance = nearest + candidate.steps * step;
-            if (distance > farthest)
-                continue;
-            const bool leader = distance >= leaderFrom - 1e-9;
-            const Point way = rotated(toward, candidate.turn);
-            const double reach =
-                std::abs(way.x) * size.width / 2.0 + std::abs(way.y) * size.height / 2.0;
-            const Point centre = anchor + way * (distance + reach);
-            const Box box{centre.x - size.width / 2.0, centre.y - size.height / 2.0, size.width,
-                          size.height};
-            if (!fits(box))
-                continue;
-            const Point end = nearestOnBox(anchor, box);
-            if (leader && !leaderIsClear(anchor, end))
-                continue;
-            if (leader) {
-                m_list.lines.push_back({anchor, end, LeaderInk, 1.0 * m_unit, false, part, true});
-                m_segments.push_back({anchor, end, 0.5 * m_unit});
+        for (int pass = outside ? 0 : 1; pass < 2; ++pass) {
+            for (const Candidate& candidate : candidates()) {
+                const double distance = nearest + candidate.steps * step;
+                if (distance > farthest || (pass == 0 && std::abs(candidate.turn) >= 90.0))
+                    continue;
+                const bool leader = distance >= leaderFrom - 1e-9;
+                const Point way = rotated(toward, candidate.turn);
+                const double reach =
+                    std::abs(way.x) * size.width / 2.0 + std::abs(way.y) * size.height / 2.0;
+                const Point centre = anchor + way * (distance + reach);
+                const Box box{centre.x - size.width / 2.0, centre.y - size.height / 2.0, size.width,
+                              size.height};
+                if (!fits(box))
+                    continue;
+                const Point end = nearestOnBox(anchor, box);
+                if (leader && !leaderIsClear(anchor, end))
+                    continue;
+                if (leader) {
+                    m_list.lines.push_back(
+                        {anchor, end, LeaderInk, 1.0 * m_unit, false, part, true});
+                    m_segments.push_back({anchor, end, 0.5 * m_unit});
+                }
+                m_list.labels.push_back({text, anchor, box, colour, bold, part});
+                m_labelBoxes.push_back(box);
+                return true;
             }
-            m_list.labels.push_back({text, anchor, box, colour, bold, part});
-            m_labelBoxes.push_back(box);
-            return true;
         }
         // No room anywhere (a target too small for its text): the label at its anchor.
         m_list.labels.push_back(
@@ -404,7 +411,8 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
          false,
          Part::SideB,
          alongB,
-         legB},
+         legB,
+         true},
         {named("a", a, region),
          (B + C) * 0.5,
          {-alongA.y, alongA.x},
@@ -412,7 +420,8 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
          false,
          Part::SideA,
          alongA,
-         legA},
+         legA,
+         true},
         {named("α", alpha, region, texts::Degree), A + direction(alpha / 2.0) * arcAtA,
          direction(alpha / 2.0), AngleInk, false, Part::AngleAlpha},
         {named("β", beta, region, texts::Degree), B + direction(180.0 - beta / 2.0) * arcAtB,
