@@ -304,6 +304,20 @@ TEST_P(Win32SolverFormRegions, CalculatingWritesTheRowInTheRegionsFormat)
 INSTANTIATE_TEST_SUITE_P(Regions, Win32SolverFormRegions, ::testing::ValuesIn(regionCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
+TEST_F(Win32SolverForm, TypingAfterACalculationEmptiesTheResultsButTheProgramsWritesDoNot)
+{
+    type(0, L"3");
+    type(1, L"5");
+    calculate();
+    ASSERT_EQ(textOf(field(2)), L"12.000") << "the program's own writes keep the results";
+
+    SendMessageW(field(1), WM_KEYDOWN, VK_END, 0);
+    type(1, L"1"); // the user's edit: "5.0001"
+    EXPECT_EQ(textOf(field(1)), L"5.0001");
+    EXPECT_EQ(textOf(field(2)), L"");
+    EXPECT_EQ(textOf(field(3)), L"");
+}
+
 TEST_F(Win32SolverForm, CalculatingTwiceReadsBackWhatTheFirstCalculationWrote)
 {
     m_form->setNumberFormatOverride(bulgarian());
