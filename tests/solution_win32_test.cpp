@@ -245,6 +245,19 @@ TEST_F(SolutionWin32Keys, TheDrawingCopiesAsAPictureTwiceItsSize)
     CloseClipboard();
 }
 
+TEST_F(SolutionWin32Keys, TheStepsAreNamedByTheCaptionBeforeThem)
+{
+    HWND caption = GetWindow(m_window.steps(), GW_HWNDPREV);
+    ASSERT_NE(caption, nullptr);
+    wchar_t className[16] = {};
+    GetClassNameW(caption, className, 16);
+    EXPECT_EQ(std::wstring(className), L"Static");
+    wchar_t name[128] = {};
+    GetWindowTextW(caption, name, 128);
+    EXPECT_EQ(std::wstring(name), L"Решение стъпка по стъпка:");
+    EXPECT_TRUE(IsWindowVisible(caption));
+}
+
 TEST_F(SolutionWin32Keys, TheDrawingIsNamedWithWhatItShows)
 {
     m_window.showPage({fromLegs(3, 4), "", "описание"}, {});

@@ -215,6 +215,11 @@ LRESULT SolutionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         m_drawing = CreateWindowExW(0, DrawingClassName, drawingName.c_str(),
                                     WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, 0, 0, m_hwnd, nullptr,
                                     instance, this);
+        // The caption just before the steps in the order of the children is what a screen
+        // reader names the steps by.
+        const std::wstring stepsName = Widen(std::string(texts::StepsName) + ":");
+        m_stepsCaption = CreateWindowExW(0, L"STATIC", stepsName.c_str(), WS_CHILD | WS_VISIBLE, 0,
+                                         0, 0, 0, m_hwnd, nullptr, instance, nullptr);
         m_steps = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
                                       ES_READONLY | ES_AUTOVSCROLL,
@@ -224,6 +229,7 @@ LRESULT SolutionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
                                   FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                                   CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Arial");
         SendMessageW(m_steps, WM_SETFONT, reinterpret_cast<WPARAM>(m_stepsFont), FALSE);
+        SendMessageW(m_stepsCaption, WM_SETFONT, reinterpret_cast<WPARAM>(m_stepsFont), FALSE);
         return 0;
     }
     case WM_SIZE:
@@ -241,7 +247,8 @@ LRESULT SolutionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_CTLCOLORSTATIC:
         // The read-only steps black on white, as the drawing, not on the grey of a disabled
         // control: they are there to be read, from the back of a classroom too.
-        if (reinterpret_cast<HWND>(lParam) == m_steps) {
+        if (reinterpret_cast<HWND>(lParam) == m_steps ||
+            reinterpret_cast<HWND>(lParam) == m_stepsCaption) {
             SetTextColor(reinterpret_cast<HDC>(wParam), RGB(0, 0, 0));
             SetBkColor(reinterpret_cast<HDC>(wParam), RGB(255, 255, 255));
             return reinterpret_cast<LRESULT>(GetStockObject(WHITE_BRUSH));
@@ -424,10 +431,13 @@ void SolutionWindow::layOut()
 {
     RECT client{};
     GetClientRect(m_hwnd, &client);
-    // The drawing takes the upper three fifths, the steps the rest.
+    // The drawing takes the upper three fifths, the steps with their caption the rest.
     const int drawingHeight = client.bottom * 3 / 5;
+    const int captionHeight = MulDiv(26, static_cast<int>(GetDpiForWindow(m_hwnd)), 96);
     MoveWindow(m_drawing, 0, 0, client.right, drawingHeight, TRUE);
-    MoveWindow(m_steps, 0, drawingHeight, client.right, client.bottom - drawingHeight, TRUE);
+    MoveWindow(m_stepsCaption, 4, drawingHeight, client.right - 4, captionHeight, TRUE);
+    MoveWindow(m_steps, 0, drawingHeight + captionHeight, client.right,
+               client.bottom - drawingHeight - captionHeight, TRUE);
 }
 
 void SolutionWindow::layOutDrawing()

@@ -50,6 +50,7 @@ private:
     HWND m_owner = nullptr;
     HWND m_drawing = nullptr;
     HWND m_steps = nullptr;
+    HWND m_stepsCaption = nullptr;
     HFONT m_stepsFont = nullptr;
     std::optional<TriangleDetails> m_triangle;
     NumberFormat m_region;
