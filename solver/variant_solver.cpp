@@ -120,7 +120,7 @@ Solution hypotenuseAndArea(const Givens& givens, Quantity c, Quantity S, Steps* 
     const Quantity t = step(steps, "t", *difference);   // the difference of the legs
     const Quantity a = step(steps, "a", (s + t) / two); // the longer leg
     // c·c − a·a is the shorter leg's square b², which meets zero only as b does; there its
-    // partial derivatives, 2b·(c·b + 2a)/(a² − b²) and 4a·b/(a² − b²) in size, vanish, and
+    // partial derivatives, 2b²·c/(a² − b²) and 4a·b/(a² − b²) in size, vanish, and
     // only rounding can take it below zero.
     const auto shorter = sqrtOfDifference(c * c, a * a, 0.0);
     if (!shorter)

@@ -108,7 +108,7 @@ inline constexpr const char* FieldBeyondRange =
 inline constexpr const char* NotPositive = "{subject} трябва да е положително число, а е "
                                            "{value}.";
 inline constexpr const char* LegNotShorterThanHypotenuse =
-    "Няма правоъгълен триъгълник с {givens}: катетът е по-къс от хипотенузата, "
+    "Няма правоъгълен триъгълник с {givens}: катетът винаги е по-къс от хипотенузата, "
     "a\u00A0<\u00A0c{bound}.";
 inline constexpr const char* AreaTooLargeForHypotenuse =
     "Няма правоъгълен триъгълник с {givens}: при тази хипотенуза лицето е най-много "

@@ -376,7 +376,8 @@ void SolverForm::selectOption(std::int16_t k)
 
 void SolverForm::showMessage(const std::string& title, const std::string& text)
 {
-    QMessageBox::critical(this, QString::fromStdString(title), QString::fromStdString(text));
+    // A refusal asks the user to correct a value: a warning, not an error of the program.
+    QMessageBox::warning(this, QString::fromStdString(title), QString::fromStdString(text));
 }
 
 void SolverForm::setRowDetails(std::int16_t row, const std::string& details)
