@@ -1,3 +1,4 @@
+#include "triangle_from_legs.h"
 #include "window/solution_drawing.h"
 
 #include "regions.h"
@@ -15,23 +16,6 @@ using triangle::TriangleDetails;
 using namespace triangle::drawing;
 
 namespace {
-
-// The whole triangle from its legs, worked out here rather than by the solver.
-TriangleDetails fromLegs(double a, double b)
-{
-    TriangleDetails t;
-    t.a = a;
-    t.b = b;
-    t.c = std::sqrt(a * a + b * b);
-    t.P = a + b + t.c;
-    t.S = a * b / 2.0;
-    t.alpha = std::atan2(a, b) * 180.0 / std::numbers::pi;
-    t.beta = 90.0 - t.alpha;
-    t.h = a * b / t.c;
-    t.r = a * b / t.P;
-    t.R = t.c / 2.0;
-    return t;
-}
 
 const Dot& dotOf(const DisplayList& list, Part part)
 {

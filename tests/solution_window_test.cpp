@@ -1,4 +1,5 @@
 #include "solver/triangle_details.h"
+#include "triangle_from_legs.h"
 #include "window/qt/solution_drawing_view.h"
 #include "window/qt/solution_window.h"
 
@@ -19,22 +20,6 @@ using triangle::TriangleDetails;
 namespace drawing = triangle::drawing;
 
 namespace {
-
-TriangleDetails fromLegs(double a, double b)
-{
-    TriangleDetails t;
-    t.a = a;
-    t.b = b;
-    t.c = std::sqrt(a * a + b * b);
-    t.P = a + b + t.c;
-    t.S = a * b / 2.0;
-    t.alpha = std::atan2(a, b) * 180.0 / std::numbers::pi;
-    t.beta = 90.0 - t.alpha;
-    t.h = a * b / t.c;
-    t.r = a * b / t.P;
-    t.R = t.c / 2.0;
-    return t;
-}
 
 triangle::NumberFormat bulgarian()
 {
