@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -147,5 +148,22 @@ TEST_P(WindowsNumberFormat, MapsTheRegionalSettingsToTheNumberFormat)
 
 INSTANTIATE_TEST_SUITE_P(Regions, WindowsNumberFormat, ::testing::ValuesIn(mappingCases),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Run with LANG=bg_BG.UTF-8, from which Wine takes the user's region (the locale must exist
+// on the system); elsewhere there is nothing to expect.
+TEST(UserRegion, IsReadFromWindowsRegionalSettings)
+{
+    const char* lang = std::getenv("LANG");
+    if (!lang || std::string(lang).rfind("bg_BG", 0) != 0)
+        GTEST_SKIP() << "only in the Bulgarian region";
+    const triangle::NumberFormat format =
+        NumberFormatOf(triangle::win32::UserLocaleNumberSettings());
+    EXPECT_EQ(format.decimalSeparator, ",");
+    EXPECT_EQ(format.groupSeparator, "\u00A0");
+    EXPECT_EQ(format.groupSizes, std::vector<int>{3});
+    EXPECT_TRUE(format.leadingZero);
+    EXPECT_EQ(format.negativeForm, NegativeForm::LeadingMinus);
+    EXPECT_EQ(format.negativeSign, "-");
+}
 
 } // namespace
