@@ -765,7 +765,8 @@ void SolverForm::showMessage(const std::string& title, const std::string& text)
 {
     const std::wstring wideTitle = Widen(title);
     const std::wstring wideText = Widen(text);
-    MessageBoxW(m_hwnd, wideText.c_str(), wideTitle.c_str(), MB_OK | MB_ICONERROR);
+    // A refusal asks the user to correct a value: a warning, not an error of the program.
+    MessageBoxW(m_hwnd, wideText.c_str(), wideTitle.c_str(), MB_OK | MB_ICONWARNING);
 }
 
 void SolverForm::setRowDetails(std::int16_t row, const std::string& details)
