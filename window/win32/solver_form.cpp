@@ -739,9 +739,13 @@ std::string SolverForm::text(std::int16_t field) const
 void SolverForm::setText(std::int16_t field, const std::string& text)
 {
     const std::wstring wide = Widen(text);
+    HWND edit = m_Text2.at(static_cast<std::size_t>(field)).window();
     m_settingText = true;
-    SetWindowTextW(m_Text2.at(static_cast<std::size_t>(field)).window(), wide.c_str());
+    SetWindowTextW(edit, wide.c_str());
     m_settingText = false;
+    // The caret after the new text, as after typing it, rather than before its first digit.
+    const int end = static_cast<int>(wide.size());
+    Edit_SetSel(edit, end, end);
 }
 
 void SolverForm::setLocked(std::int16_t field, bool locked)
