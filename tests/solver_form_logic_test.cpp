@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -597,6 +600,87 @@ TEST_F(SolverFormLogicTest, ACommaIsReadAsTheDecimalSeparatorOnlyWhereItIsOne)
     window.logic.Command1_Click(0);
     EXPECT_EQ(window.texts[2], "");
     ASSERT_EQ(window.messages.size(), 1u);
+}
+
+// The row's own entries of a field's menu and the double click, in each state a row can be
+// in. Rows count from 0; the selected row is the one whose fields are checked against.
+struct FieldActionCase {
+    const char* name;
+    std::int16_t variant;
+    std::vector<std::pair<int, std::string>> typed; // in order
+    bool calculate;
+    std::vector<std::pair<int, std::string>> typedAfter;
+    bool wholeTriangle; // on the selected row's fields; never on another row's
+    bool copyRow;       // on every field
+    bool doubleClickOpens;
+};
+
+void PrintTo(const FieldActionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class FieldActionTest : public SolverFormLogicTest,
+                        public testing::WithParamInterface<FieldActionCase> {};
+
+TEST_P(FieldActionTest, OfferOnlyWhatTheRowHasToShow)
+{
+    const FieldActionCase& c = GetParam();
+    window.choose(c.variant);
+    for (const auto& [field, text] : c.typed)
+        window.type(field, text);
+    if (c.calculate)
+        window.logic.Command1_Click(0);
+    for (const auto& [field, text] : c.typedAfter)
+        window.type(field, text);
+
+    for (std::int16_t i = 0; i < triangle::FieldCount; ++i) {
+        SCOPED_TRACE(i);
+        const bool selectedRow = i / triangle::ColumnCount == c.variant;
+        const triangle::FieldMenuState menu = window.logic.FieldMenu(i);
+        EXPECT_EQ(menu.wholeTriangle, selectedRow && c.wholeTriangle);
+        EXPECT_EQ(menu.wholeTriangle, !window.rowDetails[i / triangle::ColumnCount].empty())
+            << "offered exactly where the fields describe the triangle";
+        EXPECT_EQ(menu.solution, selectedRow);
+        EXPECT_EQ(menu.copyRow, c.copyRow);
+        EXPECT_EQ(window.logic.DoubleClickOpensSolution(i), selectedRow && c.doubleClickOpens);
+    }
+}
+
+const FieldActionCase fieldActionCases[] = {
+    {"NothingCalculated", 0, {}, false, {}, false, false, false},
+    {"OnlyTyped", 0, {{0, "3"}, {1, "5"}}, false, {}, false, false, false},
+    {"Solved345", 0, {{0, "3"}, {1, "5"}}, true, {}, true, true, true},
+    {"SolvedThirdVariant", 2, {{9, "5"}, {11, "6"}}, true, {}, true, true, true},
+    {"RefusedLegLongerThanHypotenuse", 0, {{0, "6"}, {1, "5"}}, true, {}, false, false, false},
+    {"EditedAfterSolving", 0, {{0, "3"}, {1, "5"}}, true, {{1, "6"}}, false, false, false},
+};
+
+INSTANTIATE_TEST_SUITE_P(RowStates, FieldActionTest, testing::ValuesIn(fieldActionCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(SolverFormLogicTest, EnterCalculatesOnlyFromAFieldOpenForTyping)
+{
+    // With nothing typed, a calculation is a refusal: its message tells that one happened.
+    for (std::int16_t k = 0; k < triangle::VariantCount; ++k) {
+        for (std::int16_t i = 0; i < triangle::FieldCount; ++i) {
+            SCOPED_TRACE(testing::Message() << "variant " << k << ", field " << i);
+            FakeControls fresh;
+            fresh.logic.Form_Load();
+            fresh.choose(k);
+            fresh.logic.Text2_KeyEnter(i);
+            EXPECT_EQ(fresh.messages.size(), fresh.acceptsTyping(i) ? 1u : 0u);
+        }
+    }
+}
+
+TEST_F(SolverFormLogicTest, EnterInAGivenFieldCalculatesTheRow)
+{
+    window.type(0, "3");
+    window.type(1, "5");
+    window.logic.Text2_KeyEnter(1);
+    EXPECT_EQ(window.texts[2], "12.000");
+    EXPECT_EQ(window.texts[3], "6.000");
 }
 
 } // namespace

@@ -99,6 +99,31 @@ void SolverFormLogic::Text2_Change(std::int16_t index)
     setOutcome({});
 }
 
+void SolverFormLogic::Text2_KeyEnter(std::int16_t index)
+{
+    if (inSelectedRow(index) && isGiven(m_SelectedVariant, index % ColumnCount))
+        Calculate();
+}
+
+bool SolverFormLogic::DoubleClickOpensSolution(std::int16_t index) const
+{
+    return inSelectedRow(index) && m_outcome.state == RowState::Solved;
+}
+
+FieldMenuState SolverFormLogic::FieldMenu(std::int16_t index) const
+{
+    FieldMenuState menu;
+    menu.wholeTriangle = inSelectedRow(index) && m_described;
+    menu.solution = inSelectedRow(index);
+    menu.copyRow = m_outcome.state == RowState::Solved;
+    return menu;
+}
+
+bool SolverFormLogic::inSelectedRow(std::int16_t index) const
+{
+    return index >= 0 && index < FieldCount && index / ColumnCount == m_SelectedVariant;
+}
+
 void SolverFormLogic::Calculate()
 {
     const std::int16_t k = m_SelectedVariant;
@@ -127,6 +152,7 @@ void SolverFormLogic::Calculate()
         m_controls.setText(fieldOf(k, j), FormatFieldNumber(valueIn(row, j), region));
     const std::optional<TriangleDetails> details = DetailsOf(row);
     m_controls.setRowDetails(k, details ? RowDetailsText(*details, region) : std::string());
+    m_described = details.has_value();
     RowOutcome outcome;
     outcome.state = RowState::Solved;
     outcome.row = row;
@@ -158,6 +184,9 @@ void SolverFormLogic::emptyComputedFields(std::int16_t k)
 
 void SolverFormLogic::setOutcome(RowOutcome outcome)
 {
+    // Every outcome but a whole triangle takes the row's description away.
+    if (outcome.state != RowState::Solved)
+        m_described = false;
     m_outcome = std::move(outcome);
     m_outcome.variant = m_SelectedVariant;
     m_controls.rowChanged();

@@ -18,6 +18,13 @@ namespace triangle {
 
 class SolverControls;
 
+// Which of the row's own entries a field's context menu offers, below the toolkit's.
+struct FieldMenuState {
+    bool wholeTriangle = false; // the field's row describes a whole triangle
+    bool solution = false;      // the field is in the selected row, solved or refused
+    bool copyRow = false;       // the selected row shows a whole triangle
+};
+
 class SolverFormLogic {
 public:
     explicit SolverFormLogic(SolverControls& controls) : m_controls(controls) {}
@@ -37,6 +44,14 @@ public:
     // The user changed the text of field index: typing, pasting, undo or cut. The
     // program's own writes do not come here.
     void Text2_Change(std::int16_t index);
+    // Enter in field index: calculates when the field is open for typing, the only fields
+    // whose values a calculation reads.
+    void Text2_KeyEnter(std::int16_t index);
+
+    // A double click on field index opens the solution only where it has a triangle to show:
+    // on the selected row, once it is solved.
+    bool DoubleClickOpensSolution(std::int16_t index) const;
+    FieldMenuState FieldMenu(std::int16_t index) const;
 
     std::int16_t SelectedVariant() const { return m_SelectedVariant; }
     // The selected row's four texts as shown, separated by tabs; empty unless the row
@@ -51,10 +66,13 @@ private:
     void clearDetails();
     void emptyComputedFields(std::int16_t k);
     void setOutcome(RowOutcome outcome);
+    bool inSelectedRow(std::int16_t index) const;
 
     SolverControls& m_controls;
     std::int16_t m_SelectedVariant = 0;
     RowOutcome m_outcome;
+    // The selected row's fields describe its whole triangle.
+    bool m_described = false;
 };
 
 } // namespace triangle

@@ -351,6 +351,9 @@ TEST_F(Win32SolverForm, EnterInAnOpenFieldCalculates)
 {
     type(0, L"3");
     type(1, L"5");
+    SetFocus(field(4)); // locked: another variant's row
+    pressKey(field(4), VK_RETURN);
+    EXPECT_EQ(textOf(field(2)), L"");
     SetFocus(field(1));
     pressKey(field(1), VK_RETURN);
     EXPECT_EQ(textOf(field(2)), L"12.000");

@@ -178,10 +178,8 @@ void SolverForm::buildFields()
         // textEdited, unlike textChanged, comes only from the user: typing, pasting, undo, cut.
         connect(field, &QLineEdit::textEdited, this,
                 [this, i] { m_logic.Text2_Change(static_cast<std::int16_t>(i)); });
-        connect(field, &QLineEdit::returnPressed, this, [this, field] {
-            if (field->isEnabled() && !field->isReadOnly())
-                m_Command1[0]->click();
-        });
+        connect(field, &QLineEdit::returnPressed, this,
+                [this, i] { m_logic.Text2_KeyEnter(static_cast<std::int16_t>(i)); });
         m_Text2[i] = field;
     }
 }
@@ -297,11 +295,10 @@ bool SolverForm::eventFilter(QObject* watched, QEvent* event)
             return true;
         }
     }
-    if (event->type() == QEvent::MouseButtonDblClick &&
-        m_logic.SelectedRowOutcome().state == RowState::Solved) {
+    if (event->type() == QEvent::MouseButtonDblClick) {
         const auto at = std::find(m_Text2.begin(), m_Text2.end(), watched);
         if (at != m_Text2.end() &&
-            (at - m_Text2.begin()) / ColumnCount == m_logic.SelectedVariant())
+            m_logic.DoubleClickOpensSolution(static_cast<std::int16_t>(at - m_Text2.begin())))
             openSolution();
     }
     return QWidget::eventFilter(watched, event);
@@ -310,16 +307,15 @@ bool SolverForm::eventFilter(QObject* watched, QEvent* event)
 std::vector<SolverForm::FieldMenuEntry> SolverForm::fieldMenuEntries(std::int16_t field)
 {
     FittingField* target = m_Text2.at(field);
+    const FieldMenuState state = m_logic.FieldMenu(field);
     return {
         // Orca reads the field again, its description with the whole triangle included,
         // when the focus comes back from the menu.
-        {"WholeTriangle", texts::WholeTriangle, "Shift+F1", target->hasDetails(),
+        {"WholeTriangle", texts::WholeTriangle, "Shift+F1", state.wholeTriangle,
          [target] { target->showDetails(); }},
         // The solution is of the selected row: what it shows, or why it shows no triangle.
-        {"Solution", texts::SolutionTitle, "Ctrl+R",
-         field / ColumnCount == m_logic.SelectedVariant(), [this] { openSolution(); }},
-        {"CopyRow", texts::CopyRow, "Ctrl+Shift+C", !m_logic.SelectedRowText().empty(),
-         [this] { copySelectedRow(); }},
+        {"Solution", texts::SolutionTitle, "Ctrl+R", state.solution, [this] { openSolution(); }},
+        {"CopyRow", texts::CopyRow, "Ctrl+Shift+C", state.copyRow, [this] { copySelectedRow(); }},
     };
 }
 

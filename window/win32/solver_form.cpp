@@ -425,15 +425,13 @@ void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
     } else if (id == IDOK) {
         // Enter, as IsDialogMessage reports it: calculates from a field open for typing,
         // presses a push button that has the focus and chooses the variant in the group.
-        HWND focus = GetFocus();
-        const int focusId = GetDlgCtrlID(focus);
+        const int focusId = GetDlgCtrlID(GetFocus());
         if (inArray(focusId, ids::Command1, 2))
             m_logic.Command1_Click(static_cast<std::int16_t>(focusId - ids::Command1));
         else if (inArray(focusId, ids::Option1, VariantCount))
             m_logic.Option1_Chosen(static_cast<std::int16_t>(focusId - ids::Option1));
-        else if (inArray(focusId, ids::Text2, FieldCount) && IsWindowEnabled(focus) &&
-                 !(GetWindowStyle(focus) & ES_READONLY))
-            m_logic.Command1_Click(0);
+        else if (inArray(focusId, ids::Text2, FieldCount))
+            m_logic.Text2_KeyEnter(static_cast<std::int16_t>(focusId - ids::Text2));
     } else if (id == IDCANCEL) {
         hideDetails();
     } else if (id == ids::CopyRow) {
@@ -514,8 +512,7 @@ void SolverForm::OnDestroy(HWND)
 void SolverForm::OnFieldDoubleClick(int id)
 {
     if (inArray(id, ids::Text2, FieldCount) &&
-        (id - ids::Text2) / ColumnCount == m_logic.SelectedVariant() &&
-        m_logic.SelectedRowOutcome().state == RowState::Solved)
+        m_logic.DoubleClickOpensSolution(static_cast<std::int16_t>(id - ids::Text2)))
         openSolution();
 }
 
@@ -659,7 +656,6 @@ void SolverForm::showFieldMenu(std::int16_t field, POINT at)
     DWORD end = 0;
     SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     const bool selected = start != end;
-    const std::int16_t row = static_cast<std::int16_t>(field / ColumnCount);
 
     const std::unique_ptr<std::remove_pointer_t<HMENU>, decltype(&DestroyMenu)> menu(
         CreatePopupMenu(), &DestroyMenu);
@@ -678,11 +674,10 @@ void SolverForm::showFieldMenu(std::int16_t field, POINT at)
     AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     add(SelectAll, texts::EditSelectAll, nullptr, GetWindowTextLengthW(edit) > 0);
     AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    add(ids::ShowDetails, texts::WholeTriangle, L"Shift+F1",
-        !m_rowDetails[static_cast<std::size_t>(row)].empty());
-    // The solution is of the selected row: what it shows, or why it shows no triangle.
-    add(ids::OpenSolution, texts::SolutionTitle, L"Ctrl+R", row == m_logic.SelectedVariant());
-    add(ids::CopyRow, texts::CopyRow, L"Ctrl+Shift+C", !m_logic.SelectedRowText().empty());
+    const FieldMenuState state = m_logic.FieldMenu(field);
+    add(ids::ShowDetails, texts::WholeTriangle, L"Shift+F1", state.wholeTriangle);
+    add(ids::OpenSolution, texts::SolutionTitle, L"Ctrl+R", state.solution);
+    add(ids::CopyRow, texts::CopyRow, L"Ctrl+Shift+C", state.copyRow);
 
     const auto chosen = static_cast<UINT>(TrackPopupMenu(
         menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hwnd, nullptr));
