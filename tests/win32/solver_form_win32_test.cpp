@@ -453,6 +453,33 @@ TEST_F(Win32SolverForm, ShiftF1ShowsTheWholeTriangleBesideTheFieldAndEscapeHides
     EXPECT_FALSE(IsWindowVisible(m_form->toolTips()));
 }
 
+// The tip that Shift+F1 shows describes the row as it is when shown; whatever changes the
+// row takes it away, rather than leave it describing a triangle no longer there.
+TEST_F(Win32SolverForm, TheWholeTriangleShownByShiftF1GoesWhenTheRowChanges)
+{
+    const auto showFor = [this](int i) {
+        SetFocus(field(i));
+        pressKey(field(i), VK_F1, false, true);
+        return IsWindowVisible(m_form->toolTips()) != FALSE;
+    };
+    type(0, L"3");
+    type(1, L"5");
+    calculate();
+
+    ASSERT_TRUE(showFor(1));
+    type(1, L"0"); // c = 50
+    EXPECT_FALSE(IsWindowVisible(m_form->toolTips())) << "the user's edit emptied the results";
+
+    calculate();
+    ASSERT_TRUE(showFor(0));
+    calculate();
+    EXPECT_FALSE(IsWindowVisible(m_form->toolTips())) << "a new calculation";
+
+    ASSERT_TRUE(showFor(0));
+    SendMessageW(button(1), BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowVisible(m_form->toolTips())) << "cleared";
+}
+
 struct MenuEntry {
     std::wstring text;
     bool enabled;

@@ -405,8 +405,11 @@ void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
             return;
         m_Text2[static_cast<std::size_t>(field)].fit();
         updateToolTip(field);
-        if (!m_settingText)
+        if (!m_settingText) {
+            // The shown triangle was of the values before the edit.
+            hideDetails();
             m_logic.Text2_Change(field);
+        }
     } else if (inArray(id, ids::Option1, VariantCount)) {
         const auto k = static_cast<std::int16_t>(id - ids::Option1);
         if (code != BN_CLICKED || Button_GetCheck(control) != BST_CHECKED)
@@ -778,6 +781,8 @@ void SolverForm::setRowDetails(std::int16_t row, const std::string& details)
         wide += c;
     }
     m_rowDetails.at(static_cast<std::size_t>(row)) = std::move(wide);
+    // A tip shown by Shift+F1 would go on describing the triangle the row no longer shows.
+    hideDetails();
     for (std::int16_t j = 0; j < ColumnCount; ++j)
         updateToolTip(static_cast<std::int16_t>(row * ColumnCount + j));
 }
