@@ -260,6 +260,8 @@ void SolverForm::createControls()
     // Tells a screen reader what the logic announces, without showing anything.
     m_announcer = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0,
                                   0, m_hwnd, nullptr, instance, nullptr);
+    // Without the annotation service (Wine has none) it stays a plain static, read on focus.
+    m_accessibility.makeLiveRegion(m_announcer);
 
     m_toolTips =
         CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
