@@ -13,19 +13,23 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show)
     // For the annotations a screen reader reads.
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
 
-    triangle::win32::SolverForm form;
-    if (!form.Create(instance))
-        return 1;
-    form.Form_Load();
-    ShowWindow(form.Window(), show);
-
-    MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (form.TranslateKeyboard(message))
-            continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+    int exitCode = 1;
+    {
+        // The form and its COM objects end here, before COM ends on this thread.
+        triangle::win32::SolverForm form;
+        if (form.Create(instance)) {
+            form.Form_Load();
+            ShowWindow(form.Window(), show);
+            MSG message;
+            while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+                if (form.TranslateKeyboard(message))
+                    continue;
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+            exitCode = static_cast<int>(message.wParam);
+        }
     }
     CoUninitialize();
-    return static_cast<int>(message.wParam);
+    return exitCode;
 }
