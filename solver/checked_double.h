@@ -39,21 +39,28 @@ public:
     // The square root of x − y, where x ≥ 0 and y are results of rounded arithmetic, or
     // nothing when the difference is really negative. Where the exact difference is zero
     // (the two legs of an isosceles triangle), x and y can each be a few units in the last
-    // place off, so a difference below zero by no more than 4·2⁻⁵²·x is rounding alone, and
-    // one below zero by no more than `allowance` besides is taken as zero too: its root is 0.
-    friend std::optional<Checked> sqrtOfDifference(Checked x, Checked y, double allowance)
+    // place off, so a difference below zero by no more than 4·2⁻⁵²·x is rounding alone: its
+    // root is 0.
+    friend std::optional<Checked> sqrtOfDifference(Checked x, Checked y)
     {
         const Checked difference = x - y;
-        if (difference.m_value < 0.0 && -difference.m_value <= x.m_value * 0x1p-50 + allowance)
+        if (difference.m_value < 0.0 && -difference.m_value <= roundingOf(x))
             return Checked(0.0);
         if (difference.m_value < 0.0)
             return std::nullopt;
         return Checked(std::sqrt(difference.m_value));
     }
+    // Whether x − y lies below zero by no more than rounding and `allowance` besides.
+    friend bool reachesZeroWithin(Checked x, Checked y, double allowance)
+    {
+        const Checked difference = x - y;
+        return !(difference.m_value < 0.0) || -difference.m_value <= roundingOf(x) + allowance;
+    }
     friend bool operator<(Checked x, Checked y) { return x.m_value < y.m_value; }
     friend bool operator>(Checked x, Checked y) { return x.m_value > y.m_value; }
 
 private:
+    static double roundingOf(Checked x) { return x.m_value * 0x1p-50; }
     static Checked finite(double result)
     {
         if (std::isinf(result))

@@ -19,6 +19,17 @@
 
 namespace triangle {
 
+// What the window says about a step besides its formula.
+enum class StepNote {
+    None,
+    SumOfLegs,              // the step's quantity is a + b
+    LegsDifferenceAMinusB,  // a − b, a the longer leg
+    LegsDifferenceBMinusA,  // b − a, b the longer leg
+    RadicandWithinRounding, // no formula: the radicand `formula` is below zero only as far as
+                            // typing the given values to three decimals can take it, so the
+                            // triangle is the isosceles one, whose formulas follow
+};
+
 // One formula as the program evaluated it: "b = √(c² − a²)", the same with the numbers put
 // in, "√(5,000² − 3,000²)", and the result.
 struct Step {
@@ -27,6 +38,7 @@ struct Step {
     std::string substituted;
     double result = 0.0;
     std::string unit; // written after the result: "°" for an angle in degrees
+    StepNote note = StepNote::None;
 };
 
 // The steps of one calculation, in the order they ran, with numbers in the user's region.
@@ -87,7 +99,8 @@ private:
     Checked m_value;
 };
 
-// A small integer constant of a formula, exact as a double; written the same either way.
+// A constant of a formula: a small integer, exact as a double, or √2 rounded once; written
+// the same either way.
 class Constant {
 public:
     static constexpr Binding binding = Binding::Primary;
@@ -227,10 +240,9 @@ template <Term X> Root<X> sqrt(const X& x)
 // √(x − y) by Checked's sqrtOfDifference, which takes a difference that only rounding
 // made negative as zero; nothing where it is negative beyond that.
 template <Term L, Term R>
-std::optional<Root<Operation<Minus, L, R>>> sqrtOfDifference(const L& x, const R& y,
-                                                             double allowance)
+std::optional<Root<Operation<Minus, L, R>>> sqrtOfDifference(const L& x, const R& y)
 {
-    const std::optional<Checked> root = sqrtOfDifference(x.value(), y.value(), allowance);
+    const std::optional<Checked> root = sqrtOfDifference(x.value(), y.value());
     if (!root)
         return std::nullopt;
     return Root<Operation<Minus, L, R>>(Operation<Minus, L, R>(x, y), *root);
@@ -263,17 +275,42 @@ private:
 // Names the value of a term, and writes the step into steps when there are steps to keep;
 // without them nothing is written and nothing allocated.
 template <Term T>
-Quantity step(Steps* steps, const char* name, const T& term, const char* unit = "")
+Quantity step(Steps* steps, const char* name, const T& term, const char* unit = "",
+              StepNote note = StepNote::None)
 {
     if (steps) {
         Writer names;
         term.write(names);
         Writer values{&steps->region(), {}};
         term.write(values);
-        steps->add(
-            {name, std::move(names.text), std::move(values.text), term.value().value(), unit});
+        steps->add({name, std::move(names.text), std::move(values.text), term.value().value(), unit,
+                    note});
     }
     return Quantity(name, term.value());
+}
+
+template <Term T> Quantity step(Steps* steps, const char* name, const T& term, StepNote note)
+{
+    return step(steps, name, term, "", note);
+}
+
+// Whether x − y, below zero beyond rounding, is so by no more than allowance; with steps to
+// keep, that is noted, the difference written out, before the isosceles triangle's formulas.
+template <Term L, Term R>
+bool isoscelesWithin(Steps* steps, const L& x, const R& y, double allowance)
+{
+    if (!reachesZeroWithin(x.value(), y.value(), allowance))
+        return false;
+    if (steps) {
+        const Operation<Minus, L, R> difference(x, y);
+        Writer names;
+        difference.write(names);
+        Writer values{&steps->region(), {}};
+        difference.write(values);
+        steps->add({"", std::move(names.text), std::move(values.text), difference.value().value(),
+                    "", StepNote::RadicandWithinRounding});
+    }
+    return true;
 }
 
 } // namespace formula

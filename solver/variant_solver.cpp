@@ -5,12 +5,14 @@
 
 #include <cmath>
 #include <numbers>
+#include <optional>
 
 namespace triangle {
 
 namespace {
 
 using formula::Constant;
+using formula::isoscelesWithin;
 using formula::Quantity;
 using formula::step;
 
@@ -18,6 +20,7 @@ constexpr Checked zero{0.0};
 constexpr Constant two{2.0, "2"};
 constexpr Constant four{4.0, "4"};
 constexpr Constant eight{8.0, "8"};
+constexpr Constant sqrtTwo{std::numbers::sqrt2, "√2"};
 
 // Half of the last decimal the program writes: the most by which a value typed back from
 // a shown one can differ from the value behind it.
@@ -75,11 +78,36 @@ RowFields row(const Quantity& a, const Quantity& c, const Quantity& P, const Qua
 // writes itself out as the program evaluated it.
 //
 // Where a root meets the isosceles triangle, its radicand comes out slightly negative for
-// values typed from a shown isosceles triangle. Each given value typed to three decimals
-// lies within half a thousandth of the value behind it, so a radicand negative by no more
-// than that can move it (its exact formula's largest partial derivatives over that
-// neighbourhood, times half a thousandth, for each given value) is taken as zero: the
-// isosceles triangle. Beyond that allowance there is no right triangle.
+// values typed from a shown isosceles triangle. Below zero by no more than rounding in the
+// formulas, its root is taken as zero and the formulas go on. Further below, but by no more
+// than typing each given value to three decimals can move it (half a thousandth times its
+// exact formula's largest partial derivative over that neighbourhood, for each given
+// value), the values belong to the isosceles triangle, and the row is that triangle with the
+// given hypotenuse or perimeter: the formulas that go on from a zero root would give it
+// only where the radicand is exactly zero, and for small triangles, where the allowance is
+// wide against their size, would give legs that are no right triangle's. Beyond the
+// allowance there is no right triangle.
+
+// The isosceles right triangle with hypotenuse c: both legs c/√2, and of the perimeter and
+// the area the one not given.
+RowFields isoscelesWithHypotenuse(const Quantity& c, const std::optional<Quantity>& givenP,
+                                  const std::optional<Quantity>& givenS, Steps* steps)
+{
+    const Quantity a = step(steps, "a", c / sqrtTwo);
+    const Quantity b = step(steps, "b", a);
+    const Quantity P = givenP ? *givenP : step(steps, "P", (a + b) + c);
+    const Quantity S = givenS ? *givenS : step(steps, "S", (a * b) / two);
+    return row(a, c, P, S, b);
+}
+
+// The isosceles right triangle with perimeter P: both legs P/(2 + √2).
+RowFields isoscelesWithPerimeter(const Quantity& P, const Quantity& S, Steps* steps)
+{
+    const Quantity a = step(steps, "a", P / (two + sqrtTwo));
+    const Quantity b = step(steps, "b", a);
+    const Quantity c = step(steps, "c", P - (a + b));
+    return row(a, c, P, S, b);
+}
 
 Solution legAndHypotenuse(const Givens& givens, Quantity a, Quantity c, Steps* steps)
 {
@@ -113,18 +141,21 @@ Solution hypotenuseAndArea(const Givens& givens, Quantity c, Quantity S, Steps* 
     };
     // s·s − 8·S is c² − 4·S exactly; its partial derivatives are 2c and −4.
     const double differenceAllowance = (2.0 * (c.number() + halfThousandth) + 4.0) * halfThousandth;
-    const Quantity s = step(steps, "s", sqrt(c * c + four * S)); // the sum of the legs
-    const auto difference = sqrtOfDifference(s * s, eight * S, differenceAllowance);
-    if (!difference)
-        return tooLarge();
-    const Quantity t = step(steps, "t", *difference);   // the difference of the legs
+    const Quantity s = step(steps, "s", sqrt(c * c + four * S), StepNote::SumOfLegs);
+    const auto difference = sqrtOfDifference(s * s, eight * S);
+    if (!difference) {
+        if (!isoscelesWithin(steps, s * s, eight * S, differenceAllowance))
+            return tooLarge();
+        return isoscelesWithHypotenuse(c, std::nullopt, S, steps);
+    }
+    const Quantity t = step(steps, "t", *difference, StepNote::LegsDifferenceAMinusB);
     const Quantity a = step(steps, "a", (s + t) / two); // the longer leg
     // c·c − a·a is the shorter leg's square b², which meets zero only as b does; there its
     // partial derivatives, 2b²·c/(a² − b²) and 4a·b/(a² − b²) in size, vanish, and
-    // only rounding can take it below zero.
-    const auto shorter = sqrtOfDifference(c * c, a * a, 0.0);
+    // only rounding can take it below zero. Further below, the area would be what is wrong.
+    const auto shorter = sqrtOfDifference(c * c, a * a);
     if (!shorter)
-        return givens.refuse(RefusalReason::NoTriangle, 3);
+        return tooLarge();
     const Quantity b = step(steps, "b", *shorter);
     const Quantity P = step(steps, "P", (a + b) + c);
     return row(a, c, P, S, b);
@@ -144,11 +175,14 @@ Solution hypotenuseAndPerimeter(const Givens& givens, Quantity c, Quantity P, St
     // (P − c)² − 8·S is 2c² − (P − c)² exactly; its partial derivatives are 2(P + c) and
     // −2(P − c), each at most 2·(its size + 2·half a thousandth) nearby.
     const double differenceAllowance = (4.0 * P.number() + 8.0 * halfThousandth) * halfThousandth;
-    const auto difference = sqrtOfDifference((P - c) * (P - c), eight * S, differenceAllowance);
-    if (!difference)
-        return givens.refuse(RefusalReason::PerimeterTooLongForHypotenuse, 2,
-                             shownBound((1.0 + std::numbers::sqrt2) * c.number()));
-    const Quantity t = step(steps, "t", *difference);
+    const auto difference = sqrtOfDifference((P - c) * (P - c), eight * S);
+    if (!difference) {
+        if (!isoscelesWithin(steps, (P - c) * (P - c), eight * S, differenceAllowance))
+            return givens.refuse(RefusalReason::PerimeterTooLongForHypotenuse, 2,
+                                 shownBound((1.0 + std::numbers::sqrt2) * c.number()));
+        return isoscelesWithHypotenuse(c, P, std::nullopt, steps);
+    }
+    const Quantity t = step(steps, "t", *difference, StepNote::LegsDifferenceBMinusA);
     const Quantity b = step(steps, "b", ((P - c) + t) / two); // the longer leg
     const Quantity a = step(steps, "a", (two * S) / b);       // the shorter leg
     return row(a, c, P, S, b);
@@ -175,11 +209,14 @@ Solution perimeterAndArea(const Givens& givens, Quantity P, Quantity S, Steps* s
         const double byArea = 6.0 + 8.0 * highS / (lowP * lowP);
         differenceAllowance = (byPerimeter + byArea) * halfThousandth;
     }
-    const Quantity s = step(steps, "s", (P * P + four * S) / (two * P)); // the sum of the legs
-    const auto difference = sqrtOfDifference(s * s, eight * S, differenceAllowance);
-    if (!difference)
-        return tooLarge();
-    const Quantity t = step(steps, "t", *difference);
+    const Quantity s = step(steps, "s", (P * P + four * S) / (two * P), StepNote::SumOfLegs);
+    const auto difference = sqrtOfDifference(s * s, eight * S);
+    if (!difference) {
+        if (!isoscelesWithin(steps, s * s, eight * S, differenceAllowance))
+            return tooLarge();
+        return isoscelesWithPerimeter(P, S, steps);
+    }
+    const Quantity t = step(steps, "t", *difference, StepNote::LegsDifferenceBMinusA);
     const Quantity b = step(steps, "b", (s + t) / two); // the longer leg
     const Quantity a = step(steps, "a", (two * S) / b); // the shorter leg
     const Quantity c = step(steps, "c", P - (a + b));

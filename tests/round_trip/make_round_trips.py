@@ -6,10 +6,12 @@ exact triangle takes while each typed value moves by up to half a thousandth.
 The shown values are the exact triangle's quantities rounded half up at the third
 decimal, as the program writes them. Typed back, they lie within half a thousandth of the
 values behind them, so the row the program gives must lie, quantity by quantity, within
-the range the exact formulas take over that neighbourhood of the typed pair. Where the
-neighbourhood reaches past the isosceles triangle, the root of the legs' difference is
-taken as zero there, as the program does for values within that reach. Worked out in
-50-digit decimal arithmetic, apart from the program.
+the range the exact formulas take over that neighbourhood of the typed pair. Where a
+point of the neighbourhood lies past the isosceles boundary (the legs' difference would be
+the root of a negative number), its row is the isosceles right triangle of its hypotenuse
+(variants 3 and 4) or perimeter (variant 5), the other value as it is: the triangle that
+typed values within rounding of that boundary belong to. Worked out in 50-digit decimal
+arithmetic, apart from the program.
 
 Usage: tests/round_trip/make_round_trips.py > tests/round_trip/round_trips.tsv
 """
@@ -23,7 +25,9 @@ TRIANGLES = 320
 THOUSANDTH = Decimal("0.001")
 HALF = Decimal("0.0005")
 ZERO = Decimal(0)
+SMALL_TRIANGLES = 160  # after the others, with legs from 0.05
 GRID = 6  # steps across the neighbourhood in each direction
+SQRT2 = Decimal(2).sqrt()
 
 
 def shown(value):
@@ -34,9 +38,22 @@ def root(x):
     return max(x, ZERO).sqrt()
 
 
+def isosceles_of_hypotenuse(c):
+    """The legs, perimeter and area of the isosceles right triangle with hypotenuse c."""
+    leg = c / SQRT2
+    return leg, c + 2 * leg, leg * leg / 2
+
+
+def isosceles_of_perimeter(P):
+    """The legs and hypotenuse of the isosceles right triangle with perimeter P."""
+    leg = P / (2 + SQRT2)
+    return leg, leg * SQRT2
+
+
 def row(variant, x, y):
-    """The exact row (a, c, P, S) of a variant from its given pair, the leg's difference
-    taken as zero past the isosceles triangle; None outside every variant's domain."""
+    """The exact row (a, c, P, S) of a variant from its given pair, past the isosceles
+    boundary the isosceles triangle of its hypotenuse or perimeter; None outside every
+    variant's domain."""
     if x <= 0 or y <= 0:
         return None
     if variant == 1:
@@ -51,6 +68,9 @@ def row(variant, x, y):
         return a, (a * a + b * b).sqrt(), a + b + (a * a + b * b).sqrt(), S
     if variant == 3:
         c, S = x, y
+        if c * c - 4 * S < 0:
+            leg, P, _ = isosceles_of_hypotenuse(c)
+            return leg, c, P, S
         s = (c * c + 4 * S).sqrt()
         a = (s + root(c * c - 4 * S)) / 2
         b = root(c * c - a * a)
@@ -59,14 +79,22 @@ def row(variant, x, y):
         c, P = x, y
         if P <= 2 * c:
             return None
+        if 2 * c * c - (P - c) * (P - c) < 0:
+            leg, _, S = isosceles_of_hypotenuse(c)
+            return leg, c, P, S
         S = P * (P - 2 * c) / 4
         b = ((P - c) + root((P - c) * (P - c) - 8 * S)) / 2
         return 2 * S / b, c, P, S
     if variant == 5:
         P, S = x, y
         s = (P * P + 4 * S) / (2 * P)
+        if s * s - 8 * S < 0:
+            leg, c = isosceles_of_perimeter(P)
+            return leg, c, P, S
         b = (s + root(s * s - 8 * S)) / 2
         a = 2 * S / b
+        if P - a - b <= 0:
+            return None
         return a, P - a - b, P, S
     a, P = x, y
     if P <= 2 * a:
@@ -108,8 +136,9 @@ def ranges(variant, x, y):
     return [(min(r[j] for r in rows), max(r[j] for r in rows)) for j in range(4)]
 
 
-def legs(random_source, shape):
-    short = Decimal(random_source.uniform(0.5, 2000)).quantize(Decimal("1e-12"))
+def legs(random_source, shape, small):
+    lowest, highest = (0.05, 0.5) if small else (0.5, 2000)
+    short = Decimal(random_source.uniform(lowest, highest)).quantize(Decimal("1e-12"))
     if shape == "isosceles":
         ratio = Decimal(1)
     elif shape == "nearly-isosceles":
@@ -127,9 +156,9 @@ def main():
     print("row\tvariant\tshape\tfirst\tsecond\t"
           "a_low\ta_high\tc_low\tc_high\tP_low\tP_high\tS_low\tS_high")
     n = 0
-    for i in range(TRIANGLES):
+    for i in range(TRIANGLES + SMALL_TRIANGLES):
         shape = shapes[i % len(shapes)]
-        short, long = legs(random_source, shape)
+        short, long = legs(random_source, shape, small=i >= TRIANGLES)
         c = (short * short + long * long).sqrt()
         shown_short, shown_long = shown(short), shown(long)
         shown_c, shown_P, shown_S = shown(c), shown(short + long + c), shown(short * long / 2)
