@@ -251,6 +251,38 @@ TEST_F(SolutionWin32Keys, TheDrawingIsNamedWithWhatItShows)
     EXPECT_EQ(std::wstring(name), L"Чертеж на триъгълника. описание");
 }
 
+TEST_F(SolutionWin32Keys, MovedToAHigherDpiItTakesTheSuggestedPlaceAndScalesItsText)
+{
+    // Windows suggests the frame on the new screen; Wine stays at 96 DPI, so the move is
+    // only the message. Smaller than the test's virtual screen, which Wine keeps windows in.
+    const RECT suggested{40, 30, 40 + 700, 30 + 560};
+    SendMessageW(m_window.Window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+
+    RECT place{};
+    GetWindowRect(m_window.Window(), &place);
+    EXPECT_EQ(place.left, 40);
+    EXPECT_EQ(place.top, 30);
+    EXPECT_EQ(place.right - place.left, 700);
+    EXPECT_EQ(place.bottom - place.top, 560);
+
+    HWND caption = GetWindow(m_window.steps(), GW_HWNDPREV);
+    for (HWND text : {m_window.steps(), caption}) {
+        LOGFONTW font{};
+        ASSERT_TRUE(GetObjectW(reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0)),
+                               sizeof(font), &font));
+        EXPECT_EQ(-font.lfHeight, 27) << "18 pixels at 96 DPI";
+    }
+    // The caption, 26 pixels at 96 DPI, right below the drawing's three fifths.
+    RECT client{};
+    GetClientRect(m_window.Window(), &client);
+    RECT steps{};
+    GetWindowRect(m_window.steps(), &steps);
+    MapWindowPoints(nullptr, m_window.Window(), reinterpret_cast<POINT*>(&steps), 2);
+    EXPECT_EQ(steps.top, client.bottom * 3 / 5 + 39);
+    EXPECT_EQ(steps.bottom, client.bottom);
+}
+
 // The main window with its solution, driven by the messages a user's actions produce.
 class SolutionWin32Follows : public testing::Test {
 protected:

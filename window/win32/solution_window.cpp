@@ -18,6 +18,7 @@ using std::min;
 
 #include <cstring>
 #include <memory>
+#include <utility>
 
 namespace triangle::win32 {
 
@@ -174,8 +175,6 @@ SolutionWindow::~SolutionWindow()
 {
     if (m_hwnd)
         DestroyWindow(m_hwnd);
-    if (m_stepsFont)
-        DeleteObject(m_stepsFont);
     Gdiplus::GdiplusShutdown(m_gdiplus);
 }
 
@@ -224,16 +223,15 @@ LRESULT SolutionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
                                   WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE |
                                       ES_READONLY | ES_AUTOVSCROLL,
                                   0, 0, 0, 0, m_hwnd, nullptr, instance, nullptr);
-        const UINT dpi = GetDpiForWindow(m_hwnd);
-        m_stepsFont = CreateFontW(-MulDiv(18, static_cast<int>(dpi), 96), 0, 0, 0, FW_NORMAL, FALSE,
-                                  FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                  CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Arial");
-        SendMessageW(m_steps, WM_SETFONT, reinterpret_cast<WPARAM>(m_stepsFont), FALSE);
-        SendMessageW(m_stepsCaption, WM_SETFONT, reinterpret_cast<WPARAM>(m_stepsFont), FALSE);
+        m_dpi = static_cast<int>(GetDpiForWindow(m_hwnd));
+        setStepsFont(m_dpi);
         return 0;
     }
     case WM_SIZE:
         layOut();
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE:
         // Only hidden: the main window and this object live on, and it opens again as it was.
@@ -323,8 +321,7 @@ void SolutionWindow::openBeside()
     if (!IsWindowVisible(m_hwnd) && m_owner) {
         RECT owner{};
         GetWindowRect(m_owner, &owner);
-        const UINT dpi = GetDpiForWindow(m_hwnd);
-        const int size = MulDiv(720, static_cast<int>(dpi), 96);
+        const int size = MulDiv(720, m_dpi, USER_DEFAULT_SCREEN_DPI);
         HMONITOR monitor = MonitorFromWindow(m_owner, MONITOR_DEFAULTTONEAREST);
         MONITORINFO info{sizeof(MONITORINFO), {}, {}, 0};
         GetMonitorInfoW(monitor, &info);
@@ -389,7 +386,7 @@ void SolutionWindow::copyDrawing() const
     const int width = std::max(1, 2 * static_cast<int>(client.right));
     const int height = std::max(1, 2 * static_cast<int>(client.bottom));
     const drawing::DisplayList list =
-        layOutList(m_triangle, width, height, 2.0 * GetDpiForWindow(m_drawing) / 96.0, m_region);
+        layOutList(m_triangle, width, height, 2.0 * m_dpi / USER_DEFAULT_SCREEN_DPI, m_region);
 
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);
@@ -427,13 +424,36 @@ void SolutionWindow::copyDrawing() const
     putOnClipboard(m_hwnd, CF_DIB, memory);
 }
 
+void SolutionWindow::setStepsFont(int dpi)
+{
+    Font font(CreateFontW(-MulDiv(18, dpi, USER_DEFAULT_SCREEN_DPI), 0, 0, 0, FW_NORMAL, FALSE,
+                          FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                          CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Arial"));
+    SetWindowFont(m_steps, font.get(), TRUE);
+    SetWindowFont(m_stepsCaption, font.get(), TRUE);
+    // The old font goes only now that no control draws with it.
+    m_stepsFont = std::move(font);
+}
+
+void SolutionWindow::OnDpiChanged(int dpi, const RECT& suggested)
+{
+    m_dpi = dpi;
+    setStepsFont(dpi);
+    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Also where the suggested size is the old one: the caption's height and the drawing's
+    // scale follow the DPI.
+    layOut();
+    layOutDrawing();
+}
+
 void SolutionWindow::layOut()
 {
     RECT client{};
     GetClientRect(m_hwnd, &client);
     // The drawing takes the upper three fifths, the steps with their caption the rest.
     const int drawingHeight = client.bottom * 3 / 5;
-    const int captionHeight = MulDiv(26, static_cast<int>(GetDpiForWindow(m_hwnd)), 96);
+    const int captionHeight = MulDiv(26, m_dpi, USER_DEFAULT_SCREEN_DPI);
     MoveWindow(m_drawing, 0, 0, client.right, drawingHeight, TRUE);
     MoveWindow(m_stepsCaption, 4, drawingHeight, client.right - 4, captionHeight, TRUE);
     MoveWindow(m_steps, 0, drawingHeight + captionHeight, client.right,
@@ -444,8 +464,8 @@ void SolutionWindow::layOutDrawing()
 {
     RECT client{};
     GetClientRect(m_drawing, &client);
-    m_list = layOutList(m_triangle, client.right, client.bottom, GetDpiForWindow(m_drawing) / 96.0,
-                        m_region);
+    m_list = layOutList(m_triangle, client.right, client.bottom,
+                        static_cast<double>(m_dpi) / USER_DEFAULT_SCREEN_DPI, m_region);
     InvalidateRect(m_drawing, nullptr, FALSE);
 }
 

@@ -4,6 +4,7 @@
 #include "window/solution_drawing.h"
 #include "window/solution_page.h"
 #include "window/win32/base_window.h"
+#include "window/win32/gdi_object.h"
 
 #include <windows.h>
 
@@ -43,6 +44,9 @@ private:
     static LRESULT CALLBACK DrawingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void layOut();
     void layOutDrawing();
+    // The steps and their caption in the font for dpi dots per inch.
+    void setStepsFont(int dpi);
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void paintDrawing(HDC dc) const;
     void showDrawingMenu(int x, int y) const;
 
@@ -51,7 +55,9 @@ private:
     HWND m_drawing = nullptr;
     HWND m_steps = nullptr;
     HWND m_stepsCaption = nullptr;
-    HFONT m_stepsFont = nullptr;
+    Font m_stepsFont;
+    // The DPI of the screen the window is on, as its last WM_DPICHANGED told.
+    int m_dpi = USER_DEFAULT_SCREEN_DPI;
     std::optional<TriangleDetails> m_triangle;
     NumberFormat m_region;
     drawing::DisplayList m_list;
