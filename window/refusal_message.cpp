@@ -125,6 +125,29 @@ void Fill(std::string& text, std::string_view name, std::string_view value)
         text.replace(at, placeholder.size(), value);
 }
 
+std::string Filled(std::string_view text, std::initializer_list<Place> places)
+{
+    std::string filled;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const Place* found = nullptr;
+        if (text[i] == '{') {
+            for (const Place& place : places) {
+                const std::string_view rest = text.substr(i + 1);
+                if (rest.starts_with(place.name) && rest.substr(place.name.size()).starts_with('}'))
+                    found = &place;
+            }
+        }
+        if (found) {
+            filled += found->value;
+            i += found->name.size() + 2;
+        } else {
+            filled += text[i++];
+        }
+    }
+    return filled;
+}
+
 std::string MessageNumber(double value, const NumberFormat& region)
 {
     const double size = std::fabs(value);
@@ -153,13 +176,12 @@ std::string RefusalMessage(const Refusal& refusal, std::string_view firstText,
     std::string text;
     if (refusal.reason == RefusalReason::FieldText) {
         const std::string_view typed = refusal.column == columns.first ? firstText : secondText;
-        text = textProblemMessage(refusal.textProblem);
-        Fill(text, "field", texts::QuantityNames[refusal.column]);
-        Fill(text, "text", quoted(typed));
-        Fill(text, "decimal", region.decimalSeparator);
-        Fill(text, "example", example(refusal, typed, region));
-        Fill(text, "limit", limit);
-        return text;
+        return Filled(textProblemMessage(refusal.textProblem),
+                      {{"field", texts::QuantityNames[refusal.column]},
+                       {"text", quoted(typed)},
+                       {"decimal", region.decimalSeparator},
+                       {"example", example(refusal, typed, region)},
+                       {"limit", limit}});
     }
     if (refusal.reason == RefusalReason::NotPositive) {
         const auto value = refusal.column == columns.first ? refusal.first : refusal.second;

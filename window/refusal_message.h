@@ -3,6 +3,7 @@
 #include "solver/number_format.h"
 #include "solver/refusal.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,13 @@ std::string MessageNumber(double value, const NumberFormat& region);
 
 // Puts `value` in place of every `{name}` in `text`.
 void Fill(std::string& text, std::string_view name, std::string_view value);
+
+// `text` with each `{name}` of `places` replaced by its value in one pass: a value is never
+// searched for places itself, so a user's text quoted in a message stays as typed.
+struct Place {
+    std::string_view name;
+    std::string_view value;
+};
+std::string Filled(std::string_view text, std::initializer_list<Place> places);
 
 } // namespace triangle

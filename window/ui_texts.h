@@ -95,16 +95,16 @@ inline constexpr const char* FieldEmpty = "Полето „{field}“ е пра�
 inline constexpr const char* FieldNoNumber =
     "В полето „{field}“ няма число: „{text}“. Въведете число, например {example}.";
 inline constexpr const char* FieldDecimalSeparator =
-    "„{text}“ в полето „{field}“ не е число: в тази езикова настройка десетичният знак е "
-    "„{decimal}“, например {example}.";
+    "„{text}“ в полето „{field}“ не е число: в регионалните настройки на компютъра десетичният "
+    "знак е „{decimal}“, например {example}.";
 inline constexpr const char* FieldBlankInside =
     "„{text}“ в полето „{field}“ не е едно число: между знаците му има интервал или "
     "табулация. Въведете едно число, например {example}.";
 inline constexpr const char* FieldNotOneNumber =
     "„{text}“ в полето „{field}“ не е едно число. Въведете само числото, например {example}.";
 inline constexpr const char* FieldBeyondRange =
-    "Числото в полето „{field}“ е по-голямо от най-голямото, с което програмата работи "
-    "(около {limit}).";
+    "Числото в полето „{field}“ по абсолютна стойност е по-голямо от най-голямото число, с "
+    "което програмата работи (около {limit}).";
 inline constexpr const char* NotPositive = "{subject} трябва да е положително число, а е "
                                            "{value}.";
 inline constexpr const char* LegNotShorterThanHypotenuse =
@@ -115,7 +115,7 @@ inline constexpr const char* AreaTooLargeForHypotenuse =
     "c²/4{bound}.";
 inline constexpr const char* PerimeterTooShortForHypotenuse =
     "Няма правоъгълен триъгълник с {givens}: двата катета заедно са по-дълги от хипотенузата, "
-    "затова периметърът е повече от 2c{bound}.";
+    "затова периметърът е по-голям от 2c{bound}.";
 inline constexpr const char* PerimeterTooLongForHypotenuse =
     "Няма правоъгълен триъгълник с {givens}: при тази хипотенуза периметърът е най-много "
     "(1 + √2)·c{bound}.";
@@ -124,7 +124,7 @@ inline constexpr const char* AreaTooLargeForPerimeter =
     "(3 − 2√2)·P²/4{bound}.";
 inline constexpr const char* PerimeterTooShortForLeg =
     "Няма правоъгълен триъгълник с {givens}: другият катет и хипотенузата заедно са по-дълги "
-    "от катета a, затова периметърът е повече от 2a{bound}.";
+    "от катета a, затова периметърът е по-голям от 2a{bound}.";
 inline constexpr const char* ResultBeyondRange =
     "Триъгълникът с {givens} не може да се изчисли: някоя от стойностите му е по-голяма от "
     "най-голямото число, с което програмата работи (около {limit}).";
