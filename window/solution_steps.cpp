@@ -35,6 +35,23 @@ std::string givenLine(std::int16_t k, double first, double second, const NumberF
     return line;
 }
 
+// The line that says what a step's quantity is, where the step has one.
+const char* noteLine(StepNote note)
+{
+    switch (note) {
+    case StepNote::SumOfLegs:
+        return texts::StepsSumOfLegs;
+    case StepNote::LegsDifferenceAMinusB:
+        return texts::StepsLegsDifferenceAMinusB;
+    case StepNote::LegsDifferenceBMinusA:
+        return texts::StepsLegsDifferenceBMinusA;
+    case StepNote::None:
+    case StepNote::RadicandWithinRounding:
+        break;
+    }
+    return nullptr;
+}
+
 // Solves variant k from the given values again, this time keeping its steps, and adds the
 // rest of the triangle's; the same doubles give the same triangle bit for bit.
 struct Worked {
@@ -51,8 +68,13 @@ Worked work(std::int16_t k, double first, double second, const NumberFormat& reg
         return worked;
     Steps rest(region);
     worked.triangle = DetailsOf(solved.value(), &rest);
-    for (const Step& step : variant.list())
+    for (const Step& step : variant.list()) {
+        if (const char* note = noteLine(step.note)) {
+            worked.text += '\n';
+            worked.text += note;
+        }
         worked.text += '\n' + StepLine(step, region);
+    }
     worked.text += '\n';
     worked.text += texts::StepsRest;
     for (const Step& step : rest.list())
@@ -98,8 +120,15 @@ bool degenerates(RefusalReason reason)
 
 std::string StepLine(const Step& step, const NumberFormat& region)
 {
-    return step.name + " = " + step.formula + " = " + step.substituted + " = " +
-           FormatFieldNumber(step.result, region) + step.unit;
+    if (step.note == StepNote::RadicandWithinRounding)
+        return Filled(texts::StepsIsoscelesWithinRounding,
+                      {{"radicand", step.formula}, {"value", MessageNumber(step.result, region)}});
+    const std::string result = FormatFieldNumber(step.result, region);
+    std::string line = step.name + " = " + step.formula;
+    // A quantity that is another one, b = a, has nothing to put in.
+    if (step.substituted != result)
+        line += " = " + step.substituted;
+    return line + " = " + result + step.unit;
 }
 
 SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& region)

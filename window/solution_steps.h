@@ -12,7 +12,8 @@ struct RowOutcome;
 struct Step;
 
 // One step as a line: "b = √(c² − a²) = √(5,000² − 3,000²) = 4,000", numbers in the
-// region's format with three decimals.
+// region's format with three decimals; for the note that a radicand is below zero only
+// within the rounding of the given values, that sentence.
 std::string StepLine(const Step& step, const NumberFormat& region);
 
 // What the window "Решение" shows for the selected row. A solved row: its given values, the

@@ -64,6 +64,15 @@ inline constexpr const char* CopyDrawing = "Копирай чертежа кат
 // The calculation step by step: the given values, then each formula as evaluated.
 inline constexpr const char* StepsGiven = "{variant}. Дадени: {first} и {second}.";
 inline constexpr const char* StepsRest = "Останалите елементи на триъгълника:";
+// What an intermediate quantity is, on the line before the step that works it out.
+inline constexpr const char* StepsSumOfLegs = "s = a + b, сборът на катетите:";
+inline constexpr const char* StepsLegsDifferenceAMinusB = "t = a − b, разликата на катетите:";
+inline constexpr const char* StepsLegsDifferenceBMinusA = "t = b − a, разликата на катетите:";
+// The radicand of the legs' difference, {radicand} with names and {value} its value, lies
+// below zero only as far as typing the given values to three decimals can take it.
+inline constexpr const char* StepsIsoscelesWithinRounding =
+    "Подкоренната величина {radicand} = {value} е под нула само в рамките на закръглянето на "
+    "дадените стойности до хилядни, затова триъгълникът е равнобедрен:";
 inline constexpr const char* StepsAtBound =
     "На границата е равнобедреният правоъгълен триъгълник, начертан горе:";
 inline constexpr const char* StepsDegenerate =
