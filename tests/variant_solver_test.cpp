@@ -229,6 +229,47 @@ TEST(SolveRefusal, CarriesTheValuesRead)
     EXPECT_EQ(firstText.fault().textProblem, FieldTextProblem::NoNumber);
 }
 
+TEST(SolveRefusal, PastTheIsoscelesBoundaryNamesTheBound)
+{
+    // From the isosceles triangle's area or perimeter up to twice the allowance past it, at
+    // small and school sizes: each pair is the isosceles triangle, or is refused with the
+    // bound it crosses, never as a mere "no triangle".
+    const double delta = 0.0005;
+    const double root2 = std::sqrt(2.0);
+    for (double size : {0.001, 0.01, 0.05, 0.2, 1.0, 7.0, 120.0}) {
+        for (int i = 0; i <= 100; ++i) {
+            const double past = i / 50.0;
+            // Variant 3: S above c²/4 by up to about twice (c/2 + 1)·δ.
+            const auto area = triangle::SolveValues(
+                2, size, size * size / 4.0 + past * (size / 2.0 + 1.0) * delta);
+            if (!area.ok()) {
+                EXPECT_EQ(area.fault().reason, RefusalReason::AreaTooLargeForHypotenuse) << size;
+            }
+            // Variant 4: P above (1 + √2)·c by up to about twice its allowance.
+            const auto perimeter =
+                triangle::SolveValues(3, size, (1.0 + root2) * size + past * 2.0 * delta);
+            if (!perimeter.ok()) {
+                EXPECT_EQ(perimeter.fault().reason, RefusalReason::PerimeterTooLongForHypotenuse)
+                    << size;
+            }
+            // Variant 5: S above (3 − 2√2)·P²/4 by up to about twice its allowance.
+            const auto perimeterArea = triangle::SolveValues(
+                4, size, (3.0 - 2.0 * root2) / 4.0 * size * size + past * 2.0 * delta);
+            if (!perimeterArea.ok()) {
+                EXPECT_EQ(perimeterArea.fault().reason, RefusalReason::AreaTooLargeForPerimeter)
+                    << size;
+            }
+            for (const auto* solved : {&area, &perimeter, &perimeterArea}) {
+                if (solved->ok()) {
+                    EXPECT_GT(*solved->value().a, 0.0) << size;
+                    EXPECT_LT(*solved->value().a, *solved->value().c) << size;
+                    EXPECT_LT(*solved->value().b, *solved->value().c) << size;
+                }
+            }
+        }
+    }
+}
+
 TEST(SolveRegion, ReadsTheRegionsOwnForm)
 {
     const auto solved = Solve(0, "1.234,5", "2.000,5", regions::deDE());
