@@ -50,12 +50,6 @@ public:
             return std::nullopt;
         return Checked(std::sqrt(difference.m_value));
     }
-    // Whether x − y lies below zero by no more than rounding and `allowance` besides.
-    friend bool reachesZeroWithin(Checked x, Checked y, double allowance)
-    {
-        const Checked difference = x - y;
-        return !(difference.m_value < 0.0) || -difference.m_value <= roundingOf(x) + allowance;
-    }
     friend bool operator<(Checked x, Checked y) { return x.m_value < y.m_value; }
     friend bool operator>(Checked x, Checked y) { return x.m_value > y.m_value; }
 

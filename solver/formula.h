@@ -294,23 +294,20 @@ template <Term T> Quantity step(Steps* steps, const char* name, const T& term, S
     return step(steps, name, term, "", note);
 }
 
-// Whether x − y, below zero beyond rounding, is so by no more than allowance; with steps to
-// keep, that is noted, the difference written out, before the isosceles triangle's formulas.
-template <Term L, Term R>
-bool isoscelesWithin(Steps* steps, const L& x, const R& y, double allowance)
+// With steps to keep, notes that x − y, below zero beyond rounding, is so only as far as
+// typing the given values to three decimals can take it, the difference written out, before
+// the isosceles triangle's formulas.
+template <Term L, Term R> void noteIsoscelesWithinTyping(Steps* steps, const L& x, const R& y)
 {
-    if (!reachesZeroWithin(x.value(), y.value(), allowance))
-        return false;
-    if (steps) {
-        const Operation<Minus, L, R> difference(x, y);
-        Writer names;
-        difference.write(names);
-        Writer values{&steps->region(), {}};
-        difference.write(values);
-        steps->add({"", std::move(names.text), std::move(values.text), difference.value().value(),
-                    "", StepNote::RadicandWithinRounding});
-    }
-    return true;
+    if (!steps)
+        return;
+    const Operation<Minus, L, R> difference(x, y);
+    Writer names;
+    difference.write(names);
+    Writer values{&steps->region(), {}};
+    difference.write(values);
+    steps->add({"", std::move(names.text), std::move(values.text), difference.value().value(), "",
+                StepNote::RadicandWithinRounding});
 }
 
 } // namespace formula

@@ -12,7 +12,7 @@ namespace triangle {
 namespace {
 
 using formula::Constant;
-using formula::isoscelesWithin;
+using formula::noteIsoscelesWithinTyping;
 using formula::Quantity;
 using formula::step;
 
@@ -22,9 +22,30 @@ constexpr Constant four{4.0, "4"};
 constexpr Constant eight{8.0, "8"};
 constexpr Constant sqrtTwo{std::numbers::sqrt2, "√2"};
 
+// 1 + √2 and (3 − 2√2)/4 to the nearest double; the latter computed in doubles would lose a
+// digit to cancellation.
+constexpr double onePlusSqrtTwo = 2.4142135623730950488016887242097;
+constexpr double largestAreaShare = 0.042893218813452475599155637895151;
+
 // Half of the last decimal the program writes: the most by which a value typed back from
 // a shown one can differ from the value behind it.
 constexpr double halfThousandth = 0.0005;
+
+// Whether a given value above its bound comes within it by typing: whether the value less
+// half a thousandth is at most `bound`, the bound worked out at the other given value plus
+// half a thousandth (each bound grows with that value). It runs as value ≤ (bound + δ)
+// times a slack, all terms on the right positive, so that each rounding there (the
+// constants' and δ's own included, each within half a unit in the last place, u = 2⁻⁵³)
+// moves the right side by at most u of itself: with the bounds below, at most 9u in all, the
+// slack's own product included. Reading the typed decimals into doubles moves the sides by
+// u, and through a square by 2u more. The slack of 16u covers those 12u: a pair whose
+// typed decimals meet the rule exactly is never refused, and the rule is widened by no more
+// than 16u of the value, far below the last decimal shown.
+bool withinTyping(double given, double bound)
+{
+    constexpr double slack = 1.0 + 0x1p-49;
+    return given <= (bound + halfThousandth) * slack;
+}
 
 // A bound for the window to show; one beyond the range of a double is left out.
 std::optional<double> shownBound(double bound)
@@ -79,14 +100,12 @@ RowFields row(const Quantity& a, const Quantity& c, const Quantity& P, const Qua
 //
 // Where a root meets the isosceles triangle, its radicand comes out slightly negative for
 // values typed from a shown isosceles triangle. Below zero by no more than rounding in the
-// formulas, its root is taken as zero and the formulas go on. Further below, but by no more
-// than typing each given value to three decimals can move it (half a thousandth times its
-// exact formula's largest partial derivative over that neighbourhood, for each given
-// value), the values belong to the isosceles triangle, and the row is that triangle with the
-// given hypotenuse or perimeter: the formulas that go on from a zero root would give it
-// only where the radicand is exactly zero, and for small triangles, where the allowance is
-// wide against their size, would give legs that are no right triangle's. Beyond the
-// allowance there is no right triangle.
+// formulas, its root is taken as zero and the formulas go on. Further below, the values
+// belong to the isosceles triangle when some change of each given value by at most half a
+// thousandth puts them on or inside the bound the radicand stands for, and the row is that
+// triangle with the given hypotenuse or perimeter: the formulas that go on from a zero root
+// would give it only where the radicand is exactly zero, and for small triangles would give
+// legs that are no right triangle's. Beyond that there is no right triangle.
 
 // The isosceles right triangle with hypotenuse c: both legs c/√2, and of the perimeter and
 // the area the one not given.
@@ -139,13 +158,14 @@ Solution hypotenuseAndArea(const Givens& givens, Quantity c, Quantity S, Steps* 
         return givens.refuse(RefusalReason::AreaTooLargeForHypotenuse, 3,
                              shownBound(c.number() * c.number() / 4.0));
     };
-    // s·s − 8·S is c² − 4·S exactly; its partial derivatives are 2c and −4.
-    const double differenceAllowance = (2.0 * (c.number() + halfThousandth) + 4.0) * halfThousandth;
     const Quantity s = step(steps, "s", sqrt(c * c + four * S), StepNote::SumOfLegs);
     const auto difference = sqrtOfDifference(s * s, eight * S);
     if (!difference) {
-        if (!isoscelesWithin(steps, s * s, eight * S, differenceAllowance))
+        // s·s − 8·S is c² − 4·S exactly: S − δ ≤ (c + δ)²/4.
+        const double longer = c.number() + halfThousandth;
+        if (!withinTyping(S.number(), longer * longer / 4.0))
             return tooLarge();
+        noteIsoscelesWithinTyping(steps, s * s, eight * S);
         return isoscelesWithHypotenuse(c, std::nullopt, S, steps);
     }
     const Quantity t = step(steps, "t", *difference, StepNote::LegsDifferenceAMinusB);
@@ -172,14 +192,13 @@ Solution hypotenuseAndPerimeter(const Givens& givens, Quantity c, Quantity P, St
                              shownBound(2.0 * c.number()));
     const Quantity r = step(steps, "r", (P - two * c) / two); // radius of the inscribed circle
     const Quantity S = step(steps, "S", (P * r) / two);
-    // (P − c)² − 8·S is 2c² − (P − c)² exactly; its partial derivatives are 2(P + c) and
-    // −2(P − c), each at most 2·(its size + 2·half a thousandth) nearby.
-    const double differenceAllowance = (4.0 * P.number() + 8.0 * halfThousandth) * halfThousandth;
     const auto difference = sqrtOfDifference((P - c) * (P - c), eight * S);
     if (!difference) {
-        if (!isoscelesWithin(steps, (P - c) * (P - c), eight * S, differenceAllowance))
+        // (P − c)² − 8·S is 2c² − (P − c)² exactly: P − δ ≤ (1 + √2)·(c + δ).
+        if (!withinTyping(P.number(), onePlusSqrtTwo * (c.number() + halfThousandth)))
             return givens.refuse(RefusalReason::PerimeterTooLongForHypotenuse, 2,
                                  shownBound((1.0 + std::numbers::sqrt2) * c.number()));
+        noteIsoscelesWithinTyping(steps, (P - c) * (P - c), eight * S);
         return isoscelesWithHypotenuse(c, P, std::nullopt, steps);
     }
     const Quantity t = step(steps, "t", *difference, StepNote::LegsDifferenceBMinusA);
@@ -197,23 +216,16 @@ Solution perimeterAndArea(const Givens& givens, Quantity P, Quantity S, Steps* s
         return givens.refuse(RefusalReason::AreaTooLargeForPerimeter, 3,
                              shownBound(share * P.number() * P.number()));
     };
-    // s·s − 8·S is P²/4 − 6S + 4S²/P² exactly; its partial derivatives are P/2 − 8S²/P³ and
-    // −6 + 8S/P², bounded nearby with P − half a thousandth below and S + half a thousandth
-    // above. A perimeter within half a thousandth of zero has no such neighbourhood.
-    double differenceAllowance = 0.0;
-    const double lowP = P.number() - halfThousandth;
-    const double highS = S.number() + halfThousandth;
-    if (lowP > 0.0) {
-        const double byPerimeter =
-            (P.number() + halfThousandth) / 2.0 + 8.0 * highS * highS / (lowP * lowP * lowP);
-        const double byArea = 6.0 + 8.0 * highS / (lowP * lowP);
-        differenceAllowance = (byPerimeter + byArea) * halfThousandth;
-    }
     const Quantity s = step(steps, "s", (P * P + four * S) / (two * P), StepNote::SumOfLegs);
     const auto difference = sqrtOfDifference(s * s, eight * S);
     if (!difference) {
-        if (!isoscelesWithin(steps, s * s, eight * S, differenceAllowance))
+        // s·s − 8·S is P²/4 − 6S + 4S²/P² exactly, negative for S between the largest area
+        // of a right triangle with perimeter P, (3 − 2√2)/4·P², and (3 + 2√2)/4·P²:
+        // S − δ ≤ (3 − 2√2)/4·(P + δ)².
+        const double longer = P.number() + halfThousandth;
+        if (!withinTyping(S.number(), largestAreaShare * (longer * longer)))
             return tooLarge();
+        noteIsoscelesWithinTyping(steps, s * s, eight * S);
         return isoscelesWithPerimeter(P, S, steps);
     }
     const Quantity t = step(steps, "t", *difference, StepNote::LegsDifferenceBMinusA);

@@ -174,17 +174,18 @@ const RefusalCase refusalCases[] = {
      0.75 - 0.5 * std::sqrt(2.0)},
     {"perimeterEqualsLeg", 5, "3", "3", RefusalReason::PerimeterTooShortForLeg, 2, 6.0},
     {"perimeterTwiceLeg", 5, "3", "6", RefusalReason::PerimeterTooShortForLeg, 2, 6.0},
-    // Small triangles just beyond the allowance of the isosceles boundary (worked in 40-digit
-    // decimal arithmetic, δ = 0.0005): c = 0.01, S = 0.00053: c² − 4S = −0.00202 against
-    // (2(c + δ) + 4)·δ = 0.0020105; c = 0.01, P = 0.026: 2c² − (P − c)² = −0.000056 against
-    // (4P + 8δ)·δ = 0.000054; P = 0.1, S = 0.0012: P²/4 − 6S + 4S²/P² = −0.004124 against
-    // 0.0037237. The bounds: c²/4 = 0.000025, (1 + √2)·c, (3 − 2√2)·P²/4.
-    {"smallHypotenuseAreaBeyondTheAllowance", 2, "0.01", "0.00053",
+    // Small triangles that no change of each given value by half a thousandth δ brings to the
+    // isosceles boundary (worked in 40-digit decimal arithmetic): c = 0.01, S = 0.00053:
+    // S − δ = 0.00003 > (c + δ)²/4 = 0.0000275625; c = 0.01, P = 0.026: P − δ = 0.0255 >
+    // (1 + √2)·(c + δ) = 0.0253492; P = 0.1, S = 0.0012: S − δ = 0.0007 >
+    // (3 − 2√2)/4·(P + δ)² = 0.00043323. The bounds: c²/4 = 0.000025, (1 + √2)·c,
+    // (3 − 2√2)·P²/4.
+    {"smallHypotenuseAreaBeyondTyping", 2, "0.01", "0.00053",
      RefusalReason::AreaTooLargeForHypotenuse, 3, 0.000025},
-    {"smallHypotenusePerimeterBeyondTheAllowance", 3, "0.01", "0.026",
+    {"smallHypotenusePerimeterBeyondTyping", 3, "0.01", "0.026",
      RefusalReason::PerimeterTooLongForHypotenuse, 2, 0.02414213562373095},
-    {"smallPerimeterAreaBeyondTheAllowance", 4, "0.1", "0.0012",
-     RefusalReason::AreaTooLargeForPerimeter, 3, 0.000428932188134524756},
+    {"smallPerimeterAreaBeyondTyping", 4, "0.1", "0.0012", RefusalReason::AreaTooLargeForPerimeter,
+     3, 0.000428932188134524756},
     {"squareOverflows", 0, "1e200", "1e300", RefusalReason::ResultBeyondRange, 0, std::nullopt},
     {"otherLegOverflows", 1, "1e-300", "1e300", RefusalReason::ResultBeyondRange, 0, std::nullopt},
     {"perimeterSquareOverflows", 5, "1", "1e200", RefusalReason::ResultBeyondRange, 0,
@@ -231,30 +232,43 @@ TEST(SolveRefusal, CarriesTheValuesRead)
 
 TEST(SolveRefusal, PastTheIsoscelesBoundaryNamesTheBound)
 {
-    // From the isosceles triangle's area or perimeter up to twice the allowance past it, at
-    // small and school sizes: each pair is the isosceles triangle, or is refused with the
-    // bound it crosses, never as a mere "no triangle".
+    // From the isosceles triangle's area or perimeter up to twice as far past it as typing can
+    // reach, at small and school sizes: up to there the pair is the isosceles triangle, beyond
+    // it refused with the bound it crosses, never as a mere "no triangle". How far typing
+    // reaches, worked by hand from S − δ ≤ (c + δ)²/4, P − δ ≤ (1 + √2)·(c + δ) and
+    // S − δ ≤ (3 − 2√2)/4·(P + δ)²: c·δ/2 + δ²/4 + δ, (2 + √2)·δ and
+    // (3 − 2√2)/4·(2P + δ)·δ + δ past the bound. The step at the edge itself is left out.
+    // Only for perimeters below about 0.019 does that reach an area of (3 + 2√2)/4·P² or
+    // more, where the legs' difference is real again but the legs together are longer than
+    // the perimeter: such a pair has no triangle of its own and stays refused.
     const double delta = 0.0005;
     const double root2 = std::sqrt(2.0);
+    const double share = (3.0 - 2.0 * root2) / 4.0;
     for (double size : {0.001, 0.01, 0.05, 0.2, 1.0, 7.0, 120.0}) {
+        const double areaReach = size * delta / 2.0 + delta * delta / 4.0 + delta;
+        const double perimeterReach = (2.0 + root2) * delta;
+        const double perimeterAreaReach = share * (2.0 * size + delta) * delta + delta;
         for (int i = 0; i <= 100; ++i) {
+            if (i == 50)
+                continue;
             const double past = i / 50.0;
-            // Variant 3: S above c²/4 by up to about twice (c/2 + 1)·δ.
-            const auto area = triangle::SolveValues(
-                2, size, size * size / 4.0 + past * (size / 2.0 + 1.0) * delta);
+            const bool within = i < 50;
+            const auto area = triangle::SolveValues(2, size, size * size / 4.0 + past * areaReach);
+            EXPECT_EQ(area.ok(), within) << "c = " << size << ", " << past;
             if (!area.ok()) {
                 EXPECT_EQ(area.fault().reason, RefusalReason::AreaTooLargeForHypotenuse) << size;
             }
-            // Variant 4: P above (1 + √2)·c by up to about twice its allowance.
             const auto perimeter =
-                triangle::SolveValues(3, size, (1.0 + root2) * size + past * 2.0 * delta);
+                triangle::SolveValues(3, size, (1.0 + root2) * size + past * perimeterReach);
+            EXPECT_EQ(perimeter.ok(), within) << "c = " << size << ", " << past;
             if (!perimeter.ok()) {
                 EXPECT_EQ(perimeter.fault().reason, RefusalReason::PerimeterTooLongForHypotenuse)
                     << size;
             }
-            // Variant 5: S above (3 − 2√2)·P²/4 by up to about twice its allowance.
-            const auto perimeterArea = triangle::SolveValues(
-                4, size, (3.0 - 2.0 * root2) / 4.0 * size * size + past * 2.0 * delta);
+            const double areaForPerimeter = share * size * size + past * perimeterAreaReach;
+            const auto perimeterArea = triangle::SolveValues(4, size, areaForPerimeter);
+            const bool legsTooLong = areaForPerimeter >= (3.0 + 2.0 * root2) / 4.0 * size * size;
+            EXPECT_EQ(perimeterArea.ok(), within && !legsTooLong) << "P = " << size << ", " << past;
             if (!perimeterArea.ok()) {
                 EXPECT_EQ(perimeterArea.fault().reason, RefusalReason::AreaTooLargeForPerimeter)
                     << size;
@@ -379,7 +393,7 @@ TEST(SolveIsosceles, ThePerimeterAndAreaShownForAnIsoscelesTriangleGiveItBack)
     EXPECT_EQ(FormatFieldNumber(solved.value().c), "6.000");
 }
 
-struct AllowanceCase {
+struct TypingCase {
     const char* name;
     std::int16_t k;
     const char* first;
@@ -387,44 +401,61 @@ struct AllowanceCase {
     bool solved;
 };
 
-void PrintTo(const AllowanceCase& c, std::ostream* os)
+void PrintTo(const TypingCase& c, std::ostream* os)
 {
     *os << c.name;
 }
 
-class SolveAllowanceTest : public testing::TestWithParam<AllowanceCase> {};
+class SolveTypingTest : public testing::TestWithParam<TypingCase> {};
 
-TEST_P(SolveAllowanceTest, TakesAsIsoscelesOnlyWhatTypingCanCause)
+TEST_P(SolveTypingTest, TakesAsIsoscelesOnlyWhatTypingCanReach)
 {
-    const AllowanceCase& c = GetParam();
+    const TypingCase& c = GetParam();
     const auto solved = Solve(c.k, c.first, c.second);
-    EXPECT_EQ(solved.ok(), c.solved);
+    ASSERT_EQ(solved.ok(), c.solved);
     if (solved.ok()) {
         // The isosceles triangle: the root of the legs' difference is 0, and the legs,
         // worked out by other formulas, differ by what the given values are off.
         EXPECT_NEAR(*solved.value().a, *solved.value().b, 0.002);
+        return;
     }
+    const RefusalReason bounds[] = {RefusalReason::AreaTooLargeForHypotenuse,
+                                    RefusalReason::PerimeterTooLongForHypotenuse,
+                                    RefusalReason::AreaTooLargeForPerimeter};
+    EXPECT_EQ(solved.fault().reason, bounds[c.k - 2]);
 }
 
-// Exact radicands and allowances, δ = 0.0005, worked in 40-digit decimal arithmetic:
-//   variant 3, c = 10:  c² − 4S against (2(c + δ) + 4)·δ = 0.0120005;
-//   variant 4, c = 10:  2c² − (P − c)² against (4P + 8δ)·δ ≈ 0.048289;
-//   variant 5, P = 12:  P²/4 − 6S + 4S²/P² against
-//                       ((P + δ)/2 + 8(S + δ)²/(P − δ)³ + 6 + 8(S + δ)/(P − δ)²)·δ ≈ 0.0062601.
-const AllowanceCase allowanceCases[] = {
-    {"hypotenuseAreaAMillionthAbove", 2, "6", "9.000001", true}, // −0.000004
-    {"hypotenuseAreaJustWithin", 2, "10", "25.003", true},       // −0.012
-    {"hypotenuseAreaJustBeyond", 2, "10", "25.0031", false},     // −0.0124
-    {"hypotenusePerimeterWithin", 3, "10", "24.1433", true},     // −0.0329
-    {"hypotenusePerimeterBeyond", 3, "10", "24.144", false},     // −0.0527
-    {"perimeterAreaWithin", 4, "12", "6.1775", true},            // −0.00496
-    {"perimeterAreaBeyond", 4, "12", "6.178", false},            // −0.00779
+// A pair is the isosceles triangle when some change of each given value by at most
+// δ = 0.0005 puts it on or inside the bound; the largest second value that can, worked in
+// 40-digit decimal arithmetic:
+//   variant 3: S − δ ≤ (c + δ)²/4:
+//       c = 0.01: S ≤ 0.0005275625;  c = 10: S ≤ 25.0030000625;
+//   variant 4: P − δ ≤ (1 + √2)·(c + δ):
+//       c = 0.01: P ≤ 0.02584924;  c = 10: P ≤ 24.14384273;
+//   variant 5: S − δ ≤ (3 − 2√2)/4·(P + δ)²:
+//       P = 0.1: S ≤ 0.00093323;  P = 12: S ≤ 6.17763824;  P = 14.485: S ≤ 9.00077168.
+const TypingCase typingCases[] = {
+    {"hypotenuseAreaAMillionthAbove", 2, "6", "9.000001", true},
+    {"smallHypotenuseAreaWithin", 2, "0.01", "0.000525", true},
+    {"smallHypotenuseAreaBeyond", 2, "0.01", "0.00053", false},
+    {"hypotenuseAreaJustWithin", 2, "10", "25.00300006", true},
+    {"hypotenuseAreaJustBeyond", 2, "10", "25.0030001", false},
+    {"smallHypotenusePerimeterWithin", 3, "0.01", "0.0258", true},
+    {"smallHypotenusePerimeterBeyond", 3, "0.01", "0.0259", false},
+    {"hypotenusePerimeterJustWithin", 3, "10", "24.1438427", true},
+    {"hypotenusePerimeterJustBeyond", 3, "10", "24.1438428", false},
+    {"smallPerimeterAreaWithin", 4, "0.1", "0.00093", true},
+    {"smallPerimeterAreaBeyond", 4, "0.1", "0.00094", false},
+    {"perimeterAreaWithin", 4, "12", "6.1776", true},
+    {"perimeterAreaBeyond", 4, "12", "6.1777", false},
+    {"perimeterAreaShownForHypotenuse6", 4, "14.485", "9", true},
+    {"perimeterAreaBeyondHypotenuse6", 4, "14.485", "9.0008", false},
 };
 
-INSTANTIATE_TEST_SUITE_P(Variants, SolveAllowanceTest, testing::ValuesIn(allowanceCases),
+INSTANTIATE_TEST_SUITE_P(Variants, SolveTypingTest, testing::ValuesIn(typingCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Given values beyond rounding of the isosceles boundary but within the allowance: the row
+// Given values beyond rounding of the isosceles boundary but within typing of it: the row
 // is the isosceles right triangle of the given hypotenuse (variants 3 and 4) or perimeter
 // (variant 5), the other given value as typed. Worked in 40-digit decimal arithmetic:
 // legs c/√2 or P/(2 + √2), P = c·(1 + √2), S = c²/4, c = P·(√2 − 1).
@@ -442,9 +473,9 @@ void PrintTo(const IsoscelesCase& c, std::ostream* os)
     *os << c.name;
 }
 
-class SolveWithinAllowanceTest : public testing::TestWithParam<IsoscelesCase> {};
+class SolveWithinTypingTest : public testing::TestWithParam<IsoscelesCase> {};
 
-TEST_P(SolveWithinAllowanceTest, GivesTheIsoscelesTriangleOfTheGivenLength)
+TEST_P(SolveWithinTypingTest, GivesTheIsoscelesTriangleOfTheGivenLength)
 {
     const IsoscelesCase& c = GetParam();
     const auto solved = Solve(c.k, c.first, c.second);
@@ -483,7 +514,7 @@ const IsoscelesCase isoscelesCases[] = {
      0.1,
      0.0006,
      {"0.029", "0.041", "0.100", "0.001"}},
-    // P²/4 − 6S + 4S²/P² = −0.00198 against 0.0069.
+    // S − δ = 8.9995 against (3 − 2√2)/4·(P + δ)² = 9.0002717.
     {"perimeterAreaShownForTheIsoscelesTriangleWithHypotenuse6",
      4,
      "14.485",
@@ -493,7 +524,7 @@ const IsoscelesCase isoscelesCases[] = {
      14.485,
      9.0,
      {"4.243", "6.000", "14.485", "9.000"}},
-    // 2c² − (P − c)² = −0.000025 against 0.000052; a leg of 0.000083 before.
+    // P − δ = 0.0245 against (1 + √2)·(c + δ) = 0.0253492; a leg of 0.000083 before.
     {"hypotenusePerimeterSmall",
      3,
      "0.01",
@@ -503,7 +534,7 @@ const IsoscelesCase isoscelesCases[] = {
      0.025,
      0.000025,
      {"0.007", "0.010", "0.025", "0.000"}},
-    // 2c² − (P − c)² = −0.0329 against 0.0483.
+    // P − δ = 24.1428 against (1 + √2)·(c + δ) = 24.1433427.
     {"hypotenusePerimeterWithin",
      3,
      "10",
@@ -513,7 +544,7 @@ const IsoscelesCase isoscelesCases[] = {
      24.1433,
      25.0,
      {"7.071", "10.000", "24.143", "25.000"}},
-    // c² − 4S = −0.0019 against 0.0020105; refused as no triangle before.
+    // S − δ = 0 against (c + δ)²/4 = 0.0000275625; refused as no triangle before.
     {"hypotenuseAreaSmall",
      2,
      "0.01",
@@ -523,6 +554,7 @@ const IsoscelesCase isoscelesCases[] = {
      0.02414213562373095049,
      0.0005,
      {"0.007", "0.010", "0.024", "0.001"}},
+    // S − δ = 0.000027 against 0.0000275625.
     {"hypotenuseAreaSmallAtTheEdge",
      2,
      "0.01",
@@ -532,7 +564,7 @@ const IsoscelesCase isoscelesCases[] = {
      0.02414213562373095049,
      0.000527,
      {"0.007", "0.010", "0.024", "0.001"}},
-    // c² − 4S = −0.012 against 0.0120005.
+    // S − δ = 25.0025 against (c + δ)²/4 = 25.0025000625.
     {"hypotenuseAreaJustWithin",
      2,
      "10",
@@ -544,7 +576,7 @@ const IsoscelesCase isoscelesCases[] = {
      {"7.071", "10.000", "24.142", "25.003"}},
 };
 
-INSTANTIATE_TEST_SUITE_P(Variants, SolveWithinAllowanceTest, testing::ValuesIn(isoscelesCases),
+INSTANTIATE_TEST_SUITE_P(Variants, SolveWithinTypingTest, testing::ValuesIn(isoscelesCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CheckedDouble, StopsOnEachKindOfFault)
@@ -570,17 +602,12 @@ TEST(CheckedDouble, StopsOnEachKindOfFault)
     EXPECT_EQ(faultOf([&] { return sqrt(Checked(-0.0)); }), std::nullopt);
     EXPECT_EQ(faultOf([&] { return Checked(1e-300) * Checked(1e-300); }), std::nullopt);
 
-    // A difference negative by up to 4·2⁻⁵² of the first term is rounding: its root is 0;
-    // an allowance widens what reaches zero, not the root.
+    // A difference negative by up to 4·2⁻⁵² of the first term is rounding: its root is 0.
     const Checked x(72.0);
     EXPECT_EQ(sqrtOfDifference(x, Checked(72.0 + 0x1p-46))->value(), 0.0);
     EXPECT_FALSE(sqrtOfDifference(x, Checked(72.0 + 0x1p-43)).has_value());
     EXPECT_FALSE(sqrtOfDifference(x, Checked(72.01)).has_value());
     EXPECT_EQ(sqrtOfDifference(Checked(25.0), Checked(16.0))->value(), 3.0);
-    EXPECT_TRUE(reachesZeroWithin(x, Checked(72.01), 0.01));
-    EXPECT_FALSE(reachesZeroWithin(x, Checked(72.02), 0.01));
-    EXPECT_TRUE(reachesZeroWithin(x, Checked(72.0 + 0x1p-46), 0.0));
-    EXPECT_TRUE(reachesZeroWithin(Checked(25.0), Checked(16.0), 0.0));
 }
 
 TEST(GivenColumns, NameTheTwoQuantitiesOfEachVariant)
