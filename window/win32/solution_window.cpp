@@ -1,6 +1,7 @@
 #include "window/win32/solution_window.h"
 
 #include "window/ui_texts.h"
+#include "window/win32/clipboard.h"
 #include "window/win32/wide_text.h"
 
 #include <windowsx.h>
@@ -145,22 +146,6 @@ std::wstring withCrLf(const std::string& utf8)
         text += ch;
     }
     return text;
-}
-
-bool putOnClipboard(HWND owner, UINT format, HGLOBAL memory)
-{
-    if (!memory)
-        return false;
-    if (!OpenClipboard(owner)) {
-        GlobalFree(memory);
-        return false;
-    }
-    EmptyClipboard();
-    const bool put = SetClipboardData(format, memory) != nullptr;
-    if (!put)
-        GlobalFree(memory);
-    CloseClipboard();
-    return put;
 }
 
 } // namespace
@@ -369,13 +354,8 @@ void SolutionWindow::copySteps() const
     const int length = GetWindowTextLengthW(m_steps);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     GetWindowTextW(m_steps, text.data(), length + 1);
-    const std::size_t bytes = (static_cast<std::size_t>(length) + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory) {
-        std::memcpy(GlobalLock(memory), text.c_str(), bytes);
-        GlobalUnlock(memory);
-    }
-    putOnClipboard(m_hwnd, CF_UNICODETEXT, memory);
+    text.resize(static_cast<std::size_t>(length));
+    PutTextOnClipboard(m_hwnd, text);
 }
 
 void SolutionWindow::copyDrawing() const
@@ -421,7 +401,7 @@ void SolutionWindow::copyDrawing() const
     SelectObject(dc, old);
     DeleteObject(bitmap);
     DeleteDC(dc);
-    putOnClipboard(m_hwnd, CF_DIB, memory);
+    PutOnClipboard(m_hwnd, CF_DIB, memory);
 }
 
 void SolutionWindow::setStepsFont(int dpi)

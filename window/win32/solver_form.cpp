@@ -5,6 +5,7 @@
 #include "window/row_outcome.h"
 #include "window/solution_steps.h"
 #include "window/ui_texts.h"
+#include "window/win32/clipboard.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/resource.h"
 #include "window/win32/wide_text.h"
@@ -14,7 +15,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <cstring>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -569,17 +569,8 @@ void SolverForm::copySelectedRow()
 {
     // A row without a whole triangle leaves the clipboard as it was.
     const std::wstring row = Widen(m_logic.SelectedRowText());
-    if (row.empty() || !OpenClipboard(m_hwnd))
-        return;
-    EmptyClipboard();
-    const std::size_t bytes = (row.size() + 1) * sizeof(wchar_t);
-    if (HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes)) {
-        std::memcpy(GlobalLock(memory), row.c_str(), bytes);
-        GlobalUnlock(memory);
-        if (!SetClipboardData(CF_UNICODETEXT, memory))
-            GlobalFree(memory);
-    }
-    CloseClipboard();
+    if (!row.empty())
+        PutTextOnClipboard(m_hwnd, row);
 }
 
 std::wstring SolverForm::toolTipText(std::int16_t field) const
