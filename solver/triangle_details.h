@@ -8,7 +8,8 @@ namespace triangle {
 
 // The whole right triangle behind a calculated row: both legs, the hypotenuse, perimeter
 // and area, the two acute angles in degrees, the height to the hypotenuse and the radii of
-// the inscribed and circumscribed circles.
+// the inscribed and circumscribed circles, and the projections of the legs on the
+// hypotenuse.
 struct TriangleDetails {
     double a = 0.0;     // the leg shown in column a
     double b = 0.0;     // the other leg
@@ -20,6 +21,8 @@ struct TriangleDetails {
     double h = 0.0;     // height to the hypotenuse
     double r = 0.0;     // radius of the inscribed circle
     double R = 0.0;     // radius of the circumscribed circle
+    double a1 = 0.0;    // projection of a on the hypotenuse, a²/c
+    double b1 = 0.0;    // projection of b on the hypotenuse, b²/c
 };
 
 class Steps;
