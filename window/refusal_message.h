@@ -1,5 +1,6 @@
 #pragma once
 
+#include "solver/element_solver.h"
 #include "solver/number_format.h"
 #include "solver/refusal.h"
 
@@ -15,6 +16,12 @@ namespace triangle {
 // arithmetic.
 std::string RefusalMessage(const Refusal& refusal, std::string_view firstText,
                            std::string_view secondText, const NumberFormat& region);
+
+// The Bulgarian message that tells why two elements gave no triangle, in the same manner:
+// the elements by name with their values, the bound at stake in the region's format, or
+// the field whose text is not a number, quoted as typed.
+std::string ElementRefusalMessage(const ElementRefusal& refusal, std::string_view firstText,
+                                  std::string_view secondText, const NumberFormat& region);
 
 // A value as a message shows it: three decimals in the region's format, or, far from the
 // sizes of a school triangle, three decimals of its leading digit and a power of ten

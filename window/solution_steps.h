@@ -1,5 +1,6 @@
 #pragma once
 
+#include "solver/element_solver.h"
 #include "solver/number_format.h"
 #include "window/solution_page.h"
 
@@ -22,5 +23,12 @@ std::string StepLine(const Step& step, const NumberFormat& region);
 // given and, where the bound crossed belongs to a triangle (the isosceles one), that
 // triangle's calculation and drawing. An empty row: what to do to get a triangle.
 SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& region);
+
+// What the window of any two elements shows for two given values as read: the given values,
+// the pair's formulas as the solver evaluated them, then the rest of the triangle; after a
+// refusal, `message`, the explanation the user was given, and nothing drawn.
+SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element second,
+                                   double secondValue, const std::string& message,
+                                   const NumberFormat& region);
 
 } // namespace triangle
