@@ -62,6 +62,9 @@ enum class ElementBound {
     InradiusAtMostCircumradiusShare,   // r ≤ (√2 − 1)·R
 };
 
+// The bound as a formula, "h ≤ c/2", for b's leg and projection where `otherLeg`.
+const char* ElementBoundFormula(ElementBound bound, bool otherLeg);
+
 enum class ElementRefusalReason {
     FieldText,         // a field does not hold one number (or angle): see textProblem
     NotPositive,       // a given element is zero or negative

@@ -28,6 +28,11 @@ enum class StepNote {
     RadicandWithinRounding, // no formula: the radicand `formula` is below zero only as far as
                             // typing the given values to three decimals can take it, so the
                             // triangle is the isosceles one, whose formulas follow
+    BoundWithinRounding,    // no formula: the given values are beyond the bound `formula`, of
+                            // value `result`, only as far as typing them to three decimals
+                            // can take them, so the triangle is the isosceles one
+    SolvedNumerically,      // the quantity is the root of the equation `formula` = `result`
+                            // of the step, found numerically to the last bit of a double
 };
 
 // One formula as the program evaluated it: "b = √(c² − a²)", the same with the numbers put
@@ -65,7 +70,7 @@ struct Writer {
     const NumberFormat* region = nullptr;
     std::string text;
 
-    void number(const char* name, double value)
+    void number(const char* name, double value, const char* unit = "")
     {
         if (!region) {
             text += name;
@@ -75,6 +80,7 @@ struct Writer {
         if (value < 0.0)
             text += '(';
         text += FormatFieldNumber(value, *region);
+        text += unit;
         if (value < 0.0)
             text += ')';
     }
@@ -85,11 +91,14 @@ class Quantity {
 public:
     static constexpr Binding binding = Binding::Primary;
 
-    constexpr Quantity(const char* name, Checked value) : m_name(name), m_value(value) {}
+    // `unit` is written after the value: "°" for an angle in degrees.
+    constexpr Quantity(const char* name, Checked value, const char* unit = "")
+        : m_name(name), m_value(value), m_unit(unit)
+    {}
     Checked value() const { return m_value; }
     double number() const { return m_value.value(); }
     const char* name() const { return m_name; }
-    void write(Writer& out) const { out.number(m_name, m_value.value()); }
+    void write(Writer& out) const { out.number(m_name, m_value.value(), m_unit); }
 
     friend bool operator<(const Quantity& x, const Quantity& y) { return x.m_value < y.m_value; }
     friend bool operator>(const Quantity& x, const Quantity& y) { return x.m_value > y.m_value; }
@@ -97,6 +106,7 @@ public:
 private:
     const char* m_name;
     Checked m_value;
+    const char* m_unit;
 };
 
 // A constant of a formula: a small integer, exact as a double, or √2 rounded once; written
@@ -272,6 +282,52 @@ private:
     Checked m_value;
 };
 
+// sin x, cos x and tg x of an angle x in degrees, written "sin α", "sin 30,000°".
+struct SineOf {
+    static constexpr const char* name = "sin ";
+    static double apply(double radians) { return std::sin(radians); }
+};
+struct CosineOf {
+    static constexpr const char* name = "cos ";
+    static double apply(double radians) { return std::cos(radians); }
+};
+struct TangentOf {
+    static constexpr const char* name = "tg ";
+    static double apply(double radians) { return std::tan(radians); }
+};
+
+template <typename Fn, Term X> class Trigonometric {
+public:
+    static constexpr Binding binding = Binding::Primary;
+
+    explicit Trigonometric(const X& x)
+        : m_x(x), m_value(Fn::apply(x.value().value() * (std::numbers::pi / 180.0)))
+    {}
+    Checked value() const { return m_value; }
+    void write(Writer& out) const
+    {
+        out.text += Fn::name;
+        writeBracketed(m_x, out, X::binding != Binding::Primary);
+    }
+
+private:
+    X m_x;
+    Checked m_value;
+};
+
+template <Term X> Trigonometric<SineOf, X> sin(const X& x)
+{
+    return Trigonometric<SineOf, X>(x);
+}
+template <Term X> Trigonometric<CosineOf, X> cos(const X& x)
+{
+    return Trigonometric<CosineOf, X>(x);
+}
+template <Term X> Trigonometric<TangentOf, X> tg(const X& x)
+{
+    return Trigonometric<TangentOf, X>(x);
+}
+
 // Names the value of a term, and writes the step into steps when there are steps to keep;
 // without them nothing is written and nothing allocated.
 template <Term T>
@@ -286,7 +342,7 @@ Quantity step(Steps* steps, const char* name, const T& term, const char* unit = 
         steps->add({name, std::move(names.text), std::move(values.text), term.value().value(), unit,
                     note});
     }
-    return Quantity(name, term.value());
+    return Quantity(name, term.value(), unit);
 }
 
 template <Term T> Quantity step(Steps* steps, const char* name, const T& term, StepNote note)

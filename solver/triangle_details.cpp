@@ -30,6 +30,8 @@ std::optional<TriangleDetails> DetailsOf(const RowFields& row, Steps* steps)
         details.h = step(steps, "h", (a * b) / c).number();
         details.r = step(steps, "r", (a * b) / ((a + b) + c)).number();
         details.R = step(steps, "R", c / two).number();
+        details.a1 = step(steps, "a₁", (a * a) / c).number();
+        details.b1 = step(steps, "b₁", (b * b) / c).number();
     } catch (const CalculationStopped&) {
         return std::nullopt; // a product of the legs beyond the range of a double
     }

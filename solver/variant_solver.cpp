@@ -6,6 +6,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <string_view>
 
 namespace triangle {
 
@@ -110,47 +111,52 @@ RowFields row(const Quantity& a, const Quantity& c, const Quantity& P, const Qua
 // The isosceles right triangle with hypotenuse c: both legs c/√2, and of the perimeter and
 // the area the one not given.
 RowFields isoscelesWithHypotenuse(const Quantity& c, const std::optional<Quantity>& givenP,
-                                  const std::optional<Quantity>& givenS, Steps* steps)
+                                  const std::optional<Quantity>& givenS, Steps* steps,
+                                  const LegNames& legs)
 {
-    const Quantity a = step(steps, "a", c / sqrtTwo);
-    const Quantity b = step(steps, "b", a);
+    const Quantity a = step(steps, legs.a, c / sqrtTwo);
+    const Quantity b = step(steps, legs.b, a);
     const Quantity P = givenP ? *givenP : step(steps, "P", (a + b) + c);
     const Quantity S = givenS ? *givenS : step(steps, "S", (a * b) / two);
     return row(a, c, P, S, b);
 }
 
 // The isosceles right triangle with perimeter P: both legs P/(2 + √2).
-RowFields isoscelesWithPerimeter(const Quantity& P, const Quantity& S, Steps* steps)
+RowFields isoscelesWithPerimeter(const Quantity& P, const Quantity& S, Steps* steps,
+                                 const LegNames& legs)
 {
-    const Quantity a = step(steps, "a", P / (two + sqrtTwo));
-    const Quantity b = step(steps, "b", a);
+    const Quantity a = step(steps, legs.a, P / (two + sqrtTwo));
+    const Quantity b = step(steps, legs.b, a);
     const Quantity c = step(steps, "c", P - (a + b));
     return row(a, c, P, S, b);
 }
 
-Solution legAndHypotenuse(const Givens& givens, Quantity a, Quantity c, Steps* steps)
+Solution legAndHypotenuse(const Givens& givens, Quantity a, Quantity c, Steps* steps,
+                          const LegNames& legs)
 {
     if (auto refused = givens.notPositive())
         return *refused;
     if (!(a < c))
         return givens.refuse(RefusalReason::LegNotShorterThanHypotenuse, 0, c.number());
-    const Quantity b = step(steps, "b", sqrt(c * c - a * a));
+    const Quantity b = step(steps, legs.b, sqrt(c * c - a * a));
     const Quantity P = step(steps, "P", (a + b) + c);
     const Quantity S = step(steps, "S", (a * b) / two);
     return row(a, c, P, S, b);
 }
 
-Solution legAndArea(const Givens& givens, Quantity a, Quantity S, Steps* steps)
+Solution legAndArea(const Givens& givens, Quantity a, Quantity S, Steps* steps,
+                    const LegNames& legs)
 {
     if (auto refused = givens.notPositive())
         return *refused;
-    const Quantity b = step(steps, "b", (two * S) / a);
+    const Quantity b = step(steps, legs.b, (two * S) / a);
     const Quantity c = step(steps, "c", sqrt(a * a + b * b));
     const Quantity P = step(steps, "P", (a + b) + c);
     return row(a, c, P, S, b);
 }
 
-Solution hypotenuseAndArea(const Givens& givens, Quantity c, Quantity S, Steps* steps)
+Solution hypotenuseAndArea(const Givens& givens, Quantity c, Quantity S, Steps* steps,
+                           const LegNames& legs)
 {
     if (auto refused = givens.notPositive())
         return *refused;
@@ -166,22 +172,24 @@ Solution hypotenuseAndArea(const Givens& givens, Quantity c, Quantity S, Steps* 
         if (!withinTyping(S.number(), longer * longer / 4.0))
             return tooLarge();
         noteIsoscelesWithinTyping(steps, s * s, eight * S);
-        return isoscelesWithHypotenuse(c, std::nullopt, S, steps);
+        return isoscelesWithHypotenuse(c, std::nullopt, S, steps, legs);
     }
-    const Quantity t = step(steps, "t", *difference, StepNote::LegsDifferenceAMinusB);
-    const Quantity a = step(steps, "a", (s + t) / two); // the longer leg
+    const Quantity t =
+        step(steps, "t", *difference, legs.difference(StepNote::LegsDifferenceAMinusB));
+    const Quantity a = step(steps, legs.a, (s + t) / two); // the longer leg
     // c·c − a·a is the shorter leg's square b², which meets zero only as b does; there its
     // partial derivatives, 2b²·c/(a² − b²) and 4a·b/(a² − b²) in size, vanish, and
     // only rounding can take it below zero. Further below, the area would be what is wrong.
     const auto shorter = sqrtOfDifference(c * c, a * a);
     if (!shorter)
         return tooLarge();
-    const Quantity b = step(steps, "b", *shorter);
+    const Quantity b = step(steps, legs.b, *shorter);
     const Quantity P = step(steps, "P", (a + b) + c);
     return row(a, c, P, S, b);
 }
 
-Solution hypotenuseAndPerimeter(const Givens& givens, Quantity c, Quantity P, Steps* steps)
+Solution hypotenuseAndPerimeter(const Givens& givens, Quantity c, Quantity P, Steps* steps,
+                                const LegNames& legs)
 {
     if (auto refused = givens.notPositive())
         return *refused;
@@ -199,15 +207,17 @@ Solution hypotenuseAndPerimeter(const Givens& givens, Quantity c, Quantity P, St
             return givens.refuse(RefusalReason::PerimeterTooLongForHypotenuse, 2,
                                  shownBound((1.0 + std::numbers::sqrt2) * c.number()));
         noteIsoscelesWithinTyping(steps, (P - c) * (P - c), eight * S);
-        return isoscelesWithHypotenuse(c, P, std::nullopt, steps);
+        return isoscelesWithHypotenuse(c, P, std::nullopt, steps, legs);
     }
-    const Quantity t = step(steps, "t", *difference, StepNote::LegsDifferenceBMinusA);
-    const Quantity b = step(steps, "b", ((P - c) + t) / two); // the longer leg
-    const Quantity a = step(steps, "a", (two * S) / b);       // the shorter leg
+    const Quantity t =
+        step(steps, "t", *difference, legs.difference(StepNote::LegsDifferenceBMinusA));
+    const Quantity b = step(steps, legs.b, ((P - c) + t) / two); // the longer leg
+    const Quantity a = step(steps, legs.a, (two * S) / b);       // the shorter leg
     return row(a, c, P, S, b);
 }
 
-Solution perimeterAndArea(const Givens& givens, Quantity P, Quantity S, Steps* steps)
+Solution perimeterAndArea(const Givens& givens, Quantity P, Quantity S, Steps* steps,
+                          const LegNames& legs)
 {
     if (auto refused = givens.notPositive())
         return *refused;
@@ -226,11 +236,12 @@ Solution perimeterAndArea(const Givens& givens, Quantity P, Quantity S, Steps* s
         if (!withinTyping(S.number(), largestAreaShare * (longer * longer)))
             return tooLarge();
         noteIsoscelesWithinTyping(steps, s * s, eight * S);
-        return isoscelesWithPerimeter(P, S, steps);
+        return isoscelesWithPerimeter(P, S, steps, legs);
     }
-    const Quantity t = step(steps, "t", *difference, StepNote::LegsDifferenceBMinusA);
-    const Quantity b = step(steps, "b", (s + t) / two); // the longer leg
-    const Quantity a = step(steps, "a", (two * S) / b); // the shorter leg
+    const Quantity t =
+        step(steps, "t", *difference, legs.difference(StepNote::LegsDifferenceBMinusA));
+    const Quantity b = step(steps, legs.b, (s + t) / two); // the longer leg
+    const Quantity a = step(steps, legs.a, (two * S) / b); // the shorter leg
     const Quantity c = step(steps, "c", P - (a + b));
     // An area of more than P²/4 still gives real legs, but their sum exceeds the perimeter:
     // no right triangle has these values either.
@@ -239,14 +250,15 @@ Solution perimeterAndArea(const Givens& givens, Quantity P, Quantity S, Steps* s
     return row(a, c, P, S, b);
 }
 
-Solution legAndPerimeter(const Givens& givens, Quantity a, Quantity P, Steps* steps)
+Solution legAndPerimeter(const Givens& givens, Quantity a, Quantity P, Steps* steps,
+                         const LegNames& legs)
 {
     if (auto refused = givens.notPositive())
         return *refused;
     if (!(P.number() > 2.0 * a.number()))
         return givens.refuse(RefusalReason::PerimeterTooShortForLeg, 2,
                              shownBound(2.0 * a.number()));
-    const Quantity b = step(steps, "b", (P * P - (two * P) * a) / (two * P - two * a));
+    const Quantity b = step(steps, legs.b, (P * P - (two * P) * a) / (two * P - two * a));
     const Quantity c = step(steps, "c", (P - a) - b);
     const Quantity S = step(steps, "S", (a * b) / two);
     return row(a, c, P, S, b);
@@ -262,6 +274,22 @@ Refusal textRefusal(std::int16_t k, std::int16_t column, FieldTextProblem proble
 }
 
 } // namespace
+
+bool LegNames::swapped() const
+{
+    return std::string_view(a) == "b";
+}
+
+StepNote LegNames::difference(StepNote note) const
+{
+    if (!swapped())
+        return note;
+    if (note == StepNote::LegsDifferenceAMinusB)
+        return StepNote::LegsDifferenceBMinusA;
+    if (note == StepNote::LegsDifferenceBMinusA)
+        return StepNote::LegsDifferenceAMinusB;
+    return note;
+}
 
 GivenColumns GivenColumnsOf(std::int16_t k)
 {
@@ -290,27 +318,33 @@ Solution Solve(std::int16_t k, std::string_view first, std::string_view second,
 
 Solution SolveValues(std::int16_t k, double first, double second, Steps* steps)
 {
+    return SolveValues(k, first, second, steps, LegNames{});
+}
+
+Solution SolveValues(std::int16_t k, double first, double second, Steps* steps,
+                     const LegNames& legs)
+{
     if (k < 0 || k >= VariantCount)
         k = 0;
     const GivenColumns columns = GivenColumnsOf(k);
     const Givens givens(k, Checked(first), Checked(second));
-    static constexpr const char* names[ColumnCount] = {"a", "c", "P", "S"};
+    const char* const names[ColumnCount] = {legs.a, "c", "P", "S"};
     const Quantity x(names[columns.first], Checked(first));
     const Quantity y(names[columns.second], Checked(second));
     try {
         switch (k) {
         case 0:
-            return legAndHypotenuse(givens, x, y, steps);
+            return legAndHypotenuse(givens, x, y, steps, legs);
         case 1:
-            return legAndArea(givens, x, y, steps);
+            return legAndArea(givens, x, y, steps, legs);
         case 2:
-            return hypotenuseAndArea(givens, x, y, steps);
+            return hypotenuseAndArea(givens, x, y, steps, legs);
         case 3:
-            return hypotenuseAndPerimeter(givens, x, y, steps);
+            return hypotenuseAndPerimeter(givens, x, y, steps, legs);
         case 4:
-            return perimeterAndArea(givens, x, y, steps);
+            return perimeterAndArea(givens, x, y, steps, legs);
         default:
-            return legAndPerimeter(givens, x, y, steps);
+            return legAndPerimeter(givens, x, y, steps, legs);
         }
     } catch (const CalculationStopped& stop) {
         const RefusalReason reason = stop.fault == CalculationFault::Overflow

@@ -40,9 +40,24 @@ Solution Solve(std::int16_t k, std::string_view first, std::string_view second,
                const NumberFormat& region = {});
 
 class Steps;
+enum class StepNote;
 
 // Solves variant k from its two given values as read, as Solve does once it has read them;
 // with steps, each formula evaluated is also written there, in order, as it ran.
 Solution SolveValues(std::int16_t k, double first, double second, Steps* steps = nullptr);
+
+// The names the steps give the legs: the variant's leg a, given or computed, and the other.
+// Swapped, the same bits are written as the other leg's: the solver of any two elements
+// calls variant 3's longer leg b, and a given leg b "b".
+struct LegNames {
+    const char* a = "a";
+    const char* b = "b";
+
+    bool swapped() const;
+    // A note on the legs' difference as these names write it.
+    StepNote difference(StepNote note) const;
+};
+Solution SolveValues(std::int16_t k, double first, double second, Steps* steps,
+                     const LegNames& legs);
 
 } // namespace triangle

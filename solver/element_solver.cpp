@@ -1,0 +1,241 @@
+#include "solver/element_solver.h"
+
+#include "solver/element_pairs.h"
+#include "solver/variant_solver.h"
+
+#include <cmath>
+#include <utility>
+
+namespace triangle {
+
+namespace {
+
+using elements::Outcome;
+using elements::Work;
+using formula::Constant;
+using formula::Quantity;
+
+constexpr Constant two{2.0, "2"};
+constexpr Constant ninety{90.0, "90°"};
+
+enum class Side { A, B, Both };
+enum class Kind { Leg, Angle, Projection, Symmetric };
+
+Side sideOf(Element element)
+{
+    switch (element) {
+    case Element::a:
+    case Element::alpha:
+    case Element::a1:
+        return Side::A;
+    case Element::b:
+    case Element::beta:
+    case Element::b1:
+        return Side::B;
+    default:
+        return Side::Both;
+    }
+}
+
+Kind kindOf(Element element)
+{
+    switch (element) {
+    case Element::a:
+    case Element::b:
+        return Kind::Leg;
+    case Element::alpha:
+    case Element::beta:
+        return Kind::Angle;
+    case Element::a1:
+    case Element::b1:
+        return Kind::Projection;
+    default:
+        return Kind::Symmetric;
+    }
+}
+
+bool isPair(Element x, Element y, Element p, Element q)
+{
+    return (x == p && y == q) || (x == q && y == p);
+}
+
+// The rest of the triangle from its legs and hypotenuse, each element not given or found
+// already: the angles by arctg as for a row, or as 90° less a given one; the height, the
+// projections, the area, the perimeter and the radii from the legs' product and squares,
+// which have no cancellation.
+void complete(Work& work)
+{
+    const Quantity a = work[Element::a];
+    const Quantity b = work[Element::b];
+    const Quantity c = work[Element::c];
+    if (work.has(Element::beta) && !work.has(Element::alpha))
+        work.find(Element::alpha, ninety - work[Element::beta]);
+    if (!work.has(Element::alpha))
+        work.find(Element::alpha, formula::ArcTangentDegrees(a, b));
+    if (!work.has(Element::beta)) {
+        if (work.isGiven(Element::alpha))
+            work.find(Element::beta, ninety - work[Element::alpha]);
+        else
+            work.find(Element::beta, formula::ArcTangentDegrees(b, a));
+    }
+    if (!work.has(Element::h))
+        work.find(Element::h, (a * b) / c);
+    if (!work.has(Element::a1))
+        work.find(Element::a1, (a * a) / c);
+    if (!work.has(Element::b1))
+        work.find(Element::b1, (b * b) / c);
+    if (!work.has(Element::S))
+        work.find(Element::S, (a * b) / two);
+    if (!work.has(Element::P))
+        work.find(Element::P, (a + b) + c);
+    if (!work.has(Element::r))
+        work.find(Element::r, (a * b) / ((a + b) + c));
+    if (!work.has(Element::R))
+        work.find(Element::R, c / two);
+}
+
+TriangleDetails detailsOf(const Work& work)
+{
+    TriangleDetails details;
+    details.a = work.number(Element::a);
+    details.b = work.number(Element::b);
+    details.c = work.number(Element::c);
+    details.alpha = work.number(Element::alpha);
+    details.beta = work.number(Element::beta);
+    details.h = work.number(Element::h);
+    details.a1 = work.number(Element::a1);
+    details.b1 = work.number(Element::b1);
+    details.S = work.number(Element::S);
+    details.P = work.number(Element::P);
+    details.r = work.number(Element::r);
+    details.R = work.number(Element::R);
+    return details;
+}
+
+// The checks every pair shares, before its own: two different elements that say more than
+// one fact, both positive, an angle below a right angle.
+std::optional<ElementRefusal> commonRefusal(const ElementRefusal& base)
+{
+    ElementRefusal refusal = base;
+    refusal.field = base.second;
+    if (base.first == base.second) {
+        refusal.reason = ElementRefusalReason::SameElement;
+        return refusal;
+    }
+    if (isPair(base.first, base.second, Element::alpha, Element::beta)) {
+        refusal.reason = ElementRefusalReason::OnlyTheShape;
+        return refusal;
+    }
+    if (isPair(base.first, base.second, Element::c, Element::R)) {
+        refusal.reason = ElementRefusalReason::OnlyTheSize;
+        return refusal;
+    }
+    const std::pair<Element, double> givens[2] = {{base.first, *base.firstValue},
+                                                  {base.second, *base.secondValue}};
+    for (const auto& [element, value] : givens) {
+        if (!(value > 0.0)) {
+            refusal.reason = ElementRefusalReason::NotPositive;
+            refusal.field = element;
+            refusal.boundValue = 0.0;
+            return refusal;
+        }
+    }
+    for (const auto& [element, value] : givens) {
+        if (IsAngle(element) && !(value < 90.0)) {
+            refusal.reason = ElementRefusalReason::Bound;
+            refusal.bound = ElementBound::AngleBelowRightAngle;
+            refusal.field = element;
+            refusal.otherLeg = element == Element::beta;
+            refusal.boundValue = 90.0;
+            return refusal;
+        }
+    }
+    return std::nullopt;
+}
+
+// Solves the pair in the orientation where the element that leads it (a leg before an
+// angle before a projection) is a's; a pair of one element of each side of the same kind
+// (a and b, a₁ and b₁) is its own mirror image.
+Outcome solvePair(Work& work, Element first, Element second)
+{
+    if (kindOf(first) == Kind::Symmetric && kindOf(second) == Kind::Symmetric)
+        return SolveSymmetricPair(work, first, second);
+    if (kindOf(second) < kindOf(first))
+        std::swap(first, second);
+    if (work.mirrored()) {
+        first = elements::MirrorOf(first);
+        second = elements::MirrorOf(second);
+    }
+    switch (kindOf(first)) {
+    case Kind::Leg:
+        return SolveLegPair(work, second);
+    case Kind::Angle:
+        return SolveAnglePair(work, second);
+    default:
+        return SolveProjectionPair(work, second);
+    }
+}
+
+bool mirroredPair(Element first, Element second)
+{
+    if (kindOf(second) < kindOf(first))
+        std::swap(first, second);
+    if (kindOf(first) == Kind::Symmetric)
+        return false;
+    return sideOf(first) == Side::B && !(kindOf(second) == kindOf(first));
+}
+
+} // namespace
+
+ElementSolution SolveElementValues(Element first, double firstValue, Element second,
+                                   double secondValue, Steps* steps, Steps* rest)
+{
+    ElementRefusal base;
+    base.first = first;
+    base.second = second;
+    base.firstValue = firstValue;
+    base.secondValue = secondValue;
+    if (auto refused = commonRefusal(base))
+        return *refused;
+
+    Work work(base, mirroredPair(first, second), steps);
+    try {
+        if (auto refused = solvePair(work, first, second))
+            return *refused;
+        work.unmirror(rest);
+        complete(work);
+    } catch (const CalculationStopped& stop) {
+        return work.refuse(stop.fault == CalculationFault::Overflow
+                               ? ElementRefusalReason::ResultBeyondRange
+                               : ElementRefusalReason::NoTriangle);
+    }
+    return detailsOf(work);
+}
+
+ElementSolution SolveElements(Element first, std::string_view firstText, Element second,
+                              std::string_view secondText, const NumberFormat& region)
+{
+    ElementRefusal refusal;
+    refusal.first = first;
+    refusal.second = second;
+    auto read = [&](Element element, std::string_view text) {
+        return IsAngle(element) ? ReadAngleStrictly(text, region)
+                                : ReadFieldNumberStrictly(text, region);
+    };
+    const auto x = read(first, firstText);
+    if (!x.ok()) {
+        refusal.field = first;
+        refusal.textProblem = x.fault();
+        return refusal;
+    }
+    const auto y = read(second, secondText);
+    if (!y.ok()) {
+        refusal.field = second;
+        refusal.textProblem = y.fault();
+        refusal.firstValue = x.value();
+        return refusal;
+    }
+    return SolveElementValues(first, x.value(), second, y.value());
+}
+
+} // namespace triangle
