@@ -72,6 +72,8 @@ const std::vector<std::string> restOf345 = {
     "h = a·b / c = 3,000·4,000 / 5,000 = 2,400",
     "r = a·b / (a + b + c) = 3,000·4,000 / (3,000 + 4,000 + 5,000) = 1,000",
     "R = c / 2 = 5,000 / 2 = 2,500",
+    "a₁ = a² / c = 3,000² / 5,000 = 1,800",
+    "b₁ = b² / c = 4,000² / 5,000 = 3,200",
 };
 
 std::vector<std::string> joined(std::vector<std::string> head, const std::vector<std::string>& tail)
@@ -117,7 +119,8 @@ const StepsCase stepsCases[] = {
       "β = arctg(b / a) = arctg(3,000 / 4,000) = 36,870°",
       "h = a·b / c = 4,000·3,000 / 5,000 = 2,400",
       "r = a·b / (a + b + c) = 4,000·3,000 / (4,000 + 3,000 + 5,000) = 1,000",
-      "R = c / 2 = 5,000 / 2 = 2,500"}},
+      "R = c / 2 = 5,000 / 2 = 2,500", "a₁ = a² / c = 4,000² / 5,000 = 3,200",
+      "b₁ = b² / c = 3,000² / 5,000 = 1,800"}},
     {"hypotenuseAndPerimeter", 3, "5", "12",
      joined({"Вариант 4. Дадени: c = 5,000 и P = 12,000.",
              "r = (P − 2·c) / 2 = (12,000 − 2·5,000) / 2 = 1,000",
@@ -166,7 +169,8 @@ const StepsCase isoscelesWithinRoundingCases[] = {
       "β = arctg(b / a) = arctg(0,059 / 0,059) = 45,000°",
       "h = a·b / c = 0,059·0,059 / 0,083 = 0,041",
       "r = a·b / (a + b + c) = 0,059·0,059 / (0,059 + 0,059 + 0,083) = 0,017",
-      "R = c / 2 = 0,083 / 2 = 0,041"}},
+      "R = c / 2 = 0,083 / 2 = 0,041", "a₁ = a² / c = 0,059² / 0,083 = 0,041",
+      "b₁ = b² / c = 0,059² / 0,083 = 0,041"}},
     {"hypotenuseAndPerimeter",
      3,
      "10",
@@ -181,7 +185,8 @@ const StepsCase isoscelesWithinRoundingCases[] = {
       "β = arctg(b / a) = arctg(7,071 / 7,071) = 45,000°",
       "h = a·b / c = 7,071·7,071 / 10,000 = 5,000",
       "r = a·b / (a + b + c) = 7,071·7,071 / (7,071 + 7,071 + 10,000) = 2,071",
-      "R = c / 2 = 10,000 / 2 = 5,000"}},
+      "R = c / 2 = 10,000 / 2 = 5,000", "a₁ = a² / c = 7,071² / 10,000 = 5,000",
+      "b₁ = b² / c = 7,071² / 10,000 = 5,000"}},
 };
 INSTANTIATE_TEST_SUITE_P(IsoscelesWithinRounding, SolutionSteps,
                          testing::ValuesIn(isoscelesWithinRoundingCases),

@@ -168,6 +168,112 @@ std::string MessageNumber(double value, const NumberFormat& region)
     return text + "·10" + superscript(exponent);
 }
 
+namespace {
+
+std::size_t indexOf(Element element)
+{
+    return static_cast<std::size_t>(element);
+}
+
+// "ъгъл α = 30,000°"
+std::string elementValue(Element element, std::optional<double> value, const NumberFormat& region)
+{
+    std::string shown = value ? MessageNumber(*value, region) : std::string();
+    if (value && IsAngle(element))
+        shown += texts::Degree;
+    return Filled(texts::QuantityValue,
+                  {{"quantity", texts::ElementNames[indexOf(element)]}, {"value", shown}});
+}
+
+std::string elementGivens(const ElementRefusal& refusal, const NumberFormat& region)
+{
+    return Filled(texts::GivensJoined,
+                  {{"first", elementValue(refusal.first, refusal.firstValue, region)},
+                   {"second", elementValue(refusal.second, refusal.secondValue, region)}});
+}
+
+std::string boundReason(const ElementRefusal& refusal, const NumberFormat& region)
+{
+    std::string bound;
+    if (refusal.boundValue) {
+        std::string value = MessageNumber(*refusal.boundValue, region);
+        if (refusal.bound == ElementBound::AngleBelowRightAngle)
+            value += texts::Degree;
+        bound = Filled(texts::BoundValue, {{"value", value}});
+    }
+    const bool b = refusal.otherLeg;
+    return Filled(texts::ElementBoundReasons[static_cast<std::size_t>(refusal.bound)],
+                  {{"leg", b ? "b" : "a"},
+                   {"projection", b ? "b₁" : "a₁"},
+                   {"angle", b ? "β" : "α"},
+                   {"bound", bound}});
+}
+
+// The first letter of a text made a capital, for the elements that open a sentence.
+std::string capitalised(const std::string& text)
+{
+    // Every name begins with a Cyrillic lower-case letter of two bytes, а to п (D0 B0–BF)
+    // or р to я (D1 80–8F), whose capitals are А to Я (D0 90–AF).
+    if (text.size() < 2)
+        return text;
+    const auto lead = static_cast<unsigned char>(text[0]);
+    const auto next = static_cast<unsigned char>(text[1]);
+    std::string capital = text;
+    if (lead == 0xD0 && next >= 0xB0 && next <= 0xBF) {
+        capital[1] = static_cast<char>(next - 0x20);
+    } else if (lead == 0xD1 && next >= 0x80 && next <= 0x8F) {
+        capital[0] = static_cast<char>(0xD0);
+        capital[1] = static_cast<char>(next + 0x20);
+    }
+    return capital;
+}
+
+} // namespace
+
+std::string ElementRefusalMessage(const ElementRefusal& refusal, std::string_view firstText,
+                                  std::string_view secondText, const NumberFormat& region)
+{
+    const std::string limit = "1" + region.decimalSeparator + "8·10" + superscript(308);
+    const std::size_t field = indexOf(refusal.field);
+    switch (refusal.reason) {
+    case ElementRefusalReason::FieldText: {
+        const std::string_view typed = refusal.field == refusal.first ? firstText : secondText;
+        Refusal asRow;
+        asRow.textProblem = refusal.textProblem;
+        return Filled(textProblemMessage(refusal.textProblem),
+                      {{"field", texts::ElementNames[field]},
+                       {"text", quoted(typed)},
+                       {"decimal", region.decimalSeparator},
+                       {"example", example(asRow, typed, region)},
+                       {"limit", limit}});
+    }
+    case ElementRefusalReason::NotPositive: {
+        const auto value =
+            refusal.field == refusal.first ? refusal.firstValue : refusal.secondValue;
+        return Filled(texts::NotPositive,
+                      {{"subject", texts::ElementSubjects[field]},
+                       {"value", value ? MessageNumber(*value, region) : std::string()}});
+    }
+    case ElementRefusalReason::SameElement:
+        return Filled(texts::ElementSameTwice, {{"field", texts::ElementSubjects[field]}});
+    case ElementRefusalReason::OnlyTheShape:
+        return Filled(texts::ElementOnlyTheShape,
+                      {{"givens", capitalised(elementGivens(refusal, region))}});
+    case ElementRefusalReason::OnlyTheSize:
+        return Filled(texts::ElementOnlyTheSize,
+                      {{"givens", capitalised(elementGivens(refusal, region))}});
+    case ElementRefusalReason::Bound:
+        return Filled(texts::ElementRefused, {{"givens", elementGivens(refusal, region)},
+                                              {"reason", boundReason(refusal, region)}});
+    case ElementRefusalReason::ResultBeyondRange:
+        return Filled(texts::ResultBeyondRange,
+                      {{"givens", elementGivens(refusal, region)}, {"limit", limit}});
+    case ElementRefusalReason::NoTriangle:
+        break;
+    }
+    return Filled(texts::NoTriangle, {{"givens", elementGivens(refusal, region)}});
+}
+
 std::string RefusalMessage(const Refusal& refusal, std::string_view firstText,
                            std::string_view secondText, const NumberFormat& region)
 {

@@ -12,11 +12,11 @@ namespace triangle {
 // by step, one step a line, and what the drawing shows in words.
 struct SolutionPage {
     std::optional<TriangleDetails> triangle;
+    std::string steps;
+    std::string description;
     // Whether the drawing shows the height's foot and the projections a₁ and b₁ on the
     // hypotenuse with their values: where one of h, a₁, b₁ was given.
     bool projections = false;
-    std::string steps;
-    std::string description;
 };
 
 } // namespace triangle

@@ -35,23 +35,6 @@ std::string givenLine(std::int16_t k, double first, double second, const NumberF
     return line;
 }
 
-// The line that says what a step's quantity is, where the step has one.
-const char* noteLine(StepNote note)
-{
-    switch (note) {
-    case StepNote::SumOfLegs:
-        return texts::StepsSumOfLegs;
-    case StepNote::LegsDifferenceAMinusB:
-        return texts::StepsLegsDifferenceAMinusB;
-    case StepNote::LegsDifferenceBMinusA:
-        return texts::StepsLegsDifferenceBMinusA;
-    case StepNote::None:
-    case StepNote::RadicandWithinRounding:
-        break;
-    }
-    return nullptr;
-}
-
 // Solves variant k from the given values again, this time keeping its steps, and adds the
 // rest of the triangle's; the same doubles give the same triangle bit for bit.
 struct Worked {
@@ -68,13 +51,8 @@ Worked work(std::int16_t k, double first, double second, const NumberFormat& reg
         return worked;
     Steps rest(region);
     worked.triangle = DetailsOf(solved.value(), &rest);
-    for (const Step& step : variant.list()) {
-        if (const char* note = noteLine(step.note)) {
-            worked.text += '\n';
-            worked.text += note;
-        }
-        worked.text += '\n' + StepLine(step, region);
-    }
+    for (const Step& step : variant.list())
+        worked.text += StepLines(step, region);
     worked.text += '\n';
     worked.text += texts::StepsRest;
     for (const Step& step : rest.list())
@@ -118,11 +96,39 @@ bool degenerates(RefusalReason reason)
 
 } // namespace
 
+std::string StepLines(const Step& step, const NumberFormat& region)
+{
+    std::string lines;
+    switch (step.note) {
+    case StepNote::SumOfLegs:
+        lines = '\n' + std::string(texts::StepsSumOfLegs);
+        break;
+    case StepNote::LegsDifferenceAMinusB:
+        lines = '\n' + std::string(texts::StepsLegsDifferenceAMinusB);
+        break;
+    case StepNote::LegsDifferenceBMinusA:
+        lines = '\n' + std::string(texts::StepsLegsDifferenceBMinusA);
+        break;
+    case StepNote::SolvedNumerically:
+        lines = '\n' + Filled(texts::StepsSolvedNumerically,
+                              {{"name", step.name}, {"equation", step.formula}});
+        break;
+    default:
+        break;
+    }
+    return lines + '\n' + StepLine(step, region);
+}
+
 std::string StepLine(const Step& step, const NumberFormat& region)
 {
     if (step.note == StepNote::RadicandWithinRounding)
         return Filled(texts::StepsIsoscelesWithinRounding,
                       {{"radicand", step.formula}, {"value", MessageNumber(step.result, region)}});
+    if (step.note == StepNote::BoundWithinRounding)
+        return Filled(texts::StepsBoundWithinRounding,
+                      {{"bound", step.formula}, {"value", MessageNumber(step.result, region)}});
+    if (step.note == StepNote::SolvedNumerically)
+        return step.name + " = " + FormatFieldNumber(step.result, region);
     const std::string result = FormatFieldNumber(step.result, region);
     std::string line = step.name + " = " + step.formula;
     // A quantity that is another one, b = a, has nothing to put in.

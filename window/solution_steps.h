@@ -17,6 +17,10 @@ struct Step;
 // within the rounding of the given values, that sentence.
 std::string StepLine(const Step& step, const NumberFormat& region);
 
+// The step's line, each after a line feed, and before it the line that says what its
+// quantity is, where it has one ("s = a + b, сборът на катетите:").
+std::string StepLines(const Step& step, const NumberFormat& region);
+
 // What the window "Решение" shows for the selected row. A solved row: its given values, the
 // variant's formulas in the order the solver evaluated them, then the rest of the triangle
 // (α, β, h, r, R), each with its numbers put in. A refused one: the explanation the user was

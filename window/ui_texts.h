@@ -143,6 +143,127 @@ inline constexpr const char* GivensJoined = "{first} и {second}";
 inline constexpr const char* QuantityValue = "{quantity}\u00A0=\u00A0{value}";
 inline constexpr const char* BoundValue = "\u00A0=\u00A0{value}";
 
+// Any two of the twelve elements. Each element's name in a message, "височина h = 6,000",
+// and as the subject of a sentence; in the order of triangle::Element.
+inline constexpr const char* DetailProjectionA = "проекция на катета a върху хипотенузата a₁";
+inline constexpr const char* DetailProjectionB = "проекция на катета b върху хипотенузата b₁";
+inline constexpr const char* ElementNames[12] = {"катет a",
+                                                 "катет b",
+                                                 "хипотенуза c",
+                                                 "ъгъл α",
+                                                 "ъгъл β",
+                                                 "височина h",
+                                                 "проекция a₁",
+                                                 "проекция b₁",
+                                                 "лице S",
+                                                 "периметър P",
+                                                 "радиус на вписаната окръжност r",
+                                                 "радиус на описаната окръжност R"};
+inline constexpr const char* ElementSubjects[12] = {
+    "Катетът a", "Катетът b",     "Хипотенузата c", "Ъгълът α",
+    "Ъгълът β",  "Височината h",  "Проекцията a₁",  "Проекцията b₁",
+    "Лицето S",  "Периметърът P", "Радиусът r",     "Радиусът R"};
+// Why two elements give no triangle: after "{givens}: ", each bound's reason, where {leg},
+// {projection} and {angle} stand for a, a₁ and α or for b, b₁ and β, and {bound} for "="
+// and the bound's value. The bounds reached only by a flat or an endless triangle say so.
+inline constexpr const char* ElementRefused = "Няма правоъгълен триъгълник с {givens}: {reason}";
+inline constexpr const char* ElementBoundReasons[] = {
+    // a < c
+    "катетът винаги е по-къс от хипотенузата, {leg}\u00A0<\u00A0c{bound}. При {leg}\u00A0=\u00A0c "
+    "триъгълникът би се изродил в отсечка.",
+    // a₁ < c
+    "проекцията на катет върху хипотенузата винаги е по-къса от хипотенузата, "
+    "{projection}\u00A0<\u00A0c{bound}. При {projection}\u00A0=\u00A0c триъгълникът би се "
+    "изродил в отсечка.",
+    // a₁ < a
+    "проекцията на катет върху хипотенузата винаги е по-къса от самия катет, "
+    "{projection}\u00A0<\u00A0{leg}{bound}. При {projection}\u00A0=\u00A0{leg} триъгълникът би "
+    "се изродил в отсечка.",
+    // h < a
+    "височината към хипотенузата винаги е по-къса от катета, h\u00A0<\u00A0{leg}{bound}. При "
+    "h\u00A0=\u00A0{leg} триъгълникът би бил безкрайно дълъг.",
+    // a < 2R
+    "хипотенузата е диаметър на описаната окръжност, c\u00A0=\u00A02R, а катетът е по-къс от "
+    "нея, {leg}\u00A0<\u00A02R{bound}. При {leg}\u00A0=\u00A02R триъгълникът би се изродил в "
+    "отсечка.",
+    // a₁ < 2R
+    "хипотенузата е диаметър на описаната окръжност, c\u00A0=\u00A02R, а проекцията на катет "
+    "върху нея е по-къса от нея, {projection}\u00A0<\u00A02R{bound}. При "
+    "{projection}\u00A0=\u00A02R триъгълникът би се изродил в отсечка.",
+    // r < a/2
+    "радиусът на вписаната окръжност винаги е по-малък от половината на катета, "
+    "r\u00A0<\u00A0{leg}/2{bound}. При r\u00A0=\u00A0{leg}/2 триъгълникът би бил безкрайно "
+    "дълъг.",
+    // r < h/2
+    "радиусът на вписаната окръжност винаги е по-малък от половината на височината към "
+    "хипотенузата, r\u00A0<\u00A0h/2{bound}. При r\u00A0=\u00A0h/2 триъгълникът би бил "
+    "безкрайно дълъг.",
+    // P > 2a
+    "другият катет и хипотенузата заедно са по-дълги от катета {leg}, затова периметърът е "
+    "по-голям от 2{leg}{bound}. При P\u00A0=\u00A02{leg} триъгълникът би се изродил в отсечка.",
+    // P > 2a₁
+    "катетите заедно са по-дълги от хипотенузата, а тя е по-дълга от проекцията, затова "
+    "периметърът е по-голям от 2{projection}{bound}. При P\u00A0=\u00A02{projection} "
+    "триъгълникът би се изродил в отсечка.",
+    // P > 2c
+    "двата катета заедно са по-дълги от хипотенузата, затова периметърът е по-голям от "
+    "2c{bound}. При P\u00A0=\u00A02c триъгълникът би се изродил в отсечка.",
+    // P > 4R
+    "хипотенузата е c\u00A0=\u00A02R, а двата катета заедно са по-дълги от нея, затова "
+    "периметърът е по-голям от 4R{bound}. При P\u00A0=\u00A04R триъгълникът би се изродил в "
+    "отсечка.",
+    // α < 90°
+    "острият ъгъл на правоъгълния триъгълник е по-малък от правия, "
+    "{angle}\u00A0<\u00A090°{bound}. При {angle}\u00A0=\u00A090° триъгълникът би се изродил в "
+    "отсечка.",
+    // S ≤ c²/4
+    "при тази хипотенуза лицето е най-много c²/4{bound}.",
+    // P ≤ (1 + √2)·c
+    "при тази хипотенуза периметърът е най-много (1 + √2)·c{bound}.",
+    // S ≤ (3 − 2√2)·P²/4
+    "при този периметър лицето е най-много (3 − 2√2)·P²/4{bound}.",
+    // h ≤ c/2
+    "височината към хипотенузата е най-много c/2{bound}.",
+    // r ≤ (√2 − 1)·c/2
+    "при тази хипотенуза радиусът на вписаната окръжност е най-много (√2 − 1)·c/2{bound}.",
+    // S ≥ h²
+    "при тази височина лицето е поне h²{bound}.",
+    // h ≤ (√2 − 1)·P/2
+    "при този периметър височината към хипотенузата е най-много (√2 − 1)·P/2{bound}.",
+    // r ≥ (√2 − 1)·h
+    "при тази височина радиусът на вписаната окръжност е поне (√2 − 1)·h{bound}.",
+    // h ≤ R
+    "височината към хипотенузата е най-много колкото радиуса на описаната окръжност, "
+    "h\u00A0≤\u00A0R{bound}.",
+    // S ≥ (3 + 2√2)·r²
+    "при този радиус на вписаната окръжност лицето е поне (3 + 2√2)·r²{bound}.",
+    // S ≤ R²
+    "при този радиус на описаната окръжност лицето е най-много R²{bound}.",
+    // r ≤ (3 − 2√2)·P/2
+    "при този периметър радиусът на вписаната окръжност е най-много (3 − 2√2)·P/2{bound}.",
+    // P ≤ 2(1 + √2)·R
+    "при този радиус на описаната окръжност периметърът е най-много 2(1 + √2)·R{bound}.",
+    // r ≤ (√2 − 1)·R
+    "радиусът на вписаната окръжност е най-много (√2 − 1)·R{bound}.",
+};
+inline constexpr const char* ElementSameTwice =
+    "{field} е даден два пъти. Въведете два различни елемента на триъгълника.";
+inline constexpr const char* ElementOnlyTheShape =
+    "{givens} определят само формата на триъгълника, не и размера му: винаги "
+    "α\u00A0+\u00A0β\u00A0=\u00A090°. Въведете вместо единия ъгъл някоя дължина или лицето.";
+inline constexpr const char* ElementOnlyTheSize =
+    "{givens} определят само размера на триъгълника, не и формата му: винаги "
+    "R\u00A0=\u00A0c/2. Въведете вместо едното от двете друг елемент.";
+// The step that says the given values are past the bound {bound} = {value} only within
+// their rounding to thousandths.
+inline constexpr const char* StepsBoundWithinRounding =
+    "Дадените стойности са извън границата {bound} = {value} само в рамките на закръглянето "
+    "им до хилядни, затова триъгълникът е равнобедрен:";
+inline constexpr const char* ElementStepsGiven = "Дадени: {first} и {second}.";
+// A quantity found as the root of an equation, numerically.
+inline constexpr const char* StepsSolvedNumerically =
+    "{name} е коренът на уравнението {equation}, намерен числено:";
+
 // Said to a screen reader after a calculation: the two computed quantities,
 // "Изчислено: P = 12,000, S = 6,000".
 inline constexpr const char* Calculated = "Изчислено: {first}, {second}";
