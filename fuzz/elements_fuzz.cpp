@@ -1,0 +1,76 @@
+#include "fuzz/fuzz_regions.h"
+#include "solver/element_solver.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string_view>
+
+namespace {
+
+using triangle::Element;
+
+// Whether x and y agree to rounding: the formulas take a few roundings each.
+bool agree(double x, double y)
+{
+    return std::fabs(x - y) <= 1e-9 * std::fmax(std::fabs(x), std::fabs(y)) + 1e-300;
+}
+
+void check(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+} // namespace
+
+// Any two elements from two arbitrary texts: a whole right triangle or a refusal. A triangle
+// has twelve finite values shown without a minus sign, legs and hypotenuse with
+// a² + b² = c², projections that add up to c and angles to 90°, and, where they were not
+// given, the height, the area, the perimeter and the radii that belong to its legs (a
+// given one may be off by its typing where the values were taken as the isosceles
+// triangle). A refusal carries a reason and names one of the two fields.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size < 3)
+        return 0;
+    const auto first = static_cast<Element>(data[0] % triangle::ElementCount);
+    const auto second = static_cast<Element>(data[1] % triangle::ElementCount);
+    const triangle::NumberFormat region = regionOf(data[2]);
+    const std::string_view input(reinterpret_cast<const char*>(data + 3), size - 3);
+    const std::size_t split = input.find('\0');
+    const std::string_view firstText = input.substr(0, split);
+    const std::string_view secondText =
+        split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
+
+    const auto solved = triangle::SolveElements(first, firstText, second, secondText, region);
+    if (!solved.ok()) {
+        const triangle::ElementRefusal& refusal = solved.fault();
+        check(refusal.first == first && refusal.second == second);
+        check(refusal.field == first || refusal.field == second);
+        return 0;
+    }
+    const triangle::TriangleDetails& t = solved.value();
+    for (int i = 0; i < triangle::ElementCount; ++i) {
+        const double value = triangle::ElementOf(t, static_cast<Element>(i));
+        check(std::isfinite(value) && value >= 0.0);
+        check(!triangle::FormatFieldNumber(value, region).starts_with(region.negativeSign));
+    }
+    check(agree(std::hypot(t.a, t.b), t.c));
+    check(agree(t.a1 + t.b1, t.c));
+    check(agree(t.alpha + t.beta, 90.0));
+    const auto given = [&](Element element) { return element == first || element == second; };
+    // Beyond the range of a double's square the products below overflow: nothing to check.
+    if (t.c > 1e150 || t.b < 1e-150 || t.a < 1e-150)
+        return 0;
+    if (!given(Element::h))
+        check(agree(t.h * t.c, t.a * t.b));
+    if (!given(Element::S))
+        check(agree(2.0 * t.S, t.a * t.b));
+    if (!given(Element::P))
+        check(agree(t.P, t.a + t.b + t.c));
+    if (!given(Element::R))
+        check(agree(2.0 * t.R, t.c));
+    if (!given(Element::r))
+        check(agree(t.r * (t.a + t.b + t.c), t.a * t.b));
+    return 0;
+}
