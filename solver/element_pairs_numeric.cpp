@@ -9,10 +9,8 @@ namespace triangle::elements {
 
 namespace {
 
-using formula::Constant;
+using formula::two;
 using E = Element;
-
-constexpr Constant two{2.0, "2"};
 
 // The known side of each equation in b₁ for a given a₁: the area, the perimeter or the
 // inscribed radius of the triangle with projections a₁ and b₁. Each grows with b₁.

@@ -6,12 +6,10 @@ namespace triangle::elements {
 
 namespace {
 
-using formula::Constant;
+using formula::four;
+using formula::sqrtTwo;
+using formula::two;
 using E = Element;
-
-constexpr Constant two{2.0, "2"};
-constexpr Constant four{4.0, "4"};
-constexpr Constant sqrtTwo{std::numbers::sqrt2, "√2"};
 
 // The bounds of these pairs as shares of the other element, to the nearest double.
 constexpr double sqrtTwoLessOne = 0.41421356237309504880168872420970;

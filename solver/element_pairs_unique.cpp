@@ -5,12 +5,10 @@ namespace triangle::elements {
 
 namespace {
 
-using formula::Constant;
+using formula::four;
+using formula::one;
+using formula::two;
 using E = Element;
-
-constexpr Constant one{1.0, "1"};
-constexpr Constant two{2.0, "2"};
-constexpr Constant four{4.0, "4"};
 
 // The legs from the projections and the hypotenuse: a² = a₁·c and b² = b₁·c.
 void legsFromProjections(Work& work)

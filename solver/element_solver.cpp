@@ -12,11 +12,9 @@ namespace {
 
 using elements::Outcome;
 using elements::Work;
-using formula::Constant;
+using formula::ninety;
 using formula::Quantity;
-
-constexpr Constant two{2.0, "2"};
-constexpr Constant ninety{90.0, "90°"};
+using formula::two;
 
 enum class Side { A, B, Both };
 enum class Kind { Leg, Angle, Projection, Symmetric };

@@ -124,6 +124,14 @@ private:
     const char* m_text;
 };
 
+// The constants of the formulas.
+inline constexpr Constant one{1.0, "1"};
+inline constexpr Constant two{2.0, "2"};
+inline constexpr Constant four{4.0, "4"};
+inline constexpr Constant eight{8.0, "8"};
+inline constexpr Constant sqrtTwo{std::numbers::sqrt2, "√2"};
+inline constexpr Constant ninety{90.0, "90°"};
+
 template <typename T>
 concept Term = requires(const T& term, Writer& out)
 {

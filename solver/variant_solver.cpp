@@ -12,16 +12,15 @@ namespace triangle {
 
 namespace {
 
-using formula::Constant;
+using formula::eight;
+using formula::four;
 using formula::noteIsoscelesWithinTyping;
 using formula::Quantity;
+using formula::sqrtTwo;
 using formula::step;
+using formula::two;
 
 constexpr Checked zero{0.0};
-constexpr Constant two{2.0, "2"};
-constexpr Constant four{4.0, "4"};
-constexpr Constant eight{8.0, "8"};
-constexpr Constant sqrtTwo{std::numbers::sqrt2, "√2"};
 
 // 1 + √2 and (3 − 2√2)/4 to the nearest double; the latter computed in doubles would lose a
 // digit to cancellation.

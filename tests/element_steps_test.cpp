@@ -1,5 +1,6 @@
 #include "window/solution_steps.h"
 
+#include "lines_of.h"
 #include "regions.h"
 #include "window/refusal_message.h"
 
@@ -11,16 +12,6 @@
 using namespace triangle;
 
 namespace {
-
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        lines.push_back(text.substr(start, end - start));
-    lines.push_back(text.substr(start));
-    return lines;
-}
 
 // One pair of each family of formulas, its steps worked by hand.
 struct ElementStepsCase {

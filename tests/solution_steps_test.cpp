@@ -1,5 +1,6 @@
 #include "window/solution_steps.h"
 
+#include "lines_of.h"
 #include "regions.h"
 #include "solver/field_text_check.h"
 #include "solver/formula.h"
@@ -17,16 +18,6 @@
 using namespace triangle;
 
 namespace {
-
-std::vector<std::string> linesOf(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\n', start)) != std::string::npos; start = end + 1)
-        lines.push_back(text.substr(start, end - start));
-    lines.push_back(text.substr(start));
-    return lines;
-}
 
 RowOutcome solvedRow(std::int16_t k, const char* first, const char* second)
 {
