@@ -35,6 +35,8 @@ public:
     void unmirror(Steps* rest)
     {
         m_mirrored = false;
+        if (rest && m_steps)
+            rest->continueFrom(*m_steps);
         m_steps = rest;
     }
     bool isGiven(Element element) const;

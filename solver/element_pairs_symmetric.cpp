@@ -206,9 +206,11 @@ Element keptOf(Element first, Element second)
 // that the isosceles triangle's formulas follow.
 void noteWithinTyping(Work& work, const IsoscelesBound& bound)
 {
-    if (Steps* steps = work.steps())
+    if (Steps* steps = work.steps()) {
+        steps->dropExact();
         steps->add({"", ElementBoundFormula(bound.id, false), "",
                     bound.at(work.number(bound.other)), "", StepNote::BoundWithinRounding});
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "solver/element_pairs.h"
+#include "solver/formula_angles.h"
 #include "solver/variant_solver.h"
 
 namespace triangle::elements {

@@ -1,6 +1,7 @@
 #include "solver/element_solver.h"
 
 #include "solver/element_pairs.h"
+#include "solver/formula_angles.h"
 #include "solver/variant_solver.h"
 
 #include <cmath>

@@ -139,6 +139,10 @@ Work::Work(const ElementRefusal& base, bool mirrored, Steps* steps)
     };
     m_known[index(base.first)] = given(base.first, *base.firstValue);
     m_known[index(base.second)] = given(base.second, *base.secondValue);
+    if (steps) {
+        steps->given(ElementSymbol(base.first), *base.firstValue);
+        steps->given(ElementSymbol(base.second), *base.secondValue);
+    }
 }
 
 Element Work::actual(Element element) const

@@ -8,6 +8,8 @@
 
 #include "solver/checked_double.h"
 #include "solver/field_number.h"
+#include "solver/formula_writer.h"
+#include "solver/steps.h"
 
 #include <cmath>
 #include <concepts>
@@ -19,72 +21,7 @@
 
 namespace triangle {
 
-// What the window says about a step besides its formula.
-enum class StepNote {
-    None,
-    SumOfLegs,              // the step's quantity is a + b
-    LegsDifferenceAMinusB,  // a − b, a the longer leg
-    LegsDifferenceBMinusA,  // b − a, b the longer leg
-    RadicandWithinRounding, // no formula: the radicand `formula` is below zero only as far as
-                            // typing the given values to three decimals can take it, so the
-                            // triangle is the isosceles one, whose formulas follow
-    BoundWithinRounding,    // no formula: the given values are beyond the bound `formula`, of
-                            // value `result`, only as far as typing them to three decimals
-                            // can take them, so the triangle is the isosceles one
-    SolvedNumerically,      // the quantity is the root of the equation `formula` = `result`
-                            // of the step, found numerically to the last bit of a double
-};
-
-// One formula as the program evaluated it: "b = √(c² − a²)", the same with the numbers put
-// in, "√(5,000² − 3,000²)", and the result.
-struct Step {
-    std::string name;
-    std::string formula;
-    std::string substituted;
-    double result = 0.0;
-    std::string unit; // written after the result: "°" for an angle in degrees
-    StepNote note = StepNote::None;
-};
-
-// The steps of one calculation, in the order they ran, with numbers in the user's region.
-class Steps {
-public:
-    explicit Steps(NumberFormat region = {}) : m_region(std::move(region)) {}
-
-    const NumberFormat& region() const { return m_region; }
-    const std::vector<Step>& list() const { return m_list; }
-    void add(Step step) { m_list.push_back(std::move(step)); }
-
-private:
-    NumberFormat m_region;
-    std::vector<Step> m_list;
-};
-
 namespace formula {
-
-// How tightly a term binds, for deciding where the written text needs parentheses.
-enum class Binding { Sum = 1, Product = 2, Primary = 3 };
-
-// Writes terms with names, or, given a region, with their values to three decimals.
-struct Writer {
-    const NumberFormat* region = nullptr;
-    std::string text;
-
-    void number(const char* name, double value, const char* unit = "")
-    {
-        if (!region) {
-            text += name;
-            return;
-        }
-        // A negative number in a formula is bracketed, as on paper: 2·(−1,500).
-        if (value < 0.0)
-            text += '(';
-        text += FormatFieldNumber(value, *region);
-        text += unit;
-        if (value < 0.0)
-            text += ')';
-    }
-};
 
 // A named quantity: a given value or the result of an earlier step.
 class Quantity {
@@ -99,6 +36,7 @@ public:
     double number() const { return m_value.value(); }
     const char* name() const { return m_name; }
     void write(Writer& out) const { out.number(m_name, m_value.value(), m_unit); }
+    ExactNumber exact(const Steps& steps) const { return steps.exactOf(m_name); }
 
     friend bool operator<(const Quantity& x, const Quantity& y) { return x.m_value < y.m_value; }
     friend bool operator>(const Quantity& x, const Quantity& y) { return x.m_value > y.m_value; }
@@ -118,6 +56,13 @@ public:
     constexpr Constant(double value, const char* text) : m_value(value), m_text(text) {}
     Checked value() const { return m_value; }
     void write(Writer& out) const { out.text += m_text; }
+    // √2 where it stands for it, otherwise the small integer it is.
+    ExactNumber exact(const Steps&) const
+    {
+        if (std::string_view(m_text).starts_with("√"))
+            return sqrt(ExactNumber::integer(2));
+        return ExactNumber::fromDouble(m_value.value());
+    }
 
 private:
     Checked m_value;
@@ -133,17 +78,21 @@ inline constexpr Constant sqrtTwo{std::numbers::sqrt2, "√2"};
 inline constexpr Constant ninety{90.0, "90°"};
 
 template <typename T>
-concept Term = requires(const T& term, Writer& out)
+concept Term = requires(const T& term, Writer& out, const Steps& steps)
 {
     {
         term.value()
         } -> std::same_as<Checked>;
     term.write(out);
+    {
+        term.exact(steps)
+        } -> std::same_as<ExactNumber>;
     T::binding;
 };
 
-template <Term T> void writeBracketed(const T& term, Writer& out, bool bracket)
+template <Term T> void writeBracketed(const T& term, Writer& out, bool bracket, Place place)
 {
+    out.place = bracket ? Place::Alone : place;
     if (bracket)
         out.text += '(';
     term.write(out);
@@ -162,21 +111,25 @@ struct Plus {
     static constexpr Binding binding = Binding::Sum;
     static constexpr const char* sign = " + ";
     static Checked apply(Checked x, Checked y) { return x + y; }
+    static ExactNumber exact(const ExactNumber& x, const ExactNumber& y) { return x + y; }
 };
 struct Minus {
     static constexpr Binding binding = Binding::Sum;
     static constexpr const char* sign = " − ";
     static Checked apply(Checked x, Checked y) { return x - y; }
+    static ExactNumber exact(const ExactNumber& x, const ExactNumber& y) { return x - y; }
 };
 struct Times {
     static constexpr Binding binding = Binding::Product;
     static constexpr const char* sign = "·";
     static Checked apply(Checked x, Checked y) { return x * y; }
+    static ExactNumber exact(const ExactNumber& x, const ExactNumber& y) { return x * y; }
 };
 struct Over {
     static constexpr Binding binding = Binding::Product;
     static constexpr const char* sign = " / ";
     static Checked apply(Checked x, Checked y) { return x / y; }
+    static ExactNumber exact(const ExactNumber& x, const ExactNumber& y) { return x / y; }
 };
 
 // x op y, evaluated left to right: the left operand is bracketed only when it binds more
@@ -190,12 +143,16 @@ public:
         : m_left(left), m_right(right), m_value(Op::apply(left.value(), right.value()))
     {}
     Checked value() const { return m_value; }
+    ExactNumber exact(const Steps& steps) const
+    {
+        return Op::exact(m_left.exact(steps), m_right.exact(steps));
+    }
     void write(Writer& out) const
     {
         // x·x is written x², as on paper.
         if constexpr (std::same_as<Op, Times> && std::same_as<L, R>) {
             if (namesOf(m_left) == namesOf(m_right)) {
-                writeBracketed(m_left, out, L::binding != Binding::Primary);
+                writeBracketed(m_left, out, L::binding != Binding::Primary, Place::Power);
                 out.text += "²";
                 return;
             }
@@ -204,9 +161,13 @@ public:
     }
     static void writeParts(const L& left, const R& right, Writer& out)
     {
-        writeBracketed(left, out, L::binding < binding);
+        constexpr bool sum = binding == Binding::Sum;
+        writeBracketed(left, out, L::binding < binding, sum ? Place::Alone : Place::Product);
         out.text += Op::sign;
-        writeBracketed(right, out, R::binding <= binding);
+        writeBracketed(right, out, R::binding <= binding,
+                       sum                      ? Place::Sum
+                       : std::same_as<Op, Over> ? Place::Divisor
+                                                : Place::Product);
     }
 
 private:
@@ -239,10 +200,12 @@ public:
 
     Root(const X& inner, Checked value) : m_inner(inner), m_value(value) {}
     Checked value() const { return m_value; }
+    ExactNumber exact(const Steps& steps) const { return sqrt(m_inner.exact(steps)); }
+    const X& inner() const { return m_inner; }
     void write(Writer& out) const
     {
         out.text += "√";
-        writeBracketed(m_inner, out, true);
+        writeBracketed(m_inner, out, true, Place::Alone);
     }
 
 private:
@@ -266,74 +229,29 @@ std::optional<Root<Operation<Minus, L, R>>> sqrtOfDifference(const L& x, const R
     return Root<Operation<Minus, L, R>>(Operation<Minus, L, R>(x, y), *root);
 }
 
-// The angle whose tangent is y / x, in degrees, by atan2, which finds it without forming
-// the quotient; written arctg(y / x).
-template <Term Y, Term X> class ArcTangentDegrees {
-public:
-    static constexpr Binding binding = Binding::Primary;
-
-    ArcTangentDegrees(const Y& y, const X& x)
-        : m_y(y), m_x(x),
-          m_value(std::atan2(y.value().value(), x.value().value()) * (180.0 / std::numbers::pi))
-    {}
-    Checked value() const { return m_value; }
-    void write(Writer& out) const
-    {
-        out.text += "arctg(";
-        Operation<Over, Y, X>::writeParts(m_y, m_x, out);
-        out.text += ')';
+// The exact value of a term, and where it has one that can be written, the step's exact
+// forms: the formula with the exact values put in, a root's radicand, the result.
+template <Term T> ExactNumber writeExact(const T& term, Step& step, const Steps& steps)
+{
+    const ExactNumber value = term.exact(steps);
+    const std::optional<std::string> result = WriteExact(value, steps.region());
+    if (!result)
+        return value;
+    Writer substituted{&steps.region(), {}, &steps};
+    term.write(substituted);
+    if (substituted.missing)
+        return value;
+    step.exactSubstituted = std::move(substituted.text);
+    step.exactResult = *result;
+    step.exactIsShort = FitsThreeDecimals(value);
+    if constexpr (requires { term.inner(); }) {
+        Writer radicand{&steps.region(), {}, &steps};
+        radicand.place = Place::Power; // bracketed unless a plain number
+        radicand.exactNumber(term.inner().exact(steps), "");
+        if (!radicand.missing)
+            step.exactRadicand = "√" + radicand.text;
     }
-
-private:
-    Y m_y;
-    X m_x;
-    Checked m_value;
-};
-
-// sin x, cos x and tg x of an angle x in degrees, written "sin α", "sin 30,000°".
-struct SineOf {
-    static constexpr const char* name = "sin ";
-    static double apply(double radians) { return std::sin(radians); }
-};
-struct CosineOf {
-    static constexpr const char* name = "cos ";
-    static double apply(double radians) { return std::cos(radians); }
-};
-struct TangentOf {
-    static constexpr const char* name = "tg ";
-    static double apply(double radians) { return std::tan(radians); }
-};
-
-template <typename Fn, Term X> class Trigonometric {
-public:
-    static constexpr Binding binding = Binding::Primary;
-
-    explicit Trigonometric(const X& x)
-        : m_x(x), m_value(Fn::apply(x.value().value() * (std::numbers::pi / 180.0)))
-    {}
-    Checked value() const { return m_value; }
-    void write(Writer& out) const
-    {
-        out.text += Fn::name;
-        writeBracketed(m_x, out, X::binding != Binding::Primary);
-    }
-
-private:
-    X m_x;
-    Checked m_value;
-};
-
-template <Term X> Trigonometric<SineOf, X> sin(const X& x)
-{
-    return Trigonometric<SineOf, X>(x);
-}
-template <Term X> Trigonometric<CosineOf, X> cos(const X& x)
-{
-    return Trigonometric<CosineOf, X>(x);
-}
-template <Term X> Trigonometric<TangentOf, X> tg(const X& x)
-{
-    return Trigonometric<TangentOf, X>(x);
+    return value;
 }
 
 // Names the value of a term, and writes the step into steps when there are steps to keep;
@@ -347,8 +265,11 @@ Quantity step(Steps* steps, const char* name, const T& term, const char* unit = 
         term.write(names);
         Writer values{&steps->region(), {}};
         term.write(values);
-        steps->add({name, std::move(names.text), std::move(values.text), term.value().value(), unit,
-                    note});
+        Step written{
+            name, std::move(names.text), std::move(values.text), term.value().value(), unit, note};
+        if (steps->exact())
+            steps->setExact(name, writeExact(term, written, *steps));
+        steps->add(std::move(written));
     }
     return Quantity(name, term.value(), unit);
 }
@@ -365,6 +286,7 @@ template <Term L, Term R> void noteIsoscelesWithinTyping(Steps* steps, const L& 
 {
     if (!steps)
         return;
+    steps->dropExact();
     const Operation<Minus, L, R> difference(x, y);
     Writer names;
     difference.write(names);

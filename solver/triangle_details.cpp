@@ -1,6 +1,7 @@
 #include "solver/triangle_details.h"
 
 #include "solver/formula.h"
+#include "solver/formula_angles.h"
 
 namespace triangle {
 

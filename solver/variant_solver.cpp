@@ -330,6 +330,10 @@ Solution SolveValues(std::int16_t k, double first, double second, Steps* steps,
     const char* const names[ColumnCount] = {legs.a, "c", "P", "S"};
     const Quantity x(names[columns.first], Checked(first));
     const Quantity y(names[columns.second], Checked(second));
+    if (steps) {
+        steps->given(x.name(), first);
+        steps->given(y.name(), second);
+    }
     try {
         switch (k) {
         case 0:

@@ -30,7 +30,7 @@ TEST_P(ElementSteps, WriteThePairsFormulasThenTheRestWithTheNumbersPutIn)
 {
     const ElementStepsCase& c = GetParam();
     const SolutionPage page =
-        ElementSolutionPageOf(c.first, c.x, c.second, c.y, {}, regions::bgBG());
+        ElementSolutionPageOf(c.first, c.x, c.second, c.y, {}, regions::bgBG(), false);
     EXPECT_EQ(linesOf(page.steps), c.lines);
     ASSERT_TRUE(page.triangle.has_value());
     EXPECT_EQ(page.projections, c.projections);
@@ -138,7 +138,7 @@ INSTANTIATE_TEST_SUITE_P(EachFamily, ElementSteps, testing::ValuesIn(elementStep
 TEST(ElementStepsRegion, WritesThePeriodRegionsNumbers)
 {
     const SolutionPage page =
-        ElementSolutionPageOf(Element::b, 8, Element::beta, 53.13, {}, regions::enUS());
+        ElementSolutionPageOf(Element::b, 8, Element::beta, 53.13, {}, regions::enUS(), false);
     const std::vector<std::string> lines = linesOf(page.steps);
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Дадени: b = 8.000 и β = 53.130°.");

@@ -78,7 +78,8 @@ class SolutionSteps : public testing::TestWithParam<StepsCase> {};
 TEST_P(SolutionSteps, FollowTheVariantsFormulasInTheirOrderWithTheNumbersPutIn)
 {
     const StepsCase& c = GetParam();
-    const SolutionPage page = SolutionPageOf(solvedRow(c.k, c.first, c.second), regions::bgBG());
+    const SolutionPage page =
+        SolutionPageOf(solvedRow(c.k, c.first, c.second), regions::bgBG(), false);
     EXPECT_EQ(linesOf(page.steps), c.lines);
     ASSERT_TRUE(page.triangle.has_value());
     EXPECT_FALSE(page.description.empty());
@@ -185,10 +186,12 @@ INSTANTIATE_TEST_SUITE_P(IsoscelesWithinRounding, SolutionSteps,
 
 TEST(SolutionStepsRegion, WritesTheRegionsSeparatorsAndGrouping)
 {
-    const SolutionPage period = SolutionPageOf(solvedRow(0, "3000", "5000"), regions::enUS());
+    const SolutionPage period =
+        SolutionPageOf(solvedRow(0, "3000", "5000"), regions::enUS(), false);
     EXPECT_EQ(linesOf(period.steps).at(1),
               "b = √(c² − a²) = √(5,000.000² − 3,000.000²) = 4,000.000");
-    const SolutionPage bulgarian = SolutionPageOf(solvedRow(0, "3000", "5000"), regions::bgBG());
+    const SolutionPage bulgarian =
+        SolutionPageOf(solvedRow(0, "3000", "5000"), regions::bgBG(), false);
     EXPECT_EQ(linesOf(bulgarian.steps).at(1),
               "b = √(c² − a²) = √(5\u00A0000,000² − 3\u00A0000,000²) = 4\u00A0000,000");
 }
@@ -197,7 +200,7 @@ TEST(SolutionStepsRegion, BracketsANegativeNumberPutIn)
 {
     // Variant 4 passes c = 5, P = 10.5 (P > 2c): r is 0,250; nothing negative. Variant 6
     // with a = 1 and P = 3 gives b = (9 − 6)/(6 − 2) = 0,750 and c = 1,250.
-    const SolutionPage page = SolutionPageOf(solvedRow(5, "1", "3"), regions::enUS());
+    const SolutionPage page = SolutionPageOf(solvedRow(5, "1", "3"), regions::enUS(), false);
     EXPECT_EQ(linesOf(page.steps).at(1),
               "b = (P² − 2·P·a) / (2·P − 2·a) = (3.000² − 2·3.000·1.000) / (2·3.000 − 2·1.000) "
               "= 0.750");
@@ -222,7 +225,8 @@ class SolutionStepsAfterRefusal : public testing::TestWithParam<RefusalCase> {};
 TEST_P(SolutionStepsAfterRefusal, ExplainAndShowTheTriangleAtTheBound)
 {
     const RefusalCase& c = GetParam();
-    const SolutionPage page = SolutionPageOf(refusedRow(c.k, c.first, c.second), regions::enUS());
+    const SolutionPage page =
+        SolutionPageOf(refusedRow(c.k, c.first, c.second), regions::enUS(), false);
     const std::vector<std::string> lines = linesOf(page.steps);
     ASSERT_GE(lines.size(), c.lines.size()) << page.steps;
     for (std::size_t i = 0; i < c.lines.size(); ++i)
@@ -305,7 +309,7 @@ INSTANTIATE_TEST_SUITE_P(EveryKind, SolutionStepsAfterRefusal, testing::ValuesIn
 
 TEST(SolutionStepsEmpty, SayHowToGetATriangle)
 {
-    const SolutionPage page = SolutionPageOf(RowOutcome{}, regions::bgBG());
+    const SolutionPage page = SolutionPageOf(RowOutcome{}, regions::bgBG(), false);
     EXPECT_FALSE(page.triangle.has_value());
     EXPECT_EQ(page.steps.rfind("Няма изчислен триъгълник.", 0), 0u);
 }
@@ -314,7 +318,7 @@ TEST(SolutionStepsBits, TheTriangleShownIsTheRowsBitForBit)
 {
     // The window solves again from the row's own given values: the same doubles out.
     const RowOutcome row = solvedRow(2, "10.3", "12.7");
-    const SolutionPage page = SolutionPageOf(row, regions::enUS());
+    const SolutionPage page = SolutionPageOf(row, regions::enUS(), false);
     ASSERT_TRUE(page.triangle.has_value());
     EXPECT_EQ(page.triangle->a, *row.row.a);
     EXPECT_EQ(page.triangle->b, *row.row.b);

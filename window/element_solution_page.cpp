@@ -1,4 +1,6 @@
+#include "solver/exact_text.h"
 #include "solver/formula.h"
+#include "solver/special_angles.h"
 #include "window/refusal_message.h"
 #include "window/solution_drawing.h"
 #include "window/solution_steps.h"
@@ -18,6 +20,24 @@ std::string givenValue(Element element, double value, const NumberFormat& region
     return text;
 }
 
+// "sin 30° = 1/2, cos 30° = √3/2, tg 30° = √3/3" for a given angle whose sine, cosine and
+// tangent a textbook writes exactly; nothing for any other.
+std::string specialAngleLine(Element element, double degrees, const NumberFormat& region)
+{
+    if (!IsAngle(element))
+        return {};
+    const ExactNumber angle = ExactNumber::fromDouble(degrees);
+    const auto written = WriteExact(angle, region);
+    const auto sine = WriteExact(ExactSine(angle), region, RationalForm::Fraction);
+    const auto cosine = WriteExact(ExactCosine(angle), region, RationalForm::Fraction);
+    const auto tangent = WriteExact(ExactTangent(angle), region, RationalForm::Fraction);
+    if (!written || !sine || !cosine || !tangent)
+        return {};
+    const std::string at = *written + texts::Degree;
+    return "\nsin " + at + " = " + *sine + ", cos " + at + " = " + *cosine + ", tg " + at + " = " +
+           *tangent;
+}
+
 bool showsProjections(Element element)
 {
     return element == Element::h || element == Element::a1 || element == Element::b1;
@@ -27,14 +47,14 @@ bool showsProjections(Element element)
 
 SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element second,
                                    double secondValue, const std::string& message,
-                                   const NumberFormat& region)
+                                   const NumberFormat& region, bool exact)
 {
     SolutionPage page;
     page.steps =
         Filled(texts::ElementStepsGiven, {{"first", givenValue(first, firstValue, region)},
                                           {"second", givenValue(second, secondValue, region)}});
-    Steps steps(region);
-    Steps rest(region);
+    Steps steps(region, exact);
+    Steps rest(region, exact);
     const ElementSolution solved =
         message.empty() ? SolveElementValues(first, firstValue, second, secondValue, &steps, &rest)
                         : ElementSolution(ElementRefusal{});
@@ -43,6 +63,10 @@ SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element sec
         page.steps +=
             message.empty() ? ElementRefusalMessage(solved.fault(), {}, {}, region) : message;
         return page;
+    }
+    if (exact) {
+        page.steps += specialAngleLine(first, firstValue, region);
+        page.steps += specialAngleLine(second, secondValue, region);
     }
     for (const Step& step : steps.list())
         page.steps += StepLines(step, region);

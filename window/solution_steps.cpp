@@ -42,14 +42,15 @@ struct Worked {
     std::string text;
 };
 
-Worked work(std::int16_t k, double first, double second, const NumberFormat& region)
+Worked work(std::int16_t k, double first, double second, const NumberFormat& region, bool exact)
 {
     Worked worked;
-    Steps variant(region);
+    Steps variant(region, exact);
     const Solution solved = SolveValues(k, first, second, &variant);
     if (!solved.ok())
         return worked;
-    Steps rest(region);
+    Steps rest(region, exact);
+    rest.continueFrom(variant);
     worked.triangle = DetailsOf(solved.value(), &rest);
     for (const Step& step : variant.list())
         worked.text += StepLines(step, region);
@@ -131,13 +132,28 @@ std::string StepLine(const Step& step, const NumberFormat& region)
         return step.name + " = " + FormatFieldNumber(step.result, region);
     const std::string result = FormatFieldNumber(step.result, region);
     std::string line = step.name + " = " + step.formula;
+    // "b = √(c² − a²) = √(10² − 5²) = √75 = 5√3 ≈ 8,660": the exact forms, then the decimal
+    // unless the exact result is a short decimal itself.
+    if (!step.exactResult.empty()) {
+        // A formula whose exact values make it longer than a line reads well is left out.
+        constexpr std::size_t longest = 120; // bytes: about 80 characters
+        for (const std::string* form : {&step.exactSubstituted, &step.exactRadicand}) {
+            if (!form->empty() && *form != step.exactResult && !line.ends_with(*form) &&
+                form->size() <= longest)
+                line += " = " + *form;
+        }
+        line += " = " + step.exactResult + step.unit;
+        if (!step.exactIsShort)
+            line += " ≈ " + result + step.unit;
+        return line;
+    }
     // A quantity that is another one, b = a, has nothing to put in.
     if (step.substituted != result)
         line += " = " + step.substituted;
     return line + " = " + result + step.unit;
 }
 
-SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& region)
+SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& region, bool exact)
 {
     SolutionPage page;
     const std::int16_t k = outcome.variant;
@@ -147,7 +163,7 @@ SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& regio
         const FieldNumber second = valueIn(outcome.row, columns.second);
         if (!first || !second)
             return page;
-        Worked worked = work(k, *first, *second, region);
+        Worked worked = work(k, *first, *second, region, exact);
         page.triangle = worked.triangle;
         page.steps = givenLine(k, *first, *second, region) + worked.text;
     } else if (outcome.state == RowState::Refused && outcome.refusal) {
@@ -156,7 +172,7 @@ SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& regio
             page.steps = givenLine(k, *refusal.first, *refusal.second, region) + '\n';
         page.steps += outcome.message;
         if (const std::optional<AtBound> bound = triangleAtBound(refusal)) {
-            Worked worked = work(bound->k, bound->first, bound->second, region);
+            Worked worked = work(bound->k, bound->first, bound->second, region, exact);
             if (worked.triangle) {
                 page.triangle = worked.triangle;
                 page.steps += '\n';

@@ -25,14 +25,17 @@ std::string StepLines(const Step& step, const NumberFormat& region);
 // variant's formulas in the order the solver evaluated them, then the rest of the triangle
 // (α, β, h, r, R), each with its numbers put in. A refused one: the explanation the user was
 // given and, where the bound crossed belongs to a triangle (the isosceles one), that
-// triangle's calculation and drawing. An empty row: what to do to get a triangle.
-SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& region);
+// triangle's calculation and drawing. An empty row: what to do to get a triangle. With
+// `exact`, each step whose result follows exactly from the given values shows its exact
+// form too ("√75 = 5√3 ≈ 8,660"); the decimals are the same either way.
+SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& region,
+                            bool exact = true);
 
 // What the window of any two elements shows for two given values as read: the given values,
 // the pair's formulas as the solver evaluated them, then the rest of the triangle; after a
 // refusal, `message`, the explanation the user was given, and nothing drawn.
 SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element second,
                                    double secondValue, const std::string& message,
-                                   const NumberFormat& region);
+                                   const NumberFormat& region, bool exact = true);
 
 } // namespace triangle
