@@ -3,6 +3,8 @@
 #include "lines_of.h"
 #include "regions.h"
 #include "solver/formula.h"
+#include "solver/triangle_details.h"
+#include "window/row_details.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +117,19 @@ TEST(ExactSteps, WriteEachResultAsTheTextbookDoesBeforeItsDecimal)
                 << page.steps;
         }
     }
+}
+
+TEST(ExactSteps, TheWholeTriangleOfARowGivesTheExactValueBesideTheDecimal)
+{
+    const Solution row = Solve(0, "5", "10");
+    ASSERT_TRUE(row.ok());
+    const Steps exact = ExactValuesOfRow(0, 5, 10, regions::bgBG());
+    const std::vector<std::string> lines =
+        linesOf(RowDetailsText(*DetailsOf(row.value()), regions::bgBG(), &exact));
+    for (const char* line : {"катет a = 5,000", "катет b = 5√3 ≈ 8,660",
+                             "периметър P = 15 + 5√3 ≈ 23,660", "ъгъл α срещу катета a = 30,000°",
+                             "радиус на вписаната окръжност r = (5√3 − 5)/2 ≈ 1,830"})
+        EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end()) << line;
 }
 
 // The exact values are worked out beside the doubles: the same steps give the same bits

@@ -1,5 +1,7 @@
 #include "window/solver_form_logic.h"
 
+#include "solver/steps.h"
+
 #include "solver/triangle_details.h"
 #include "solver/variant_solver.h"
 #include "window/refusal_message.h"
@@ -151,7 +153,9 @@ void SolverFormLogic::Calculate()
     for (std::int16_t j = 0; j < ColumnCount; ++j)
         m_controls.setText(fieldOf(k, j), FormatFieldNumber(valueIn(row, j), region));
     const std::optional<TriangleDetails> details = DetailsOf(row);
-    m_controls.setRowDetails(k, details ? RowDetailsText(*details, region) : std::string());
+    const Steps exact =
+        ExactValuesOfRow(k, *valueIn(row, given.first), *valueIn(row, given.second), region);
+    m_controls.setRowDetails(k, details ? RowDetailsText(*details, region, &exact) : std::string());
     m_described = details.has_value();
     RowOutcome outcome;
     outcome.state = RowState::Solved;
