@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Windows installer silently in a throwaway Wine prefix, checks what it put in
 # place (the program in Program Files, the Start menu's shortcut, the entry in the list of
-# installed programs), starts the program and closes it, uninstalls silently and checks that
-# nothing is left behind.
+# installed programs), installs again over it, starts the program and closes it, uninstalls
+# silently and checks that nothing is left behind.
 #     tests/win32/installer_test.sh build/windows
 set -euo pipefail
 scripts="$(cd "$(dirname "$0")/../../scripts" && pwd)"
@@ -14,7 +14,8 @@ installer="$build/triangle-solver-1.00-win64.exe"
     { echo "FAIL: the zip holds more or less than triangle-solver.exe" >&2; exit 1; }
 
 export WINEPREFIX="$build/installer-prefix"
-export WINEDLLOVERRIDES="mscoree,mshtml=" WINEDEBUG=-all
+# No desktop entries for the shortcut in the user's own menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEDEBUG=-all
 trap '"$scripts/wine-session.sh" stop' EXIT
 "$scripts/wine-session.sh" start
 if [ -f "$WINEPREFIX/display" ]; then
@@ -40,6 +41,15 @@ wineserver -w
 echo "Start menu: ${shortcut_path:=$(shortcut)}"
 [[ "$shortcut_path" == *"Start Menu/Programs/"* ]] || fail "the shortcut is not in the Start menu"
 registered || fail "no entry in the list of installed programs"
+
+# Over an installation, the installer first runs the earlier uninstaller to its end.
+echo "Installing again over it"
+wine "$installer" /S
+wineserver -w
+[ -f "$program_dir/triangle-solver.exe" ] && [ -f "$program_dir/Uninstall.exe" ] ||
+    fail "installing again lost the program or the uninstaller"
+[ "$(shortcut)" = "$shortcut_path" ] || fail "installing again lost the shortcut"
+registered || fail "installing again lost the entry in the list of installed programs"
 
 echo "Starting the program"
 wine "$program_dir/triangle-solver.exe" &
