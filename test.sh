@@ -29,9 +29,10 @@ cmake --preset fuzz
 cmake --build --preset fuzz -j "$jobs"
 ctest --preset fuzz -j "$jobs"
 
-echo "== Windows: cross-build, the suites and the Win32 window under Wine, the installer"
+echo "== Windows: cross-build, the suites and the Win32 window under Wine, the installers"
 cmake --preset windows
 cmake --build --preset windows -j "$jobs"
 ctest --preset windows -j "$jobs"
 cpack --preset windows
 tests/win32/installer_test.sh build/windows
+tests/win32/msi_test.sh build/windows

@@ -2,7 +2,10 @@
 # - triangle-solver-<version>-win64.exe, the installer (NSIS, built by Debian's makensis from
 #   packaging/windows/NSIS.template.in), in Bulgarian, for a computer at home;
 # - triangle-solver-<version>-win64.zip, the program alone, for a computer where nothing may
-#   be installed.
+#   be installed;
+# - triangle-solver-<version>-win64.msi, the Windows Installer package for a school's network
+#   (Group Policy, Intune), made after the first package by packaging/windows/cpack_msi.cmake
+#   with Debian's wixl, since CPack's own WIX generator needs WiX's Windows tools.
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME triangle-solver)
 set(CPACK_PACKAGE_VENDOR "Triangle solver developers")
@@ -12,9 +15,11 @@ set(CPACK_STRIP_FILES ON)
 # The zip holds triangle-solver.exe at its top, with no folder around it.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 
-# The installer's version record takes a numeric version: 1.00 is 1.0.0.0.
+# Numeric versions for Windows: 1.00 is 1.0.0 for Windows Installer, which compares its
+# fields as numbers, and 1.0.0.0 in the installer's version record.
 math(EXPR triangle_minor "${PROJECT_VERSION_MINOR}")
-set(CPACK_TRIANGLE_FILE_VERSION "${PROJECT_VERSION_MAJOR}.${triangle_minor}.0.0")
+set(CPACK_TRIANGLE_MSI_VERSION "${PROJECT_VERSION_MAJOR}.${triangle_minor}.0")
+set(CPACK_TRIANGLE_FILE_VERSION "${CPACK_TRIANGLE_MSI_VERSION}.0")
 
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Triangle Solver")
 set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY "TriangleSolver")
@@ -58,4 +63,7 @@ set(CPACK_TRIANGLE_LICENSE ${triangle_generated}/LICENSE.txt)
 file(WRITE ${CPACK_TRIANGLE_LICENSE} "${triangle_licence}\r\n")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
 
+# The MSI package, once the first package is made.
+set(CPACK_TRIANGLE_MAKE_MSI ${PROJECT_SOURCE_DIR}/packaging/windows/make-msi.sh)
+set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/windows/cpack_msi.cmake)
 include(CPack)

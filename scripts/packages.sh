@@ -11,6 +11,7 @@ TRIANGLE_PACKAGES=(
     dpkg-dev file appstream desktop-file-utils lintian scdoc man-db
     qt6-wayland weston
     g++-mingw-w64-x86-64-posix wine wine64 nsis zip unzip xdotool python3 locales
+    wixl msitools
 )
 
 ensure_packages() {
