@@ -36,3 +36,4 @@ ctest --preset windows -j "$jobs"
 cpack --preset windows
 tests/win32/installer_test.sh build/windows
 tests/win32/msi_test.sh build/windows
+tests/win32/signing_test.sh build/windows

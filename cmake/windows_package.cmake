@@ -6,6 +6,8 @@
 # - triangle-solver-<version>-win64.msi, the Windows Installer package for a school's network
 #   (Group Policy, Intune), made after the first package by packaging/windows/cpack_msi.cmake
 #   with Debian's wixl, since CPack's own WIX generator needs WiX's Windows tools.
+# With a code-signing certificate in the environment (scripts/sign-windows.sh), the program,
+# the uninstaller, the installer and the MSI package are signed.
 set(CPACK_GENERATOR NSIS ZIP)
 set(CPACK_PACKAGE_NAME triangle-solver)
 set(CPACK_PACKAGE_VENDOR "Triangle solver developers")
@@ -63,7 +65,9 @@ set(CPACK_TRIANGLE_LICENSE ${triangle_generated}/LICENSE.txt)
 file(WRITE ${CPACK_TRIANGLE_LICENSE} "${triangle_licence}\r\n")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
 
-# The MSI package, once the first package is made.
+# Signing the staged program before it is packed, then the MSI package after the others.
+set(CPACK_TRIANGLE_SIGN_SCRIPT ${PROJECT_SOURCE_DIR}/scripts/sign-windows.sh)
 set(CPACK_TRIANGLE_MAKE_MSI ${PROJECT_SOURCE_DIR}/packaging/windows/make-msi.sh)
+set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/windows/cpack_sign_program.cmake)
 set(CPACK_POST_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/packaging/windows/cpack_msi.cmake)
 include(CPack)

@@ -11,7 +11,7 @@ TRIANGLE_PACKAGES=(
     dpkg-dev file appstream desktop-file-utils lintian scdoc man-db
     qt6-wayland weston
     g++-mingw-w64-x86-64-posix wine wine64 nsis zip unzip xdotool python3 locales
-    wixl msitools
+    wixl msitools osslsigncode openssl
 )
 
 ensure_packages() {

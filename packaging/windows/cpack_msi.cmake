@@ -1,5 +1,6 @@
 # Run by CPack after each package: the first time in a run, makes the MSI package from that
-# package's staged (stripped) program with make-msi.sh and puts it beside the other packages.
+# package's staged program (stripped, and signed when a certificate is given) with
+# make-msi.sh, signs it likewise and puts it beside the other packages.
 get_property(made GLOBAL PROPERTY triangle_msi_made)
 if(NOT made)
     set_property(GLOBAL PROPERTY triangle_msi_made TRUE)
@@ -7,6 +8,8 @@ if(NOT made)
     execute_process(COMMAND "${CPACK_TRIANGLE_MAKE_MSI}" "${CPACK_TEMPORARY_DIRECTORY}"
                             "${CPACK_TRIANGLE_MSI_VERSION}" "${CPACK_NSIS_MUI_ICON}"
                             "${CPACK_TOPLEVEL_DIRECTORY}/${name}"
+                    COMMAND_ERROR_IS_FATAL ANY)
+    execute_process(COMMAND "${CPACK_TRIANGLE_SIGN_SCRIPT}" "${CPACK_TOPLEVEL_DIRECTORY}/${name}"
                     COMMAND_ERROR_IS_FATAL ANY)
     set(destination "${CPACK_OUTPUT_FILE_PREFIX}")
     if(NOT destination)

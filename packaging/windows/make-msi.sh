@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the Windows Installer package from the staged program with Debian's wixl and
-# msitools:
+# msitools, unsigned (cpack_msi.cmake signs it when a certificate is given):
 #     packaging/windows/make-msi.sh STAGED_DIR VERSION ICON OUTPUT.msi
 # VERSION is the numeric one Windows Installer compares: 1.00 is written 1.0.0.
 set -euo pipefail

@@ -2,7 +2,9 @@
 # Installs the Windows installer silently in a throwaway Wine prefix, checks what it put in
 # place (the program in Program Files, the Start menu's shortcut, the entry in the list of
 # installed programs), installs again over it, starts the program and closes it, uninstalls
-# silently and checks that nothing is left behind.
+# silently and checks that nothing is left behind. With TRIANGLE_SIGNED_BY=CA.pem
+# (tests/win32/signing_test.sh), also checks that the installed program and uninstaller are
+# signed by that certificate.
 #     tests/win32/installer_test.sh build/windows
 set -euo pipefail
 scripts="$(cd "$(dirname "$0")/../../scripts" && pwd)"
@@ -50,6 +52,13 @@ wineserver -w
     fail "installing again lost the program or the uninstaller"
 [ "$(shortcut)" = "$shortcut_path" ] || fail "installing again lost the shortcut"
 registered || fail "installing again lost the entry in the list of installed programs"
+if [ -n "${TRIANGLE_SIGNED_BY:-}" ]; then
+    for file in triangle-solver.exe Uninstall.exe; do
+        "${OSSLSIGNCODE:-osslsigncode}" verify -CAfile "$TRIANGLE_SIGNED_BY" \
+            -in "$program_dir/$file" >/dev/null 2>&1 || fail "the installed $file is not signed"
+    done
+    echo "The installed program and uninstaller are signed"
+fi
 
 echo "Starting the program"
 wine "$program_dir/triangle-solver.exe" &
