@@ -5,6 +5,7 @@
 #include "window/icons/triangle_solver_icon.xpm"
 #include "window/qt/announcer.h"
 #include "window/qt/fitting_field.h"
+#include "window/qt/layout_widgets.h"
 #include "window/qt/qt_number_format.h"
 #include "window/qt/solution_window.h"
 #include "window/qt/variant_button.h"
@@ -37,39 +38,6 @@ namespace triangle {
 
 namespace {
 
-// The layout is given in twips; 15 twips make one logical pixel.
-QRect pixelRect(const layout::Place& place)
-{
-    return QRect(layout::Pixels(place.left), layout::Pixels(place.top), layout::Pixels(place.width),
-                 layout::Pixels(place.height));
-}
-
-QColor qColour(layout::Colour colour)
-{
-    return QColor(colour.red, colour.green, colour.blue);
-}
-
-QString qs(const char* utf8)
-{
-    return QString::fromUtf8(utf8);
-}
-
-QFont windowFont(bool bold = false)
-{
-    // Where Times New Roman is missing, fontconfig puts a metric-compatible serif face with
-    // the Cyrillic letters in its place (Liberation Serif on Debian).
-    return QFont(qs(layout::FontFace), layout::FontPointSize, bold ? QFont::Bold : QFont::Normal);
-}
-
-void fillBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::Button, colour); // the background role of buttons
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 QString controlName(const char* array, int index)
 {
     return QStringLiteral("%1(%2)").arg(QLatin1String(array)).arg(index);
@@ -80,12 +48,12 @@ QString controlName(const char* array, int index)
 SolverForm::SolverForm(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("SolverForm"));
-    setWindowTitle(qs(texts::Caption));
+    setWindowTitle(Qs(texts::Caption));
     // Compiled in as XPM: reading a PNG would make the image reader load every format
     // plug-in it has, a noticeable part of the start-up.
     setWindowIcon(QPixmap(triangle_solver_icon));
-    setFont(windowFont());
-    fillBackground(this, qColour(layout::WindowColour));
+    setFont(WindowFont());
+    FillBackground(this, QColour(layout::WindowColour));
     setFixedSize(layout::Pixels(layout::ClientWidth), layout::Pixels(layout::ClientHeight));
 
     buildHeadings();
@@ -113,11 +81,11 @@ void SolverForm::buildHeadings()
 {
     for (int i = 0; i < 5; ++i) {
         const layout::Control& place = layout::ControlOf("Label1", static_cast<std::int16_t>(i));
-        auto* label = new QLabel(qs(place.text), this);
+        auto* label = new QLabel(Qs(place.text), this);
         label->setObjectName(controlName("Label1", i));
-        label->setGeometry(pixelRect(place.place));
+        label->setGeometry(PixelRect(place.place));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-        fillBackground(label, qColour(*place.background));
+        FillBackground(label, QColour(*place.background));
         m_Label1[i] = label;
     }
 }
@@ -125,20 +93,20 @@ void SolverForm::buildHeadings()
 void SolverForm::buildVariants()
 {
     const layout::Control& frame = layout::ControlOf("Frame1", 0);
-    m_Frame1 = new QGroupBox(qs(frame.text), this);
+    m_Frame1 = new QGroupBox(Qs(frame.text), this);
     m_Frame1->setObjectName(QStringLiteral("Frame1"));
-    m_Frame1->setGeometry(pixelRect(frame.place));
+    m_Frame1->setGeometry(PixelRect(frame.place));
     m_Frame1->setFocusPolicy(Qt::NoFocus);
 
     for (int k = 0; k < 6; ++k) {
         const layout::Control& place = layout::ControlOf("Option1", static_cast<std::int16_t>(k));
-        auto* option = new VariantButton(qs(place.text), m_Frame1);
+        auto* option = new VariantButton(Qs(place.text), m_Frame1);
         option->setObjectName(controlName("Option1", k));
-        option->setGeometry(pixelRect(place.place));
-        option->setAccessibleName(qs(texts::Variants[k]));
-        option->setAccessibleDescription(qs(texts::VariantGivens[k]));
-        option->setToolTip(qs(texts::VariantGivens[k]));
-        fillBackground(option, qColour(*place.background));
+        option->setGeometry(PixelRect(place.place));
+        option->setAccessibleName(Qs(texts::Variants[k]));
+        option->setAccessibleDescription(Qs(texts::VariantGivens[k]));
+        option->setToolTip(Qs(texts::VariantGivens[k]));
+        FillBackground(option, QColour(*place.background));
         // toggled, unlike clicked, also comes when the program selects the button.
         connect(option, &QRadioButton::toggled, this, [this, k](bool checked) {
             if (checked)
@@ -156,21 +124,15 @@ void SolverForm::buildFields()
         const int row = i / 4;
         const int column = i % 4;
         const layout::Field place = layout::FieldOf(static_cast<std::int16_t>(i));
-        auto* field = new FittingField(windowFont(place.bold), this);
+        auto* field = new FittingField(WindowFont(place.bold), this);
         field->setObjectName(controlName("Text2", i));
-        field->setGeometry(pixelRect(place.place));
+        field->setGeometry(PixelRect(place.place));
         field->setAlignment(Qt::AlignCenter);
-        field->setAccessibleName(QStringLiteral("%1, %2").arg(qs(texts::Variants[row]),
-                                                              qs(texts::QuantityNames[column])));
-        field->setDescription(qs(texts::QuantityTips[column]));
+        field->setAccessibleName(QStringLiteral("%1, %2").arg(Qs(texts::Variants[row]),
+                                                              Qs(texts::QuantityNames[column])));
+        field->setDescription(Qs(texts::QuantityTips[column]));
         if (place.result) {
-            // Results stay easy to read: dark text on pink, not the faded disabled grey.
-            QPalette palette = field->palette();
-            for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-                palette.setColor(group, QPalette::Base, qColour(layout::ResultColour));
-                palette.setColor(group, QPalette::Text, Qt::black);
-            }
-            field->setPalette(palette);
+            SetResultColours(field, QColour(layout::ResultColour));
             field->setEnabled(false);
         }
         // A double click opens the solution; the context menu gets the row's entries.
@@ -189,13 +151,13 @@ void SolverForm::buildButtons()
     const char* descriptions[2] = {texts::CalculateDescription, texts::ClearDescription};
     for (int i = 0; i < 2; ++i) {
         const layout::Control& place = layout::ControlOf("Command1", static_cast<std::int16_t>(i));
-        auto* button = new QPushButton(qs(place.text), this);
+        auto* button = new QPushButton(Qs(place.text), this);
         button->setObjectName(controlName("Command1", i));
-        button->setGeometry(pixelRect(place.place));
-        button->setAccessibleName(qs(place.text));
-        button->setAccessibleDescription(qs(descriptions[i]));
+        button->setGeometry(PixelRect(place.place));
+        button->setAccessibleName(Qs(place.text));
+        button->setAccessibleDescription(Qs(descriptions[i]));
         QPalette palette = button->palette();
-        palette.setColor(QPalette::Button, qColour(*place.background));
+        palette.setColor(QPalette::Button, QColour(*place.background));
         palette.setColor(QPalette::ButtonText, Qt::black);
         button->setPalette(palette);
         button->setAutoDefault(false);
@@ -211,7 +173,7 @@ void SolverForm::buildTexts()
         const layout::Control& place = layout::ControlOf("Text1", static_cast<std::int16_t>(i));
         auto* text = new QPlainTextEdit(this);
         text->setObjectName(controlName("Text1", i));
-        text->setGeometry(pixelRect(place.place));
+        text->setGeometry(PixelRect(place.place));
         text->setReadOnly(true);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         text->setFocusPolicy(Qt::StrongFocus);
@@ -220,12 +182,12 @@ void SolverForm::buildTexts()
         text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         // Set last, once the width is final, so that the lines are laid out only once. The
         // texts end their lines with CR LF; the editor keeps lines apart by itself.
-        text->setPlainText(qs(place.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        text->setPlainText(Qs(place.text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
         if (!place.visible)
             text->setVisible(false);
         m_Text1[i] = text;
     }
-    m_Text1[0]->setAccessibleName(qs(texts::TaskName));
+    m_Text1[0]->setAccessibleName(Qs(texts::TaskName));
 }
 
 void SolverForm::setTabChain()
@@ -327,7 +289,7 @@ void SolverForm::showFieldMenu(std::int16_t field, const QPoint& at)
     const std::vector<FieldMenuEntry> entries = fieldMenuEntries(field);
     std::vector<QAction*> actions;
     for (const FieldMenuEntry& entry : entries) {
-        QAction* action = menu->addAction(qs(entry.text));
+        QAction* action = menu->addAction(Qs(entry.text));
         action->setObjectName(QLatin1String(entry.name));
         action->setShortcut(QKeySequence(QLatin1String(entry.keys)));
         action->setEnabled(entry.available);

@@ -4,12 +4,10 @@
 #include "window/solution_drawing.h"
 #include "window/solution_page.h"
 #include "window/win32/base_window.h"
-#include "window/win32/gdi_object.h"
+#include "window/win32/drawing_pane.h"
+#include "window/win32/steps_pane.h"
 
 #include <windows.h>
-
-#include <optional>
-#include <string>
 
 namespace triangle::win32 {
 
@@ -20,7 +18,7 @@ namespace triangle::win32 {
 // the drawing as a picture.
 class SolutionWindow : public BaseWindow<SolutionWindow> {
 public:
-    SolutionWindow();
+    SolutionWindow() = default;
     ~SolutionWindow();
 
     bool Create(HINSTANCE instance, HWND owner);
@@ -31,36 +29,26 @@ public:
     // Escape and the copy keys while the focus is in this window; true when handled.
     bool TranslateKeyboard(MSG& message);
 
-    HWND drawing() const { return m_drawing; }
-    HWND steps() const { return m_steps; }
+    HWND drawing() const { return m_drawing.window(); }
+    HWND steps() const { return m_steps.window(); }
     // The display list as last painted, in the drawing's pixels.
-    const drawing::DisplayList& displayList() const { return m_list; }
+    const drawing::DisplayList& displayList() const { return m_drawing.displayList(); }
     void copySteps() const;
-    void copyDrawing() const;
+    void copyDrawing() const { m_drawing.copyDrawing(); }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-    static LRESULT CALLBACK DrawingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void layOut();
-    void layOutDrawing();
-    // The steps and their caption in the font for dpi dots per inch.
-    void setStepsFont(int dpi);
     void OnDpiChanged(int dpi, const RECT& suggested);
-    void paintDrawing(HDC dc) const;
-    void showDrawingMenu(int x, int y) const;
 
-    ULONG_PTR m_gdiplus = 0;
     HWND m_owner = nullptr;
-    HWND m_drawing = nullptr;
-    HWND m_steps = nullptr;
-    HWND m_stepsCaption = nullptr;
-    Font m_stepsFont;
+    DrawingPane m_drawing;
+    StepsPane m_steps;
     // The DPI of the screen the window is on, as its last WM_DPICHANGED told.
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
-    std::optional<TriangleDetails> m_triangle;
-    NumberFormat m_region;
-    drawing::DisplayList m_list;
 };
 
+// Where a window of `size` pixels opens beside its owner, kept on the owner's screen.
+POINT PlaceBeside(HWND owner, SIZE size);
 } // namespace triangle::win32

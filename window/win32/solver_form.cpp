@@ -5,9 +5,13 @@
 #include "window/row_outcome.h"
 #include "window/solution_steps.h"
 #include "window/ui_texts.h"
+#include "window/win32/child_windows.h"
 #include "window/win32/clipboard.h"
+#include "window/win32/coloured_button.h"
+#include "window/win32/colours.h"
 #include "window/win32/control_ids.h"
-#include "window/win32/resource.h"
+#include "window/win32/edit_menu.h"
+#include "window/win32/layout_controls.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/windows_number_format.h"
 
@@ -26,80 +30,9 @@ namespace {
 constexpr wchar_t ClassName[] = L"TriangleSolverForm";
 constexpr DWORD WindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD WindowExStyle = WS_EX_CONTROLPARENT;
-// Wide enough for the longest line of a row's whole triangle, at 96 DPI.
-constexpr int ToolTipWidth = 420;
-
-COLORREF colourRef(layout::Colour colour)
-{
-    return RGB(colour.red, colour.green, colour.blue);
-}
-
-RECT pixelRect(const layout::Place& place, int dpi)
-{
-    const int left = layout::Pixels(place.left, dpi);
-    const int top = layout::Pixels(place.top, dpi);
-    return {left, top, left + layout::Pixels(place.width, dpi),
-            top + layout::Pixels(place.height, dpi)};
-}
-
-// The option buttons are placed from their frame's corner; Windows has them, like every
-// control, on the client area.
-layout::Place clientPlace(const layout::Control& control)
-{
-    if (control.kind != layout::Kind::OptionButton)
-        return control.place;
-    const layout::Place frame = layout::ControlOf("Frame1", 0).place;
-    return {frame.left + control.place.left, frame.top + control.place.top, control.place.width,
-            control.place.height};
-}
-
-int idOf(const layout::Control& control)
-{
-    switch (control.kind) {
-    case layout::Kind::Label:
-        return ids::Of(ids::Label1, control.index);
-    case layout::Kind::Frame:
-        return ids::Frame1;
-    case layout::Kind::OptionButton:
-        return ids::Of(ids::Option1, control.index);
-    case layout::Kind::PushButton:
-        return ids::Of(ids::Command1, control.index);
-    case layout::Kind::LongText:
-        return ids::Of(ids::Text1, control.index);
-    }
-    return 0;
-}
-
 bool inArray(int id, int base, int count)
 {
     return id >= base && id < base + count;
-}
-
-// A child of the layout, field or other, in the order of the tab places.
-struct Child {
-    int tabPlace;
-    const layout::Control* control; // null for a field
-    std::int16_t field;
-};
-
-std::vector<Child> childrenInTabOrder()
-{
-    std::vector<Child> children;
-    for (const layout::Control& control : layout::Controls())
-        children.push_back({control.tabPlace, &control, -1});
-    for (std::int16_t i = 0; i < FieldCount; ++i)
-        children.push_back({layout::FieldOf(i).tabPlace, nullptr, i});
-    std::stable_sort(children.begin(), children.end(),
-                     [](const Child& x, const Child& y) { return x.tabPlace < y.tabPlace; });
-    return children;
-}
-
-std::wstring windowText(HWND hwnd)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 } // namespace
@@ -116,20 +49,8 @@ SolverForm::~SolverForm()
 
 bool SolverForm::Create(HINSTANCE instance)
 {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hIcon = static_cast<HICON>(LoadImageW(
-        instance, MAKEINTRESOURCEW(IDI_TRIANGLE_SOLVER), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
-    windowClass.hIconSm = static_cast<HICON>(
-        LoadImageW(instance, MAKEINTRESOURCEW(IDI_TRIANGLE_SOLVER), IMAGE_ICON,
-                   GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
-    windowClass.lpszClassName = ClassName;
     // A disabled field gets no mouse messages: a double click on it comes to the window.
-    windowClass.style = CS_DBLCLKS;
-    if (!RegisterClassExW(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS)
+    if (!RegisterProgramClass(instance, ClassName, WindowProc, CS_DBLCLKS, true))
         return false;
 
     ACCEL keys[] = {{FCONTROL | FSHIFT | FVIRTKEY, 'C', ids::CopyRow},
@@ -171,11 +92,11 @@ LRESULT SolverForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         // default handling leaves them out).
         DefWindowProcW(m_hwnd, message, wParam, lParam & ~PRF_CHILDREN);
         if (lParam & PRF_CHILDREN)
-            printChildren(reinterpret_cast<HDC>(wParam), lParam);
+            PrintChildren(m_hwnd, reinterpret_cast<HDC>(wParam), lParam);
         return 0;
     case WM_NEXTDLGCTL:
         // A multi-line edit in a dialog asks for the next control this way on Tab.
-        OnNextDialogControl(wParam, lParam);
+        GoToNextControl(m_hwnd, wParam, lParam);
         return 0;
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
@@ -195,10 +116,10 @@ LRESULT SolverForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 BOOL SolverForm::OnCreate(HWND hwnd, LPCREATESTRUCT)
 {
     m_fonts = FontSet(static_cast<int>(GetDpiForWindow(hwnd)));
-    m_windowBrush.reset(CreateSolidBrush(colourRef(layout::WindowColour)));
-    m_labelBrush.reset(CreateSolidBrush(colourRef(*layout::ControlOf("Label1", 0).background)));
-    m_optionBrush.reset(CreateSolidBrush(colourRef(*layout::ControlOf("Option1", 0).background)));
-    m_resultBrush.reset(CreateSolidBrush(colourRef(layout::ResultColour)));
+    m_windowBrush.reset(CreateSolidBrush(ColourRef(layout::WindowColour)));
+    m_labelBrush.reset(CreateSolidBrush(ColourRef(*layout::ControlOf("Label1", 0).background)));
+    m_optionBrush.reset(CreateSolidBrush(ColourRef(*layout::ControlOf("Option1", 0).background)));
+    m_resultBrush.reset(CreateSolidBrush(ColourRef(layout::ResultColour)));
     createControls();
     layOut();
     return TRUE;
@@ -208,53 +129,11 @@ void SolverForm::createControls()
 {
     const HINSTANCE instance = GetWindowInstance(m_hwnd);
     // Created in the order of their tab places, which is the order IsDialogMessage follows.
-    for (const Child& child : childrenInTabOrder()) {
-        if (!child.control) {
-            const layout::Field field = layout::FieldOf(child.field);
-            const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP | ES_CENTER |
-                                ES_AUTOHSCROLL | (field.result ? WS_DISABLED : 0);
-            HWND edit = CreateWindowExW(
-                WS_EX_CLIENTEDGE, WC_EDITW, L"", style, 0, 0, 0, 0, m_hwnd,
-                reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::Of(ids::Text2, child.field))),
-                instance, nullptr);
-            m_Text2[static_cast<std::size_t>(child.field)].attach(
-                edit, m_fonts, field.bold, field.result ? m_resultBrush.get() : nullptr);
-            // No label stands before a field, so a screen reader is told its name.
-            m_accessibility.setName(edit,
-                                    Widen(texts::Variants[child.field / ColumnCount]) + L", " +
-                                        Widen(texts::QuantityNames[child.field % ColumnCount]));
-            continue;
-        }
-        const layout::Control& control = *child.control;
-        const wchar_t* windowClass = WC_BUTTONW;
-        DWORD style = WS_CHILD | (control.visible ? WS_VISIBLE : 0);
-        DWORD exStyle = 0;
-        switch (control.kind) {
-        case layout::Kind::Label:
-            windowClass = WC_STATICW;
-            style |= SS_CENTER | SS_NOPREFIX;
-            break;
-        case layout::Kind::Frame:
-            style |= BS_GROUPBOX | WS_GROUP;
-            break;
-        case layout::Kind::OptionButton:
-            // The six make one group: Tab enters at the chosen one, the arrows move in it.
-            style |= BS_AUTORADIOBUTTON | WS_TABSTOP | (control.index == 0 ? WS_GROUP : 0);
-            break;
-        case layout::Kind::PushButton:
-            style |= BS_OWNERDRAW | WS_TABSTOP | WS_GROUP;
-            break;
-        case layout::Kind::LongText:
-            windowClass = WC_EDITW;
-            style |=
-                ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | WS_VSCROLL | WS_TABSTOP | WS_GROUP;
-            exStyle = WS_EX_CLIENTEDGE;
-            break;
-        }
-        const std::wstring text = Widen(control.text);
-        CreateWindowExW(exStyle, windowClass, text.c_str(), style, 0, 0, 0, 0, m_hwnd,
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(idOf(control))), instance,
-                        nullptr);
+    for (const LayoutChild& child : ChildrenInTabOrder()) {
+        if (child.control)
+            CreateLayoutControl(m_hwnd, *child.control);
+        else
+            m_Text2.createField(m_hwnd, child.field, m_fonts, m_resultBrush.get());
     }
 
     // Tells a screen reader what the logic announces, without showing anything.
@@ -263,46 +142,9 @@ void SolverForm::createControls()
     // Without the annotation service (Wine has none) it stays a plain static, read on focus.
     m_accessibility.makeLiveRegion(m_announcer);
 
-    m_toolTips =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
-                        WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, m_hwnd, nullptr, instance, nullptr);
-    // A disabled field gets no mouse messages, its window does: its tip is a place on the
-    // window; an enabled control's tip is the control itself.
-    for (std::int16_t i = 0; i < FieldCount; ++i) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.hwnd = m_hwnd;
-        tool.lpszText = const_cast<wchar_t*>(L"");
-        if (layout::FieldOf(i).result) {
-            tool.uFlags = TTF_SUBCLASS;
-            tool.uId = static_cast<UINT_PTR>(ids::Of(ids::Text2, i));
-        } else {
-            tool.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
-            tool.uId = reinterpret_cast<UINT_PTR>(m_Text2[static_cast<std::size_t>(i)].window());
-        }
-        SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-        updateToolTip(i);
-    }
-    // Shift+F1 shows a field's whole tip beside it, where the keyboard's user is.
-    TTTOOLINFOW details{};
-    details.cbSize = sizeof(details);
-    details.uFlags = TTF_TRACK | TTF_ABSOLUTE;
-    details.hwnd = m_hwnd;
-    details.uId = static_cast<UINT_PTR>(ids::ShowDetails);
-    details.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&details));
-
+    m_Text2.createTips(m_hwnd);
     const auto addTip = [this](int id, const char* tip) {
-        const std::wstring text = Widen(tip);
-        m_accessibility.setDescription(GetDlgItem(m_hwnd, id), text);
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof(tool);
-        tool.uFlags = TTF_SUBCLASS | TTF_IDISHWND;
-        tool.hwnd = m_hwnd;
-        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(m_hwnd, id));
-        tool.lpszText = const_cast<wchar_t*>(text.c_str());
-        SendMessageW(m_toolTips, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        m_Text2.tips().addTip(GetDlgItem(m_hwnd, id), tip);
     };
     for (std::int16_t k = 0; k < VariantCount; ++k)
         addTip(ids::Of(ids::Option1, k), texts::VariantGivens[k]);
@@ -316,71 +158,19 @@ void SolverForm::layOut()
 {
     const int dpi = m_fonts.dpi();
     for (const layout::Control& control : layout::Controls()) {
-        const RECT place = pixelRect(clientPlace(control), dpi);
-        HWND child = GetDlgItem(m_hwnd, idOf(control));
+        const RECT place = PixelRect(ClientPlace(control), dpi);
+        HWND child = GetDlgItem(m_hwnd, IdOf(control));
         SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         SetWindowFont(child, m_fonts.windowFont(), TRUE);
     }
-    for (std::int16_t i = 0; i < FieldCount; ++i) {
-        const RECT place = pixelRect(layout::FieldOf(i).place, dpi);
-        FittingField& field = m_Text2[static_cast<std::size_t>(i)];
-        SetWindowPos(field.window(), nullptr, place.left, place.top, place.right - place.left,
-                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        field.fit();
-        if (layout::FieldOf(i).result) {
-            TTTOOLINFOW tool{};
-            tool.cbSize = sizeof(tool);
-            tool.hwnd = m_hwnd;
-            tool.uId = static_cast<UINT_PTR>(ids::Of(ids::Text2, i));
-            tool.rect = place;
-            SendMessageW(m_toolTips, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
-    }
-    SendMessageW(m_toolTips, TTM_SETMAXTIPWIDTH, 0, MulDiv(ToolTipWidth, dpi, 96));
+    m_Text2.layOut(dpi);
 
     RECT frame{0, 0, layout::Pixels(layout::ClientWidth, dpi),
                layout::Pixels(layout::ClientHeight, dpi)};
     AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, WindowExStyle, static_cast<UINT>(dpi));
     SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void SolverForm::OnNextDialogControl(WPARAM wParam, LPARAM lParam)
-{
-    HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)
-                               : GetNextDlgTabItem(m_hwnd, GetFocus(), wParam != 0);
-    if (!next)
-        return;
-    SetFocus(next);
-    if (SendMessageW(next, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-        Edit_SetSel(next, 0, -1);
-}
-
-void SolverForm::printChildren(HDC dc, LPARAM flags)
-{
-    // From the bottom of the z-order up, so that what lies on top is drawn last. Each child
-    // draws on a copy of what lies under it, in a bitmap of its own size.
-    for (HWND child = GetWindow(GetWindow(m_hwnd, GW_CHILD), GW_HWNDLAST); child;
-         child = GetWindow(child, GW_HWNDPREV)) {
-        RECT place{};
-        GetWindowRect(child, &place);
-        MapWindowPoints(nullptr, m_hwnd, reinterpret_cast<POINT*>(&place), 2);
-        const int width = place.right - place.left;
-        const int height = place.bottom - place.top;
-        if (!IsWindowVisible(child) || width <= 0 || height <= 0)
-            continue;
-        HDC memory = CreateCompatibleDC(dc);
-        const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(dc, width, height));
-        {
-            SelectedObject selected(memory, bitmap.get());
-            BitBlt(memory, 0, 0, width, height, dc, place.left, place.top, SRCCOPY);
-            SendMessageW(child, WM_PRINT, reinterpret_cast<WPARAM>(memory),
-                         (flags | PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND) & ~PRF_CHECKVISIBLE);
-            BitBlt(dc, place.left, place.top, width, height, memory, 0, 0, SRCCOPY);
-        }
-        DeleteDC(memory);
-    }
 }
 
 void SolverForm::OnDpiChanged(int dpi, const RECT& suggested)
@@ -400,16 +190,14 @@ void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
         if (code == ids::FieldDoubleClicked)
             OnFieldDoubleClick(id);
         if (code == EN_KILLFOCUS) {
-            hideDetails();
+            m_Text2.tips().hideDetails();
             return;
         }
         if (code != EN_CHANGE)
             return;
-        m_Text2[static_cast<std::size_t>(field)].fit();
-        updateToolTip(field);
-        if (!m_settingText) {
+        if (m_Text2.changed(field)) {
             // The shown triangle was of the values before the edit.
-            hideDetails();
+            m_Text2.tips().hideDetails();
             m_logic.Text2_Change(field);
         }
     } else if (inArray(id, ids::Option1, VariantCount)) {
@@ -438,13 +226,13 @@ void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
         else if (inArray(focusId, ids::Text2, FieldCount))
             m_logic.Text2_KeyEnter(static_cast<std::int16_t>(focusId - ids::Text2));
     } else if (id == IDCANCEL) {
-        hideDetails();
+        m_Text2.tips().hideDetails();
     } else if (id == ids::CopyRow) {
         copySelectedRow();
     } else if (id == ids::ShowDetails) {
         const int focus = GetDlgCtrlID(GetFocus());
         if (inArray(focus, ids::Text2, FieldCount))
-            showDetails(static_cast<std::int16_t>(focus - ids::Text2));
+            m_Text2.tips().showDetails(static_cast<std::int16_t>(focus - ids::Text2));
     } else if (id == ids::OpenSolution) {
         openSolution();
     }
@@ -457,17 +245,17 @@ HBRUSH SolverForm::OnCtlColor(HWND, HDC dc, HWND control, int)
     COLORREF background = GetSysColor(COLOR_WINDOW);
     if (inArray(id, ids::Label1, 5)) {
         brush = m_labelBrush.get();
-        background = colourRef(*layout::ControlOf("Label1", 0).background);
+        background = ColourRef(*layout::ControlOf("Label1", 0).background);
     } else if (inArray(id, ids::Option1, VariantCount)) {
         brush = m_optionBrush.get();
-        background = colourRef(*layout::ControlOf("Option1", 0).background);
+        background = ColourRef(*layout::ControlOf("Option1", 0).background);
     } else if (id == ids::Frame1 || inArray(id, ids::Command1, 2) || control == m_announcer) {
         brush = m_windowBrush.get();
-        background = colourRef(layout::WindowColour);
+        background = ColourRef(layout::WindowColour);
     } else if (inArray(id, ids::Text2, FieldCount) &&
                layout::FieldOf(static_cast<std::int16_t>(id - ids::Text2)).result) {
         brush = m_resultBrush.get();
-        background = colourRef(layout::ResultColour);
+        background = ColourRef(layout::ResultColour);
     }
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, background);
@@ -481,36 +269,14 @@ void SolverForm::OnDrawItem(HWND, const DRAWITEMSTRUCT* item)
         return;
     const layout::Control& place =
         layout::ControlOf("Command1", static_cast<std::int16_t>(id - ids::Command1));
-    HDC dc = item->hDC;
-    RECT area = item->rcItem;
-    const Brush fill(CreateSolidBrush(colourRef(*place.background)));
-    FillRect(dc, &area, fill.get());
-    const bool pressed = (item->itemState & ODS_SELECTED) != 0;
-    DrawEdge(dc, &area, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-
-    const std::wstring caption = windowText(item->hwndItem);
-    SelectedObject font(dc, m_fonts.windowFont());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc,
-                 GetSysColor((item->itemState & ODS_DISABLED) ? COLOR_GRAYTEXT : COLOR_BTNTEXT));
-    RECT text = area;
-    if (pressed)
-        OffsetRect(&text, 1, 1);
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &text,
-              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    if ((item->itemState & ODS_FOCUS) && !(item->itemState & ODS_NOFOCUSRECT)) {
-        RECT focus = area;
-        const int inset = MulDiv(4, m_fonts.dpi(), USER_DEFAULT_SCREEN_DPI);
-        InflateRect(&focus, -inset, -inset);
-        DrawFocusRect(dc, &focus);
-    }
+    DrawColouredButton(*item, ColourRef(*place.background), m_fonts.windowFont(), m_fonts.dpi());
 }
 
 void SolverForm::OnDestroy(HWND)
 {
     for (HWND child = GetWindow(m_hwnd, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
         m_accessibility.clear(child);
-    m_toolTips = nullptr;
+    m_Text2.tips().forget();
     PostQuitMessage(0);
 }
 
@@ -519,27 +285,6 @@ void SolverForm::OnFieldDoubleClick(int id)
     if (inArray(id, ids::Text2, FieldCount) &&
         m_logic.DoubleClickOpensSolution(static_cast<std::int16_t>(id - ids::Text2)))
         openSolution();
-}
-
-void SolverForm::openSolution()
-{
-    if (!m_solution.Window() &&
-        !m_solution.Create(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE)),
-                           m_hwnd))
-        return;
-    const NumberFormat region = numberFormat();
-    m_solution.showPage(SolutionPageOf(m_logic.SelectedRowOutcome(), region), region);
-    m_solution.openBeside();
-}
-
-void SolverForm::rowChanged()
-{
-    // An open solution follows the row at once, so that it never shows a triangle the row
-    // does not; a closed one is brought up to date when it opens.
-    if (m_solution.isOpen()) {
-        const NumberFormat region = numberFormat();
-        m_solution.showPage(SolutionPageOf(m_logic.SelectedRowOutcome(), region), region);
-    }
 }
 
 bool SolverForm::TranslateKeyboard(MSG& message)
@@ -573,132 +318,34 @@ void SolverForm::copySelectedRow()
         PutTextOnClipboard(m_hwnd, row);
 }
 
-std::wstring SolverForm::toolTipText(std::int16_t field) const
-{
-    std::wstring tip = Widen(texts::QuantityTips[field % ColumnCount]);
-    const std::wstring shown = m_Text2[static_cast<std::size_t>(field)].text();
-    if (!shown.empty())
-        tip += L": " + shown;
-    const std::wstring& details = m_rowDetails[static_cast<std::size_t>(field / ColumnCount)];
-    if (!details.empty())
-        tip += L"\r\n\r\n" + details;
-    return tip;
-}
-
-void SolverForm::updateToolTip(std::int16_t field)
-{
-    if (!m_toolTips)
-        return;
-    HWND edit = m_Text2[static_cast<std::size_t>(field)].window();
-    std::wstring tip = toolTipText(field);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = m_hwnd;
-    if (layout::FieldOf(field).result)
-        tool.uId = static_cast<UINT_PTR>(ids::Of(ids::Text2, field));
-    else
-        tool.uId = reinterpret_cast<UINT_PTR>(edit);
-    tool.lpszText = tip.data();
-    SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    m_accessibility.setDescription(edit, tip);
-}
-
-void SolverForm::showDetails(std::int16_t field)
-{
-    if (m_rowDetails[static_cast<std::size_t>(field / ColumnCount)].empty())
-        return;
-    std::wstring tip = toolTipText(field);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = m_hwnd;
-    tool.uId = static_cast<UINT_PTR>(ids::ShowDetails);
-    tool.lpszText = tip.data();
-    SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    // Beside the field's right edge, where it covers none of the row.
-    RECT place{};
-    GetWindowRect(m_Text2[static_cast<std::size_t>(field)].window(), &place);
-    SendMessageW(m_toolTips, TTM_TRACKPOSITION, 0, MAKELPARAM(place.right, place.top));
-    SendMessageW(m_toolTips, TTM_TRACKACTIVATE, TRUE, reinterpret_cast<LPARAM>(&tool));
-}
-
 void SolverForm::OnContextMenu(HWND, HWND target, UINT x, UINT y)
 {
-    // From the keyboard (the menu key, Shift+F10) the place is (-1, -1).
-    POINT at{static_cast<short>(x), static_cast<short>(y)};
-    const bool fromKeyboard = at.x == -1 && at.y == -1;
-    if (target == m_hwnd && !fromKeyboard) {
-        // A disabled field gets no mouse messages: its window finds it under the pointer.
-        POINT client = at;
-        ScreenToClient(m_hwnd, &client);
-        target = ChildWindowFromPointEx(m_hwnd, client, CWP_SKIPINVISIBLE);
-    }
-    const int id = GetDlgCtrlID(target);
+    POINT at{};
+    const int id = GetDlgCtrlID(ContextMenuTarget(m_hwnd, target, x, y, at));
     if (!inArray(id, ids::Text2, FieldCount))
         return;
-    if (fromKeyboard) {
-        RECT place{};
-        GetWindowRect(target, &place);
-        at = {place.left, place.bottom};
-    }
     showFieldMenu(static_cast<std::int16_t>(id - ids::Text2), at);
 }
 
 void SolverForm::showFieldMenu(std::int16_t field, POINT at)
 {
-    enum : UINT { Undo = 1, Cut, Copy, Paste, Delete, SelectAll };
-    HWND edit = m_Text2[static_cast<std::size_t>(field)].window();
-    const bool editable = IsWindowEnabled(edit) && !(GetWindowStyle(edit) & ES_READONLY);
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    const bool selected = start != end;
-
+    HWND edit = m_Text2.window(field);
     const std::unique_ptr<std::remove_pointer_t<HMENU>, decltype(&DestroyMenu)> menu(
         CreatePopupMenu(), &DestroyMenu);
-    const auto add = [&menu](UINT command, const char* text, const wchar_t* keys, bool enabled) {
-        std::wstring label = Widen(text);
-        if (keys)
-            label += std::wstring(L"\t") + keys;
-        AppendMenuW(menu.get(), MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), command,
-                    label.c_str());
-    };
-    add(Undo, texts::EditUndo, L"Ctrl+Z", editable && Edit_CanUndo(edit));
-    add(Cut, texts::EditCut, L"Ctrl+X", editable && selected);
-    add(Copy, texts::EditCopy, L"Ctrl+C", selected);
-    add(Paste, texts::EditPaste, L"Ctrl+V", editable && IsClipboardFormatAvailable(CF_UNICODETEXT));
-    add(Delete, texts::EditDelete, L"Del", editable && selected);
-    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    add(SelectAll, texts::EditSelectAll, nullptr, GetWindowTextLengthW(edit) > 0);
-    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
+    AppendEditEntries(menu.get(), edit);
     const FieldMenuState state = m_logic.FieldMenu(field);
-    add(ids::ShowDetails, texts::WholeTriangle, L"Shift+F1", state.wholeTriangle);
-    add(ids::OpenSolution, texts::SolutionTitle, L"Ctrl+R", state.solution);
-    add(ids::CopyRow, texts::CopyRow, L"Ctrl+Shift+C", state.copyRow);
+    AppendMenuEntry(menu.get(), ids::ShowDetails, texts::WholeTriangle, L"Shift+F1",
+                    state.wholeTriangle);
+    AppendMenuEntry(menu.get(), ids::OpenSolution, texts::SolutionTitle, L"Ctrl+R", state.solution);
+    AppendMenuEntry(menu.get(), ids::CopyRow, texts::CopyRow, L"Ctrl+Shift+C", state.copyRow);
 
     const auto chosen = static_cast<UINT>(TrackPopupMenu(
         menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, m_hwnd, nullptr));
+    if (RunEditEntry(chosen, edit))
+        return;
     switch (chosen) {
-    case Undo:
-        SendMessageW(edit, WM_UNDO, 0, 0);
-        break;
-    case Cut:
-        SendMessageW(edit, WM_CUT, 0, 0);
-        break;
-    case Copy:
-        SendMessageW(edit, WM_COPY, 0, 0);
-        break;
-    case Paste:
-        SendMessageW(edit, WM_PASTE, 0, 0);
-        break;
-    case Delete:
-        SendMessageW(edit, WM_CLEAR, 0, 0);
-        break;
-    case SelectAll:
-        SetFocus(edit);
-        Edit_SetSel(edit, 0, -1);
-        break;
     case ids::ShowDetails:
-        showDetails(field);
+        m_Text2.tips().showDetails(field);
         break;
     case ids::OpenSolution:
         openSolution();
@@ -709,96 +356,6 @@ void SolverForm::showFieldMenu(std::int16_t field, POINT at)
     default:
         break;
     }
-}
-
-void SolverForm::hideDetails()
-{
-    if (!m_toolTips)
-        return;
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = m_hwnd;
-    tool.uId = static_cast<UINT_PTR>(ids::ShowDetails);
-    SendMessageW(m_toolTips, TTM_TRACKACTIVATE, FALSE, reinterpret_cast<LPARAM>(&tool));
-}
-
-std::string SolverForm::text(std::int16_t field) const
-{
-    return Narrow(m_Text2.at(static_cast<std::size_t>(field)).text());
-}
-
-void SolverForm::setText(std::int16_t field, const std::string& text)
-{
-    const std::wstring wide = Widen(text);
-    HWND edit = m_Text2.at(static_cast<std::size_t>(field)).window();
-    m_settingText = true;
-    SetWindowTextW(edit, wide.c_str());
-    m_settingText = false;
-    // The caret after the new text, as after typing it, rather than before its first digit.
-    const int end = static_cast<int>(wide.size());
-    Edit_SetSel(edit, end, end);
-}
-
-void SolverForm::setLocked(std::int16_t field, bool locked)
-{
-    HWND edit = m_Text2.at(static_cast<std::size_t>(field)).window();
-    Edit_SetReadOnly(edit, locked);
-    InvalidateRect(edit, nullptr, TRUE);
-}
-
-void SolverForm::selectOption(std::int16_t k)
-{
-    if (k == m_selectedOption)
-        return;
-    CheckRadioButton(m_hwnd, ids::Option1, ids::Option1 + VariantCount - 1,
-                     ids::Of(ids::Option1, k));
-    m_selectedOption = k;
-    m_logic.Option1_Click(k);
-}
-
-void SolverForm::showMessage(const std::string& title, const std::string& text)
-{
-    const std::wstring wideTitle = Widen(title);
-    const std::wstring wideText = Widen(text);
-    // A refusal asks the user to correct a value: a warning, not an error of the program.
-    MessageBoxW(m_hwnd, wideText.c_str(), wideTitle.c_str(), MB_OK | MB_ICONWARNING);
-}
-
-void SolverForm::setRowDetails(std::int16_t row, const std::string& details)
-{
-    std::wstring wide;
-    // The tooltip breaks lines at CR LF.
-    for (const wchar_t c : Widen(details)) {
-        if (c == L'\n')
-            wide += L'\r';
-        wide += c;
-    }
-    m_rowDetails.at(static_cast<std::size_t>(row)) = std::move(wide);
-    // A tip shown by Shift+F1 would go on describing the triangle the row no longer shows.
-    hideDetails();
-    for (std::int16_t j = 0; j < ColumnCount; ++j)
-        updateToolTip(static_cast<std::int16_t>(row * ColumnCount + j));
-}
-
-void SolverForm::focusField(std::int16_t field)
-{
-    HWND edit = m_Text2.at(static_cast<std::size_t>(field)).window();
-    SetFocus(edit);
-    Edit_SetSel(edit, 0, -1);
-}
-
-void SolverForm::announce(const std::string& text)
-{
-    const std::wstring wide = Widen(text);
-    SetWindowTextW(m_announcer, wide.c_str());
-    Accessibility::liveRegionChanged(m_announcer);
-}
-
-NumberFormat SolverForm::numberFormat() const
-{
-    if (m_numberFormatOverride)
-        return *m_numberFormatOverride;
-    return NumberFormatOf(UserLocaleNumberSettings());
 }
 
 } // namespace triangle::win32

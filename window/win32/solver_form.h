@@ -4,6 +4,7 @@
 #include "window/solver_form_logic.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/base_window.h"
+#include "window/win32/field_grid.h"
 #include "window/win32/fitting_field.h"
 #include "window/win32/gdi_object.h"
 #include "window/win32/solution_window.h"
@@ -41,7 +42,7 @@ public:
 
     // A region to use instead of the user's, for tests that must hold in any region.
     void setNumberFormatOverride(std::optional<NumberFormat> region);
-    HWND toolTips() const { return m_toolTips; }
+    HWND toolTips() { return m_Text2.tips().window(); }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -55,19 +56,12 @@ private:
     void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
     void OnDestroy(HWND hwnd);
     void OnDpiChanged(int dpi, const RECT& suggested);
-    void OnNextDialogControl(WPARAM wParam, LPARAM lParam);
-
-    void printChildren(HDC dc, LPARAM flags);
 
     void createControls();
     void layOut();
     void copySelectedRow();
-    void updateToolTip(std::int16_t field);
-    std::wstring toolTipText(std::int16_t field) const;
-    void showDetails(std::int16_t field);
     void OnContextMenu(HWND hwnd, HWND target, UINT x, UINT y);
     void showFieldMenu(std::int16_t field, POINT at);
-    void hideDetails();
 
     std::string text(std::int16_t field) const override;
     void setText(std::int16_t field, const std::string& text) override;
@@ -87,15 +81,11 @@ private:
     Brush m_labelBrush;
     Brush m_optionBrush;
     Brush m_resultBrush;
-    std::array<FittingField, FieldCount> m_Text2;
-    std::array<std::wstring, 6> m_rowDetails;
-    HWND m_toolTips = nullptr;
+    FieldGrid m_Text2{m_accessibility};
     HWND m_announcer = nullptr;
     HACCEL m_accelerators = nullptr;
     SolutionWindow m_solution; // its window made when first opened
     std::int16_t m_selectedOption = -1;
-    // Set while the program writes a field, so that only the user's edits reach Text2_Change.
-    bool m_settingText = false;
     // Set while the arrow keys move the focus through the variants' group.
     bool m_movingInGroup = false;
     std::optional<NumberFormat> m_numberFormatOverride;

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+namespace triangle::win32 {
+
+std::wstring WindowText(HWND hwnd);
+
+// Prints a window's children into dc in their places, for WM_PRINT: from the bottom of the
+// z-order up, each on a copy of what lies under it. Wine's default handling leaves them out.
+void PrintChildren(HWND parent, HDC dc, LPARAM flags);
+
+// Answers WM_NEXTDLGCTL, which a multi-line edit in a dialog sends on Tab: the focus moves to
+// the control asked for, its text selected where it has one.
+void GoToNextControl(HWND dialog, WPARAM wParam, LPARAM lParam);
+
+// Whether some of an edit control's text is selected.
+bool HasSelection(HWND edit);
+
+// Sets an edit's text with the caret after it, as after typing it.
+void SetEditText(HWND edit, const std::wstring& text);
+// Moves the focus into an edit and selects its whole text.
+void FocusEdit(HWND edit);
+
+// The control a WM_CONTEXTMENU of `window` is for, and where to open its menu: the child
+// under the pointer when the window itself got the message (a disabled child gets no mouse
+// messages), and below the control when the menu was asked for from the keyboard.
+HWND ContextMenuTarget(HWND window, HWND target, UINT x, UINT y, POINT& at);
+
+// Registers a window class of the program, with its icon where `icon` is set.
+bool RegisterProgramClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style,
+                          bool icon, HBRUSH background = nullptr);
+
+} // namespace triangle::win32

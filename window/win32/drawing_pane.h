@@ -1,0 +1,54 @@
+#pragma once
+
+#include "solver/field_number.h"
+#include "solver/triangle_details.h"
+#include "window/solution_drawing.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace triangle::win32 {
+
+// A child window that lays out a triangle's display list at its own size and paints it with
+// GDI+ (Windows' own gdiplus.dll); without a triangle it says what to do to get one. Its
+// context menu copies the drawing as a picture at twice its size, and the steps beside it
+// through `copySteps`. GDI+ runs while the pane lives.
+class DrawingPane {
+public:
+    DrawingPane();
+    ~DrawingPane();
+    DrawingPane(const DrawingPane&) = delete;
+    DrawingPane& operator=(const DrawingPane&) = delete;
+
+    bool create(HWND parent);
+    HWND window() const { return m_hwnd; }
+    // What to draw, what to draw when there is nothing (`empty`), and what a screen reader
+    // is told the drawing shows.
+    void setTriangle(const std::optional<TriangleDetails>& triangle, const NumberFormat& region,
+                     const std::string& description, const char* empty);
+    void setDpi(int dpi);
+    // The display list as last laid out, in the pane's pixels.
+    const drawing::DisplayList& displayList() const { return m_list; }
+    void copyDrawing() const;
+
+    std::function<void()> copySteps;
+
+private:
+    static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void layOut();
+    void paint(HDC dc) const;
+    void showMenu(int x, int y) const;
+
+    ULONG_PTR m_gdiplus = 0;
+    HWND m_hwnd = nullptr;
+    int m_dpi = USER_DEFAULT_SCREEN_DPI;
+    std::optional<TriangleDetails> m_triangle;
+    NumberFormat m_region;
+    const char* m_empty = "";
+    drawing::DisplayList m_list;
+};
+
+} // namespace triangle::win32
