@@ -291,6 +291,45 @@ inline constexpr const char* SpokenAtLeast = " е по-голямо или ра�
 inline constexpr const char* SpokenBelow = " е по-малко от ";
 inline constexpr const char* SpokenAbove = " е по-голямо от ";
 
+// The window of any two elements: the twelve elements as fields in groups that read like
+// the textbook, each named as in the whole triangle, and the same drawing and steps as
+// "Решение". {names} stands for fields' names, each quoted, {count} for their number.
+inline constexpr const char* ElementsTitle = "Правоъгълен триъгълник по два елемента";
+// The entry of a field's menu and the button of "Решение" that open it (Ctrl+2).
+inline constexpr const char* ElementsOpen = "Триъгълник по два елемента…";
+inline constexpr const char* ElementsOpenDescription =
+    "Отваря прозорец, в който триъгълникът се изчислява по кои да е два от дванадесетте му "
+    "елемента: катети, ъгли, височина, проекции, лице, периметър, радиуси (Ctrl+2)";
+inline constexpr const char* ElementFieldNames[12] = {
+    DetailLegA, DetailLegB,      DetailHypotenuse,  DetailAlpha,
+    DetailBeta, DetailHeight,    DetailProjectionA, DetailProjectionB,
+    DetailArea, DetailPerimeter, DetailInscribed,   DetailCircumscribed};
+inline constexpr const char* ElementGroups[5] = {"Страни", "Ъгли", "Височина и проекции",
+                                                 "Лице и периметър", "Радиуси"};
+// A computed field's accessible description.
+inline constexpr const char* ElementComputed = "изчислено";
+inline constexpr const char* ElementsCalculateDescription =
+    "Изчислява останалите десет елемента от двата попълнени (Enter)";
+inline constexpr const char* ElementsClearDescription = "Изчиства всичките дванадесет полета";
+inline constexpr const char* ElementsHint =
+    "Попълнете кои да е два от дванадесетте елемента, например двата катета, и натиснете "
+    "„Изчисли“.";
+inline constexpr const char* ElementsCountTitle = "Нужни са точно два елемента";
+inline constexpr const char* ElementsNoneFilled =
+    "Не е попълнено нито едно поле. Попълнете кои да е два елемента, например двата катета, и "
+    "натиснете „Изчисли“.";
+inline constexpr const char* ElementsOneFilled =
+    "Попълнено е само полето {names}. Попълнете още един елемент и натиснете „Изчисли“.";
+inline constexpr const char* ElementsManyFilled =
+    "Попълнени са {count} полета: {names}. Триъгълникът се определя от точно два елемента: "
+    "изтрийте излишните и натиснете „Изчисли“.";
+inline constexpr const char* QuotedName = "„{name}“";
+inline constexpr const char* LastNameJoined = " и ";
+// Said to a screen reader after a calculation: the sides, the angles, S and P that were not
+// given, "Изчислено: c = 10,000, α = 36,870°, …"; the rest is in the steps.
+inline constexpr const char* ElementsCalculated = "Изчислено: {values}";
+inline constexpr const char* CopyElements = "Копирай елементите и решението като текст";
+
 // Said to a screen reader after a calculation: the two computed quantities,
 // "Изчислено: P = 12,000, S = 6,000".
 inline constexpr const char* Calculated = "Изчислено: {first}, {second}";
