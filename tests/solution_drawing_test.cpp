@@ -245,6 +245,69 @@ TEST(DrawingLabels, OverlapNothingForThousandsOfGeneratedTriangles)
     }
 }
 
+TEST(DrawingProjections, MarkTheFootAndMeasureOffBothProjectionsUnderTheHypotenuse)
+{
+    // Legs 15 and 20: c = 25, b₁ = AH = 20²/25 = 16, a₁ = HB = 15²/25 = 9.
+    const DisplayList list =
+        DrawSolution(fromLegs(15, 20), 800, 600, 1.0, regions::bgBG(), EstimateText, true);
+    const Point A = dotOf(list, Part::VertexA).centre;
+    const Point B = dotOf(list, Part::VertexB).centre;
+    const Point H = dotOf(list, Part::Foot).centre;
+    EXPECT_NEAR(H.x, A.x + (B.x - A.x) * 16.0 / 25.0, 1e-9);
+    EXPECT_DOUBLE_EQ(H.y, A.y);
+    const Label& a1 = labelOf(list, Part::ProjectionA);
+    const Label& b1 = labelOf(list, Part::ProjectionB);
+    EXPECT_EQ(a1.text, "a₁ = 9,000");
+    EXPECT_EQ(b1.text, "b₁ = 16,000");
+    EXPECT_TRUE(std::any_of(list.labels.begin(), list.labels.end(), [](const Label& label) {
+        return label.part == Part::Foot && label.text == "H";
+    }));
+    // Each under its own part of the hypotenuse.
+    EXPECT_GT(a1.box.centre().x, H.x);
+    EXPECT_LT(a1.box.centre().x, B.x);
+    EXPECT_GT(b1.box.centre().x, A.x);
+    EXPECT_LT(b1.box.centre().x, H.x);
+    EXPECT_GT(a1.box.top, A.y);
+    EXPECT_GT(b1.box.top, A.y);
+    EXPECT_EQ(problemsOf(list), "");
+}
+
+TEST(DrawingProjections, AreLeftOutUnlessAsked)
+{
+    const DisplayList list = DrawSolution(fromLegs(15, 20), 800, 600, 1.0, regions::bgBG());
+    for (const Label& label : list.labels)
+        EXPECT_TRUE(label.part != Part::Foot && label.part != Part::ProjectionA &&
+                    label.part != Part::ProjectionB)
+            << label.text;
+    for (const Dot& dot : list.dots)
+        EXPECT_NE(dot.part, Part::Foot);
+}
+
+TEST(DrawingProjections, OverlapNothingForGeneratedTriangles)
+{
+    std::mt19937 random(20261209);
+    std::uniform_real_distribution<double> exponent(0.0, 3.0);
+    const std::pair<double, double> targets[] = {{640, 480}, {480, 640}, {800, 500}, {500, 420}};
+    for (int i = 0; i < 600; ++i) {
+        double a = 1.0;
+        double b = std::pow(10.0, exponent(random));
+        if (i % 2)
+            std::swap(a, b);
+        const auto [w, h] = targets[i % 4];
+        const DisplayList list =
+            DrawSolution(fromLegs(a, b), w, h, 1.0, regions::bgBG(), EstimateText, true);
+        ASSERT_EQ(problemsOf(list), "")
+            << "legs " << a << " and " << b << " in " << w << " × " << h;
+    }
+}
+
+TEST(DrawingDescription, NamesTheProjections)
+{
+    const std::string text = DescribeProjections(fromLegs(15.0, 20.0), regions::bgBG());
+    EXPECT_NE(text.find("b₁ = AH = 16,000"), std::string::npos) << text;
+    EXPECT_NE(text.find("a₁ = HB = 9,000"), std::string::npos) << text;
+}
+
 TEST(DrawingDescription, SaysWhatTheDrawingShows)
 {
     const std::string text = DescribeDrawing(fromLegs(3.0, 4.0), regions::bgBG());

@@ -19,5 +19,7 @@ inline triangle::TriangleDetails fromLegs(double a, double b)
     t.h = a * b / t.c;
     t.r = a * b / t.P;
     t.R = t.c / 2.0;
+    t.a1 = a * a / t.c;
+    t.b1 = b * b / t.c;
     return t;
 }

@@ -21,6 +21,7 @@ constexpr Colour HeightInk{198, 40, 40};
 constexpr Colour AngleInk{106, 27, 154};
 constexpr Colour InscribedInk{27, 110, 32};
 constexpr Colour CircumscribedInk{13, 71, 161};
+constexpr Colour ProjectionInk{176, 74, 0};
 
 std::string replaced(std::string text, std::string_view key, const std::string& value)
 {
@@ -52,7 +53,7 @@ TextSize EstimateText(std::string_view text, double pixelSize, bool bold)
 }
 
 DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
-                         const NumberFormat& region, const MeasureText& measure)
+                         const NumberFormat& region, const MeasureText& measure, bool projections)
 {
     DisplayList list;
     list.width = width;
@@ -130,7 +131,7 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
     const Point alongR = UnitOf(touch - I);
     const Point awayFromI{H.x < I.x ? -1.0 : 1.0, 0.0};
     // The legs' labels stand outward, their normals turned away from the triangle's inside.
-    const LabelRequest labels[] = {
+    std::vector<LabelRequest> labels = {
         {"A", A, {-1.0, 0.2}, SideInk, true, Part::VertexA},
         {"B", B, {1.0, 0.2}, SideInk, true, Part::VertexB},
         {"C", C, C - I, SideInk, true, Part::VertexC},
@@ -184,6 +185,31 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
          k * r},
     };
 
+    if (projections) {
+        // Measured off under the hypotenuse, as a dimension line with a tick at each end, so
+        // that neither covers the side it measures.
+        const double below = 0.9 * font;
+        const double tick = 0.35 * font;
+        const Point down{0.0, 1.0};
+        for (const Point end : {A, H, B})
+            draw.line(end + down * (below - tick), end + down * (below + tick), ProjectionInk, 1.5,
+                      end.x == H.x ? Part::Foot : Part::SideC);
+        draw.line(A + down * below, H + down * below, ProjectionInk, 2.0, Part::ProjectionB);
+        draw.line(H + down * below, B + down * below, ProjectionInk, 2.0, Part::ProjectionA);
+        draw.dot(H, 3.0, HeightInk, Part::Foot);
+        const double footMark =
+            std::min(0.6 * font, 0.35 * std::min(k * details.a1, k * details.b1));
+        draw.line(H + Point{footMark, 0.0}, H + Point{footMark, -footMark}, HeightInk, 1.5,
+                  Part::Foot);
+        draw.line(H + Point{0.0, -footMark}, H + Point{footMark, -footMark}, HeightInk, 1.5,
+                  Part::Foot);
+        labels.push_back({"H", H, {-0.4, 1.0}, HeightInk, true, Part::Foot});
+        labels.push_back({named("b₁", details.b1, region), (A + H) * 0.5 + down * below, down,
+                          ProjectionInk, false, Part::ProjectionB, alongC, k * details.b1});
+        labels.push_back({named("a₁", details.a1, region), (H + B) * 0.5 + down * below, down,
+                          ProjectionInk, false, Part::ProjectionA, alongC, k * details.a1});
+    }
+
     // Where crowded labels leave one of them no room, it goes first on the next try.
     std::vector<std::size_t> order(std::size(labels));
     std::iota(order.begin(), order.end(), std::size_t{0});
@@ -200,6 +226,14 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
             return std::find(homeless.begin(), homeless.end(), i) != homeless.end();
         });
     }
+}
+
+std::string DescribeProjections(const TriangleDetails& details, const NumberFormat& region)
+{
+    std::string text = texts::ProjectionsDescription;
+    text = replaced(text, "{a1}", value(details.a1, region));
+    text = replaced(text, "{b1}", value(details.b1, region));
+    return text;
 }
 
 std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region)

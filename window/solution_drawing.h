@@ -51,6 +51,9 @@ enum class Part {
     Height,     // from C to its foot H on the hypotenuse
     Inscribed,
     Circumscribed,
+    Foot,        // H, the foot of the height, where it is drawn
+    ProjectionA, // a₁ = HB, the projection of a on the hypotenuse
+    ProjectionB, // b₁ = AH
 };
 
 struct Line {
@@ -119,11 +122,16 @@ struct DisplayList {
 // Lays the triangle out to fill a target of width × height pixels. scale is the target's
 // pixels per logical pixel (2 on a display at 200 %), so that text and strokes keep their
 // size as seen. Labels overlap neither each other nor any stroke but their own leader.
+// With projections, the foot H of the height is marked and named, and the projections
+// b₁ = AH and a₁ = HB are measured off under the hypotenuse with their values.
 DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
-                         const NumberFormat& region, const MeasureText& measure = EstimateText);
+                         const NumberFormat& region, const MeasureText& measure = EstimateText,
+                         bool projections = false);
 
 // What the drawing shows, in words, for a screen reader.
 std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region);
+// What the drawing adds with its projections, in words.
+std::string DescribeProjections(const TriangleDetails& details, const NumberFormat& region);
 
 } // namespace drawing
 } // namespace triangle

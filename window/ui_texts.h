@@ -328,6 +328,10 @@ inline constexpr const char* LastNameJoined = " и ";
 // Said to a screen reader after a calculation: the sides, the angles, S and P that were not
 // given, "Изчислено: c = 10,000, α = 36,870°, …"; the rest is in the steps.
 inline constexpr const char* ElementsCalculated = "Изчислено: {values}";
+// Added to the drawing's description where it shows the projections.
+inline constexpr const char* ProjectionsDescription =
+    " Височината стъпва в точката H върху хипотенузата и я дели на проекциите на катетите: "
+    "b₁ = AH = {b1} и a₁ = HB = {a1}, отбелязани под хипотенузата.";
 inline constexpr const char* CopyElements = "Копирай елементите и решението като текст";
 
 // Said to a screen reader after a calculation: the two computed quantities,
