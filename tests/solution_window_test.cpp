@@ -79,6 +79,9 @@ void SolutionWindowTest::init()
     m_window->resize(720, 720);
     m_window->showPage({fromLegs(3, 4), "b = 4\nP = 12\nS = 6", ""}, bulgarian());
     m_window->show();
+    // The drawing and steps 720 × 720, with the button's row below them.
+    const auto* split = m_window->findChild<QWidget*>(QStringLiteral("SolutionSplit"));
+    m_window->resize(720, 720 + m_window->height() - split->height());
     QApplication::setActiveWindow(m_window.get());
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 }

@@ -824,8 +824,9 @@ void SolverFormTest::shiftF1ShowsTheWholeTriangleBesideTheFieldAndEscapeHidesIt(
 
 void SolverFormTest::fieldMenusAddTheRowsEntriesBelowTheToolkitsOwn()
 {
-    const QStringList own = {"Целият триъгълник", "Решение", "Копирай реда на избрания вариант"};
-    const QStringList keys = {"Shift+F1", "Ctrl+R", "Ctrl+Shift+C"};
+    const QStringList own = {"Целият триъгълник", "Решение", "Триъгълник по два елемента…",
+                             "Копирай реда на избрания вариант"};
+    const QStringList keys = {"Shift+F1", "Ctrl+R", "Ctrl+2", "Ctrl+Shift+C"};
     const auto toolkitEntries = [this](int i) {
         const std::unique_ptr<QMenu> standard(field(i)->createStandardContextMenu());
         QStringList texts;
@@ -838,7 +839,7 @@ void SolverFormTest::fieldMenusAddTheRowsEntriesBelowTheToolkitsOwn()
     struct Row {
         const char* name;
         int field;
-        QList<bool> enabled; // whole triangle, solution, copy of the row
+        QList<bool> enabled; // whole triangle, solution, two elements, copy of the row
     };
     const auto check = [&](const Row& row) {
         const FieldMenu menu = openFieldMenu(row.field);
@@ -849,16 +850,16 @@ void SolverFormTest::fieldMenusAddTheRowsEntriesBelowTheToolkitsOwn()
         QVERIFY2(menu.toolkit.size() >= 2, row.name); // at least copying and selecting all
     };
 
-    for (const Row& row : {Row{"nothing calculated, given field", 0, {false, true, false}},
-                           Row{"nothing calculated, result field", 2, {false, true, false}}})
+    for (const Row& row : {Row{"nothing calculated, given field", 0, {false, true, true, false}},
+                           Row{"nothing calculated, result field", 2, {false, true, true, false}}})
         check(row);
 
     typeInto(0, "3");
     typeInto(1, "5");
     click(name("Command1", 0));
-    for (const Row& row : {Row{"calculated, given field", 0, {true, true, true}},
-                           Row{"calculated, disabled result field", 3, {true, true, true}},
-                           Row{"field of another row", 4, {false, false, true}}})
+    for (const Row& row : {Row{"calculated, given field", 0, {true, true, true, true}},
+                           Row{"calculated, disabled result field", 3, {true, true, true, true}},
+                           Row{"field of another row", 4, {false, false, true, true}}})
         check(row);
 
     // No triangle for a leg as long as the hypotenuse: nothing to show or copy.
@@ -872,8 +873,8 @@ void SolverFormTest::fieldMenusAddTheRowsEntriesBelowTheToolkitsOwn()
     click(name("Command1", 0));
     m_expectDialog = false;
     QVERIFY(field(2)->text().isEmpty());
-    for (const Row& row : {Row{"refused, given field", 0, {false, true, false}},
-                           Row{"refused, result field", 2, {false, true, false}}})
+    for (const Row& row : {Row{"refused, given field", 0, {false, true, true, false}},
+                           Row{"refused, result field", 2, {false, true, true, false}}})
         check(row);
 }
 

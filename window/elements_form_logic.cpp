@@ -61,6 +61,17 @@ std::optional<double> readValue(Element element, const std::string& text,
 
 } // namespace
 
+Element ColumnElement(int column)
+{
+    constexpr Element columns[4] = {Element::a, Element::c, Element::P, Element::S};
+    return columns[std::clamp(column, 0, 3)];
+}
+
+void ElementsFormLogic::Open()
+{
+    m_controls.focusField(Element::a);
+}
+
 void ElementsFormLogic::Form_Load()
 {
     Clear();

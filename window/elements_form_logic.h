@@ -21,6 +21,9 @@ namespace triangle {
 
 class ElementsControls;
 
+// The element a column of the main window's grid holds: a, c, P or S.
+Element ColumnElement(int column);
+
 class ElementsFormLogic {
 public:
     explicit ElementsFormLogic(ElementsControls& controls) : m_controls(controls) {}
@@ -40,6 +43,8 @@ public:
     // and the focus in the first field, a.
     void OpenWith(Element first, const std::string& firstText, Element second,
                   const std::string& secondText);
+    // Opened otherwise: it keeps what it shows, with the focus in the first field, a.
+    void Open();
 
     // The two given elements of the triangle shown, in the order of the fields.
     std::optional<std::pair<Element, Element>> Given() const { return m_given; }

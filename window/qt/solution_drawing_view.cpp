@@ -85,13 +85,20 @@ SolutionDrawingView::SolutionDrawingView(QWidget* parent) : QWidget(parent)
 }
 
 void SolutionDrawingView::setTriangle(const std::optional<TriangleDetails>& triangle,
-                                      const NumberFormat& region)
+                                      const NumberFormat& region, bool projections,
+                                      const char* empty)
 {
     m_triangle = triangle;
     m_region = region;
-    setAccessibleDescription(
-        triangle ? QString::fromStdString(drawing::DescribeDrawing(*triangle, region))
-                 : QString::fromUtf8(texts::NoDrawing));
+    m_projections = projections;
+    m_empty = QString::fromUtf8(empty ? empty : texts::NoDrawing);
+    std::string description;
+    if (triangle) {
+        description = drawing::DescribeDrawing(*triangle, region);
+        if (projections)
+            description += drawing::DescribeProjections(*triangle, region);
+    }
+    setAccessibleDescription(triangle ? QString::fromStdString(description) : m_empty);
     layOut();
     update();
 }
@@ -104,7 +111,7 @@ QImage SolutionDrawingView::image() const
         QPainter painter(&picture);
         PaintDisplayList(painter,
                          drawing::DrawSolution(*m_triangle, picture.width(), picture.height(), 2.0,
-                                               m_region, MeasureLabel));
+                                               m_region, MeasureLabel, m_projections));
     }
     return picture;
 }
@@ -120,7 +127,7 @@ void SolutionDrawingView::paintEvent(QPaintEvent*)
     painter.setPen(Qt::black);
     painter.setFont(LabelFont(std::max(14.0, std::min(width(), height()) / 32.0), false));
     painter.drawText(rect().adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
-                     QString::fromUtf8(texts::NoDrawing));
+                     m_empty.isEmpty() ? QString::fromUtf8(texts::NoDrawing) : m_empty);
 }
 
 void SolutionDrawingView::resizeEvent(QResizeEvent*)
@@ -131,7 +138,8 @@ void SolutionDrawingView::resizeEvent(QResizeEvent*)
 void SolutionDrawingView::layOut()
 {
     if (m_triangle)
-        m_list = drawing::DrawSolution(*m_triangle, width(), height(), 1.0, m_region, MeasureLabel);
+        m_list = drawing::DrawSolution(*m_triangle, width(), height(), 1.0, m_region, MeasureLabel,
+                                       m_projections);
     else
         m_list = {};
 }

@@ -21,7 +21,10 @@ class SolutionDrawingView : public QWidget {
 public:
     explicit SolutionDrawingView(QWidget* parent = nullptr);
 
-    void setTriangle(const std::optional<TriangleDetails>& triangle, const NumberFormat& region);
+    // With projections, the height's foot and the projections are drawn too; `empty` is
+    // what the view says without a triangle.
+    void setTriangle(const std::optional<TriangleDetails>& triangle, const NumberFormat& region,
+                     bool projections = false, const char* empty = nullptr);
     // The display list as last painted, in the widget's logical pixels.
     const drawing::DisplayList& displayList() const { return m_list; }
     // The drawing at twice the widget's size, for the clipboard.
@@ -35,6 +38,8 @@ private:
     void layOut();
 
     std::optional<TriangleDetails> m_triangle;
+    bool m_projections = false;
+    QString m_empty;
     NumberFormat m_region;
     drawing::DisplayList m_list;
 };

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
@@ -78,9 +79,17 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 1);
     split->setChildrenCollapsible(false);
+    // Visible, so that the user who did not find a pair among the variants finds the window
+    // that takes any two elements.
+    auto* elements = new QPushButton(qs(texts::ElementsOpen));
+    elements->setObjectName(QStringLiteral("OpenElements"));
+    elements->setAccessibleDescription(qs(texts::ElementsOpenDescription));
+    elements->setToolTip(qs(texts::ElementsOpenDescription));
+    connect(elements, &QPushButton::clicked, this, &SolutionWindow::elementsRequested);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setContentsMargins(0, 0, 0, 6);
     layout->addWidget(split);
+    layout->addWidget(elements, 0, Qt::AlignLeft);
 
     auto* copyDrawingAction = new QAction(qs(texts::CopyDrawing), this);
     copyDrawingAction->setObjectName(QStringLiteral("CopyDrawing"));

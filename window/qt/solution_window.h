@@ -26,6 +26,12 @@ public:
     void openBeside(const QWidget& mainWindow);
 
     QString stepsText() const;
+
+signals:
+    // The button that opens the window of any two elements with the row's given values.
+    void elementsRequested();
+
+public:
     void copySteps() const;
     void copyDrawing() const;
 

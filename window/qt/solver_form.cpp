@@ -4,6 +4,7 @@
 #include "window/form_layout.h"
 #include "window/icons/triangle_solver_icon.xpm"
 #include "window/qt/announcer.h"
+#include "window/qt/elements_window.h"
 #include "window/qt/fitting_field.h"
 #include "window/qt/layout_widgets.h"
 #include "window/qt/qt_number_format.h"
@@ -71,6 +72,11 @@ SolverForm::SolverForm(QWidget* parent) : QWidget(parent)
     auto* solution = new QShortcut(QKeySequence(QStringLiteral("Ctrl+R")), this);
     solution->setObjectName(QStringLiteral("OpenSolution"));
     connect(solution, &QShortcut::activated, this, &SolverForm::openSolution);
+
+    // Ctrl+2, "two elements": not Ctrl+E, which the fields keep for the end of the line.
+    auto* elements = new QShortcut(QKeySequence(QStringLiteral("Ctrl+2")), this);
+    elements->setObjectName(QStringLiteral("OpenElements"));
+    connect(elements, &QShortcut::activated, this, &SolverForm::openElements);
 
     m_Text1[0]->setFocus();
 }
@@ -213,10 +219,34 @@ void SolverForm::setTabChain()
 
 void SolverForm::openSolution()
 {
-    if (!m_solution)
+    if (!m_solution) {
         m_solution = new SolutionWindow(this);
+        connect(m_solution, &SolutionWindow::elementsRequested, this, &SolverForm::openElements);
+    }
     showSolution();
     m_solution->openBeside(*this);
+}
+
+void SolverForm::openElements()
+{
+    if (!m_elements)
+        m_elements = new ElementsWindow(this);
+    const RowOutcome& outcome = m_logic.SelectedRowOutcome();
+    const QWidget& beside = m_solution && m_solution->isVisible()
+                                ? static_cast<const QWidget&>(*m_solution)
+                                : static_cast<const QWidget&>(*this);
+    m_elements->openBeside(beside);
+    if (outcome.state == RowState::Solved) {
+        const std::int16_t k = m_logic.SelectedVariant();
+        const GivenColumns given = GivenColumnsOf(k);
+        m_elements->logic().OpenWith(
+            ColumnElement(given.first),
+            text(static_cast<std::int16_t>(k * ColumnCount + given.first)),
+            ColumnElement(given.second),
+            text(static_cast<std::int16_t>(k * ColumnCount + given.second)));
+    } else {
+        m_elements->logic().Open();
+    }
 }
 
 void SolverForm::showSolution()
@@ -277,6 +307,7 @@ std::vector<SolverForm::FieldMenuEntry> SolverForm::fieldMenuEntries(std::int16_
          [target] { target->showDetails(); }},
         // The solution is of the selected row: what it shows, or why it shows no triangle.
         {"Solution", texts::SolutionTitle, "Ctrl+R", state.solution, [this] { openSolution(); }},
+        {"Elements", texts::ElementsOpen, "Ctrl+2", true, [this] { openElements(); }},
         {"CopyRow", texts::CopyRow, "Ctrl+Shift+C", state.copyRow, [this] { copySelectedRow(); }},
     };
 }

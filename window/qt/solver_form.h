@@ -19,6 +19,7 @@ namespace triangle {
 
 class Announcer;
 class SolutionWindow;
+class ElementsWindow;
 class FittingField;
 
 // The program's one window: a fixed layout of the variant buttons, the 6 × 4 grid of
@@ -36,6 +37,10 @@ public:
     const SolverFormLogic& logic() const { return m_logic; }
     // Opens the window "Решение" beside this one for the selected row (Ctrl+R).
     void openSolution();
+    // Opens the window of any two elements (Ctrl+2), with the selected row's two given
+    // values typed in where the row is solved.
+    void openElements();
+    ElementsWindow* elements() const { return m_elements; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -81,6 +86,7 @@ private:
     std::array<QPlainTextEdit*, 2> m_Text1{};
     Announcer* m_announcer = nullptr;
     SolutionWindow* m_solution = nullptr; // made when first opened
+    ElementsWindow* m_elements = nullptr; // made when first opened
 };
 
 } // namespace triangle

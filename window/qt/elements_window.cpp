@@ -1,0 +1,259 @@
+#include "window/qt/elements_window.h"
+
+#include "window/elements_layout.h"
+#include "window/qt/announcer.h"
+#include "window/qt/fitting_field.h"
+#include "window/qt/layout_widgets.h"
+#include "window/qt/qt_number_format.h"
+#include "window/qt/solution_drawing_view.h"
+#include "window/solution_page.h"
+#include "window/ui_texts.h"
+
+#include <QClipboard>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+
+namespace triangle {
+
+namespace {
+
+QRect rectOf(const elements_layout::Rect& place)
+{
+    return QRect(place.left, place.top, place.width, place.height);
+}
+
+// The fields' object names, in Element's order.
+constexpr const char* objectNames[ElementCount] = {"a",  "b",  "c", "alpha", "beta", "h",
+                                                   "a1", "b1", "S", "P",     "r",    "R"};
+
+Element elementAt(int i)
+{
+    return static_cast<Element>(i);
+}
+
+} // namespace
+
+ElementsWindow::ElementsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("ElementsWindow"));
+    setWindowTitle(Qs(texts::ElementsTitle));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+
+    auto* panel = new QWidget;
+    panel->setObjectName(QStringLiteral("ElementsPanel"));
+    panel->setFixedSize(elements_layout::PanelWidth, elements_layout::PanelHeight);
+    FillBackground(panel, QColour(layout::WindowColour));
+    buildPanel(panel);
+
+    m_drawing = new SolutionDrawingView;
+    m_steps = new QListWidget;
+    m_steps->setObjectName(QStringLiteral("ElementsSteps"));
+    m_steps->setAccessibleName(Qs(texts::StepsName));
+    // One step an item: a screen reader reads the list item by item as the arrows move.
+    m_steps->setWordWrap(true);
+    m_steps->setFont(LabelFont(18.0, false));
+    m_steps->installEventFilter(this);
+    m_drawing->installEventFilter(this);
+
+    auto* split = new QSplitter(Qt::Vertical);
+    split->setObjectName(QStringLiteral("ElementsSplit"));
+    split->addWidget(m_drawing);
+    split->addWidget(m_steps);
+    split->setStretchFactor(0, elements_layout::DrawingFifths);
+    split->setStretchFactor(1, 5 - elements_layout::DrawingFifths);
+    split->setChildrenCollapsible(false);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(panel, 0, Qt::AlignTop);
+    layout->addWidget(split, 1);
+    FillBackground(this, QColour(layout::WindowColour));
+
+    m_announcer = new Announcer(this);
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setObjectName(QStringLiteral("CloseElements"));
+    connect(close, &QShortcut::activated, this, &QWidget::close);
+
+    setTabChain();
+    resize(elements_layout::OpeningWidth, elements_layout::OpeningHeight);
+    m_logic.Form_Load();
+}
+
+ElementsWindow::~ElementsWindow() = default;
+
+void ElementsWindow::buildPanel(QWidget* panel)
+{
+    for (const elements_layout::Group& group : elements_layout::Groups()) {
+        auto* box = new QGroupBox(Qs(group.title), panel);
+        box->setGeometry(rectOf(group.place));
+        box->setFont(WindowFont(true));
+        box->setFocusPolicy(Qt::NoFocus);
+    }
+    for (int i = 0; i < ElementCount; ++i) {
+        const Element element = elementAt(i);
+        const QString name = Qs(texts::ElementFieldNames[i]);
+        auto* field = new FittingField(WindowFont(), panel);
+        field->setObjectName(
+            QStringLiteral("Element_%1").arg(QString::fromUtf8(ElementSymbol(element))));
+        field->setGeometry(rectOf(elements_layout::FieldPlace(element)));
+        field->setAlignment(Qt::AlignCenter);
+        field->setAccessibleName(name);
+        field->setDescription(name);
+        auto* label = new QLabel(name, panel);
+        label->setGeometry(rectOf(elements_layout::LabelPlace(element)));
+        label->setFont(WindowFont());
+        label->setBuddy(field);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        field->installEventFilter(this);
+        // textEdited, unlike textChanged, comes only from the user: typing, pasting, undo, cut.
+        connect(field, &QLineEdit::textEdited, this, [this, element] {
+            if (!m_settingText)
+                m_logic.FieldChange(element);
+        });
+        connect(field, &QLineEdit::returnPressed, this, [this] { m_logic.Calculate(); });
+        m_fields[static_cast<std::size_t>(i)] = field;
+    }
+    const char* names[2] = {texts::Calculate, texts::Clear};
+    const char* descriptions[2] = {texts::ElementsCalculateDescription,
+                                   texts::ElementsClearDescription};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QPushButton(Qs(names[i]), panel);
+        button->setObjectName(i == 0 ? QStringLiteral("ElementsCalculate")
+                                     : QStringLiteral("ElementsClear"));
+        button->setGeometry(rectOf(elements_layout::ButtonPlace(i)));
+        button->setFont(WindowFont());
+        button->setAccessibleName(Qs(names[i]));
+        button->setAccessibleDescription(Qs(descriptions[i]));
+        button->setToolTip(Qs(descriptions[i]));
+        QPalette palette = button->palette();
+        palette.setColor(QPalette::Button, QColour(elements_layout::ButtonColour(i)));
+        palette.setColor(QPalette::ButtonText, Qt::black);
+        button->setPalette(palette);
+        button->installEventFilter(this);
+        connect(button, &QPushButton::clicked, this, [this, i] {
+            if (i == 0)
+                m_logic.Calculate();
+            else
+                m_logic.Clear();
+        });
+        m_buttons[static_cast<std::size_t>(i)] = button;
+    }
+}
+
+void ElementsWindow::setTabChain()
+{
+    // The fields in reading order, then the buttons, the steps and the drawing.
+    std::vector<QWidget*> chain(m_fields.begin(), m_fields.end());
+    chain.insert(chain.end(), m_buttons.begin(), m_buttons.end());
+    chain.push_back(m_steps);
+    chain.push_back(m_drawing);
+    for (std::size_t j = 1; j < chain.size(); ++j)
+        QWidget::setTabOrder(chain[j - 1], chain[j]);
+}
+
+void ElementsWindow::openBeside(const QWidget& beside)
+{
+    if (!isVisible()) {
+        QPoint place = beside.frameGeometry().topRight() + QPoint(8, 0);
+        if (const QScreen* screen = beside.screen()) {
+            const QRect free = screen->availableGeometry();
+            resize(std::min(width(), free.width()), std::min(height(), free.height()));
+            place.setX(std::min(place.x(), std::max(free.left(), free.right() - width())));
+            place.setY(std::max(free.top(), std::min(place.y(), free.bottom() - height())));
+        }
+        move(place);
+        show();
+    }
+    raise();
+    activateWindow();
+}
+
+bool ElementsWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Ctrl+C copies the twelve elements and the steps, except in a field with text selected,
+    // which copies its selection as usual.
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const auto* field = qobject_cast<QLineEdit*>(watched);
+        if (key->matches(QKeySequence::Copy) && !(field && field->hasSelectedText())) {
+            if (event->type() == QEvent::KeyPress)
+                copyAll();
+            event->accept();
+            return event->type() == QEvent::KeyPress;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ElementsWindow::copyAll() const
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(m_logic.CopyText()));
+}
+
+std::string ElementsWindow::text(Element field) const
+{
+    return m_fields.at(static_cast<std::size_t>(field))->text().toStdString();
+}
+
+void ElementsWindow::setText(Element field, const std::string& text)
+{
+    m_settingText = true;
+    m_fields.at(static_cast<std::size_t>(field))->setText(QString::fromStdString(text));
+    m_settingText = false;
+}
+
+void ElementsWindow::setComputed(Element field, bool computed)
+{
+    FittingField* target = m_fields.at(static_cast<std::size_t>(field));
+    target->setReadOnly(computed);
+    target->setDescription(
+        Qs(computed ? texts::ElementComputed : texts::ElementFieldNames[static_cast<int>(field)]));
+    if (computed)
+        SetResultColours(target, QColour(layout::ResultColour));
+    else
+        target->setPalette(QPalette());
+}
+
+void ElementsWindow::showMessage(const std::string& title, const std::string& text)
+{
+    QMessageBox::warning(this, QString::fromStdString(title), QString::fromStdString(text));
+}
+
+void ElementsWindow::focusField(Element field)
+{
+    FittingField* target = m_fields.at(static_cast<std::size_t>(field));
+    target->setFocus(Qt::OtherFocusReason);
+    target->selectAll();
+}
+
+void ElementsWindow::announce(const std::string& text)
+{
+    m_announcer->say(QString::fromStdString(text));
+}
+
+void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& region)
+{
+    m_drawing->setTriangle(page.triangle, region, page.projections, texts::ElementsHint);
+    m_steps->clear();
+    for (const QString& line : QString::fromStdString(page.steps).split(QLatin1Char('\n')))
+        m_steps->addItem(line);
+    m_steps->setCurrentRow(0);
+}
+
+NumberFormat ElementsWindow::numberFormat() const
+{
+    return NumberFormatOf(QLocale());
+}
+
+} // namespace triangle

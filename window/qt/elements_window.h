@@ -1,0 +1,64 @@
+#pragma once
+
+#include "window/elements_controls.h"
+#include "window/elements_form_logic.h"
+
+#include <QWidget>
+
+#include <array>
+
+class QListWidget;
+class QPushButton;
+
+namespace triangle {
+
+class Announcer;
+class FittingField;
+class SolutionDrawingView;
+
+// The window of any two elements: the twelve elements as labelled fields in their groups at
+// the left, "Изчисли" and "Изчисти" under them, and to the right the triangle drawn to scale
+// above its calculation, one step an item of a list. Non-modal and resizable; made when first
+// opened, it keeps nothing. It lends its controls to ElementsFormLogic, which holds the
+// behaviour. Escape closes it; Ctrl+C, where no text is selected, copies the twelve elements
+// and the steps.
+class ElementsWindow : public QWidget, private ElementsControls {
+    Q_OBJECT
+
+public:
+    explicit ElementsWindow(QWidget* parent = nullptr);
+    ~ElementsWindow() override;
+
+    ElementsFormLogic& logic() { return m_logic; }
+    // Opens the window beside `beside`, or raises it when it is already open; the focus goes
+    // to the first field.
+    void openBeside(const QWidget& beside);
+    void copyAll() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildPanel(QWidget* panel);
+    void setTabChain();
+
+    std::string text(Element field) const override;
+    void setText(Element field, const std::string& text) override;
+    void setComputed(Element field, bool computed) override;
+    void showMessage(const std::string& title, const std::string& text) override;
+    void focusField(Element field) override;
+    void announce(const std::string& text) override;
+    void showPage(const SolutionPage& page, const NumberFormat& region) override;
+    NumberFormat numberFormat() const override;
+
+    ElementsFormLogic m_logic{*this};
+    std::array<FittingField*, ElementCount> m_fields{};
+    std::array<QPushButton*, 2> m_buttons{};
+    SolutionDrawingView* m_drawing = nullptr;
+    QListWidget* m_steps = nullptr;
+    Announcer* m_announcer = nullptr;
+    // Set while the program writes a field, so that only the user's edits reach the logic.
+    bool m_settingText = false;
+};
+
+} // namespace triangle
