@@ -273,14 +273,20 @@ TEST_F(SolutionWin32Keys, MovedToAHigherDpiItTakesTheSuggestedPlaceAndScalesItsT
                                sizeof(font), &font));
         EXPECT_EQ(-font.lfHeight, 27) << "18 pixels at 96 DPI";
     }
-    // The caption, 26 pixels at 96 DPI, right below the drawing's three fifths.
+    // Above the button's row, 32 pixels at 96 DPI, the caption, 26 pixels, right below the
+    // drawing's three fifths of the rest.
     RECT client{};
     GetClientRect(m_window.Window(), &client);
+    const LONG above = client.bottom - 48;
     RECT steps{};
     GetWindowRect(m_window.steps(), &steps);
     MapWindowPoints(nullptr, m_window.Window(), reinterpret_cast<POINT*>(&steps), 2);
-    EXPECT_EQ(steps.top, client.bottom * 3 / 5 + 39);
-    EXPECT_EQ(steps.bottom, client.bottom);
+    EXPECT_EQ(steps.top, above * 3 / 5 + 39);
+    EXPECT_EQ(steps.bottom, above);
+    RECT button{};
+    GetWindowRect(m_window.elementsButton(), &button);
+    MapWindowPoints(nullptr, m_window.Window(), reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_EQ(button.top, above + 6);
 }
 
 // The main window with its solution, driven by the messages a user's actions produce.

@@ -248,7 +248,6 @@ void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& regi
     m_steps->clear();
     for (const QString& line : QString::fromStdString(page.steps).split(QLatin1Char('\n')))
         m_steps->addItem(line);
-    m_steps->setCurrentRow(0);
 }
 
 NumberFormat ElementsWindow::numberFormat() const

@@ -17,6 +17,12 @@ inline constexpr int Frame1 = 1500;
 inline constexpr int CopyRow = 2000;
 inline constexpr int ShowDetails = 2001; // Shift+F1: the whole triangle beside the field
 inline constexpr int OpenSolution = 2002;
+inline constexpr int OpenElements = 2003; // Ctrl+2: the window of any two elements
+
+// The window of any two elements: its twelve fields in Element's order, its two buttons.
+inline constexpr int ElementField = 3000;
+inline constexpr int ElementsCalculate = 3100;
+inline constexpr int ElementsClear = 3101;
 // Sent by a field to its window, as the code of a WM_COMMAND, when it is double-clicked.
 inline constexpr unsigned FieldDoubleClicked = 0x8001;
 

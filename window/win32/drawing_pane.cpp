@@ -112,7 +112,8 @@ void paintList(Gdiplus::Graphics& graphics, const drawing::DisplayList& list)
 }
 
 drawing::DisplayList layOutList(const std::optional<TriangleDetails>& triangle, double width,
-                                double height, double scale, const NumberFormat& region)
+                                double height, double scale, const NumberFormat& region,
+                                bool projections)
 {
     if (!triangle)
         return {};
@@ -129,7 +130,7 @@ drawing::DisplayList layOutList(const std::optional<TriangleDetails>& triangle, 
                                     Gdiplus::PointF(0, 0), &bounds);
             return drawing::TextSize{bounds.Width, bounds.Height};
         };
-        list = drawing::DrawSolution(*triangle, width, height, scale, region, measure);
+        list = drawing::DrawSolution(*triangle, width, height, scale, region, measure, projections);
     }
     DeleteDC(screen);
     return list;
@@ -221,8 +222,9 @@ LRESULT CALLBACK DrawingPane::Procedure(HWND hwnd, UINT message, WPARAM wParam, 
 
 void DrawingPane::setTriangle(const std::optional<TriangleDetails>& triangle,
                               const NumberFormat& region, const std::string& description,
-                              const char* empty)
+                              const char* empty, bool projections)
 {
+    m_projections = projections;
     m_triangle = triangle;
     m_region = region;
     m_empty = empty;
@@ -244,8 +246,9 @@ void DrawingPane::layOut()
 {
     RECT client{};
     GetClientRect(m_hwnd, &client);
-    m_list = layOutList(m_triangle, client.right, client.bottom,
-                        static_cast<double>(m_dpi) / USER_DEFAULT_SCREEN_DPI, m_region);
+    m_list =
+        layOutList(m_triangle, client.right, client.bottom,
+                   static_cast<double>(m_dpi) / USER_DEFAULT_SCREEN_DPI, m_region, m_projections);
     InvalidateRect(m_hwnd, nullptr, FALSE);
 }
 
@@ -256,8 +259,8 @@ void DrawingPane::copyDrawing() const
     // Twice the window's size, so that the picture stays sharp when enlarged in a document.
     const int width = std::max(1, 2 * static_cast<int>(client.right));
     const int height = std::max(1, 2 * static_cast<int>(client.bottom));
-    const drawing::DisplayList list =
-        layOutList(m_triangle, width, height, 2.0 * m_dpi / USER_DEFAULT_SCREEN_DPI, m_region);
+    const drawing::DisplayList list = layOutList(
+        m_triangle, width, height, 2.0 * m_dpi / USER_DEFAULT_SCREEN_DPI, m_region, m_projections);
 
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);

@@ -3,6 +3,7 @@
 #include "window/ui_texts.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/clipboard.h"
+#include "window/win32/control_ids.h"
 #include "window/win32/wide_text.h"
 
 #include <windowsx.h>
@@ -56,6 +57,18 @@ LRESULT SolutionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         m_drawing.create(m_hwnd);
         m_drawing.copySteps = [this] { copySteps(); };
         m_steps.create(m_hwnd, StepsPane::Kind::Text, texts::StepsName);
+        // Visible, so that the user who did not find a pair among the variants finds the
+        // window that takes any two elements; its owner opens it.
+        m_elementsButton = CreateWindowExW(
+            0, L"BUTTON", Widen(texts::ElementsOpen).c_str(),
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, m_hwnd,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::OpenElements)),
+            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE)), nullptr);
+        SetWindowFont(m_elementsButton, GetStockObject(DEFAULT_GUI_FONT), FALSE);
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == ids::OpenElements && m_owner)
+            SendMessageW(m_owner, WM_COMMAND, MAKEWPARAM(ids::OpenElements, 0), 0);
         return 0;
     case WM_SIZE:
         layOut();
@@ -146,10 +159,16 @@ void SolutionWindow::layOut()
 {
     RECT client{};
     GetClientRect(m_hwnd, &client);
-    // The drawing takes the upper three fifths, the steps with their caption the rest.
-    const int drawingHeight = client.bottom * 3 / 5;
+    // The button's row at the bottom; of the rest, the drawing takes the upper three fifths,
+    // the steps with their caption the other two.
+    const int row = MulDiv(32, m_dpi, USER_DEFAULT_SCREEN_DPI);
+    const int height = std::max(0, static_cast<int>(client.bottom) - row);
+    const int drawingHeight = height * 3 / 5;
     MoveWindow(m_drawing.window(), 0, 0, client.right, drawingHeight, TRUE);
-    m_steps.place(0, drawingHeight, client.right, client.bottom - drawingHeight);
+    m_steps.place(0, drawingHeight, client.right, height - drawingHeight);
+    const int margin = MulDiv(4, m_dpi, USER_DEFAULT_SCREEN_DPI);
+    MoveWindow(m_elementsButton, margin, height + margin,
+               MulDiv(260, m_dpi, USER_DEFAULT_SCREEN_DPI), row - 2 * margin, TRUE);
 }
 
 } // namespace triangle::win32

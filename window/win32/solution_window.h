@@ -31,6 +31,8 @@ public:
 
     HWND drawing() const { return m_drawing.window(); }
     HWND steps() const { return m_steps.window(); }
+    // The button that opens the window of any two elements with the row's given values.
+    HWND elementsButton() const { return m_elementsButton; }
     // The display list as last painted, in the drawing's pixels.
     const drawing::DisplayList& displayList() const { return m_drawing.displayList(); }
     void copySteps() const;
@@ -45,6 +47,7 @@ private:
     HWND m_owner = nullptr;
     DrawingPane m_drawing;
     StepsPane m_steps;
+    HWND m_elementsButton = nullptr;
     // The DPI of the screen the window is on, as its last WM_DPICHANGED told.
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
 };

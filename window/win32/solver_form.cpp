@@ -55,7 +55,8 @@ bool SolverForm::Create(HINSTANCE instance)
 
     ACCEL keys[] = {{FCONTROL | FSHIFT | FVIRTKEY, 'C', ids::CopyRow},
                     {FSHIFT | FVIRTKEY, VK_F1, ids::ShowDetails},
-                    {FCONTROL | FVIRTKEY, 'R', ids::OpenSolution}};
+                    {FCONTROL | FVIRTKEY, 'R', ids::OpenSolution},
+                    {FCONTROL | FVIRTKEY, '2', ids::OpenElements}};
     m_accelerators = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
 
     // Made at a size of nothing: WM_CREATE lays it out at the DPI of its screen.
@@ -235,6 +236,8 @@ void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
             m_Text2.tips().showDetails(static_cast<std::int16_t>(focus - ids::Text2));
     } else if (id == ids::OpenSolution) {
         openSolution();
+    } else if (id == ids::OpenElements) {
+        openElements();
     }
 }
 
@@ -289,7 +292,7 @@ void SolverForm::OnFieldDoubleClick(int id)
 
 bool SolverForm::TranslateKeyboard(MSG& message)
 {
-    if (m_solution.TranslateKeyboard(message))
+    if (m_solution.TranslateKeyboard(message) || m_elements.TranslateKeyboard(message))
         return true;
     if (m_hwnd && TranslateAcceleratorW(m_hwnd, m_accelerators, &message))
         return true;
@@ -337,6 +340,7 @@ void SolverForm::showFieldMenu(std::int16_t field, POINT at)
     AppendMenuEntry(menu.get(), ids::ShowDetails, texts::WholeTriangle, L"Shift+F1",
                     state.wholeTriangle);
     AppendMenuEntry(menu.get(), ids::OpenSolution, texts::SolutionTitle, L"Ctrl+R", state.solution);
+    AppendMenuEntry(menu.get(), ids::OpenElements, texts::ElementsOpen, L"Ctrl+2", true);
     AppendMenuEntry(menu.get(), ids::CopyRow, texts::CopyRow, L"Ctrl+Shift+C", state.copyRow);
 
     const auto chosen = static_cast<UINT>(TrackPopupMenu(
@@ -349,6 +353,9 @@ void SolverForm::showFieldMenu(std::int16_t field, POINT at)
         break;
     case ids::OpenSolution:
         openSolution();
+        break;
+    case ids::OpenElements:
+        openElements();
         break;
     case ids::CopyRow:
         copySelectedRow();

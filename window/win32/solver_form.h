@@ -4,6 +4,7 @@
 #include "window/solver_form_logic.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/base_window.h"
+#include "window/win32/elements_window.h"
 #include "window/win32/field_grid.h"
 #include "window/win32/fitting_field.h"
 #include "window/win32/gdi_object.h"
@@ -39,6 +40,10 @@ public:
     // Opens the window "Решение" beside this one for the selected row (Ctrl+R).
     void openSolution();
     SolutionWindow& solution() { return m_solution; }
+    // Opens the window of any two elements (Ctrl+2), with the selected row's two given
+    // values typed in where the row is solved.
+    void openElements();
+    ElementsWindow& elements() { return m_elements; }
 
     // A region to use instead of the user's, for tests that must hold in any region.
     void setNumberFormatOverride(std::optional<NumberFormat> region);
@@ -85,6 +90,7 @@ private:
     HWND m_announcer = nullptr;
     HACCEL m_accelerators = nullptr;
     SolutionWindow m_solution; // its window made when first opened
+    ElementsWindow m_elements; // its window made when first opened
     std::int16_t m_selectedOption = -1;
     // Set while the arrow keys move the focus through the variants' group.
     bool m_movingInGroup = false;

@@ -1,5 +1,7 @@
 #include "window/win32/solver_form.h"
 
+#include "solver/variant_solver.h"
+#include "window/row_outcome.h"
 #include "window/solution_steps.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/wide_text.h"
@@ -18,6 +20,27 @@ void SolverForm::openSolution()
     const NumberFormat region = numberFormat();
     m_solution.showPage(SolutionPageOf(m_logic.SelectedRowOutcome(), region), region);
     m_solution.openBeside();
+}
+
+void SolverForm::openElements()
+{
+    if (!m_elements.Window() &&
+        !m_elements.Create(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE)),
+                           m_hwnd))
+        return;
+    if (m_numberFormatOverride)
+        m_elements.setNumberFormatOverride(m_numberFormatOverride);
+    m_elements.openBeside();
+    if (m_logic.SelectedRowOutcome().state != RowState::Solved) {
+        m_elements.logic().Open();
+        return;
+    }
+    const std::int16_t k = m_logic.SelectedVariant();
+    const GivenColumns given = GivenColumnsOf(k);
+    m_elements.logic().OpenWith(ColumnElement(given.first),
+                                text(static_cast<std::int16_t>(k * ColumnCount + given.first)),
+                                ColumnElement(given.second),
+                                text(static_cast<std::int16_t>(k * ColumnCount + given.second)));
 }
 
 void SolverForm::rowChanged()

@@ -52,9 +52,6 @@ void StepsPane::setSteps(const std::string& steps)
         ListBox_AddString(m_steps, line.c_str());
         start = end + 1;
     }
-    // The first step selected, so that a screen reader entering the list starts there.
-    if (ListBox_GetCount(m_steps) > 0)
-        ListBox_SetCurSel(m_steps, 0);
     SetWindowRedraw(m_steps, TRUE);
     setDpi(m_dpi); // the widest line sets the horizontal scroll range
 }

@@ -1,0 +1,276 @@
+// The window of any two elements on Windows, as a user meets it: opened from the main
+// window, typed into with the messages a keyboard sends, read back through the Windows API.
+
+#include "tests/win32/message_box_closer.h"
+#include "window/win32/control_ids.h"
+#include "window/win32/elements_window.h"
+#include "window/win32/solver_form.h"
+#include "window/win32/wide_text.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace ids = triangle::win32::ids;
+using triangle::Element;
+
+std::wstring textOf(HWND hwnd)
+{
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
+    text.resize(
+        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+std::wstring clipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr))
+        return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        text = static_cast<const wchar_t*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+class Win32Elements : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
+                                            ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
+        InitCommonControlsEx(&controls);
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        MessageBoxCloser::seen().clear();
+        m_form = std::make_unique<triangle::win32::SolverForm>();
+        ASSERT_TRUE(m_form->Create(GetModuleHandleW(nullptr)));
+        m_form->setNumberFormatOverride(triangle::NumberFormat{});
+        m_form->Form_Load();
+        ShowWindow(m_form->Window(), SW_SHOWNORMAL);
+        SetForegroundWindow(m_form->Window());
+        pump();
+    }
+    void TearDown() override
+    {
+        m_form.reset();
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            ;
+        CoUninitialize();
+    }
+
+    static void pump()
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    // A key going through the program's own message loop, with Ctrl as given.
+    bool pressKey(HWND target, WPARAM key, bool control = false)
+    {
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        BYTE pressed[256] = {};
+        std::copy(std::begin(keys), std::end(keys), std::begin(pressed));
+        pressed[VK_CONTROL] = control ? 0x80 : 0;
+        pressed[VK_SHIFT] = 0;
+        SetKeyboardState(pressed);
+        MSG message{target, WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
+        const bool handled = m_form->TranslateKeyboard(message);
+        if (!handled) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        SetKeyboardState(keys);
+        pump();
+        return handled;
+    }
+    triangle::win32::ElementsWindow& elements() { return m_form->elements(); }
+    HWND field(Element element) { return elements().field(element); }
+    void open() { pressKey(GetDlgItem(m_form->Window(), ids::Text2), '2', true); }
+    // The characters a keyboard sends into a field.
+    void type(Element element, const std::wstring& text)
+    {
+        SetFocus(field(element));
+        for (const wchar_t c : text)
+            SendMessageW(field(element), WM_CHAR, c, 1);
+    }
+    void solve(Element first, const std::wstring& firstText, Element second,
+               const std::wstring& secondText)
+    {
+        type(first, firstText);
+        type(second, secondText);
+        pressKey(field(second), VK_RETURN);
+    }
+    bool readOnly(Element element)
+    {
+        return (GetWindowLongW(field(element), GWL_STYLE) & ES_READONLY) != 0;
+    }
+
+    std::unique_ptr<triangle::win32::SolverForm> m_form;
+    MessageBoxCloser m_closer;
+};
+
+TEST_F(Win32Elements, CtrlTwoFromAFieldOpensItWithTheFocusInA)
+{
+    EXPECT_EQ(elements().Window(), nullptr) << "made only when first opened";
+    open();
+    ASSERT_TRUE(elements().isOpen());
+    EXPECT_EQ(textOf(elements().Window()), L"Правоъгълен триъгълник по два елемента");
+    EXPECT_EQ(GetFocus(), field(Element::a));
+}
+
+struct Problem {
+    const char* name;
+    Element first;
+    const wchar_t* firstText;
+    Element second;
+    const wchar_t* secondText;
+    const wchar_t* expected[4]; // c, α, S, P, worked by hand
+};
+
+TEST_F(Win32Elements, TextbookProblemsGiveTheirAnswers)
+{
+    // Legs 6 and 8: c = 10, tg α = 3/4; c = 10 and α = 30°: a = 5, b = 5√3; projections 9
+    // and 16: c = 25, a = 15, b = 20; a = 6 and h = 4.8 and r = 2 with c = 10: legs 6 and 8.
+    const Problem problems[] = {
+        {"TwoLegs",
+         Element::a,
+         L"6",
+         Element::b,
+         L"8",
+         {L"10.000", L"36.870°", L"24.000", L"24.000"}},
+        {"HypotenuseAndAngle",
+         Element::c,
+         L"10",
+         Element::alpha,
+         L"30",
+         {L"10.000", L"30.000°", L"21.651", L"23.660"}},
+        {"Projections",
+         Element::a1,
+         L"9",
+         Element::b1,
+         L"16",
+         {L"25.000", L"36.870°", L"150.000", L"60.000"}},
+        {"LegAndHeight",
+         Element::a,
+         L"6",
+         Element::h,
+         L"4.8",
+         {L"10.000", L"36.870°", L"24.000", L"24.000"}},
+        {"InradiusAndHypotenuse",
+         Element::c,
+         L"10",
+         Element::r,
+         L"2",
+         {L"10.000", L"36.870°", L"24.000", L"24.000"}},
+    };
+    open();
+    for (const Problem& p : problems) {
+        SendMessageW(GetDlgItem(elements().Window(), ids::ElementsClear), BM_CLICK, 0, 0);
+        pump();
+        solve(p.first, p.firstText, p.second, p.secondText);
+        const Element shown[4] = {Element::c, Element::alpha, Element::S, Element::P};
+        for (int i = 0; i < 4; ++i)
+            EXPECT_EQ(textOf(field(shown[i])), p.expected[i]) << p.name << " " << i;
+        EXPECT_TRUE(readOnly(Element::beta)) << p.name;
+        EXPECT_FALSE(readOnly(p.first)) << p.name;
+    }
+    EXPECT_TRUE(MessageBoxCloser::seen().empty());
+}
+
+TEST_F(Win32Elements, AHeightAboveHalfTheHypotenuseIsRefused)
+{
+    open();
+    solve(Element::c, L"10", Element::h, L"6");
+    ASSERT_EQ(MessageBoxCloser::seen().size(), 1u);
+    // h ≤ c/2 = 5
+    EXPECT_NE(MessageBoxCloser::seen()[0].text.find(L"c/2\u00A0=\u00A05.000"), std::wstring::npos);
+    EXPECT_EQ(GetFocus(), field(Element::h));
+    EXPECT_EQ(textOf(field(Element::a)), L"");
+}
+
+TEST_F(Win32Elements, TabGoesThroughTheFieldsInReadingOrderThenTheButtonsAndTheSteps)
+{
+    open();
+    std::vector<int> seen;
+    for (int i = 0; i < 14; ++i) {
+        pressKey(GetFocus(), VK_TAB);
+        seen.push_back(GetFocus() == elements().steps() ? -1 : GetDlgCtrlID(GetFocus()));
+    }
+    std::vector<int> expected;
+    for (int i = 1; i < triangle::ElementCount; ++i)
+        expected.push_back(ids::ElementField + i);
+    expected.insert(expected.end(), {ids::ElementsCalculate, ids::ElementsClear, -1});
+    EXPECT_EQ(seen, expected);
+}
+
+TEST_F(Win32Elements, EscapeOnlyHidesIt)
+{
+    open();
+    pressKey(field(Element::a), VK_ESCAPE);
+    EXPECT_FALSE(elements().isOpen());
+    EXPECT_TRUE(IsWindowVisible(m_form->Window()));
+}
+
+TEST_F(Win32Elements, TheStepsAreAListAndCtrlCCopiesTheTwelveThenTheSteps)
+{
+    open();
+    solve(Element::a, L"6", Element::b, L"8");
+    HWND steps = elements().steps();
+    ASSERT_GT(ListBox_GetCount(steps), 8);
+    wchar_t first[256] = {};
+    ListBox_GetText(steps, 0, first);
+    EXPECT_EQ(std::wstring(first), L"Дадени: a = 6.000 и b = 8.000.");
+    SetFocus(steps);
+    EXPECT_TRUE(pressKey(steps, 'C', true));
+    const std::wstring copied = clipboardText();
+    EXPECT_EQ(copied.rfind(L"a = 6.000\r\nb = 8.000\r\nc = 10.000\r\nα = 36.870°\r\n", 0), 0u)
+        << triangle::win32::Narrow(copied);
+    EXPECT_NE(copied.find(L"R = 5.000\r\n\r\nДадени: a = 6.000 и b = 8.000."), std::wstring::npos);
+}
+
+TEST_F(Win32Elements, TheResultsAreAnnouncedAndTheComputedDescribed)
+{
+    open();
+    solve(Element::a, L"6", Element::b, L"8");
+    EXPECT_EQ(textOf(elements().announcer()),
+              L"Изчислено: c = 10.000, α = 36.870°, β = 53.130°, S = 24.000, P = 24.000");
+}
+
+TEST_F(Win32Elements, TheSolutionsButtonOpensItWithTheRowsGivenValues)
+{
+    HWND main = m_form->Window();
+    SetFocus(GetDlgItem(main, ids::Text2));
+    for (const wchar_t c : std::wstring(L"3"))
+        SendMessageW(GetDlgItem(main, ids::Text2), WM_CHAR, c, 1);
+    for (const wchar_t c : std::wstring(L"5"))
+        SendMessageW(GetDlgItem(main, ids::Text2 + 1), WM_CHAR, c, 1);
+    SendMessageW(GetDlgItem(main, ids::Command1), BM_CLICK, 0, 0);
+    m_form->openSolution();
+    pump();
+    HWND button = m_form->solution().elementsButton();
+    ASSERT_TRUE(IsWindowVisible(button));
+    SendMessageW(button, BM_CLICK, 0, 0);
+    pump();
+    ASSERT_TRUE(elements().isOpen());
+    EXPECT_EQ(textOf(field(Element::a)), L"3.000");
+    EXPECT_EQ(textOf(field(Element::c)), L"5.000");
+    EXPECT_EQ(textOf(field(Element::b)), L"");
+}
+
+} // namespace

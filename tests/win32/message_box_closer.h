@@ -1,0 +1,49 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+struct Message {
+    std::wstring title;
+    std::wstring text;
+};
+
+// Every message box that opens while a test runs is read and closed from a timer on the
+// test's own thread, which the box's modal loop keeps serving: no test can hang on one.
+class MessageBoxCloser {
+public:
+    MessageBoxCloser() { m_timer = SetTimer(nullptr, 0, 50, &MessageBoxCloser::Tick); }
+    ~MessageBoxCloser() { KillTimer(nullptr, m_timer); }
+    MessageBoxCloser(const MessageBoxCloser&) = delete;
+    MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
+
+    static std::vector<Message>& seen()
+    {
+        static std::vector<Message> messages;
+        return messages;
+    }
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    {
+        EnumThreadWindows(GetCurrentThreadId(), &MessageBoxCloser::Close, 0);
+    }
+    static BOOL CALLBACK Close(HWND hwnd, LPARAM)
+    {
+        wchar_t className[16] = {};
+        GetClassNameW(hwnd, className, 16);
+        if (std::wstring(className) != L"#32770" || !IsWindowVisible(hwnd))
+            return TRUE;
+        wchar_t title[256] = {};
+        wchar_t text[1024] = {};
+        GetWindowTextW(hwnd, title, 256);
+        GetDlgItemTextW(hwnd, 0xFFFF, text, 1024); // a message box's text
+        seen().push_back({title, text});
+        SendMessageW(hwnd, WM_COMMAND, IDOK, 0);
+        return TRUE;
+    }
+
+    UINT_PTR m_timer = 0;
+};

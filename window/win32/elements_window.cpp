@@ -1,0 +1,335 @@
+#include "window/win32/elements_window.h"
+
+#include "window/elements_layout.h"
+#include "window/solution_page.h"
+#include "window/ui_texts.h"
+#include "window/win32/child_windows.h"
+#include "window/win32/clipboard.h"
+#include "window/win32/coloured_button.h"
+#include "window/win32/colours.h"
+#include "window/win32/control_ids.h"
+#include "window/win32/solution_window.h"
+#include "window/win32/wide_text.h"
+#include "window/win32/windows_number_format.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace triangle::win32 {
+
+namespace {
+
+constexpr wchar_t ClassName[] = L"TriangleElements";
+
+bool inArray(int id, int base, int count)
+{
+    return id >= base && id < base + count;
+}
+
+} // namespace
+
+ElementsWindow::~ElementsWindow()
+{
+    if (m_hwnd)
+        DestroyWindow(m_hwnd);
+}
+
+bool ElementsWindow::Create(HINSTANCE instance, HWND owner)
+{
+    m_owner = owner;
+    if (!RegisterProgramClass(instance, ClassName, WindowProc, 0, true))
+        return false;
+    const std::wstring title = Widen(texts::ElementsTitle);
+    CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, title.c_str(),
+                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
+                    elements_layout::OpeningWidth, elements_layout::OpeningHeight, owner, nullptr,
+                    instance, this);
+    if (m_hwnd)
+        m_logic.Form_Load();
+    return m_hwnd != nullptr;
+}
+
+LRESULT ElementsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        m_dpi = static_cast<int>(GetDpiForWindow(m_hwnd));
+        m_fonts = FontSet(m_dpi);
+        m_windowBrush.reset(CreateSolidBrush(ColourRef(layout::WindowColour)));
+        m_resultBrush.reset(CreateSolidBrush(ColourRef(layout::ResultColour)));
+        createControls();
+        return 0;
+    case WM_SIZE:
+        layOut();
+        return 0;
+    case WM_DPICHANGED: {
+        // The old fonts stay alive until every control has been given its new one.
+        FontSet old = std::move(m_fonts);
+        m_dpi = HIWORD(wParam);
+        m_fonts = FontSet(m_dpi);
+        m_steps.setDpi(m_dpi);
+        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+        SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top,
+                     suggested.right - suggested.left, suggested.bottom - suggested.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        layOut();
+        m_drawing.setDpi(m_dpi);
+        return 0;
+    }
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        return colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+    case WM_DRAWITEM: {
+        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        const int button = static_cast<int>(item->CtlID) - ids::ElementsCalculate;
+        if (button == 0 || button == 1)
+            DrawColouredButton(*item, ColourRef(elements_layout::ButtonColour(button)),
+                               m_fonts.windowFont(), m_dpi);
+        return TRUE;
+    }
+    case WM_ERASEBKGND:
+    case WM_PRINTCLIENT: {
+        RECT client{};
+        GetClientRect(m_hwnd, &client);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, m_windowBrush.get());
+        return 1;
+    }
+    case WM_PRINT:
+        DefWindowProcW(m_hwnd, message, wParam, lParam & ~PRF_CHILDREN);
+        if (lParam & PRF_CHILDREN)
+            PrintChildren(m_hwnd, reinterpret_cast<HDC>(wParam), lParam);
+        return 0;
+    case WM_CLOSE:
+        // Only hidden: the main window and this object live on.
+        ShowWindow(m_hwnd, SW_HIDE);
+        if (m_owner)
+            SetActiveWindow(m_owner);
+        return 0;
+    case WM_DESTROY:
+        for (HWND field : m_fields)
+            m_accessibility.clear(field);
+        m_accessibility.clear(m_announcer);
+        return 0;
+    default:
+        return DefWindowProcW(m_hwnd, message, wParam, lParam);
+    }
+}
+
+void ElementsWindow::createControls()
+{
+    const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE));
+    const auto child = [&](const wchar_t* windowClass, const std::wstring& text, DWORD style,
+                           int id, DWORD exStyle = 0) {
+        return CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0,
+                               0, 0, 0, m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               instance, nullptr);
+    };
+    std::size_t g = 0;
+    for (const elements_layout::Group& group : elements_layout::Groups())
+        m_groups[g++] = child(WC_BUTTONW, Widen(group.title), BS_GROUPBOX, 0);
+    // Each label just before its field in the order of the children names it; Tab follows
+    // the same order, the fields in reading order.
+    for (int i = 0; i < ElementCount; ++i) {
+        const std::wstring name = Widen(texts::ElementFieldNames[i]);
+        m_labels[static_cast<std::size_t>(i)] = child(WC_STATICW, name, SS_NOPREFIX, 0);
+        HWND edit = child(WC_EDITW, L"", WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL,
+                          ids::ElementField + i, WS_EX_CLIENTEDGE);
+        m_accessibility.setName(edit, name);
+        m_fields[static_cast<std::size_t>(i)] = edit;
+    }
+    const char* names[2] = {texts::Calculate, texts::Clear};
+    for (int i = 0; i < 2; ++i)
+        m_buttons[static_cast<std::size_t>(i)] = child(
+            WC_BUTTONW, Widen(names[i]), BS_OWNERDRAW | WS_TABSTOP, ids::ElementsCalculate + i);
+    m_accessibility.setDescription(m_buttons[0], Widen(texts::ElementsCalculateDescription));
+    m_accessibility.setDescription(m_buttons[1], Widen(texts::ElementsClearDescription));
+    m_steps.create(m_hwnd, StepsPane::Kind::List, texts::StepsName);
+    m_drawing.create(m_hwnd);
+    m_drawing.copySteps = [this] { copyAll(); };
+    // Tells a screen reader what the logic announces, without showing anything.
+    m_announcer = child(WC_STATICW, L"", SS_NOPREFIX, 0);
+    m_accessibility.makeLiveRegion(m_announcer);
+}
+
+void ElementsWindow::layOut()
+{
+    const auto scaled = [this](const elements_layout::Rect& r) {
+        return RECT{MulDiv(r.left, m_dpi, 96), MulDiv(r.top, m_dpi, 96),
+                    MulDiv(r.left + r.width, m_dpi, 96), MulDiv(r.top + r.height, m_dpi, 96)};
+    };
+    const auto place = [](HWND control, const RECT& r) {
+        SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    std::size_t g = 0;
+    for (const elements_layout::Group& group : elements_layout::Groups()) {
+        place(m_groups[g], scaled(group.place));
+        SetWindowFont(m_groups[g++], m_fonts.windowFont(true), TRUE);
+    }
+    for (int i = 0; i < ElementCount; ++i) {
+        const auto element = static_cast<Element>(i);
+        place(m_labels[static_cast<std::size_t>(i)], scaled(elements_layout::LabelPlace(element)));
+        place(m_fields[static_cast<std::size_t>(i)], scaled(elements_layout::FieldPlace(element)));
+        SetWindowFont(m_labels[static_cast<std::size_t>(i)], m_fonts.windowFont(), TRUE);
+        SetWindowFont(m_fields[static_cast<std::size_t>(i)], m_fonts.windowFont(), TRUE);
+    }
+    for (int i = 0; i < 2; ++i)
+        place(m_buttons[static_cast<std::size_t>(i)], scaled(elements_layout::ButtonPlace(i)));
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    const int panel = MulDiv(elements_layout::PanelWidth, m_dpi, 96);
+    const int width = std::max(1, static_cast<int>(client.right) - panel);
+    const int drawingHeight = client.bottom * elements_layout::DrawingFifths / 5;
+    MoveWindow(m_drawing.window(), panel, 0, width, drawingHeight, TRUE);
+    m_steps.place(panel, drawingHeight, width, client.bottom - drawingHeight);
+}
+
+void ElementsWindow::OnCommand(int id, HWND, UINT code)
+{
+    if (inArray(id, ids::ElementField, ElementCount)) {
+        if (code == EN_CHANGE && !m_settingText)
+            m_logic.FieldChange(static_cast<Element>(id - ids::ElementField));
+    } else if (id == ids::ElementsCalculate || id == ids::ElementsClear) {
+        if (id == ids::ElementsCalculate)
+            m_logic.Calculate();
+        else
+            m_logic.Clear();
+    } else if (id == IDOK) {
+        // Enter, as IsDialogMessage reports it: calculates from a field, presses a button.
+        const int focus = GetDlgCtrlID(GetFocus());
+        if (focus == ids::ElementsClear)
+            m_logic.Clear();
+        else if (focus == ids::ElementsCalculate || inArray(focus, ids::ElementField, ElementCount))
+            m_logic.Calculate();
+    } else if (id == IDCANCEL) {
+        SendMessageW(m_hwnd, WM_CLOSE, 0, 0);
+    }
+}
+
+LRESULT ElementsWindow::colour(HWND control, HDC dc)
+{
+    if (HBRUSH brush = m_steps.colour(control, dc))
+        return reinterpret_cast<LRESULT>(brush);
+    const auto field = std::find(m_fields.begin(), m_fields.end(), control);
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    if (field != m_fields.end()) {
+        // A computed field, read-only: dark text on the results' colour, not the grey of
+        // a disabled control.
+        SetBkColor(dc, ColourRef(layout::ResultColour));
+        return reinterpret_cast<LRESULT>(m_resultBrush.get());
+    }
+    SetBkColor(dc, ColourRef(layout::WindowColour));
+    return reinterpret_cast<LRESULT>(m_windowBrush.get());
+}
+
+void ElementsWindow::openBeside()
+{
+    if (!IsWindowVisible(m_hwnd) && m_owner) {
+        HMONITOR monitor = MonitorFromWindow(m_owner, MONITOR_DEFAULTTONEAREST);
+        MONITORINFO info{sizeof(MONITORINFO), {}, {}, 0};
+        GetMonitorInfoW(monitor, &info);
+        const SIZE size{std::min(MulDiv(elements_layout::OpeningWidth, m_dpi, 96),
+                                 static_cast<int>(info.rcWork.right - info.rcWork.left)),
+                        std::min(MulDiv(elements_layout::OpeningHeight, m_dpi, 96),
+                                 static_cast<int>(info.rcWork.bottom - info.rcWork.top))};
+        const POINT at = PlaceBeside(m_owner, size);
+        SetWindowPos(m_hwnd, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    ShowWindow(m_hwnd, SW_SHOW);
+    SetForegroundWindow(m_hwnd);
+}
+
+bool ElementsWindow::TranslateKeyboard(MSG& message)
+{
+    if (!isOpen() || (message.hwnd != m_hwnd && !IsChild(m_hwnd, message.hwnd)))
+        return false;
+    if (message.message == WM_KEYDOWN && message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 &&
+        GetKeyState(VK_SHIFT) >= 0) {
+        const bool inField =
+            std::find(m_fields.begin(), m_fields.end(), message.hwnd) != m_fields.end();
+        if (inField && HasSelection(message.hwnd))
+            return false; // the edit copies its selection
+        copyAll();
+        return true;
+    }
+    return IsDialogMessageW(m_hwnd, &message) != FALSE;
+}
+
+void ElementsWindow::copyAll() const
+{
+    std::wstring text;
+    for (const wchar_t c : Widen(m_logic.CopyText())) {
+        if (c == L'\n')
+            text += L'\r';
+        text += c;
+    }
+    PutTextOnClipboard(m_hwnd, text);
+}
+
+void ElementsWindow::setNumberFormatOverride(std::optional<NumberFormat> region)
+{
+    m_numberFormatOverride = std::move(region);
+}
+
+std::string ElementsWindow::text(Element field) const
+{
+    return Narrow(WindowText(this->field(field)));
+}
+
+void ElementsWindow::setText(Element field, const std::string& text)
+{
+    m_settingText = true;
+    SetEditText(this->field(field), Widen(text));
+    m_settingText = false;
+}
+
+void ElementsWindow::setComputed(Element field, bool computed)
+{
+    HWND edit = this->field(field);
+    Edit_SetReadOnly(edit, computed);
+    m_accessibility.setDescription(edit, computed ? Widen(texts::ElementComputed) : std::wstring());
+    InvalidateRect(edit, nullptr, TRUE);
+}
+
+void ElementsWindow::showMessage(const std::string& title, const std::string& text)
+{
+    const std::wstring wideTitle = Widen(title);
+    const std::wstring wideText = Widen(text);
+    MessageBoxW(m_hwnd, wideText.c_str(), wideTitle.c_str(), MB_OK | MB_ICONWARNING);
+}
+
+void ElementsWindow::focusField(Element field)
+{
+    FocusEdit(this->field(field));
+}
+
+void ElementsWindow::announce(const std::string& text)
+{
+    SetWindowTextW(m_announcer, Widen(text).c_str());
+    Accessibility::liveRegionChanged(m_announcer);
+}
+
+void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& region)
+{
+    m_steps.setSteps(page.steps);
+    std::string description = page.description;
+    if (page.triangle && page.projections)
+        description += drawing::DescribeProjections(*page.triangle, region);
+    m_drawing.setTriangle(page.triangle, region, description, texts::ElementsHint,
+                          page.projections);
+}
+
+NumberFormat ElementsWindow::numberFormat() const
+{
+    if (m_numberFormatOverride)
+        return *m_numberFormatOverride;
+    return NumberFormatOf(UserLocaleNumberSettings());
+}
+
+} // namespace triangle::win32

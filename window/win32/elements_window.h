@@ -1,0 +1,81 @@
+#pragma once
+
+#include "window/elements_controls.h"
+#include "window/elements_form_logic.h"
+#include "window/win32/accessibility.h"
+#include "window/win32/base_window.h"
+#include "window/win32/drawing_pane.h"
+#include "window/win32/fitting_field.h"
+#include "window/win32/gdi_object.h"
+#include "window/win32/steps_pane.h"
+
+#include <windows.h>
+
+#include <array>
+#include <optional>
+
+namespace triangle::win32 {
+
+// The window of any two elements: the twelve elements as labelled edits in their group boxes
+// at the left, "Изчисли" and "Изчисти" under them, and to the right the triangle drawn with
+// GDI+ above its calculation, one step an item of a list. Owned by the main window,
+// non-modal and resizable; made when first opened, closing only hides it. It lends its
+// controls to ElementsFormLogic. Escape closes it; Ctrl+C, where no text is selected,
+// copies the twelve elements and the steps.
+class ElementsWindow : public BaseWindow<ElementsWindow>, private ElementsControls {
+public:
+    ElementsWindow() = default;
+    ~ElementsWindow();
+
+    bool Create(HINSTANCE instance, HWND owner);
+    ElementsFormLogic& logic() { return m_logic; }
+    void openBeside();
+    bool isOpen() const { return m_hwnd && IsWindowVisible(m_hwnd); }
+    // Escape, Ctrl+C, Tab and Enter while the focus is in this window; true when handled.
+    bool TranslateKeyboard(MSG& message);
+
+    HWND field(Element element) const { return m_fields[static_cast<std::size_t>(element)]; }
+    HWND steps() const { return m_steps.window(); }
+    HWND drawing() const { return m_drawing.window(); }
+    HWND announcer() const { return m_announcer; }
+    void copyAll() const;
+    // A region to use instead of the user's, for tests that must hold in any region.
+    void setNumberFormatOverride(std::optional<NumberFormat> region);
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    void createControls();
+    void layOut();
+    void OnCommand(int id, HWND control, UINT code);
+    LRESULT colour(HWND control, HDC dc);
+
+    std::string text(Element field) const override;
+    void setText(Element field, const std::string& text) override;
+    void setComputed(Element field, bool computed) override;
+    void showMessage(const std::string& title, const std::string& text) override;
+    void focusField(Element field) override;
+    void announce(const std::string& text) override;
+    void showPage(const SolutionPage& page, const NumberFormat& region) override;
+    NumberFormat numberFormat() const override;
+
+    ElementsFormLogic m_logic{*this};
+    Accessibility m_accessibility;
+    HWND m_owner = nullptr;
+    int m_dpi = USER_DEFAULT_SCREEN_DPI;
+    FontSet m_fonts;
+    Brush m_windowBrush;
+    Brush m_resultBrush;
+    std::array<HWND, ElementCount> m_fields{};
+    std::array<HWND, ElementCount> m_labels{};
+    std::array<HWND, 5> m_groups{};
+    std::array<HWND, 2> m_buttons{};
+    HWND m_announcer = nullptr;
+    DrawingPane m_drawing;
+    StepsPane m_steps;
+    // Set while the program writes a field, so that only the user's edits reach the logic.
+    bool m_settingText = false;
+    std::optional<NumberFormat> m_numberFormatOverride;
+};
+
+} // namespace triangle::win32
