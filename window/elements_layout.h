@@ -35,10 +35,10 @@ Rect FieldPlace(Element element);
 Rect ButtonPlace(int button);
 layout::Colour ButtonColour(int button);
 
-inline constexpr int PanelWidth = 516;
+inline constexpr int PanelWidth = 576;
 inline constexpr int PanelHeight = 676;
 // The size the window opens with, before the screen's limits.
-inline constexpr int OpeningWidth = 1220;
+inline constexpr int OpeningWidth = 1280;
 inline constexpr int OpeningHeight = 720;
 // The drawing's share of the height to the right of the panel, in fifths; the steps the rest.
 inline constexpr int DrawingFifths = 3;

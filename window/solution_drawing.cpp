@@ -203,11 +203,15 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
                   Part::Foot);
         draw.line(H + Point{0.0, -footMark}, H + Point{footMark, -footMark}, HeightInk, 1.5,
                   Part::Foot);
-        labels.push_back({"H", H, {-0.4, 1.0}, HeightInk, true, Part::Foot});
-        labels.push_back({named("b₁", details.b1, region), (A + H) * 0.5 + down * below, down,
-                          ProjectionInk, false, Part::ProjectionB, alongC, k * details.b1});
-        labels.push_back({named("a₁", details.a1, region), (H + B) * 0.5 + down * below, down,
-                          ProjectionInk, false, Part::ProjectionA, alongC, k * details.a1});
+        // Right after the hypotenuse's, before the angles' and the radii's, which have room
+        // elsewhere: a projection's label belongs under its own stretch.
+        const LabelRequest projectionLabels[] = {
+            {named("b₁", details.b1, region), (A + H) * 0.5 + down * below, down, ProjectionInk,
+             false, Part::ProjectionB, alongC, k * details.b1},
+            {named("a₁", details.a1, region), (H + B) * 0.5 + down * below, down, ProjectionInk,
+             false, Part::ProjectionA, alongC, k * details.a1},
+            {"H", H, {-0.4, 1.0}, HeightInk, true, Part::Foot}};
+        labels.insert(labels.begin() + 4, std::begin(projectionLabels), std::end(projectionLabels));
     }
 
     // Where crowded labels leave one of them no room, it goes first on the next try.

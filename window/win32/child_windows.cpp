@@ -111,4 +111,25 @@ bool RegisterProgramClass(HINSTANCE instance, const wchar_t* name, WNDPROC proce
     return RegisterClassExW(&windowClass) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
 }
 
+const wchar_t* FaceWithGlyphs(std::initializer_list<const wchar_t*> faces, std::wstring_view text)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    const wchar_t* chosen = *faces.begin();
+    for (const wchar_t* face : faces) {
+        const Font font(CreateFontW(-16, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                    OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                    DEFAULT_PITCH, face));
+        SelectedObject selected(dc, font.get());
+        std::wstring glyphs(text.size(), L'\0');
+        GetGlyphIndicesW(dc, text.data(), static_cast<int>(text.size()),
+                         reinterpret_cast<WORD*>(glyphs.data()), GGI_MARK_NONEXISTING_GLYPHS);
+        if (glyphs.find(static_cast<wchar_t>(0xFFFF)) == std::wstring::npos) {
+            chosen = face;
+            break;
+        }
+    }
+    DeleteDC(dc);
+    return chosen;
+}
+
 } // namespace triangle::win32

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace triangle::win32 {
 
@@ -32,5 +34,10 @@ HWND ContextMenuTarget(HWND window, HWND target, UINT x, UINT y, POINT& at);
 // Registers a window class of the program, with its icon where `icon` is set.
 bool RegisterProgramClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, UINT style,
                           bool icon, HBRUSH background = nullptr);
+
+// The first of the faces whose font, as Windows realizes it, has a glyph for every character
+// of `text`, else the first face: GDI draws a missing glyph as a box, it takes no other font
+// for it. Asked once per list of faces.
+const wchar_t* FaceWithGlyphs(std::initializer_list<const wchar_t*> faces, std::wstring_view text);
 
 } // namespace triangle::win32

@@ -1,6 +1,7 @@
 #include "window/win32/drawing_pane.h"
 
 #include "window/ui_texts.h"
+#include "window/win32/child_windows.h"
 #include "window/win32/clipboard.h"
 #include "window/win32/wide_text.h"
 
@@ -33,11 +34,14 @@ Gdiplus::Color colourOf(drawing::Colour colour)
     return Gdiplus::Color(255, colour.red, colour.green, colour.blue);
 }
 
-// Arial on Windows; where a system lacks it (Wine without its fonts), the metric-compatible
-// Liberation Sans, else the generic sans face.
+// Arial on Windows where it has the projections' subscripts; else the first of the
+// metric-compatible Liberation Sans (Wine without its fonts), Segoe UI and DejaVu Sans that
+// has them; else the generic sans face.
 std::unique_ptr<Gdiplus::FontFamily> labelFamily()
 {
-    for (const wchar_t* name : {L"Arial", L"Liberation Sans"}) {
+    static const wchar_t* face = FaceWithGlyphs(
+        {L"Arial", L"Liberation Sans", L"Segoe UI", L"DejaVu Sans"}, L"\u2081\u2082\u03B1\u03B2");
+    for (const wchar_t* name : {face, L"Arial", L"Liberation Sans"}) {
         auto family = std::make_unique<Gdiplus::FontFamily>(name);
         if (family->IsAvailable())
             return family;

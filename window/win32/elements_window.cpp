@@ -42,10 +42,9 @@ bool ElementsWindow::Create(HINSTANCE instance, HWND owner)
     if (!RegisterProgramClass(instance, ClassName, WindowProc, 0, true))
         return false;
     const std::wstring title = Widen(texts::ElementsTitle);
-    CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, title.c_str(),
-                    WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, CW_USEDEFAULT, CW_USEDEFAULT,
-                    elements_layout::OpeningWidth, elements_layout::OpeningHeight, owner, nullptr,
-                    instance, this);
+    CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, title.c_str(), WS_OVERLAPPEDWINDOW,
+                    CW_USEDEFAULT, CW_USEDEFAULT, elements_layout::OpeningWidth,
+                    elements_layout::OpeningHeight, owner, nullptr, instance, this);
     if (m_hwnd)
         m_logic.Form_Load();
     return m_hwnd != nullptr;
@@ -137,7 +136,8 @@ void ElementsWindow::createControls()
     // the same order, the fields in reading order.
     for (int i = 0; i < ElementCount; ++i) {
         const std::wstring name = Widen(texts::ElementFieldNames[i]);
-        m_labels[static_cast<std::size_t>(i)] = child(WC_STATICW, name, SS_NOPREFIX, 0);
+        m_labels[static_cast<std::size_t>(i)] =
+            child(WC_STATICW, name, SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0);
         HWND edit = child(WC_EDITW, L"", WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL,
                           ids::ElementField + i, WS_EX_CLIENTEDGE);
         m_accessibility.setName(edit, name);
@@ -167,6 +167,14 @@ void ElementsWindow::layOut()
         SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     };
+    // Times New Roman, as the main window, where it has a₁ and b₁. The old font goes only
+    // once every label has the new one.
+    static const wchar_t* labelFace =
+        FaceWithGlyphs({L"Times New Roman", L"Cambria", L"DejaVu Serif Condensed", L"DejaVu Serif"},
+                       L"a\u2081b\u2081\u03B1");
+    Font labelFont(CreateFontW(-MulDiv(layout::FontPointSize, m_dpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
+                               FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
+                               CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN, labelFace));
     std::size_t g = 0;
     for (const elements_layout::Group& group : elements_layout::Groups()) {
         place(m_groups[g], scaled(group.place));
@@ -176,9 +184,10 @@ void ElementsWindow::layOut()
         const auto element = static_cast<Element>(i);
         place(m_labels[static_cast<std::size_t>(i)], scaled(elements_layout::LabelPlace(element)));
         place(m_fields[static_cast<std::size_t>(i)], scaled(elements_layout::FieldPlace(element)));
-        SetWindowFont(m_labels[static_cast<std::size_t>(i)], m_fonts.windowFont(), TRUE);
+        SetWindowFont(m_labels[static_cast<std::size_t>(i)], labelFont.get(), TRUE);
         SetWindowFont(m_fields[static_cast<std::size_t>(i)], m_fonts.windowFont(), TRUE);
     }
+    m_labelFont = std::move(labelFont);
     for (int i = 0; i < 2; ++i)
         place(m_buttons[static_cast<std::size_t>(i)], scaled(elements_layout::ButtonPlace(i)));
     RECT client{};

@@ -66,6 +66,7 @@ private:
     FontSet m_fonts;
     Brush m_windowBrush;
     Brush m_resultBrush;
+    Font m_labelFont; // the window font's size in a face with the projections' subscripts
     std::array<HWND, ElementCount> m_fields{};
     std::array<HWND, ElementCount> m_labels{};
     std::array<HWND, 5> m_groups{};

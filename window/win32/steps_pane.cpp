@@ -9,6 +9,18 @@
 
 namespace triangle::win32 {
 
+namespace {
+
+// Arial where it has the projections' subscripts and the other signs of the steps.
+const wchar_t* stepsFace()
+{
+    static const wchar_t* face = FaceWithGlyphs({L"Arial", L"Segoe UI", L"DejaVu Sans"},
+                                                L"a\u2081b\u2082\u221A\u00B2\u03B1\u2212");
+    return face;
+}
+
+} // namespace
+
 void StepsPane::create(HWND parent, Kind kind, const char* caption)
 {
     m_kind = kind;
@@ -77,7 +89,7 @@ void StepsPane::setDpi(int dpi)
     m_dpi = dpi;
     Font font(CreateFontW(-MulDiv(18, dpi, USER_DEFAULT_SCREEN_DPI), 0, 0, 0, FW_NORMAL, FALSE,
                           FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                          CLEARTYPE_QUALITY, DEFAULT_PITCH, L"Arial"));
+                          CLEARTYPE_QUALITY, DEFAULT_PITCH, stepsFace()));
     SetWindowFont(m_steps, font.get(), TRUE);
     SetWindowFont(m_caption, font.get(), TRUE);
     if (m_kind == Kind::List) {
