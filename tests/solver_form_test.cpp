@@ -4,6 +4,7 @@
 #include "window/qt/fitting_field.h"
 #include "window/qt/qt_number_format.h"
 #include "window/qt/solver_form.h"
+#include "window/ui_texts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -528,7 +529,9 @@ void SolverFormTest::everyFieldHasAnAccessibleName()
 {
     QCOMPARE(field(9)->accessibleName(), QStringLiteral("Вариант 3, хипотенуза c"));
     QCOMPARE(field(19)->accessibleName(), QStringLiteral("Вариант 5, лице S"));
-    QCOMPARE(field(19)->toolTip(), QStringLiteral("Лице S"));
+    // With no triangle in the row, the tip says where the other pairs of elements are.
+    QCOMPARE(field(19)->toolTip().section(QLatin1Char('\n'), 0, 0), QStringLiteral("Лице S"));
+    QVERIFY(field(19)->toolTip().contains(QStringLiteral("Ctrl+2")));
     for (int i = 0; i < 24; ++i)
         QVERIFY(!field(i)->accessibleName().isEmpty());
     QCOMPARE(control<QPushButton>(name("Command1", 0))->accessibleName(),
@@ -708,7 +711,8 @@ void SolverFormTest::aCalculatedRowDescribesTheWholeTriangleOnHover()
     }
     QCOMPARE(field(2)->toolTip().section(QLatin1Char('\n'), 0, 0),
              QStringLiteral("Периметър P: 12,000"));
-    QCOMPARE(field(4)->toolTip(), QStringLiteral("Катет a"));
+    QCOMPARE(field(4)->toolTip().section(QLatin1Char('\n'), 0, 0), QStringLiteral("Катет a"));
+    QVERIFY(!field(2)->toolTip().contains(QStringLiteral("Ctrl+2")));
 
     // The tooltip shows on hover over a result field, although it is disabled.
     QHelpEvent hover(QEvent::ToolTip, QPoint(10, 10), field(3)->mapToGlobal(QPoint(10, 10)));
@@ -717,9 +721,12 @@ void SolverFormTest::aCalculatedRowDescribesTheWholeTriangleOnHover()
     QVERIFY(QToolTip::text().contains(QStringLiteral("катет b = 4,000")));
     QToolTip::hideText();
 
+    // Another variant: no triangle is described, the other pairs' hint is back.
     click(name("Option1", 1));
-    QCOMPARE(field(2)->toolTip(), QStringLiteral("Периметър P"));
-    QCOMPARE(field(0)->toolTip(), QStringLiteral("Катет a"));
+    QCOMPARE(field(2)->toolTip(), QStringLiteral("Периметър P\n\n") +
+                                      QString::fromUtf8(triangle::texts::OtherPairsHint));
+    QCOMPARE(field(0)->toolTip(),
+             QStringLiteral("Катет a\n\n") + QString::fromUtf8(triangle::texts::OtherPairsHint));
 }
 
 void SolverFormTest::contextMenusAreBulgarian()

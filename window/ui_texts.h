@@ -297,6 +297,11 @@ inline constexpr const char* SpokenAbove = " е по-голямо от ";
 inline constexpr const char* ElementsTitle = "Правоъгълен триъгълник по два елемента";
 // The entry of a field's menu and the button of "Решение" that open it (Ctrl+2).
 inline constexpr const char* ElementsOpen = "Триъгълник по два елемента…";
+// Under the tip of a field of the main window while its row shows no triangle: where the
+// pairs the six variants do not have are.
+inline constexpr const char* OtherPairsHint =
+    "Друга двойка елементи (два катета, катет и ъгъл, височина, проекции, радиус)? Ctrl+2 "
+    "отваря „Правоъгълен триъгълник по два елемента“.";
 inline constexpr const char* ElementsOpenDescription =
     "Отваря прозорец, в който триъгълникът се изчислява по кои да е два от дванадесетте му "
     "елемента: катети, ъгли, височина, проекции, лице, периметър, радиуси (Ctrl+2)";

@@ -45,6 +45,12 @@ void FittingField::setDetails(const QString& details)
     updateToolTip();
 }
 
+void FittingField::setHint(const QString& hint)
+{
+    m_hint = hint;
+    updateToolTip();
+}
+
 QRect FittingField::lineRect() const
 {
     QStyleOptionFrame panel;
@@ -86,6 +92,8 @@ void FittingField::updateToolTip()
         tip += QStringLiteral(": ") + text();
     if (!m_details.isEmpty())
         tip += QStringLiteral("\n\n") + m_details;
+    else if (!m_hint.isEmpty())
+        tip += QStringLiteral("\n\n") + m_hint;
     setToolTip(tip);
     setAccessibleDescription(tip);
 }

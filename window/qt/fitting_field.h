@@ -22,6 +22,8 @@ public:
     void setDescription(const QString& description);
     // The whole triangle of a calculated row, below the plain tooltip; empty for none.
     void setDetails(const QString& details);
+    // Said under the description while there are no details.
+    void setHint(const QString& hint);
     bool hasDetails() const { return !m_details.isEmpty(); }
     // Shows the tooltip with the whole triangle beside the field, as hovering does; Shift+F1
     // does the same from the keyboard, and Escape hides it again.
@@ -47,6 +49,7 @@ private:
     QFont m_normalFont;
     QString m_description;
     QString m_details;
+    QString m_hint;
     bool m_elided = false;
 };
 

@@ -137,6 +137,7 @@ void SolverForm::buildFields()
         field->setAccessibleName(QStringLiteral("%1, %2").arg(Qs(texts::Variants[row]),
                                                               Qs(texts::QuantityNames[column])));
         field->setDescription(Qs(texts::QuantityTips[column]));
+        field->setHint(Qs(texts::OtherPairsHint));
         if (place.result) {
             SetResultColours(field, QColour(layout::ResultColour));
             field->setEnabled(false);

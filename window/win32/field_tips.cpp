@@ -89,6 +89,8 @@ std::wstring FieldTips::tipText(std::int16_t field) const
     const std::wstring& details = m_rowDetails[static_cast<std::size_t>(field / ColumnCount)];
     if (!details.empty())
         tip += L"\r\n\r\n" + details;
+    else
+        tip += L"\r\n\r\n" + Widen(texts::OtherPairsHint);
     return tip;
 }
 
