@@ -1,5 +1,6 @@
 #include "window/win32/layout_controls.h"
 
+#include "window/solver_controls.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/wide_text.h"
 
@@ -16,7 +17,7 @@ std::vector<LayoutChild> ChildrenInTabOrder()
     std::vector<LayoutChild> children;
     for (const layout::Control& control : layout::Controls())
         children.push_back({control.tabPlace, &control, -1});
-    for (std::int16_t i = 0; i < 24; ++i)
+    for (std::int16_t i = 0; i < FieldCount; ++i)
         children.push_back({layout::FieldOf(i).tabPlace, nullptr, i});
     std::stable_sort(
         children.begin(), children.end(),
