@@ -1,22 +1,27 @@
+#include "bench/element_bench.h"
+#include "bench/floor.h"
 #include "solver/field_number.h"
 #include "solver/variant_solver.h"
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <map>
 #include <string>
-#include <string_view>
 
 namespace {
 
-// Given texts of a valid triangle for each variant, as a user would type them.
+// Given texts of a valid triangle for each variant, as a user would type them: in the period
+// region, and in the Bulgarian one with its decimal comma.
 const char* const givenTexts[triangle::VariantCount][2] = {{"1.7", "2.9"},   {"2.3", "4.1"},
                                                            {"10.3", "12.7"}, {"7.9", "18.4"},
                                                            {"14.6", "7.3"},  {"3.1", "11.7"}};
+const char* const bulgarianTexts[triangle::VariantCount][2] = {{"1,7", "2,9"},   {"2,3", "4,1"},
+                                                               {"10,3", "12,7"}, {"7,9", "18,4"},
+                                                               {"14,6", "7,3"},  {"3,1", "11,7"}};
 
 // The regions a calculation is timed in: the period region and the Bulgarian one (decimal
 // comma, a no-break space between groups).
@@ -30,34 +35,9 @@ triangle::NumberFormat regionOf(std::int64_t n)
     return region;
 }
 
-// One whole press of the calculate button without the window: read two texts, solve,
-// format the four values.
-void WholeCalculation(benchmark::State& state)
-{
-    const auto k = static_cast<std::int16_t>(state.range(0));
-    const triangle::NumberFormat region = regionOf(state.range(1));
-    for (auto _ : state) {
-        const auto solved = triangle::Solve(k, givenTexts[k][0], givenTexts[k][1], region);
-        const triangle::RowFields& row = solved.value();
-        for (const triangle::FieldNumber& value : {row.a, row.c, row.P, row.S}) {
-            std::string text = triangle::FormatFieldNumber(value, region);
-            benchmark::DoNotOptimize(text);
-        }
-    }
-}
-BENCHMARK(WholeCalculation)
-    ->ArgsProduct({benchmark::CreateDenseRange(0, triangle::VariantCount - 1, 1), {0, 1}})
-    ->ArgNames({"variant", "region"});
-
-// The floor: the same work written bare. Two from_chars, the variant's formulas in plain
-// doubles, four to_chars in fixed notation with three decimals into a std::string.
-double bareRead(std::string_view text)
-{
-    double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
-    return value;
-}
-
+// The floor: the same work written bare. Two from_chars of the period texts, the variant's
+// formulas in plain doubles, four to_chars in fixed notation with three decimals into a
+// std::string.
 std::array<double, 4> bareSolve(int k, double x, double y)
 {
     switch (k) {
@@ -92,57 +72,81 @@ std::array<double, 4> bareSolve(int k, double x, double y)
     }
 }
 
-void BareCalculation(benchmark::State& state)
+// One whole press of the calculate button without the window: read two texts, solve,
+// format the four values; in turns with the floor.
+void WholeCalculation(benchmark::State& state)
 {
-    const auto k = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        const std::array<double, 4> row =
-            bareSolve(k, bareRead(givenTexts[k][0]), bareRead(givenTexts[k][1]));
-        for (double value : row) {
-            char buffer[330];
-            const auto written =
-                std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 3);
-            std::string text(buffer, written.ptr);
+    const auto k = static_cast<std::int16_t>(state.range(0));
+    const triangle::NumberFormat region = regionOf(state.range(1));
+    const auto& texts = state.range(1) == 1 ? bulgarianTexts[k] : givenTexts[k];
+    auto calculation = [&] {
+        const auto solved = triangle::Solve(k, texts[0], texts[1], region);
+        const triangle::RowFields& row = solved.value();
+        for (const triangle::FieldNumber& value : {row.a, row.c, row.P, row.S}) {
+            std::string text = triangle::FormatFieldNumber(value, region);
             benchmark::DoNotOptimize(text);
         }
-    }
+    };
+    auto floor = [k] {
+        const std::array<double, 4> row =
+            bareSolve(k, BareRead(givenTexts[k][0]), BareRead(givenTexts[k][1]));
+        for (double value : row) {
+            std::string text = BareText(value);
+            benchmark::DoNotOptimize(text);
+        }
+    };
+    TimeAgainstFloor(state, calculation, floor);
 }
-BENCHMARK(BareCalculation)->DenseRange(0, triangle::VariantCount - 1)->ArgName("variant");
+BENCHMARK(WholeCalculation)
+    ->ArgsProduct({benchmark::CreateDenseRange(0, triangle::VariantCount - 1, 1), {0, 1}})
+    ->ArgNames({"variant", "region"})
+    ->UseManualTime();
 
-// Prints the usual table, then the project's time over the floor's for each variant and
-// region.
+// Prints the usual table, then each calculation's ratio to its floor.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration)
-                m_nanoseconds[run.benchmark_name()] = run.GetAdjustedCPUTime();
+            const auto ratio = run.counters.find("ratio");
+            if (run.run_type != Run::RT_Iteration || ratio == run.counters.end())
+                continue;
+            // Named as registered, without what the benchmark library adds for the minimum
+            // and the manual time.
+            std::string name = run.benchmark_name();
+            for (const char* added : {"/min_time:", "/manual_time"})
+                name.erase(std::min(name.size(), name.find(added)));
+            m_ratios[name] = ratio->second;
         }
     }
     void Finalize() override
     {
         ConsoleReporter::Finalize();
-        std::printf("project/floor, whole calculation (read two texts, solve, format four)\n");
+        std::printf("calculation/floor, each variant: read two texts, solve, format four\n  floor: "
+                    "two from_chars, the formulas in plain doubles, four to_chars (fixed, three "
+                    "decimals) into a std::string\n  (timed in turns, median of the ratios of "
+                    "adjacent batches)\n");
         for (int k = 0; k < triangle::VariantCount; ++k) {
-            const auto floor = m_nanoseconds.find("BareCalculation/variant:" + std::to_string(k));
-            if (floor == m_nanoseconds.end())
-                continue;
-            std::printf("  variant %d:", k);
+            std::string line;
             for (const char* region : {"0", "1"}) {
-                const auto project = m_nanoseconds.find(
-                    "WholeCalculation/variant:" + std::to_string(k) + "/region:" + region);
-                if (project != m_nanoseconds.end())
-                    std::printf("  %s %.2f", region[0] == '0' ? "period" : "Bulgarian",
-                                project->second / floor->second);
+                const auto ratio = m_ratios.find("WholeCalculation/variant:" + std::to_string(k) +
+                                                 "/region:" + region);
+                if (ratio == m_ratios.end())
+                    continue;
+                char figure[32];
+                std::snprintf(figure, sizeof figure, "  %s %.2f",
+                              region[0] == '0' ? "period" : "Bulgarian", ratio->second);
+                line += figure;
             }
-            std::printf("\n");
+            if (!line.empty())
+                std::printf("  variant %d:%s\n", k, line.c_str());
         }
+        PrintElementRatios(m_ratios);
     }
 
 private:
-    std::map<std::string, double> m_nanoseconds;
+    std::map<std::string, double> m_ratios;
 };
 
 } // namespace
@@ -152,6 +156,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    RegisterElementBenchmarks();
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

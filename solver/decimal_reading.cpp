@@ -65,12 +65,58 @@ constexpr std::array<std::uint64_t, 20> powersOfTen = {1ULL,
                                                        1000000000000000000ULL,
                                                        10000000000000000000ULL};
 
+// 10^k for k from −5 to 15, to the nearest double.
+constexpr std::array<double, 21> powersOfTenAsDoubles = {1e-5, 1e-4, 1e-3, 1e-2, 1e-1, 1e0,  1e1,
+                                                         1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,
+                                                         1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+
+// n / 10^k for k from 1 to 16, each a division by a constant that the compiler makes a
+// multiplication: a division by a variable takes several times as long.
+std::uint64_t dividedByPowerOfTen(std::uint64_t n, std::size_t k)
+{
+    switch (k) {
+    case 1:
+        return n / powersOfTen[1];
+    case 2:
+        return n / powersOfTen[2];
+    case 3:
+        return n / powersOfTen[3];
+    case 4:
+        return n / powersOfTen[4];
+    case 5:
+        return n / powersOfTen[5];
+    case 6:
+        return n / powersOfTen[6];
+    case 7:
+        return n / powersOfTen[7];
+    case 8:
+        return n / powersOfTen[8];
+    case 9:
+        return n / powersOfTen[9];
+    case 10:
+        return n / powersOfTen[10];
+    case 11:
+        return n / powersOfTen[11];
+    case 12:
+        return n / powersOfTen[12];
+    case 13:
+        return n / powersOfTen[13];
+    case 14:
+        return n / powersOfTen[14];
+    case 15:
+        return n / powersOfTen[15];
+    default:
+        return n / powersOfTen[k];
+    }
+}
+
 // The same 15-digit reading as decimalReading(value, 15), worked out exactly in integers
 // for the magnitudes a triangle's values have (10⁻⁵ to 10¹⁵), where to_chars with a
-// precision is several times slower. With |value| = m·2^e, m < 2^53, the reading's digits
-// are N = m·10^(14−E)·2^e rounded to the nearest integer, ties to even as to_chars rounds,
+// precision is several times slower: its digits as one integer in [10¹⁴, 10¹⁵) and the
+// decimal exponent of the first. With |value| = m·2^e, m < 2^53, the digits are
+// N = m·10^(14−E)·2^e rounded to the nearest integer, ties to even as to_chars rounds,
 // E being the decimal exponent that puts N in [10¹⁴, 10¹⁵).
-bool fastDecimalReading(double value, DecimalReading& reading)
+bool fifteenDigits(double value, std::uint64_t& digits, int& exponent)
 {
     const double magnitude = std::fabs(value);
     if (!(magnitude >= 1e-5 && magnitude < 1e15))
@@ -82,9 +128,12 @@ bool fastDecimalReading(double value, DecimalReading& reading)
         (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
     const int biasedExponent = static_cast<int>(bits >> 52);
     const int shift = 1075 - biasedExponent;
-    // log10(2) ≈ 78913 / 2^18: a first guess at the decimal exponent, at most one too small.
-    int exponent = ((52 - shift) * 78913) >> 18;
-    std::uint64_t digits = 0;
+    // log10(2) ≈ 78913 / 2^18: a guess at the decimal exponent, at most one too small, then
+    // put right by the power of ten above it in most cases, so that one attempt below
+    // usually finds the digits.
+    exponent = ((52 - shift) * 78913) >> 18;
+    if (magnitude >= powersOfTenAsDoubles[static_cast<std::size_t>(exponent + 6)])
+        ++exponent;
     for (int attempt = 0;; ++attempt) {
         const int scale = 14 - exponent;
         if (attempt == 3 || scale < 0 || scale >= static_cast<int>(powersOfTen.size()))
@@ -101,11 +150,17 @@ bool fastDecimalReading(double value, DecimalReading& reading)
             --exponent;
         } else {
             digits = static_cast<std::uint64_t>(whole);
-            break;
+            return true;
         }
     }
+}
+
+bool fastDecimalReading(double value, DecimalReading& reading)
+{
+    std::uint64_t digits = 0;
+    if (!fifteenDigits(value, digits, reading.exponent))
+        return false;
     reading.count = 15;
-    reading.exponent = exponent;
     reading.negative = value < 0.0;
     // Two halves, so that most of the divisions are of 32-bit numbers.
     auto write = [&reading](std::uint32_t part, int first, int count) {
@@ -153,6 +208,22 @@ DecimalReading RoundedForDisplay(double value)
     if (reading.isZero())
         reading.negative = false;
     return reading;
+}
+
+std::optional<std::uint64_t> ThousandthsForDisplay(double value)
+{
+    std::uint64_t digits = 0;
+    int exponent = 0;
+    if (!fifteenDigits(value, digits, exponent))
+        return std::nullopt;
+    // The digit of weight 10^(exponent − i) is the i-th of the fifteen, so the thousandths
+    // are digits·10^(exponent − 11). Below that, RoundedForDisplay drops the digits after
+    // the third decimal and rounds up when the first dropped one is 5 or more, which is
+    // adding half of the dropped place before dropping; at exponent −5 even that leaves 0.
+    if (exponent >= 11)
+        return digits * powersOfTen[static_cast<std::size_t>(exponent - 11)];
+    const auto dropped = static_cast<std::size_t>(11 - exponent);
+    return dividedByPowerOfTen(digits + 5 * powersOfTen[dropped - 1], dropped);
 }
 
 } // namespace triangle

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <optional>
 
 namespace triangle {
 
@@ -32,5 +34,10 @@ struct DecimalReading {
 // away from zero at the third decimal. The result keeps only the digits down to the third
 // decimal.
 DecimalReading RoundedForDisplay(double value);
+
+// The magnitude of the value as RoundedForDisplay rounds it, in thousandths, worked out in
+// integers for the magnitudes a triangle's values have (10⁻⁵ to 10¹⁵); nothing outside
+// them. Zero where it rounds to zero.
+std::optional<std::uint64_t> ThousandthsForDisplay(double value);
 
 } // namespace triangle

@@ -4,6 +4,8 @@
 #include "solver/small_vector.h"
 
 #include <algorithm>
+#include <array>
+#include <charconv>
 #include <optional>
 #include <string>
 
@@ -190,10 +192,60 @@ std::optional<std::string> withRegionsDecimal(std::string_view text, char separa
     return changed;
 }
 
-} // namespace
+// The text typed most, digits with at most one decimal mark between them and blanks only at
+// its ends ("12.5", or "12,5" where the comma is the region's decimal separator), read
+// straight with from_chars; anything else is left to the forms below. They would take such
+// a text in their first form, with the period, or (a comma) in the first with the region's
+// decimal separator once the period's three forms have failed on it, as the nearest double
+// to the same digits. Only a negative sign that begins or ends with a digit, or a group
+// separator that begins with the comma, could make them read it otherwise; such a text is
+// left to them. Its length keeps the number far inside the range of a double.
+std::optional<double> readPlainDecimal(std::string_view text, const NumberFormat& region)
+{
+    constexpr std::size_t longest = 32;
+    const char* first = text.data();
+    const char* end = first + text.size();
+    while (first < end && (*first == ' ' || *first == '\t' || *first == '\n'))
+        ++first;
+    while (end > first && (end[-1] == ' ' || end[-1] == '\t' || end[-1] == '\n' || end[-1] == '\r'))
+        --end;
+    const std::string_view body(first, static_cast<std::size_t>(end - first));
+    if (body.empty() || body.size() > longest || !isDigit(body.front()) || !isDigit(body.back()))
+        return std::nullopt;
 
-Calculated<double, FieldTextProblem> ReadFieldNumberStrictly(std::string_view text,
-                                                             const NumberFormat& region)
+    std::size_t mark = 0; // none: the first character is a digit
+    for (std::size_t i = 1; i + 1 < body.size(); ++i) {
+        if (isDigit(body[i]))
+            continue;
+        if (mark != 0 || (body[i] != '.' && body[i] != ','))
+            return std::nullopt;
+        mark = i;
+    }
+    const std::string_view sign = region.negativeSign;
+    if (!sign.empty() && ((isDigit(sign.front()) && body.starts_with(sign)) ||
+                          (isDigit(sign.back()) && body.ends_with(sign))))
+        return std::nullopt;
+
+    double value = 0.0;
+    if (mark == 0 || body[mark] == '.') {
+        std::from_chars(body.data(), body.data() + body.size(), value);
+        return value;
+    }
+    const std::string_view decimal = region.decimalSeparator;
+    const std::string_view group = region.groupSeparator;
+    if (decimal.size() != 1 || decimal[0] != ',' ||
+        (!group.empty() && group[0] == ',' && body.substr(mark).starts_with(group)))
+        return std::nullopt;
+    std::array<char, longest> plain;
+    for (std::size_t i = 0; i < body.size(); ++i)
+        plain[i] = body[i];
+    plain[mark] = '.';
+    std::from_chars(plain.data(), plain.data() + body.size(), value);
+    return value;
+}
+
+// Every text as one number in one of the accepted forms, or why it is not one.
+Calculated<double, FieldTextProblem> readInFull(std::string_view text, const NumberFormat& region)
 {
     if (trimmed(text).empty())
         return FieldTextProblem::Empty;
@@ -217,6 +269,22 @@ Calculated<double, FieldTextProblem> ReadFieldNumberStrictly(std::string_view te
     if (joined.size() != trimmed(text).size() && readNumber(joined, region))
         return FieldTextProblem::BlankInside;
     return FieldTextProblem::NotOneNumber;
+}
+
+} // namespace
+
+Calculated<double, FieldTextProblem> ReadFieldNumberStrictly(std::string_view text,
+                                                             const NumberFormat& region)
+{
+    if (const auto plain = readPlainDecimal(text, region))
+        return *plain;
+    return readInFull(text, region);
+}
+
+Calculated<double, FieldTextProblem> ReadFieldNumberStrictlyInFull(std::string_view text,
+                                                                   const NumberFormat& region)
+{
+    return readInFull(text, region);
 }
 
 } // namespace triangle

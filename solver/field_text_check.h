@@ -26,4 +26,9 @@ enum class FieldTextProblem {
 Calculated<double, FieldTextProblem> ReadFieldNumberStrictly(std::string_view text,
                                                              const NumberFormat& region = {});
 
+// The same reading without its shortcut for the usual plain text ("12.5"): every text goes
+// through each accepted form. The two agree on every text, as the fuzzer checks.
+Calculated<double, FieldTextProblem> ReadFieldNumberStrictlyInFull(std::string_view text,
+                                                                   const NumberFormat& region = {});
+
 } // namespace triangle
