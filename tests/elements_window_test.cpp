@@ -36,7 +36,7 @@ private slots:
     void aHeightAboveHalfTheHypotenuseIsRefused();
     void tabGoesThroughTheFieldsInReadingOrderThenTheButtons();
     void editingAGivenValueEmptiesTheTen();
-    void theStepsAreALineAnItemAndCtrlCCopiesAll();
+    void theStepsAreALineAnItemAndCtrlCCopiesAllOrTheSelectedLines();
     void theResultsAreAnnounced();
     void escapeClosesIt();
 
@@ -252,7 +252,7 @@ void ElementsWindowTest::editingAGivenValueEmptiesTheTen()
     QCOMPARE(field(QStringLiteral("катет a"))->text(), QStringLiteral("6.000"));
 }
 
-void ElementsWindowTest::theStepsAreALineAnItemAndCtrlCCopiesAll()
+void ElementsWindowTest::theStepsAreALineAnItemAndCtrlCCopiesAllOrTheSelectedLines()
 {
     QVERIFY(open());
     typeInto(QStringLiteral("катет a"), QStringLiteral("6"));
@@ -267,6 +267,12 @@ void ElementsWindowTest::theStepsAreALineAnItemAndCtrlCCopiesAll()
     QVERIFY2(copied.startsWith(QStringLiteral("a = 6.000\nb = 8.000\nc = 10.000\nα = 36.870°\n")),
              qPrintable(copied));
     QVERIFY(copied.contains(QStringLiteral("\nR = 5.000\n\nДадени: a = 6.000 и b = 8.000.\n")));
+    // With lines selected in the steps, Ctrl+C copies those lines.
+    steps->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    QTest::keyClick(steps, Qt::Key_Down);
+    QTest::keyClick(steps, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QGuiApplication::clipboard()->text(),
+             QStringLiteral("c = √(a² + b²) = √(6² + 8²) = √100 = 10"));
     // In a field with text selected, Ctrl+C copies the selection.
     field(QStringLiteral("катет a"))->setFocus();
     field(QStringLiteral("катет a"))->selectAll();

@@ -7,7 +7,7 @@
 #include <QClipboard>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QPlainTextEdit>
+#include <QListWidget>
 #include <QtTest>
 
 #include <cmath>
@@ -168,9 +168,10 @@ void SolutionWindowTest::escapeClosesTheWindow()
 
 void SolutionWindowTest::ctrlCCopiesAllTheStepsAsText()
 {
-    auto* steps = m_window->findChild<QPlainTextEdit*>(QStringLiteral("SolutionSteps"));
+    auto* steps = m_window->findChild<QListWidget*>(QStringLiteral("SolutionSteps"));
     QVERIFY(steps->hasFocus());
-    QVERIFY(steps->isReadOnly());
+    QCOMPARE(steps->count(), 3); // one line an item
+    QVERIFY(steps->selectedItems().isEmpty());
     QTest::keyClick(steps, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("b = 4\nP = 12\nS = 6"));
 
@@ -183,11 +184,25 @@ void SolutionWindowTest::ctrlCCopiesAllTheStepsAsText()
 
 void SolutionWindowTest::ctrlCWithASelectionCopiesTheSelection()
 {
-    auto* steps = m_window->findChild<QPlainTextEdit*>(QStringLiteral("SolutionSteps"));
-    QTest::keyClick(steps, Qt::Key_Down);
-    QTest::keyClick(steps, Qt::Key_End, Qt::ShiftModifier);
-    QTest::keyClick(steps, Qt::Key_C, Qt::ControlModifier);
-    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("P = 12"));
+    auto* steps = m_window->findChild<QListWidget*>(QStringLiteral("SolutionSteps"));
+    steps->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    const struct {
+        const char* name;
+        QKeyCombination key;
+        QString copied;
+    } rows[] = {
+        {"the arrow selects the line it moves to", Qt::Key_Down, QStringLiteral("P = 12")},
+        {"Shift and the arrow add the next line", QKeyCombination(Qt::ShiftModifier, Qt::Key_Down),
+         QStringLiteral("P = 12\nS = 6")},
+        {"Ctrl+A selects every line", QKeyCombination(Qt::ControlModifier, Qt::Key_A),
+         QStringLiteral("b = 4\nP = 12\nS = 6")},
+    };
+    for (const auto& row : rows) {
+        QTest::keyClick(steps, row.key.key(), row.key.keyboardModifiers());
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(steps, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY2(QGuiApplication::clipboard()->text() == row.copied, row.name);
+    }
 }
 
 void SolutionWindowTest::theMenuEntryCopiesTheDrawingAsAPicture()

@@ -5,7 +5,9 @@
 #include "window/qt/fitting_field.h"
 #include "window/qt/layout_widgets.h"
 #include "window/qt/qt_number_format.h"
+#include "window/qt/refusal_box.h"
 #include "window/qt/solution_drawing_view.h"
+#include "window/qt/steps_list.h"
 #include "window/solution_page.h"
 #include "window/ui_texts.h"
 
@@ -15,9 +17,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QListWidget>
 #include <QLocale>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -56,12 +56,8 @@ ElementsWindow::ElementsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     buildPanel(panel);
 
     m_drawing = new SolutionDrawingView;
-    m_steps = new QListWidget;
+    m_steps = new StepsList;
     m_steps->setObjectName(QStringLiteral("ElementsSteps"));
-    m_steps->setAccessibleName(Qs(texts::StepsName));
-    // One step an item: a screen reader reads the list item by item as the arrows move.
-    m_steps->setWordWrap(true);
-    m_steps->setFont(LabelFont(18.0, false));
     m_steps->installEventFilter(this);
     m_drawing->installEventFilter(this);
 
@@ -181,12 +177,14 @@ void ElementsWindow::openBeside(const QWidget& beside)
 
 bool ElementsWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    // Ctrl+C copies the twelve elements and the steps, except in a field with text selected,
-    // which copies its selection as usual.
+    // Ctrl+C copies the twelve elements and the steps, except in a field with text selected
+    // and in the steps with lines selected, which copy their selection.
     if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         const auto* field = qobject_cast<QLineEdit*>(watched);
-        if (key->matches(QKeySequence::Copy) && !(field && field->hasSelectedText())) {
+        const bool selection = (field && field->hasSelectedText()) ||
+                               (watched == m_steps && !m_steps->selectedItems().isEmpty());
+        if (key->matches(QKeySequence::Copy) && !selection) {
             if (event->type() == QEvent::KeyPress)
                 copyAll();
             event->accept();
@@ -227,7 +225,7 @@ void ElementsWindow::setComputed(Element field, bool computed)
 
 void ElementsWindow::showMessage(const std::string& title, const std::string& text)
 {
-    QMessageBox::warning(this, QString::fromStdString(title), QString::fromStdString(text));
+    ShowRefusal(this, title, text);
 }
 
 void ElementsWindow::focusField(Element field)
@@ -245,9 +243,7 @@ void ElementsWindow::announce(const std::string& text)
 void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
     m_drawing->setTriangle(page.triangle, region, page.projections, texts::ElementsHint);
-    m_steps->clear();
-    for (const QString& line : QString::fromStdString(page.steps).split(QLatin1Char('\n')))
-        m_steps->addItem(line);
+    m_steps->setSteps(page.steps);
 }
 
 NumberFormat ElementsWindow::numberFormat() const

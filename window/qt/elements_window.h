@@ -7,7 +7,6 @@
 
 #include <array>
 
-class QListWidget;
 class QPushButton;
 
 namespace triangle {
@@ -15,13 +14,14 @@ namespace triangle {
 class Announcer;
 class FittingField;
 class SolutionDrawingView;
+class StepsList;
 
 // The window of any two elements: the twelve elements as labelled fields in their groups at
 // the left, "Изчисли" and "Изчисти" under them, and to the right the triangle drawn to scale
 // above its calculation, one step an item of a list. Non-modal and resizable; made when first
 // opened, it keeps nothing. It lends its controls to ElementsFormLogic, which holds the
-// behaviour. Escape closes it; Ctrl+C, where no text is selected, copies the twelve elements
-// and the steps.
+// behaviour. Escape closes it; Ctrl+C, where no text or line is selected, copies the twelve
+// elements and the steps.
 class ElementsWindow : public QWidget, private ElementsControls {
     Q_OBJECT
 
@@ -55,7 +55,7 @@ private:
     std::array<FittingField*, ElementCount> m_fields{};
     std::array<QPushButton*, 2> m_buttons{};
     SolutionDrawingView* m_drawing = nullptr;
-    QListWidget* m_steps = nullptr;
+    StepsList* m_steps = nullptr;
     Announcer* m_announcer = nullptr;
     // Set while the program writes a field, so that only the user's edits reach the logic.
     bool m_settingText = false;

@@ -1,5 +1,8 @@
 #include "window/qt/fitting_field.h"
 
+#include "window/qt/spoken_tool_tip.h"
+#include "window/spoken_text.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QFontMetricsF>
@@ -25,6 +28,7 @@ FittingField::FittingField(const QFont& normalFont, QWidget* parent)
     : QLineEdit(parent), m_normalFont(normalFont)
 {
     setFont(m_normalFont);
+    SpeakFieldToolTipsInWords();
     connect(this, &QLineEdit::textChanged, this, [this] {
         fitText();
         updateToolTip();
@@ -95,7 +99,8 @@ void FittingField::updateToolTip()
     else if (!m_hint.isEmpty())
         tip += QStringLiteral("\n\n") + m_hint;
     setToolTip(tip);
-    setAccessibleDescription(tip);
+    m_spokenTip = QString::fromStdString(SpokenText(tip.toStdString()));
+    setAccessibleDescription(m_spokenTip);
 }
 
 void FittingField::showDetails()

@@ -25,6 +25,9 @@ public:
     // Said under the description while there are no details.
     void setHint(const QString& hint);
     bool hasDetails() const { return !m_details.isEmpty(); }
+    // The tooltip in words, as a screen reader gets it, both as the field's description and
+    // when the tooltip shows: "катет b равно на 5 корен квадратен от 3, приблизително 8,660".
+    QString spokenToolTip() const { return m_spokenTip; }
     // Shows the tooltip with the whole triangle beside the field, as hovering does; Shift+F1
     // does the same from the keyboard, and Escape hides it again.
     void showDetails();
@@ -50,6 +53,7 @@ private:
     QString m_description;
     QString m_details;
     QString m_hint;
+    QString m_spokenTip;
     bool m_elided = false;
 };
 

@@ -1,14 +1,13 @@
 #include "window/qt/solution_window.h"
 
 #include "window/qt/solution_drawing_view.h"
+#include "window/qt/steps_list.h"
 #include "window/ui_texts.h"
 
 #include <QAction>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
-#include <QKeyEvent>
-#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -24,32 +23,6 @@ QString qs(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
-// Ctrl+C in the steps copies what is selected, or all the steps when nothing is.
-class CopyAllWithoutSelection : public QObject {
-public:
-    CopyAllWithoutSelection(QPlainTextEdit* steps, const SolutionWindow* window)
-        : QObject(steps), m_steps(steps), m_window(window)
-    {}
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override
-    {
-        if (event->type() != QEvent::ShortcutOverride && event->type() != QEvent::KeyPress)
-            return false;
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->matches(QKeySequence::Copy) || m_steps->textCursor().hasSelection())
-            return false;
-        if (event->type() == QEvent::KeyPress)
-            m_window->copySteps();
-        event->accept();
-        return event->type() == QEvent::KeyPress;
-    }
-
-private:
-    QPlainTextEdit* m_steps;
-    const SolutionWindow* m_window;
-};
-
 } // namespace
 
 SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
@@ -59,17 +32,8 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     setAttribute(Qt::WA_DeleteOnClose, false);
 
     m_drawing = new SolutionDrawingView;
-    m_steps = new QPlainTextEdit;
+    m_steps = new StepsList;
     m_steps->setObjectName(QStringLiteral("SolutionSteps"));
-    m_steps->setAccessibleName(qs(texts::StepsName));
-    m_steps->setReadOnly(true);
-    // A caret that moves line by line lets a screen reader read each step.
-    m_steps->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    m_steps->setTabChangesFocus(true);
-    m_steps->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    QFont stepsFont = LabelFont(18.0, false);
-    m_steps->setFont(stepsFont);
-    m_steps->installEventFilter(new CopyAllWithoutSelection(m_steps, this));
 
     auto* split = new QSplitter(Qt::Vertical);
     split->setObjectName(QStringLiteral("SolutionSplit"));
@@ -117,7 +81,7 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 void SolutionWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
     m_drawing->setTriangle(page.triangle, region);
-    m_steps->setPlainText(QString::fromStdString(page.steps));
+    m_steps->setSteps(page.steps);
 }
 
 void SolutionWindow::openBeside(const QWidget& mainWindow)
@@ -140,7 +104,7 @@ void SolutionWindow::openBeside(const QWidget& mainWindow)
 
 QString SolutionWindow::stepsText() const
 {
-    return m_steps->toPlainText();
+    return m_steps->stepsText();
 }
 
 void SolutionWindow::copySteps() const

@@ -5,16 +5,16 @@
 
 #include <QWidget>
 
-class QPlainTextEdit;
-
 namespace triangle {
 
 class SolutionDrawingView;
+class StepsList;
 
 // The window "Решение": the selected row's triangle drawn to scale above its calculation
-// step by step. Non-modal and resizable; it keeps nothing, and closing it changes nothing
-// in the main window. Escape closes it, Ctrl+C copies the steps, and the drawing's context
-// menu copies the drawing as a picture.
+// step by step, one line an item. Non-modal and resizable; it keeps nothing, and closing it
+// changes nothing in the main window. Escape closes it, Ctrl+C copies the steps (in the
+// steps, the selected lines where there are), and the drawing's context menu copies the
+// drawing as a picture.
 class SolutionWindow : public QWidget {
     Q_OBJECT
 
@@ -37,7 +37,7 @@ public:
 
 private:
     SolutionDrawingView* m_drawing = nullptr;
-    QPlainTextEdit* m_steps = nullptr;
+    StepsList* m_steps = nullptr;
 };
 
 } // namespace triangle

@@ -8,6 +8,7 @@
 #include "window/qt/fitting_field.h"
 #include "window/qt/layout_widgets.h"
 #include "window/qt/qt_number_format.h"
+#include "window/qt/refusal_box.h"
 #include "window/qt/solution_window.h"
 #include "window/qt/variant_button.h"
 #include "window/row_outcome.h"
@@ -22,7 +23,6 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -366,8 +366,7 @@ void SolverForm::selectOption(std::int16_t k)
 
 void SolverForm::showMessage(const std::string& title, const std::string& text)
 {
-    // A refusal asks the user to correct a value: a warning, not an error of the program.
-    QMessageBox::warning(this, QString::fromStdString(title), QString::fromStdString(text));
+    ShowRefusal(this, title, text);
 }
 
 void SolverForm::setRowDetails(std::int16_t row, const std::string& details)
