@@ -6,10 +6,15 @@
 # wording belong to Orca; this is for looking.
 # Needs Debian's orca, speech-dispatcher, espeak-ng, at-spi2-core, python3-pyatspi, dbus-x11,
 # openbox, xdotool, x11-utils and xvfb.
-# Usage: scripts/orca-speech.sh PROGRAM [LOCALE]   (LOCALE defaults to bg_BG.UTF-8)
+# Usage: scripts/orca-speech.sh PROGRAM [LOCALE [WHAT]]
+#   LOCALE defaults to bg_BG.UTF-8; WHAT is what to listen to: "window" (the default: the
+#   main window's fields, tooltip and menu), "steps" ("Решение" arrowed through for 3-4-5
+#   and for a = 5, c = 10, then a refusal's message box) or "elements" (the window of any
+#   two elements for c = 10, α = 30°, its steps arrowed through).
 set -euo pipefail
 program=$(realpath "$1")
 region=${2:-bg_BG.UTF-8}
+what=${3:-window}
 
 work=$(mktemp -d)
 pids=()
@@ -110,42 +115,111 @@ heard() {
 key() { xdotool key --delay 120 "$@"; }
 type_text() { xdotool type --delay 120 "$1"; }
 
+listen_to_window() {
+    key Tab
+    heard "Tab into Вариант 1, катет a"
+    type_text 3
+    key Tab
+    type_text 5
+    heard "Typed 3, Tab, typed 5"
+    key Return
+    heard "Enter: variant 1 with 3 and 5" 3
+    key shift+F1
+    heard "Shift+F1 on the hypotenuse" 3
+    key Escape
+    heard "Escape" 2
+    key shift+F10
+    heard "Shift+F10: the field's menu" 2
+    key Up Up Up
+    heard "Up three times: to the menu's entry for the whole triangle" 2
+    key Return
+    heard "Enter on it" 3
+    key Escape
+    heard "Escape" 2
+    key shift+Tab
+    type_text 5
+    key Tab
+    type_text 3
+    heard "Typed 5, Tab, typed 3"
+    key Return
+    heard "Enter: variant 1 with 5 and 3" 4
+    key Escape
+    heard "Escape" 2
+    key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+    heard "Tab fourteen times, from a to the variant buttons" 3
+    key Down
+    heard "Down: Вариант 2" 2
+    key Return
+    heard "Enter in the group" 2
+}
+
+# Down through the first lines of the steps that have the focus.
+arrow_through() {
+    for line in $(seq 2 "$1"); do
+        key Down
+        heard "Down: line $line" 2.5
+    done
+}
+
+listen_to_steps() {
+    key Tab
+    type_text 3
+    key Tab
+    type_text 5
+    key Return
+    heard "Variant 1 with 3 and 5" 3
+    key ctrl+r
+    heard "Ctrl+R: Решение" 4
+    arrow_through 4
+    key Escape
+    heard "Escape" 2
+    key shift+Tab
+    type_text 5
+    key Tab
+    type_text 10
+    key Return
+    heard "Variant 1 with 5 and 10" 3
+    key ctrl+r
+    heard "Ctrl+R: Решение" 4
+    arrow_through 4
+    key Escape
+    heard "Escape" 2
+    key shift+Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+    key Down Down Return
+    heard "To Вариант 3" 3
+    type_text 10
+    key Tab
+    type_text 26
+    key Return
+    heard "Enter: variant 3 with c = 10 and S = 26, refused" 4
+    key Return
+    heard "Enter: the message box closes" 3
+}
+
+listen_to_elements() {
+    key ctrl+2
+    heard "Ctrl+2: the window of any two elements" 4
+    key Tab Tab
+    type_text 10
+    key Tab
+    type_text 30
+    key Return
+    heard "c = 10, Tab, α = 30, Enter" 4
+    key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
+    heard "Tab eleven times, to the steps" 3
+    arrow_through 5
+}
+
 heard "Start" 0
-key Tab
-heard "Tab into Вариант 1, катет a"
-type_text 3
-key Tab
-type_text 5
-heard "Typed 3, Tab, typed 5"
-key Return
-heard "Enter: variant 1 with 3 and 5" 3
-key shift+F1
-heard "Shift+F1 on the hypotenuse" 3
-key Escape
-heard "Escape" 2
-key shift+F10
-heard "Shift+F10: the field's menu" 2
-key Up Up Up
-heard "Up three times: to the menu's entry for the whole triangle" 2
-key Return
-heard "Enter on it" 3
-key Escape
-heard "Escape" 2
-key shift+Tab
-type_text 5
-key Tab
-type_text 3
-heard "Typed 5, Tab, typed 3"
-key Return
-heard "Enter: variant 1 with 5 and 3" 4
-key Escape
-heard "Escape" 2
-key Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab
-heard "Tab fourteen times, from a to the variant buttons" 3
-key Down
-heard "Down: Вариант 2" 2
-key Return
-heard "Enter in the group" 2
+case "$what" in
+window) listen_to_window ;;
+steps) listen_to_steps ;;
+elements) listen_to_elements ;;
+*)
+    echo "nothing called $what to listen to" >&2
+    exit 2
+    ;;
+esac
 
 # Orca writes its log through a buffer and does not end on a signal in good time; moving
 # the focus about makes it write enough for the last step's speech to reach the file.

@@ -8,6 +8,7 @@
 #include <qpa/qplatformintegration.h>
 
 #include <tuple>
+#include <utility>
 #include <vector>
 
 // Stands in for a screen reader: while it lives, accessibility is on and every object the
@@ -38,6 +39,16 @@ public:
     QStringList focusedListItems() const
     {
         return heard(QAccessible::Focus, QAccessible::ListItem);
+    }
+
+    // What has the focus as last told: a screen reader reads that.
+    std::pair<QAccessible::Role, QString> lastFocus() const
+    {
+        for (auto event = s_heard.rbegin(); event != s_heard.rend(); ++event) {
+            if (std::get<0>(*event) == QAccessible::Focus)
+                return {std::get<1>(*event), std::get<2>(*event)};
+        }
+        return {QAccessible::NoRole, QString()};
     }
 
 private:

@@ -34,6 +34,7 @@ private slots:
     void eachStepIsShownWithItsSymbolsAndReadInWords_data();
     void eachStepIsShownWithItsSymbolsAndReadInWords();
     void theArrowsTellAScreenReaderEachLineInWords();
+    void theLineTheArrowsStartFromIsReadWithTheFocus();
     void theWholeTriangleTooltipIsReadInWords();
     void aRefusalsBoundIsReadInWords_data();
     void aRefusalsBoundIsReadInWords();
@@ -191,8 +192,28 @@ void SpokenWindowTest::theArrowsTellAScreenReaderEachLineInWords()
              QStringLiteral("Вариант 1. Дадени: a, равно на 3,000 и c, равно на 5,000."));
 }
 
+void SpokenWindowTest::theLineTheArrowsStartFromIsReadWithTheFocus()
+{
+    // State: "Решение" open, the focus elsewhere. Action: the steps take the focus.
+    QListWidget* steps = stepsFor(QStringLiteral("Решение"), {"a", "3", "c", "5"});
+    QApplication::setActiveWindow(steps->window());
+    QVERIFY(QTest::qWaitForWindowActive(steps->window()));
+    steps->window()->findChild<QWidget*>(QStringLiteral("OpenElements"))->setFocus();
+    ScreenReaderListening listening;
+    steps->setFocus(Qt::TabFocusReason);
+    QCoreApplication::processEvents();
+    // Expected: the current line is what has the focus last, after the list itself.
+    QCOMPARE(listening.lastFocus(),
+             std::make_pair(QAccessible::ListItem,
+                            QStringLiteral("Вариант 1. Дадени: a, равно на 3,000 и c, равно на "
+                                           "5,000.")));
+}
+
 void SpokenWindowTest::theWholeTriangleTooltipIsReadInWords()
 {
+    // Without a triangle the tooltip is the field's name and a hint in prose, read as shown.
+    QVERIFY(field(0)->toolTip().contains(QLatin1Char('(')));
+    QCOMPARE(field(0)->accessibleDescription(), field(0)->toolTip());
     typeInto(field(0), QStringLiteral("5"));
     typeInto(field(1), QStringLiteral("10"));
     QTest::keyClick(field(1), Qt::Key_Return);

@@ -94,12 +94,18 @@ void FittingField::updateToolTip()
     QString tip = m_description;
     if (!text().isEmpty())
         tip += QStringLiteral(": ") + text();
-    if (!m_details.isEmpty())
+    // Only the whole triangle has formulas to put in words; the hint's brackets are prose.
+    QString spoken = tip;
+    if (!m_details.isEmpty()) {
         tip += QStringLiteral("\n\n") + m_details;
-    else if (!m_hint.isEmpty())
+        spoken +=
+            QStringLiteral("\n\n") + QString::fromStdString(SpokenText(m_details.toStdString()));
+    } else if (!m_hint.isEmpty()) {
         tip += QStringLiteral("\n\n") + m_hint;
+        spoken += QStringLiteral("\n\n") + m_hint;
+    }
     setToolTip(tip);
-    m_spokenTip = QString::fromStdString(SpokenText(tip.toStdString()));
+    m_spokenTip = spoken;
     setAccessibleDescription(m_spokenTip);
 }
 

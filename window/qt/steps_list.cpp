@@ -5,9 +5,11 @@
 #include "window/spoken_text.h"
 #include "window/ui_texts.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -67,6 +69,21 @@ void StepsList::copy() const
 {
     const QString selected = selectedText();
     QGuiApplication::clipboard()->setText(selectedItems().isEmpty() ? stepsText() : selected);
+}
+
+void StepsList::focusInEvent(QFocusEvent* event)
+{
+    QListWidget::focusInEvent(event);
+    // The view tells a screen reader of its current line before the toolkit tells of the
+    // view itself, and Orca then says the list's name and size but not the line the arrows
+    // start from: told again once the view's focus is through.
+    QTimer::singleShot(0, this, [this] {
+        if (hasFocus() && currentRow() >= 0 && QAccessible::isActive()) {
+            QAccessibleEvent focus(this, QAccessible::Focus);
+            focus.setChild(currentRow());
+            QAccessible::updateAccessibility(&focus);
+        }
+    });
 }
 
 void StepsList::keyPressEvent(QKeyEvent* event)

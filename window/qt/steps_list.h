@@ -27,6 +27,7 @@ public:
     void copy() const;
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };
 
