@@ -206,10 +206,13 @@ TEST_F(SolutionWin32Keys, EscapeOnlyHidesTheWindow)
     EXPECT_TRUE(IsWindow(m_window.Window()));
 }
 
-TEST_F(SolutionWin32Keys, TheStepsAreReadOnlyTextThatCopiesWhole)
+TEST_F(SolutionWin32Keys, TheStepsAreAListOfLinesThatCopiesWhole)
 {
     m_window.showPage({fromLegs(3, 4), "b = 4\nP = 12", ""}, {});
-    EXPECT_TRUE(GetWindowLongPtrW(m_window.steps(), GWL_STYLE) & ES_READONLY);
+    wchar_t className[16] = {};
+    GetClassNameW(m_window.steps(), className, 16);
+    EXPECT_EQ(std::wstring(className), L"ListBox");
+    EXPECT_EQ(SendMessageW(m_window.steps(), LB_GETCOUNT, 0, 0), 2);
     m_window.copySteps();
     EXPECT_EQ(clipboardText(), L"b = 4\r\nP = 12");
 }
@@ -355,10 +358,17 @@ protected:
         SetKeyboardState(keys);
         pump();
     }
+    // The list's lines, separated by CR LF.
     std::wstring steps() const
     {
-        wchar_t text[4096] = {};
-        GetWindowTextW(m_form->solution().steps(), text, 4096);
+        HWND list = m_form->solution().steps();
+        std::wstring text;
+        const auto count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        for (LRESULT i = 0; i < count; ++i) {
+            wchar_t line[1024] = {};
+            SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(line));
+            text += (i > 0 ? L"\r\n" : L"") + std::wstring(line);
+        }
         return text;
     }
     std::wstring firstStep() const { return steps().substr(0, steps().find(L'\r')); }

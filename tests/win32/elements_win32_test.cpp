@@ -200,6 +200,9 @@ TEST_F(Win32Elements, AHeightAboveHalfTheHypotenuseIsRefused)
     ASSERT_EQ(MessageBoxCloser::seen().size(), 1u);
     // h ≤ c/2 = 5
     EXPECT_NE(MessageBoxCloser::seen()[0].text.find(L"c/2\u00A0=\u00A05.000"), std::wstring::npos);
+    // A screen reader hears the bound in words.
+    EXPECT_NE(MessageBoxCloser::seen()[0].spoken.find(L"c върху 2, равно на 5.000"),
+              std::wstring::npos);
     EXPECT_EQ(GetFocus(), field(Element::h));
     EXPECT_EQ(textOf(field(Element::a)), L"");
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "accessible_name.h"
+
 #include <windows.h>
 
 #include <string>
@@ -8,6 +10,7 @@
 struct Message {
     std::wstring title;
     std::wstring text;
+    std::wstring spoken; // the text's name through MSAA, what a screen reader hears
 };
 
 // Every message box that opens while a test runs is read and closed from a timer on the
@@ -40,7 +43,7 @@ private:
         wchar_t text[1024] = {};
         GetWindowTextW(hwnd, title, 256);
         GetDlgItemTextW(hwnd, 0xFFFF, text, 1024); // a message box's text
-        seen().push_back({title, text});
+        seen().push_back({title, text, AccessibleName(GetDlgItem(hwnd, 0xFFFF))});
         SendMessageW(hwnd, WM_COMMAND, IDOK, 0);
         return TRUE;
     }

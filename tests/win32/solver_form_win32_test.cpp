@@ -296,6 +296,9 @@ TEST_F(Win32SolverForm, ARefusalIsShownInAMessageBoxAndTheWindowLivesOn)
     ASSERT_EQ(MessageBoxCloser::seen().size(), 1u);
     EXPECT_EQ(MessageBoxCloser::seen()[0].title, Widen(triangle::texts::RefusalTitle));
     EXPECT_FALSE(MessageBoxCloser::seen()[0].text.empty());
+    EXPECT_NE(MessageBoxCloser::seen()[0].spoken.find(L"c на квадрат върху 4, равно на 0.250"),
+              std::wstring::npos)
+        << "the bound c²/4 in words for a screen reader";
     EXPECT_TRUE(IsWindow(window()));
     EXPECT_EQ(textOf(field(9)), L"1") << "the user's numbers stay for correcting";
     const int focus = GetDlgCtrlID(GetFocus());
@@ -401,6 +404,11 @@ TEST_F(Win32SolverForm, ShiftF1ShowsTheWholeTriangleBesideTheFieldAndEscapeHides
     SendMessageW(m_form->toolTips(), TTM_GETTEXTW, 2048, reinterpret_cast<LPARAM>(&tool));
     EXPECT_EQ(std::wstring(tip).rfind(L"Хипотенуза c: 5.000", 0), 0u);
     EXPECT_NE(std::wstring(tip).find(L"катет b = 4.000"), std::wstring::npos);
+    // A screen reader hears the tip in words: α is "алфа", 36.870° "36.870 градуса".
+    const std::wstring spoken = AccessibleName(m_form->toolTips());
+    EXPECT_EQ(spoken.rfind(L"Хипотенуза c: 5.000", 0), 0u) << spoken;
+    EXPECT_NE(spoken.find(L"ъгъл алфа срещу катета a, равно на 36.870 градуса"), std::wstring::npos)
+        << spoken;
     RECT tipPlace{};
     RECT fieldPlace{};
     GetWindowRect(m_form->toolTips(), &tipPlace);

@@ -23,6 +23,8 @@ inline constexpr int OpenElements = 2003; // Ctrl+2: the window of any two eleme
 inline constexpr int ElementField = 3000;
 inline constexpr int ElementsCalculate = 3100;
 inline constexpr int ElementsClear = 3101;
+// The steps' list, in "Решение" and in the window of any two elements.
+inline constexpr int Steps = 3200;
 // Sent by a field to its window, as the code of a WM_COMMAND, when it is double-clicked.
 inline constexpr unsigned FieldDoubleClicked = 0x8001;
 

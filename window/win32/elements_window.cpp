@@ -8,6 +8,7 @@
 #include "window/win32/coloured_button.h"
 #include "window/win32/colours.h"
 #include "window/win32/control_ids.h"
+#include "window/win32/refusal_box.h"
 #include "window/win32/solution_window.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/windows_number_format.h"
@@ -84,8 +85,12 @@ LRESULT ElementsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
         return colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+    case WM_MEASUREITEM:
+        return m_steps.measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
     case WM_DRAWITEM: {
         const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+        if (m_steps.draw(*item))
+            return TRUE;
         const int button = static_cast<int>(item->CtlID) - ids::ElementsCalculate;
         if (button == 0 || button == 1)
             DrawColouredButton(*item, ColourRef(elements_layout::ButtonColour(button)),
@@ -149,7 +154,7 @@ void ElementsWindow::createControls()
             WC_BUTTONW, Widen(names[i]), BS_OWNERDRAW | WS_TABSTOP, ids::ElementsCalculate + i);
     m_accessibility.setDescription(m_buttons[0], Widen(texts::ElementsCalculateDescription));
     m_accessibility.setDescription(m_buttons[1], Widen(texts::ElementsClearDescription));
-    m_steps.create(m_hwnd, StepsPane::Kind::List, texts::StepsName);
+    m_steps.create(m_hwnd, texts::StepsName);
     m_drawing.create(m_hwnd);
     m_drawing.copySteps = [this] { copyAll(); };
     // Tells a screen reader what the logic announces, without showing anything.
@@ -264,7 +269,10 @@ bool ElementsWindow::TranslateKeyboard(MSG& message)
             std::find(m_fields.begin(), m_fields.end(), message.hwnd) != m_fields.end();
         if (inField && HasSelection(message.hwnd))
             return false; // the edit copies its selection
-        copyAll();
+        if (message.hwnd == m_steps.window() && ListBox_GetSelCount(message.hwnd) > 0)
+            PutTextOnClipboard(m_hwnd, m_steps.copiedText());
+        else
+            copyAll();
         return true;
     }
     return IsDialogMessageW(m_hwnd, &message) != FALSE;
@@ -308,9 +316,7 @@ void ElementsWindow::setComputed(Element field, bool computed)
 
 void ElementsWindow::showMessage(const std::string& title, const std::string& text)
 {
-    const std::wstring wideTitle = Widen(title);
-    const std::wstring wideText = Widen(text);
-    MessageBoxW(m_hwnd, wideText.c_str(), wideTitle.c_str(), MB_OK | MB_ICONWARNING);
+    ShowRefusal(m_hwnd, title, text);
 }
 
 void ElementsWindow::focusField(Element field)

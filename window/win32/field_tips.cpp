@@ -2,9 +2,12 @@
 
 #include "solver/variant_solver.h"
 #include "window/form_layout.h"
+#include "window/spoken_text.h"
 #include "window/ui_texts.h"
+#include "window/win32/child_windows.h"
 #include "window/win32/colours.h"
 #include "window/win32/control_ids.h"
+#include "window/win32/standard_accessible.h"
 #include "window/win32/wide_text.h"
 
 #include <commctrl.h>
@@ -25,6 +28,7 @@ void FieldTips::create(HWND owner)
         WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(owner, GWLP_HINSTANCE)), nullptr);
+    SetWindowSubclass(m_toolTips, &FieldTips::TipsProc, 0, reinterpret_cast<DWORD_PTR>(this));
     // A disabled field gets no mouse messages, its window does: its tip is a place on the
     // window; an enabled control's tip is the control itself.
     for (std::int16_t i = 0; i < FieldCount; ++i) {
@@ -80,18 +84,45 @@ void FieldTips::layOut(int dpi)
     SendMessageW(m_toolTips, TTM_SETMAXTIPWIDTH, 0, MulDiv(ToolTipWidth, dpi, 96));
 }
 
-std::wstring FieldTips::tipText(std::int16_t field) const
+std::wstring FieldTips::tipText(std::int16_t field, bool spoken) const
 {
     std::wstring tip = Widen(texts::QuantityTips[field % ColumnCount]);
     const std::wstring shown = m_fields[static_cast<std::size_t>(field)].text();
     if (!shown.empty())
         tip += L": " + shown;
-    const std::wstring& details = m_rowDetails[static_cast<std::size_t>(field / ColumnCount)];
-    if (!details.empty())
-        tip += L"\r\n\r\n" + details;
+    const auto row = static_cast<std::size_t>(field / ColumnCount);
+    // Only the whole triangle has formulas to put in words; the hint's brackets are prose.
+    if (!m_rowDetails[row].empty())
+        tip += L"\r\n\r\n" + (spoken ? m_spokenDetails[row] : m_rowDetails[row]);
     else
         tip += L"\r\n\r\n" + Widen(texts::OtherPairsHint);
     return tip;
+}
+
+std::wstring FieldTips::spokenCurrentTip() const
+{
+    // The tooltip answers WM_GETTEXT with the text it shows now, also while Shift+F1 tracks
+    // it, for which the current tool is not reported everywhere (Wine).
+    const std::wstring shown = WindowText(m_toolTips);
+    for (std::int16_t i = 0; i < FieldCount; ++i) {
+        if (!shown.empty() && tipText(i) == shown)
+            return tipText(i, true);
+    }
+    return {};
+}
+
+LRESULT CALLBACK FieldTips::TipsProc(HWND tips, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR fieldTips)
+{
+    // A tooltip's name is the text it shows; a field's is said in words instead.
+    if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        std::wstring spoken = reinterpret_cast<const FieldTips*>(fieldTips)->spokenCurrentTip();
+        if (!spoken.empty())
+            return (new NamedAccessible(tips, std::move(spoken)))->answer(wParam);
+    }
+    if (message == WM_NCDESTROY)
+        RemoveWindowSubclass(tips, &FieldTips::TipsProc, 0);
+    return DefSubclassProc(tips, message, wParam, lParam);
 }
 
 void FieldTips::update(std::int16_t field)
@@ -109,7 +140,7 @@ void FieldTips::update(std::int16_t field)
         tool.uId = reinterpret_cast<UINT_PTR>(edit);
     tool.lpszText = tip.data();
     SendMessageW(m_toolTips, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    m_accessibility.setDescription(edit, tip);
+    m_accessibility.setDescription(edit, tipText(field, true));
 }
 
 void FieldTips::setRowDetails(std::int16_t row, const std::string& details)
@@ -122,6 +153,13 @@ void FieldTips::setRowDetails(std::int16_t row, const std::string& details)
         wide += c;
     }
     m_rowDetails.at(static_cast<std::size_t>(row)) = std::move(wide);
+    std::wstring spoken;
+    for (const wchar_t c : Widen(SpokenText(details))) {
+        if (c == L'\n')
+            spoken += L'\r';
+        spoken += c;
+    }
+    m_spokenDetails.at(static_cast<std::size_t>(row)) = std::move(spoken);
     // A tip shown by Shift+F1 would go on describing the triangle the row no longer shows.
     hideDetails();
     for (std::int16_t j = 0; j < ColumnCount; ++j)

@@ -15,7 +15,9 @@ namespace triangle::win32 {
 
 // The main window's tooltips: each field's quantity and text, and after a calculation its
 // row's whole triangle, which Shift+F1 also shows beside the field; and the plain tips of
-// other controls. A screen reader gets each tip as its control's description.
+// other controls. A screen reader gets each tip as its control's description, and a field's
+// tip also as the tooltip's name while it shows, the whole triangle in words ("катет b,
+// равно на 5 корен квадратен от 3…") while the tip shows its symbols.
 class FieldTips {
 public:
     FieldTips(const std::array<FittingField, FieldCount>& fields, Accessibility& accessibility)
@@ -42,13 +44,19 @@ public:
     void forget() { m_toolTips = nullptr; }
 
 private:
-    std::wstring tipText(std::int16_t field) const;
+    // The field's tip as shown, or with the whole triangle in words.
+    std::wstring tipText(std::int16_t field, bool spoken = false) const;
+    // The spoken tip of the field whose tip the tooltip shows now; empty for another tip.
+    std::wstring spokenCurrentTip() const;
+    static LRESULT CALLBACK TipsProc(HWND tips, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR fieldTips);
 
     const std::array<FittingField, FieldCount>& m_fields;
     Accessibility& m_accessibility;
     HWND m_owner = nullptr;
     HWND m_toolTips = nullptr;
     std::array<std::wstring, 6> m_rowDetails;
+    std::array<std::wstring, 6> m_spokenDetails;
 };
 
 } // namespace triangle::win32

@@ -56,7 +56,7 @@ LRESULT SolutionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
         m_dpi = static_cast<int>(GetDpiForWindow(m_hwnd));
         m_drawing.create(m_hwnd);
         m_drawing.copySteps = [this] { copySteps(); };
-        m_steps.create(m_hwnd, StepsPane::Kind::Text, texts::StepsName);
+        m_steps.create(m_hwnd, texts::StepsName);
         // Visible, so that the user who did not find a pair among the variants finds the
         // window that takes any two elements; its owner opens it.
         m_elementsButton = CreateWindowExW(
@@ -85,7 +85,12 @@ LRESULT SolutionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_SETFOCUS:
         SetFocus(m_steps.window());
         return 0;
+    case WM_MEASUREITEM:
+        return m_steps.measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+    case WM_DRAWITEM:
+        return m_steps.draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
     case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
         if (HBRUSH brush =
                 m_steps.colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
             return reinterpret_cast<LRESULT>(brush);
@@ -129,9 +134,10 @@ bool SolutionWindow::TranslateKeyboard(MSG& message)
                 copyDrawing();
                 return true;
             }
-            if (message.hwnd == m_steps.window() && HasSelection(m_steps.window()))
-                return false; // the edit copies its selection
-            copySteps();
+            if (message.hwnd == m_steps.window())
+                PutTextOnClipboard(m_hwnd, m_steps.copiedText());
+            else
+                copySteps();
             return true;
         }
     }

@@ -12,10 +12,10 @@
 namespace triangle::win32 {
 
 // The window "Решение": the selected row's triangle drawn to scale with GDI+ above its
-// calculation step by step in a read-only edit. Owned by the main window, non-modal and
-// resizable; it keeps nothing, and closing it only hides it. Escape closes it, Ctrl+C
-// copies the steps (or what is selected of them), and the drawing's context menu copies
-// the drawing as a picture.
+// calculation step by step, one line an item of a list. Owned by the main window, non-modal
+// and resizable; it keeps nothing, and closing it only hides it. Escape closes it, Ctrl+C
+// copies the steps (in the list, the selected lines where there are), and the drawing's
+// context menu copies the drawing as a picture.
 class SolutionWindow : public BaseWindow<SolutionWindow> {
 public:
     SolutionWindow() = default;

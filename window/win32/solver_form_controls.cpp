@@ -4,6 +4,7 @@
 #include "window/row_outcome.h"
 #include "window/solution_steps.h"
 #include "window/win32/control_ids.h"
+#include "window/win32/refusal_box.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/windows_number_format.h"
 
@@ -80,10 +81,7 @@ void SolverForm::selectOption(std::int16_t k)
 
 void SolverForm::showMessage(const std::string& title, const std::string& text)
 {
-    const std::wstring wideTitle = Widen(title);
-    const std::wstring wideText = Widen(text);
-    // A refusal asks the user to correct a value: a warning, not an error of the program.
-    MessageBoxW(m_hwnd, wideText.c_str(), wideTitle.c_str(), MB_OK | MB_ICONWARNING);
+    ShowRefusal(m_hwnd, title, text);
 }
 
 void SolverForm::setRowDetails(std::int16_t row, const std::string& details)

@@ -5,41 +5,57 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace triangle::win32 {
 
 // The calculation step by step under a caption that names it for a screen reader (the
 // static just before a control in the order of the children names it), black on white in a
-// large face, from the back of a classroom too. Either a read-only edit, read by its caret
-// line by line, or a list with one step an item, which a screen reader reads item by item.
+// large face, from the back of a classroom too. A list with one step an item, which the
+// arrow keys go through line by line; each item is drawn here, wrapped at the list's width,
+// and a screen reader hears it in words (its spoken form, "b е равно на корен квадратен от
+// 75…") through the list's own accessible object, while it shows its symbols. The parent
+// hands its WM_MEASUREITEM and WM_DRAWITEM on to measure() and draw().
 class StepsPane {
 public:
-    enum class Kind { Text, List };
-
     StepsPane() = default;
     StepsPane(const StepsPane&) = delete;
     StepsPane& operator=(const StepsPane&) = delete;
 
-    void create(HWND parent, Kind kind, const char* caption);
+    void create(HWND parent, const char* caption);
     HWND window() const { return m_steps; }
     HWND caption() const { return m_caption; }
     // The steps, one a line, separated by "\n".
     void setSteps(const std::string& steps);
-    // Every step, one a line, separated by CR LF.
+    // Every step as shown, one a line, separated by CR LF.
     std::wstring text() const;
+    // What Ctrl+C in the list copies: the selected lines as shown, or every line where none
+    // is selected.
+    std::wstring copiedText() const;
     // In the face's size for dpi dots per inch.
     void setDpi(int dpi);
     void place(int left, int top, int width, int height);
     // The brush for WM_CTLCOLORSTATIC or WM_CTLCOLORLISTBOX of `control`; null for a control
     // of another pane.
     HBRUSH colour(HWND control, HDC dc) const;
+    // The parent's WM_MEASUREITEM and WM_DRAWITEM; false where they are another control's.
+    bool measure(MEASUREITEMSTRUCT& item) const;
+    bool draw(const DRAWITEMSTRUCT& item) const;
 
 private:
-    Kind m_kind = Kind::Text;
+    static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR pane);
+    // The height of line i wrapped at the list's width, in pixels.
+    int lineHeight(std::size_t i) const;
+    void measureAll();
+    int scaled(int pixels) const { return MulDiv(pixels, m_dpi, USER_DEFAULT_SCREEN_DPI); }
+
     HWND m_caption = nullptr;
     HWND m_steps = nullptr;
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
     Font m_font;
+    std::vector<std::wstring> m_lines;
+    std::vector<std::wstring> m_spoken;
 };
 
 } // namespace triangle::win32

@@ -1,0 +1,287 @@
+#include "window/win32/list_accessible.h"
+
+#include <windowsx.h>
+
+#include <vector>
+
+namespace triangle::win32 {
+
+namespace {
+
+VARIANT childId(long id)
+{
+    VARIANT result;
+    VariantInit(&result);
+    result.vt = VT_I4;
+    result.lVal = id;
+    return result;
+}
+
+// A question an item has no answer to, as MSAA says "none".
+HRESULT noText(BSTR* out)
+{
+    if (!out)
+        return E_INVALIDARG;
+    *out = nullptr;
+    return S_FALSE;
+}
+
+} // namespace
+
+UINT SpokenItemMessage()
+{
+    static const UINT message = RegisterWindowMessageW(L"TriangleSolver.SpokenItem");
+    return message;
+}
+
+int ListAccessible::count() const
+{
+    return std::max(0, ListBox_GetCount(control()));
+}
+
+int ListAccessible::itemOf(const VARIANT& child) const
+{
+    if (child.vt != VT_I4)
+        return Invalid;
+    if (child.lVal == CHILDID_SELF)
+        return Self;
+    return child.lVal >= 1 && child.lVal <= count() ? static_cast<int>(child.lVal - 1) : Invalid;
+}
+
+HRESULT ListAccessible::get_accChildCount(long* count)
+{
+    if (!count)
+        return E_POINTER;
+    *count = this->count();
+    return S_OK;
+}
+
+HRESULT ListAccessible::get_accChild(VARIANT child, IDispatch** object)
+{
+    if (!object)
+        return E_POINTER;
+    *object = nullptr;
+    // Items are simple elements of the list, named by their child ids.
+    return itemOf(child) >= 0 ? S_FALSE : E_INVALIDARG;
+}
+
+HRESULT ListAccessible::get_accName(VARIANT child, BSTR* name)
+{
+    const int item = itemOf(child);
+    if (item == Self)
+        return StandardAccessible::get_accName(child, name);
+    if (item == Invalid)
+        return E_INVALIDARG;
+    std::wstring spoken;
+    if (!SendMessageW(control(), SpokenItemMessage(), static_cast<WPARAM>(item),
+                      reinterpret_cast<LPARAM>(&spoken)))
+        return E_FAIL;
+    return PutText(spoken.c_str(), name);
+}
+
+HRESULT ListAccessible::get_accValue(VARIANT child, BSTR* value)
+{
+    const int item = itemOf(child);
+    if (item == Self)
+        return StandardAccessible::get_accValue(child, value);
+    return item == Invalid ? E_INVALIDARG : noText(value);
+}
+
+HRESULT ListAccessible::get_accDescription(VARIANT child, BSTR* description)
+{
+    const int item = itemOf(child);
+    if (item == Self)
+        return StandardAccessible::get_accDescription(child, description);
+    return item == Invalid ? E_INVALIDARG : noText(description);
+}
+
+HRESULT ListAccessible::get_accHelp(VARIANT child, BSTR* help)
+{
+    const int item = itemOf(child);
+    if (item == Self)
+        return StandardAccessible::get_accHelp(child, help);
+    return item == Invalid ? E_INVALIDARG : noText(help);
+}
+
+HRESULT ListAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
+{
+    const int item = itemOf(child);
+    if (item == Self)
+        return StandardAccessible::get_accKeyboardShortcut(child, shortcut);
+    return item == Invalid ? E_INVALIDARG : noText(shortcut);
+}
+
+HRESULT ListAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
+{
+    const int item = itemOf(child);
+    if (item == Self)
+        return StandardAccessible::get_accDefaultAction(child, action);
+    return item == Invalid ? E_INVALIDARG : noText(action);
+}
+
+HRESULT ListAccessible::get_accRole(VARIANT child, VARIANT* role)
+{
+    const int item = itemOf(child);
+    if (item == Invalid)
+        return E_INVALIDARG;
+    if (!role)
+        return E_POINTER;
+    *role = childId(item == Self ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM);
+    return S_OK;
+}
+
+HRESULT ListAccessible::get_accState(VARIANT child, VARIANT* state)
+{
+    const int item = itemOf(child);
+    if (item == Self)
+        return StandardAccessible::get_accState(child, state);
+    if (item == Invalid)
+        return E_INVALIDARG;
+    if (!state)
+        return E_POINTER;
+    HWND list = control();
+    long flags = STATE_SYSTEM_SELECTABLE | STATE_SYSTEM_FOCUSABLE;
+    if (ListBox_GetSel(list, item) > 0)
+        flags |= STATE_SYSTEM_SELECTED;
+    if (GetFocus() == list && ListBox_GetCaretIndex(list) == item)
+        flags |= STATE_SYSTEM_FOCUSED;
+    RECT place{};
+    RECT client{};
+    GetClientRect(list, &client);
+    ListBox_GetItemRect(list, item, &place);
+    if (place.bottom <= client.top || place.top >= client.bottom)
+        flags |= STATE_SYSTEM_OFFSCREEN | STATE_SYSTEM_INVISIBLE;
+    *state = childId(flags);
+    return S_OK;
+}
+
+HRESULT ListAccessible::get_accFocus(VARIANT* focus)
+{
+    if (!focus)
+        return E_POINTER;
+    VariantInit(focus);
+    HWND list = control();
+    if (GetFocus() != list)
+        return S_FALSE;
+    *focus = childId(count() > 0 ? ListBox_GetCaretIndex(list) + 1 : CHILDID_SELF);
+    return S_OK;
+}
+
+HRESULT ListAccessible::get_accSelection(VARIANT* selection)
+{
+    if (!selection)
+        return E_POINTER;
+    VariantInit(selection);
+    HWND list = control();
+    const int selected = ListBox_GetSelCount(list);
+    if (selected <= 0)
+        return S_FALSE;
+    std::vector<int> items(static_cast<std::size_t>(selected));
+    ListBox_GetSelItems(list, selected, items.data());
+    // Several lines selected: the one the caret is on stands for them, if it is one of them.
+    int item = items.front();
+    for (int i : items) {
+        if (i == ListBox_GetCaretIndex(list))
+            item = i;
+    }
+    *selection = childId(item + 1);
+    return S_OK;
+}
+
+HRESULT ListAccessible::accSelect(long flags, VARIANT child)
+{
+    const int item = itemOf(child);
+    if (item == Self)
+        return StandardAccessible::accSelect(flags, child);
+    if (item == Invalid)
+        return E_INVALIDARG;
+    HWND list = control();
+    if (flags & SELFLAG_TAKEFOCUS) {
+        SetFocus(list);
+        ListBox_SetCaretIndex(list, item);
+    }
+    if (flags & SELFLAG_TAKESELECTION) {
+        ListBox_SetSel(list, FALSE, -1);
+        ListBox_SetSel(list, TRUE, item);
+    }
+    if (flags & SELFLAG_ADDSELECTION)
+        ListBox_SetSel(list, TRUE, item);
+    if (flags & SELFLAG_REMOVESELECTION)
+        ListBox_SetSel(list, FALSE, item);
+    return S_OK;
+}
+
+HRESULT ListAccessible::accLocation(long* left, long* top, long* width, long* height, VARIANT child)
+{
+    const int item = itemOf(child);
+    if (item == Self)
+        return StandardAccessible::accLocation(left, top, width, height, child);
+    if (item == Invalid)
+        return E_INVALIDARG;
+    if (!left || !top || !width || !height)
+        return E_POINTER;
+    RECT place{};
+    if (ListBox_GetItemRect(control(), item, &place) == LB_ERR)
+        return E_FAIL;
+    MapWindowPoints(control(), nullptr, reinterpret_cast<POINT*>(&place), 2);
+    *left = place.left;
+    *top = place.top;
+    *width = place.right - place.left;
+    *height = place.bottom - place.top;
+    return S_OK;
+}
+
+HRESULT ListAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
+{
+    const int item = itemOf(start);
+    if (item == Invalid)
+        return E_INVALIDARG;
+    if (!end)
+        return E_POINTER;
+    VariantInit(end);
+    int to = Invalid;
+    if (item == Self) {
+        if (direction == NAVDIR_FIRSTCHILD)
+            to = 0;
+        else if (direction == NAVDIR_LASTCHILD)
+            to = count() - 1;
+        else
+            return StandardAccessible::accNavigate(direction, start, end);
+    } else if (direction == NAVDIR_NEXT || direction == NAVDIR_DOWN) {
+        to = item + 1;
+    } else if (direction == NAVDIR_PREVIOUS || direction == NAVDIR_UP) {
+        to = item - 1;
+    }
+    if (to < 0 || to >= count())
+        return S_FALSE;
+    *end = childId(to + 1);
+    return S_OK;
+}
+
+HRESULT ListAccessible::accHitTest(long left, long top, VARIANT* child)
+{
+    if (!child)
+        return E_POINTER;
+    VariantInit(child);
+    HWND list = control();
+    POINT at{left, top};
+    ScreenToClient(list, &at);
+    RECT client{};
+    GetClientRect(list, &client);
+    if (!PtInRect(&client, at))
+        return S_FALSE;
+    const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
+    // The high word says the point is below the last item.
+    *child = childId(HIWORD(hit) == 0 ? LOWORD(hit) + 1 : CHILDID_SELF);
+    return S_OK;
+}
+
+HRESULT ListAccessible::accDoDefaultAction(VARIANT child)
+{
+    const int item = itemOf(child);
+    if (item == Self)
+        return StandardAccessible::accDoDefaultAction(child);
+    return item == Invalid ? E_INVALIDARG : DISP_E_MEMBERNOTFOUND;
+}
+
+} // namespace triangle::win32

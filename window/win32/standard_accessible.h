@@ -1,0 +1,90 @@
+#pragma once
+
+#include <windows.h>
+
+#include <oleacc.h>
+
+#include <string>
+#include <utility>
+
+namespace triangle::win32 {
+
+// An accessible object of a control of the program's own, answering WM_GETOBJECT, that
+// says what Windows' own object of the control says (CreateStdAccessibleObject), except
+// where a derived object says more. Reference counted as COM asks: made with one reference,
+// which the maker gives up (LresultFromObject takes its own).
+class StandardAccessible : public IAccessible, public IOleWindow {
+public:
+    explicit StandardAccessible(HWND control);
+    StandardAccessible(const StandardAccessible&) = delete;
+    StandardAccessible& operator=(const StandardAccessible&) = delete;
+
+    // What WM_GETOBJECT returns for OBJID_CLIENT with this object; gives up the maker's
+    // reference.
+    LRESULT answer(WPARAM wParam);
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+    // IDispatch, without type information: screen readers call IAccessible directly.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override;
+    // IOleWindow
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override;
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override;
+    // IAccessible
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override;
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override;
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override;
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override;
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override;
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override;
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override;
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override;
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override;
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override;
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override;
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override;
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override;
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override;
+    HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override;
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                          VARIANT child) override;
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override;
+    HRESULT STDMETHODCALLTYPE accHitTest(long left, long top, VARIANT* child) override;
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override;
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override;
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
+
+protected:
+    virtual ~StandardAccessible();
+    HWND control() const { return m_control; }
+
+private:
+    LONG m_references = 1;
+    HWND m_control;
+    IAccessible* m_standard = nullptr; // null where Windows has none to give
+};
+
+// A control's object as Windows' own says it, but with a name of the program's: a text
+// shown with symbols, named in words.
+class NamedAccessible final : public StandardAccessible {
+public:
+    NamedAccessible(HWND control, std::wstring name)
+        : StandardAccessible(control), m_name(std::move(name))
+    {}
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override;
+
+private:
+    std::wstring m_name;
+};
+
+// A text as MSAA hands it out: a BSTR the caller frees.
+HRESULT PutText(const wchar_t* text, BSTR* out);
+
+} // namespace triangle::win32
