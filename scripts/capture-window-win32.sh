@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Pictures of the Windows program under Wine on a virtual display, in the Bulgarian region:
 # after a calculation of values in the thousands, with a row's tooltip, and with a refusal's
-# message box. Usage: scripts/capture-window-win32.sh BUILD_DIR OUTPUT_DIR
+# message box; then "Решение" after that refusal and for a = 5, c = 10, and the window of any
+# two elements for a = 5, c = 10, for c = 10, α = 30° and for the projections 9 and 16.
+# Usage: scripts/capture-window-win32.sh BUILD_DIR OUTPUT_DIR
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$(cd "$1" && pwd)"
@@ -59,5 +61,51 @@ for _ in $(seq 1 10); do
     xdotool key Return
     sleep 0.5
 done
+# The program's other window that is largest on screen: the one just opened.
+capture_other() {
+    local other
+    other=$(xwininfo -root -children | awk -v main="$window" '/"triangle-solver.exe"/ && $1 != main {
+        if (match($0, /[0-9]+x[0-9]+[+-]/)) { split(substr($0, RSTART, RLENGTH - 1), wh, "x")
+        if (wh[1] * wh[2] > best) { best = wh[1] * wh[2]; id = $1 } } } END { print id }')
+    [ -n "$other" ] || { echo "No window to capture for $1." >&2; return 1; }
+    eval "$(xwininfo -id "$other" | awk '/Absolute upper-left X/ {print "ox=" $NF} /Absolute upper-left Y/ {print "oy=" $NF} /Width/ {print "ow=" $NF} /Height/ {print "oh=" $NF}')"
+    import -window root -crop "${ow}x${oh}+${ox}+${oy}" "$out/$1.png"
+}
+keys() { xdotool key --delay 150 "$@"; sleep 0.5; }
+typed() { xdotool type --delay 60 "$1"; }
+
+keys ctrl+r # "Решение" after the refusal: the bound's isosceles triangle, long lines wrapped
+sleep 1.5
+capture_other solution-refusal
+keys Escape
+click 60 65 # Option1(0), variant 1: a and c
+click 160 65
+typed 5
+click 224 65
+typed 10
+keys Return ctrl+r
+sleep 1.5
+capture_other solution-a5-c10
+keys Escape ctrl+2 # the window of any two elements, with the row's a and c
+sleep 1.5
+capture_other elements-a5-c10
+# From a: Tab to "Изчисти", then back to c; the fields in reading order, then the buttons.
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
+keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+typed 10
+keys Tab
+typed 30
+keys Return
+sleep 1
+capture_other elements-c10-alpha30
+keys Tab Tab Tab Tab Tab Tab Tab Tab Tab Tab space
+keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+typed 9
+keys Tab
+typed 16
+keys Return
+sleep 1
+capture_other elements-projections-9-16
+
 wine taskkill /im triangle-solver.exe >/dev/null 2>&1 || true
-echo "Saved $out/calculated.png, tooltip.png and refusal.png"
+echo "Saved $out/calculated.png, tooltip.png, refusal.png, solution-*.png and elements-*.png"

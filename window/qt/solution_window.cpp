@@ -39,7 +39,6 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     split->setObjectName(QStringLiteral("SolutionSplit"));
     split->addWidget(m_drawing);
     split->addWidget(m_steps);
-    // Eleven lines of steps show without scrolling at the size the window opens with.
     split->setStretchFactor(0, 1);
     split->setStretchFactor(1, 1);
     split->setChildrenCollapsible(false);
@@ -74,7 +73,9 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     close->setObjectName(QStringLiteral("CloseSolution"));
     connect(close, &QShortcut::activated, this, &QWidget::close);
 
-    resize(720, 820);
+    // A variant's twelve lines of steps show without scrolling at the size the window opens
+    // with.
+    resize(720, 920);
     m_steps->setFocus();
 }
 
