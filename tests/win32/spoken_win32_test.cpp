@@ -95,6 +95,28 @@ public:
         m_object->accHitTest(at.x, at.y, &hit);
         return hit.vt == VT_I4 ? hit.lVal : -1;
     }
+    // The selected children's ids, however MSAA hands them out.
+    std::vector<long> selection() const
+    {
+        VARIANT selected;
+        VariantInit(&selected);
+        m_object->get_accSelection(&selected);
+        if (selected.vt == VT_I4)
+            return {selected.lVal};
+        std::vector<long> ids;
+        IEnumVARIANT* items = nullptr;
+        if (selected.vt == VT_UNKNOWN &&
+            SUCCEEDED(selected.punkVal->QueryInterface(__uuidof(IEnumVARIANT),
+                                                       reinterpret_cast<void**>(&items)))) {
+            VARIANT item;
+            VariantInit(&item);
+            while (items->Next(1, &item, nullptr) == S_OK)
+                ids.push_back(item.lVal);
+            items->Release();
+        }
+        VariantClear(&selected);
+        return ids;
+    }
     long next(long id) const
     {
         VARIANT end;
@@ -216,6 +238,7 @@ TEST_F(SpokenWin32, TheArrowMovesTheFocusAndTheSelectionToTheNextItem)
     EXPECT_TRUE(list.state(2) & STATE_SYSTEM_FOCUSED);
     EXPECT_TRUE(list.state(2) & STATE_SYSTEM_SELECTED);
     EXPECT_FALSE(list.state(1) & (STATE_SYSTEM_FOCUSED | STATE_SYSTEM_SELECTED));
+    EXPECT_EQ(list.selection(), std::vector<long>{2});
     EXPECT_EQ(list.next(2), 3);
     EXPECT_EQ(list.next(3), -1);
     // The item is where it is drawn: a point in it hits it.
@@ -255,6 +278,7 @@ TEST_F(SpokenWin32, CtrlCCopiesTheSelectedLinesOrEveryLine)
     ListBox_SetSel(steps, TRUE, 2);
     ListBox_SetSel(steps, TRUE, 1);
     EXPECT_EQ(controlC(), L"P = 12\r\nS = 6") << "two lines selected, in their order";
+    EXPECT_EQ(Accessible(steps).selection(), (std::vector<long>{2, 3}));
 }
 
 TEST_F(SpokenWin32, ALongLineWrapsAtTheListsWidthInsteadOfScrolling)

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace triangle::win32 {
@@ -25,6 +27,76 @@ HRESULT noText(BSTR* out)
     *out = nullptr;
     return S_FALSE;
 }
+
+// The lines selected, as MSAA hands out a selection of several children: their child ids,
+// one after another.
+class SelectedItems final : public IEnumVARIANT {
+public:
+    explicit SelectedItems(std::vector<long> ids, std::size_t at = 0)
+        : m_ids(std::move(ids)), m_at(at)
+    {}
+    SelectedItems(const SelectedItems&) = delete;
+    SelectedItems& operator=(const SelectedItems&) = delete;
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override
+    {
+        if (!object)
+            return E_POINTER;
+        if (id != __uuidof(IUnknown) && id != __uuidof(IEnumVARIANT)) {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        *object = static_cast<IEnumVARIANT*>(this);
+        AddRef();
+        return S_OK;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override
+    {
+        return static_cast<ULONG>(InterlockedIncrement(&m_references));
+    }
+    ULONG STDMETHODCALLTYPE Release() override
+    {
+        const LONG left = InterlockedDecrement(&m_references);
+        if (left == 0)
+            delete this;
+        return static_cast<ULONG>(left);
+    }
+    HRESULT STDMETHODCALLTYPE Next(ULONG count, VARIANT* items, ULONG* fetched) override
+    {
+        if (!items)
+            return E_POINTER;
+        ULONG given = 0;
+        for (; given < count && m_at < m_ids.size(); ++given)
+            items[given] = childId(m_ids[m_at++]);
+        if (fetched)
+            *fetched = given;
+        return given == count ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Skip(ULONG count) override
+    {
+        m_at = std::min(m_ids.size(), m_at + count);
+        return m_at < m_ids.size() ? S_OK : S_FALSE;
+    }
+    HRESULT STDMETHODCALLTYPE Reset() override
+    {
+        m_at = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE Clone(IEnumVARIANT** copy) override
+    {
+        if (!copy)
+            return E_POINTER;
+        *copy = new SelectedItems(m_ids, m_at);
+        return S_OK;
+    }
+
+private:
+    ~SelectedItems() = default;
+
+    LONG m_references = 1;
+    std::vector<long> m_ids;
+    std::size_t m_at;
+};
 
 } // namespace
 
@@ -178,13 +250,15 @@ HRESULT ListAccessible::get_accSelection(VARIANT* selection)
         return S_FALSE;
     std::vector<int> items(static_cast<std::size_t>(selected));
     ListBox_GetSelItems(list, selected, items.data());
-    // Several lines selected: the one the caret is on stands for them, if it is one of them.
-    int item = items.front();
-    for (int i : items) {
-        if (i == ListBox_GetCaretIndex(list))
-            item = i;
+    if (selected == 1) {
+        *selection = childId(items.front() + 1);
+        return S_OK;
     }
-    *selection = childId(item + 1);
+    std::vector<long> ids;
+    for (int i : items)
+        ids.push_back(i + 1);
+    selection->vt = VT_UNKNOWN;
+    selection->punkVal = new SelectedItems(std::move(ids));
     return S_OK;
 }
 
