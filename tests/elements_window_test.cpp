@@ -75,7 +75,7 @@ private:
         m_message.clear();
         QTimer::singleShot(0, this, [this] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                m_message = box->text();
+                m_message = box->text().remove(QChar(0x2060)); // a joiner is not seen
                 box->accept();
             }
         });

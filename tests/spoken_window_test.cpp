@@ -79,9 +79,10 @@ private:
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box)
                 return;
-            m_shown = box->text();
+            // The word joiner that keeps a formula on one line is not seen.
+            m_shown = box->text().remove(QChar(0x2060));
             for (QLabel* label : box->findChildren<QLabel*>()) {
-                if (label->text() == m_shown)
+                if (label->text() == box->text())
                     m_read = QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
             }
             box->accept();

@@ -6,7 +6,8 @@
 namespace triangle {
 
 // How "=" reads: in a step, "b = √75 = 5√3" is "b е равно на корен квадратен от 75, равно
-// на 5 корен квадратен от 3"; in a sentence, "c = 10,000" is "c равно на 10,000".
+// на 5 корен квадратен от 3"; in a sentence each "=" is ", равно на", a pause before it:
+// "c = 10,000" is "c, равно на 10,000".
 enum class Speech { Step, Sentence };
 
 // A text with formulas as a screen reader should say it in Bulgarian: every sign a voice
