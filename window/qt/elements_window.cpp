@@ -8,6 +8,7 @@
 #include "window/qt/refusal_box.h"
 #include "window/qt/solution_drawing_view.h"
 #include "window/qt/steps_list.h"
+#include "window/qt/window_placement.h"
 #include "window/solution_page.h"
 #include "window/ui_texts.h"
 
@@ -160,19 +161,7 @@ void ElementsWindow::setTabChain()
 
 void ElementsWindow::openBeside(const QWidget& beside)
 {
-    if (!isVisible()) {
-        QPoint place = beside.frameGeometry().topRight() + QPoint(8, 0);
-        if (const QScreen* screen = beside.screen()) {
-            const QRect free = screen->availableGeometry();
-            resize(std::min(width(), free.width()), std::min(height(), free.height()));
-            place.setX(std::min(place.x(), std::max(free.left(), free.right() - width())));
-            place.setY(std::max(free.top(), std::min(place.y(), free.bottom() - height())));
-        }
-        move(place);
-        show();
-    }
-    raise();
-    activateWindow();
+    OpenBeside(*this, beside);
 }
 
 bool ElementsWindow::eventFilter(QObject* watched, QEvent* event)

@@ -2,6 +2,7 @@
 
 #include "window/qt/solution_drawing_view.h"
 #include "window/qt/steps_list.h"
+#include "window/qt/window_placement.h"
 #include "window/ui_texts.h"
 
 #include <QAction>
@@ -87,20 +88,7 @@ void SolutionWindow::showPage(const SolutionPage& page, const NumberFormat& regi
 
 void SolutionWindow::openBeside(const QWidget& mainWindow)
 {
-    if (!isVisible()) {
-        const QRect main = mainWindow.frameGeometry();
-        QPoint place = main.topRight() + QPoint(8, 0);
-        if (const QScreen* screen = mainWindow.screen()) {
-            const QRect free = screen->availableGeometry();
-            resize(std::min(width(), free.width()), std::min(height(), free.height()));
-            place.setX(std::min(place.x(), std::max(free.left(), free.right() - width())));
-            place.setY(std::max(free.top(), std::min(place.y(), free.bottom() - height())));
-        }
-        move(place);
-        show();
-    }
-    raise();
-    activateWindow();
+    OpenBeside(*this, mainWindow);
 }
 
 QString SolutionWindow::stepsText() const
