@@ -10,7 +10,7 @@ using exact::Rational;
 
 namespace {
 
-// What tells the parts of a form apart, in symbols or in words.
+// What tells the parts of a form apart.
 struct Vocabulary {
     std::string_view negative;   // in front of a negative value or first term
     std::string_view plus;       // between terms
@@ -24,9 +24,6 @@ struct Vocabulary {
 };
 
 constexpr Vocabulary symbols{"−", " + ", " − ", "√", "", "/", "(", ")/", true};
-constexpr Vocabulary words{"минус ", " плюс ",  " минус ", "корен квадратен от ",
-                           " ",      " върху ", "",        ", цялото върху ",
-                           false};
 
 // The fewest decimals (1 to 3) that write p/d, or 0 when three do not: d must divide 1000.
 int decimalsOf(Integer denominator)
@@ -206,12 +203,6 @@ std::optional<std::string> WriteExact(const ExactNumber& x, const NumberFormat& 
                                       RationalForm form)
 {
     return FormWriter(region, symbols).write(x, form);
-}
-
-std::optional<std::string> SpeakExact(const ExactNumber& x, const NumberFormat& region,
-                                      RationalForm form)
-{
-    return FormWriter(region, words).write(x, form);
 }
 
 bool FitsThreeDecimals(const ExactNumber& x)

@@ -1,9 +1,8 @@
 #pragma once
 
-// Exact values written as a textbook writes them, and in Bulgarian words for a screen
-// reader, with the numbers in the user's region ("7,5", "1 234"). Signs are the formula's:
-// "−" in front and between terms, whatever the region's negative form, since an exact value
-// stands in a formula beside its operators.
+// Exact values written as a textbook writes them, with the numbers in the user's region ("7,5", "1
+// 234"). Signs are the formula's: "−" in front and between terms, whatever the region's negative
+// form, since an exact value stands in a formula beside its operators.
 
 #include "solver/exact_number.h"
 #include "solver/number_format.h"
@@ -28,12 +27,6 @@ enum class RationalForm { Decimal, Fraction };
 // "4", "7,5", "10/3", "−3√2", "5√3/2", "2 + √3", "√46 − 2", "(√6 − √2)/4": the positive term
 // first, then the rational one, then the smaller radicand. Nothing for none or too long.
 std::optional<std::string> WriteExact(const ExactNumber& x, const NumberFormat& region,
-                                      RationalForm form = RationalForm::Decimal);
-
-// The same form in words, the numbers as written: "5 корен квадратен от 3", "корен
-// квадратен от 46 минус 2", "10 върху 3", "5 корен квадратен от 3 върху 2", and a sum over
-// a denominator "корен квадратен от 6 минус корен квадратен от 2, цялото върху 4".
-std::optional<std::string> SpeakExact(const ExactNumber& x, const NumberFormat& region,
                                       RationalForm form = RationalForm::Decimal);
 
 // A rational with at most three decimals: written to three decimals it is exact, so a step

@@ -103,41 +103,9 @@ TEST(ExactNumber, TableRowsHaveSympysValueInTheCanonicalForm)
         ASSERT_TRUE(x.exists());
         EXPECT_EQ(WriteExact(x, regions::enUS()).value_or("long"), row.period);
         EXPECT_EQ(WriteExact(x, regions::bgBG()).value_or("long"), row.bulgarian);
-        EXPECT_EQ(SpeakExact(x, regions::bgBG()).has_value(), row.period != "long");
         const double value = std::stod(row.value);
         EXPECT_NEAR(ApproximateValue(x), value, 1e-14 * std::max(1.0, std::fabs(value)));
     }
-}
-
-struct TextCase {
-    const char* name;
-    const char* postfix;
-    const char* expected;
-};
-
-TEST(ExactNumber, SpokenFormsInBulgarianWords)
-{
-    const TextCase cases[] = {
-        {"integer", "4", "4"},
-        {"decimal", "7.5", "7,5"},
-        {"fraction", "10 3 /", "10 върху 3"},
-        {"negative fraction", "1 3 / neg", "минус 1 върху 3"},
-        {"root", "75 sqrt", "5 корен квадратен от 3"},
-        {"root over denominator", "0.75 sqrt 5 *", "5 корен квадратен от 3 върху 2"},
-        {"negative root", "18 sqrt neg", "минус 3 корен квадратен от 2"},
-        {"root minus rational", "50 4 46 sqrt * - sqrt", "корен квадратен от 46 минус 2"},
-        {"rational plus root", "2 3 sqrt +", "2 плюс корен квадратен от 3"},
-        {"sum over denominator", "15 sin",
-         "корен квадратен от 6 минус корен квадратен от 2, цялото върху 4"},
-        {"negative sum over denominator", "1 2 sqrt + neg 4 /",
-         "минус 1 минус корен квадратен от 2, цялото върху 4"},
-        {"grouped radicand", "12345 sqrt", "корен квадратен от 12\u00A0345"},
-    };
-    for (const TextCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(SpeakExact(evaluate(c.postfix), regions::bgBG()).value_or("nothing"), c.expected);
-    }
-    EXPECT_EQ(SpeakExact(evaluate("30 sin"), regions::bgBG(), RationalForm::Fraction), "1 върху 2");
 }
 
 TEST(ExactNumber, WrittenFormsFollowTheRegionAndTheRationalForm)

@@ -43,4 +43,20 @@ TEST(SpokenText, SaysEverySignOfAStepInBulgarianWords)
         EXPECT_EQ(SpokenText(c.shown, c.speech), c.spoken) << c.shown;
 }
 
+// The exact forms as they are written, said.
+TEST(SpokenText, SaysEveryExactFormInWords)
+{
+    const SpokenCase cases[] = {
+        {"10/3", Speech::Sentence, "10 върху 3"},
+        {"5√3/2", Speech::Sentence, "5 корен квадратен от 3 върху 2"},
+        {"−3√2", Speech::Sentence, "минус 3 корен квадратен от 2"},
+        {"√46 − 2", Speech::Sentence, "корен квадратен от 46 минус 2"},
+        {"(√6 − √2)/4", Speech::Sentence,
+         "корен квадратен от 6 минус корен квадратен от 2, цялото върху 4"},
+        {"√(12\u00A0345)", Speech::Sentence, "корен квадратен от 12345"},
+    };
+    for (const SpokenCase& c : cases)
+        EXPECT_EQ(SpokenText(c.shown, c.speech), c.spoken) << c.shown;
+}
+
 } // namespace
