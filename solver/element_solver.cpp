@@ -5,6 +5,7 @@
 #include "solver/variant_solver.h"
 
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace triangle {
@@ -159,7 +160,8 @@ Outcome solvePair(Work& work, Element first, Element second)
 {
     if (kindOf(first) == Kind::Symmetric && kindOf(second) == Kind::Symmetric)
         return SolveSymmetricPair(work, first, second);
-    if (kindOf(second) < kindOf(first))
+    // The leading element first; of two of one kind (a and b, a₁ and b₁), a's.
+    if (kindOf(second) < kindOf(first) || (kindOf(second) == kindOf(first) && second < first))
         std::swap(first, second);
     if (work.mirrored()) {
         first = elements::MirrorOf(first);
@@ -208,7 +210,13 @@ ElementSolution SolveElementValues(Element first, double firstValue, Element sec
                                ? ElementRefusalReason::ResultBeyondRange
                                : ElementRefusalReason::NoTriangle);
     }
-    return detailsOf(work);
+    // Values so small that their squares leave the doubles would be zeros and no triangle.
+    const TriangleDetails details = detailsOf(work);
+    for (int i = 0; i < ElementCount; ++i) {
+        if (!(ElementOf(details, static_cast<Element>(i)) >= std::numeric_limits<double>::min()))
+            return work.refuse(ElementRefusalReason::ResultTooSmall);
+    }
+    return details;
 }
 
 ElementSolution SolveElements(Element first, std::string_view firstText, Element second,

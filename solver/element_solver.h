@@ -73,6 +73,7 @@ enum class ElementRefusalReason {
     OnlyTheSize,       // c and R: R = c/2 says only the size
     Bound,             // the pair fails `bound`
     ResultBeyondRange, // a result lies beyond the range of a double
+    ResultTooSmall,    // a value comes out below the smallest normal double, or zero
     NoTriangle,        // a last guard: a root or divisor the checks let through
 };
 

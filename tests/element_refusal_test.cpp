@@ -39,6 +39,9 @@ TEST(ElementRefusals, PairsThatSayOneFactTwiceAndValuesNoElementHasAreRefused)
          Element::r},
         {"rightAngle", Element::c, 5, Element::beta, 90, ElementRefusalReason::Bound,
          Element::beta},
+        // The legs' squares leave the doubles: the legs would come out 0.
+        {"tooSmall", Element::h, 1e-240, Element::b1, 1e-240, ElementRefusalReason::ResultTooSmall,
+         Element::h},
     };
     for (const Refused& c : cases) {
         const auto solved = SolveElementValues(c.first, c.x, c.second, c.y);

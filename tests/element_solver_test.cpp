@@ -158,6 +158,31 @@ TEST(ElementVariants, ThePairsOfTheSixVariantsGiveTheVariantsBits)
     }
 }
 
+// The order in which the two elements are given changes nothing, to the bit.
+TEST(ElementOrder, EitherElementMayBeGivenFirst)
+{
+    const auto whole = SolveElementValues(Element::a, 3.7, Element::b, 5.2);
+    ASSERT_TRUE(whole.ok());
+    for (int i = 0; i < ElementCount; ++i) {
+        for (int j = 0; j < ElementCount; ++j) {
+            const Element x = elementAt(i);
+            const Element y = elementAt(j);
+            const double xv = ElementOf(whole.value(), x);
+            const double yv = ElementOf(whole.value(), y);
+            const auto forward = SolveElementValues(x, xv, y, yv);
+            const auto backward = SolveElementValues(y, yv, x, xv);
+            ASSERT_EQ(forward.ok(), backward.ok()) << i << ", " << j;
+            if (!forward.ok())
+                continue;
+            for (int k = 0; k < ElementCount; ++k)
+                EXPECT_EQ(std::bit_cast<std::uint64_t>(ElementOf(forward.value(), elementAt(k))),
+                          std::bit_cast<std::uint64_t>(ElementOf(backward.value(), elementAt(k))))
+                    << triangle::ElementSymbol(x) << ", " << triangle::ElementSymbol(y) << ": "
+                    << triangle::ElementSymbol(elementAt(k));
+        }
+    }
+}
+
 // Every value shown, typed back as any pair that contains it, gives a triangle whose shown
 // values lie within what that typing can move them: within the spread of the triangles of
 // the pair's values each moved by half a thousandth, and the half thousandth of showing.

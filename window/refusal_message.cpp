@@ -268,6 +268,10 @@ std::string ElementRefusalMessage(const ElementRefusal& refusal, std::string_vie
     case ElementRefusalReason::ResultBeyondRange:
         return Filled(texts::ResultBeyondRange,
                       {{"givens", elementGivens(refusal, region)}, {"limit", limit}});
+    case ElementRefusalReason::ResultTooSmall:
+        return Filled(texts::ResultTooSmall,
+                      {{"givens", elementGivens(refusal, region)},
+                       {"smallest", "2" + region.decimalSeparator + "2·10" + superscript(-308)}});
     case ElementRefusalReason::NoTriangle:
         break;
     }

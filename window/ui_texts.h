@@ -137,6 +137,9 @@ inline constexpr const char* PerimeterTooShortForLeg =
 inline constexpr const char* ResultBeyondRange =
     "Триъгълникът с {givens} не може да се изчисли: някоя от стойностите му е по-голяма от "
     "най-голямото число, с което програмата работи (около {limit}).";
+inline constexpr const char* ResultTooSmall =
+    "Триъгълникът с {givens} не може да се изчисли: някоя от стойностите му е по-малка от "
+    "най-малкото число, с което програмата работи (около {smallest}).";
 inline constexpr const char* NoTriangle = "Няма правоъгълен триъгълник с {givens}.";
 inline constexpr const char* GivensJoined = "{first} и {second}";
 // A no-break space on each side of "=", so that a message never breaks a value from its name.
