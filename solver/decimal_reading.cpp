@@ -1,5 +1,7 @@
 #include "solver/decimal_reading.h"
 
+#include "solver/digit_groups.h"
+
 #include <bit>
 #include <charconv>
 #include <cmath>
@@ -9,11 +11,6 @@
 namespace triangle {
 
 namespace {
-
-bool isDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
 
 DecimalReading decimalReading(double value, int significantDigits)
 {
@@ -26,7 +23,7 @@ DecimalReading decimalReading(double value, int significantDigits)
     if (reading.negative)
         ++p;
     for (; *p != 'e'; ++p) {
-        if (isDigit(*p))
+        if (IsDigit(*p))
             reading.digits[static_cast<std::size_t>(reading.count++)] = *p;
     }
     const bool exponentNegative = p[1] == '-'; // to_chars always writes the exponent's sign

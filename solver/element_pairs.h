@@ -7,6 +7,7 @@
 
 #include "solver/element_solver.h"
 #include "solver/formula.h"
+#include "solver/variant_solver.h"
 
 #include <array>
 #include <cstdint>
@@ -78,9 +79,9 @@ private:
 // or the refusal.
 using Outcome = std::optional<ElementRefusal>;
 
-// A pair of the six variants (k as Solve takes it), given in the variant's order, by the
-// variant's own formulas, to the bit.
-Outcome SolveAsVariant(Work& work, std::int16_t k, Element first, Element second);
+// A pair of the six variants, given in the variant's order, by the variant's own formulas,
+// to the bit.
+Outcome SolveAsVariant(Work& work, Variant variant, Element first, Element second);
 
 // Pairs that fix the triangle uniquely, in the orientation of a: a leg, the angle α or the
 // projection a₁ with another element. `other` is the second element of the pair.

@@ -53,8 +53,16 @@ void isosceles(Work& work, Element kept)
     case E::h:
         work.find(E::c, two * x);
         break;
-    default: // c
+    case E::c:
         break;
+    case E::a:
+    case E::b:
+    case E::alpha:
+    case E::beta:
+    case E::a1:
+    case E::b1:
+    case E::r: // every pair with r has one of the others, kept first
+        return;
     }
     const Quantity& a = work.find(E::a, work[E::c] / sqrtTwo);
     work.find(E::b, a);
@@ -103,94 +111,123 @@ bool legsFromHypotenuseAndArea(Work& work)
     return legsFromSum(work, s);
 }
 
-// The pair's own formulas up to the legs: false where the legs' difference has no root.
-bool solveUpToLegs(Work& work, Element first, Element second)
-{
-    const Quantity x = work[first];
-    const Quantity y = work[second];
-    Steps* steps = work.steps();
-    switch (static_cast<int>(first) * 16 + static_cast<int>(second)) {
-    case static_cast<int>(E::c) * 16 + static_cast<int>(E::h):
-        work.find(E::S, (x * y) / two);
-        return legsFromHypotenuseAndArea(work);
-    case static_cast<int>(E::c) * 16 + static_cast<int>(E::r):
-        // a + b = c + 2r, and S = r·p with the half perimeter p = c + r.
-        work.find(E::S, y * (x + y));
-        return legsFromSum(work, formula::step(steps, "s", x + two * y, StepNote::SumOfLegs));
-    case static_cast<int>(E::h) * 16 + static_cast<int>(E::S):
-        work.find(E::c, (two * y) / x);
-        return legsFromHypotenuseAndArea(work);
-    case static_cast<int>(E::h) * 16 + static_cast<int>(E::P): {
-        // (P − c)² = c² + 2h·c.
-        const Quantity& c = work.find(E::c, (y * y) / (two * (y + x)));
-        work.find(E::S, (c * x) / two);
-        return legsFromSum(work, formula::step(steps, "s", y - c, StepNote::SumOfLegs));
-    }
-    case static_cast<int>(E::h) * 16 + static_cast<int>(E::r): {
-        // (c + 2r)² = c² + 2h·c.
-        const Quantity& c = work.find(E::c, ((two * y) * y) / (x - two * y));
-        work.find(E::S, (c * x) / two);
-        return legsFromSum(work, formula::step(steps, "s", c + two * y, StepNote::SumOfLegs));
-    }
-    case static_cast<int>(E::h) * 16 + static_cast<int>(E::R): {
-        const Quantity& c = work.find(E::c, two * y);
-        work.find(E::S, (c * x) / two);
-        return legsFromHypotenuseAndArea(work);
-    }
-    case static_cast<int>(E::S) * 16 + static_cast<int>(E::r): {
-        // S = r·p with p = c + r.
-        const Quantity& c = work.find(E::c, x / y - y);
-        return legsFromSum(work, formula::step(steps, "s", c + two * y, StepNote::SumOfLegs));
-    }
-    case static_cast<int>(E::S) * 16 + static_cast<int>(E::R):
-        work.find(E::c, two * y);
-        return legsFromHypotenuseAndArea(work);
-    case static_cast<int>(E::P) * 16 + static_cast<int>(E::r): {
-        const Quantity& c = work.find(E::c, (x - two * y) / two);
-        work.find(E::S, (y * x) / two);
-        return legsFromSum(work, formula::step(steps, "s", x - c, StepNote::SumOfLegs));
-    }
-    case static_cast<int>(E::P) * 16 + static_cast<int>(E::R): {
-        // a·b = (s² − c²)/2 = (P − 2c)·P/2.
-        const Quantity& c = work.find(E::c, two * y);
-        work.find(E::S, ((x - two * c) * x) / four);
-        return legsFromSum(work, formula::step(steps, "s", x - c, StepNote::SumOfLegs));
-    }
-    default: { // r, R: a + b = c + 2r, S = r·(c + r)
-        const Quantity& c = work.find(E::c, two * y);
-        work.find(E::S, x * (c + x));
-        return legsFromSum(work, formula::step(steps, "s", c + two * x, StepNote::SumOfLegs));
-    }
-    }
-}
+// A pair's own formulas up to the legs, from its first given value x and its second y:
+// false where the legs' difference has no root.
+using UpToLegs = bool (*)(Work& work, const Quantity& x, const Quantity& y);
 
-IsoscelesBound boundOf(Element first, Element second)
+// A pair of two of c, h, S, P, r, R in the order of the elements, its bound and its own
+// formulas.
+struct SymmetricPair {
+    Element first;
+    Element second;
+    IsoscelesBound bound;
+    UpToLegs upToLegs;
+};
+
+using B = ElementBound;
+
+constexpr SymmetricPair symmetricPairs[] = {
+    {E::c,
+     E::h,
+     {B::HeightAtMostHalfHypotenuse, E::h, E::c, true, 0.5},
+     [](Work& work, const Quantity& x, const Quantity& y) {
+         work.find(E::S, (x * y) / two);
+         return legsFromHypotenuseAndArea(work);
+     }},
+    {E::c,
+     E::r,
+     {B::InradiusAtMostHypotenuseShare, E::r, E::c, true, halfSqrtTwoLessOne},
+     [](Work& work, const Quantity& x, const Quantity& y) {
+         // a + b = c + 2r, and S = r·p with the half perimeter p = c + r.
+         work.find(E::S, y * (x + y));
+         return legsFromSum(work,
+                            formula::step(work.steps(), "s", x + two * y, StepNote::SumOfLegs));
+     }},
+    {E::h,
+     E::S,
+     {B::AreaAtLeastHeightSquare, E::S, E::h, false, 1.0, true},
+     [](Work& work, const Quantity& x, const Quantity& y) {
+         work.find(E::c, (two * y) / x);
+         return legsFromHypotenuseAndArea(work);
+     }},
+    {E::h,
+     E::P,
+     {B::HeightAtMostPerimeterShare, E::h, E::P, true, halfSqrtTwoLessOne},
+     [](Work& work, const Quantity& x, const Quantity& y) {
+         // (P − c)² = c² + 2h·c.
+         const Quantity& c = work.find(E::c, (y * y) / (two * (y + x)));
+         work.find(E::S, (c * x) / two);
+         return legsFromSum(work, formula::step(work.steps(), "s", y - c, StepNote::SumOfLegs));
+     }},
+    {E::h,
+     E::r,
+     {B::InradiusAtLeastHeightShare, E::r, E::h, false, sqrtTwoLessOne},
+     [](Work& work, const Quantity& x, const Quantity& y) {
+         // (c + 2r)² = c² + 2h·c.
+         const Quantity& c = work.find(E::c, ((two * y) * y) / (x - two * y));
+         work.find(E::S, (c * x) / two);
+         return legsFromSum(work,
+                            formula::step(work.steps(), "s", c + two * y, StepNote::SumOfLegs));
+     }},
+    {E::h,
+     E::R,
+     {B::HeightAtMostCircumradius, E::h, E::R, true, 1.0},
+     [](Work& work, const Quantity& x, const Quantity& y) {
+         const Quantity& c = work.find(E::c, two * y);
+         work.find(E::S, (c * x) / two);
+         return legsFromHypotenuseAndArea(work);
+     }},
+    {E::S,
+     E::r,
+     {B::AreaAtLeastInradiusShare, E::S, E::r, false, threePlusTwoSqrtTwo, true},
+     [](Work& work, const Quantity& x, const Quantity& y) {
+         // S = r·p with p = c + r.
+         const Quantity& c = work.find(E::c, x / y - y);
+         return legsFromSum(work,
+                            formula::step(work.steps(), "s", c + two * y, StepNote::SumOfLegs));
+     }},
+    {E::S,
+     E::R,
+     {B::AreaAtMostCircumradiusSquare, E::S, E::R, true, 1.0, true},
+     [](Work& work, const Quantity&, const Quantity& y) {
+         work.find(E::c, two * y);
+         return legsFromHypotenuseAndArea(work);
+     }},
+    {E::P,
+     E::r,
+     {B::InradiusAtMostPerimeterShare, E::r, E::P, true, halfThreeLessTwoSqrtTwo},
+     [](Work& work, const Quantity& x, const Quantity& y) {
+         const Quantity& c = work.find(E::c, (x - two * y) / two);
+         work.find(E::S, (y * x) / two);
+         return legsFromSum(work, formula::step(work.steps(), "s", x - c, StepNote::SumOfLegs));
+     }},
+    {E::P,
+     E::R,
+     {B::PerimeterAtMostCircumradiusShare, E::P, E::R, true, twiceOnePlusSqrtTwo},
+     [](Work& work, const Quantity& x, const Quantity& y) {
+         // a·b = (s² − c²)/2 = (P − 2c)·P/2.
+         const Quantity& c = work.find(E::c, two * y);
+         work.find(E::S, ((x - two * c) * x) / four);
+         return legsFromSum(work, formula::step(work.steps(), "s", x - c, StepNote::SumOfLegs));
+     }},
+    {E::r,
+     E::R,
+     {B::InradiusAtMostCircumradiusShare, E::r, E::R, true, sqrtTwoLessOne},
+     [](Work& work, const Quantity& x, const Quantity& y) {
+         // a + b = c + 2r, S = r·(c + r).
+         const Quantity& c = work.find(E::c, two * y);
+         work.find(E::S, x * (c + x));
+         return legsFromSum(work,
+                            formula::step(work.steps(), "s", c + two * x, StepNote::SumOfLegs));
+     }},
+};
+
+const SymmetricPair* symmetricPairOf(Element first, Element second)
 {
-    using B = ElementBound;
-    switch (static_cast<int>(first) * 16 + static_cast<int>(second)) {
-    case static_cast<int>(E::c) * 16 + static_cast<int>(E::h):
-        return {B::HeightAtMostHalfHypotenuse, E::h, E::c, true, 0.5};
-    case static_cast<int>(E::c) * 16 + static_cast<int>(E::r):
-        return {B::InradiusAtMostHypotenuseShare, E::r, E::c, true, halfSqrtTwoLessOne};
-    case static_cast<int>(E::h) * 16 + static_cast<int>(E::S):
-        return {B::AreaAtLeastHeightSquare, E::S, E::h, false, 1.0, true};
-    case static_cast<int>(E::h) * 16 + static_cast<int>(E::P):
-        return {B::HeightAtMostPerimeterShare, E::h, E::P, true, halfSqrtTwoLessOne};
-    case static_cast<int>(E::h) * 16 + static_cast<int>(E::r):
-        return {B::InradiusAtLeastHeightShare, E::r, E::h, false, sqrtTwoLessOne};
-    case static_cast<int>(E::h) * 16 + static_cast<int>(E::R):
-        return {B::HeightAtMostCircumradius, E::h, E::R, true, 1.0};
-    case static_cast<int>(E::S) * 16 + static_cast<int>(E::r):
-        return {B::AreaAtLeastInradiusShare, E::S, E::r, false, threePlusTwoSqrtTwo, true};
-    case static_cast<int>(E::S) * 16 + static_cast<int>(E::R):
-        return {B::AreaAtMostCircumradiusSquare, E::S, E::R, true, 1.0, true};
-    case static_cast<int>(E::P) * 16 + static_cast<int>(E::r):
-        return {B::InradiusAtMostPerimeterShare, E::r, E::P, true, halfThreeLessTwoSqrtTwo};
-    case static_cast<int>(E::P) * 16 + static_cast<int>(E::R):
-        return {B::PerimeterAtMostCircumradiusShare, E::P, E::R, true, twiceOnePlusSqrtTwo};
-    default: // r, R
-        return {B::InradiusAtMostCircumradiusShare, E::r, E::R, true, sqrtTwoLessOne};
-    }
+    for (const SymmetricPair& pair : symmetricPairs)
+        if (pair.first == first && pair.second == second)
+            return &pair;
+    return nullptr;
 }
 
 // The element the isosceles triangle keeps exactly, the first of c, R, P, h, S, r given.
@@ -220,11 +257,11 @@ Outcome SolveSymmetricPair(Work& work, Element first, Element second)
     if (second < first)
         std::swap(first, second);
     if (first == E::c && second == E::S)
-        return SolveAsVariant(work, 2, E::c, E::S);
+        return SolveAsVariant(work, Variant::HypotenuseAndArea, E::c, E::S);
     if (first == E::c && second == E::P)
-        return SolveAsVariant(work, 3, E::c, E::P);
+        return SolveAsVariant(work, Variant::HypotenuseAndPerimeter, E::c, E::P);
     if (first == E::S && second == E::P)
-        return SolveAsVariant(work, 4, E::P, E::S);
+        return SolveAsVariant(work, Variant::PerimeterAndArea, E::P, E::S);
 
     // The bounds only a triangle that grows without end reaches.
     if (first == E::h && second == E::r && !(work.number(E::r) < work.number(E::h) / 2.0))
@@ -233,11 +270,14 @@ Outcome SolveSymmetricPair(Work& work, Element first, Element second)
         return work.refuse(ElementBound::PerimeterAboveFourCircumradii, E::P,
                            4.0 * work.number(E::R));
 
-    const IsoscelesBound bound = boundOf(first, second);
+    const SymmetricPair* pair = symmetricPairOf(first, second);
+    if (!pair) // c and R, refused before its formulas
+        return work.refuse(ElementRefusalReason::NoTriangle);
+    const IsoscelesBound& bound = pair->bound;
     const Meets met = meets(work, bound);
     if (met == Meets::No)
         return work.refuse(bound.id, bound.limited, bound.at(work.number(bound.other)));
-    if (met == Meets::Yes && solveUpToLegs(work, first, second))
+    if (met == Meets::Yes && pair->upToLegs(work, work[first], work[second]))
         return std::nullopt;
     work.forgetFound();
     noteWithinTyping(work, bound);

@@ -45,23 +45,33 @@ ElementRefusal refusalOf(const Work& work, const Refusal& refusal)
         return work.refuse(ElementBound::PerimeterAboveTwiceLeg, E::P, refusal.bound);
     case RefusalReason::ResultBeyondRange:
         return work.refuse(ElementRefusalReason::ResultBeyondRange);
-    default:
-        return work.refuse(ElementRefusalReason::NoTriangle);
+    case RefusalReason::FieldText:   // values, not texts, are given
+    case RefusalReason::NotPositive: // refused before any pair's formulas
+    case RefusalReason::NoTriangle:
+        break;
     }
+    return work.refuse(ElementRefusalReason::NoTriangle);
+}
+
+// An element that never stands second in a pair of this kind: the pair was refused, or
+// taken as another kind, before its formulas.
+Outcome notThisKind(const Work& work)
+{
+    return work.refuse(ElementRefusalReason::NoTriangle);
 }
 
 } // namespace
 
-Outcome SolveAsVariant(Work& work, std::int16_t k, Element first, Element second)
+Outcome SolveAsVariant(Work& work, Variant variant, Element first, Element second)
 {
-    // Variant 3 finds the longer leg first and calls it a: here it is b, a being the
-    // shorter, with the same bits.
-    const bool longerFirst = k == 2;
+    // The hypotenuse and the area find the longer leg first and call it a: here it is b, a
+    // being the shorter, with the same bits.
+    const bool longerFirst = variant == Variant::HypotenuseAndArea;
     const Element leg = longerFirst ? E::b : E::a;
     const Element other = longerFirst ? E::a : E::b;
     const LegNames legs{work.name(leg), work.name(other)};
-    const Solution solved =
-        SolveValues(k, work.number(first), work.number(second), work.steps(), legs);
+    const Solution solved = SolveValues(VariantNumber(variant), work.number(first),
+                                        work.number(second), work.steps(), legs);
     if (!solved.ok())
         return refusalOf(work, solved.fault());
     const RowFields& row = solved.value();
@@ -82,11 +92,11 @@ Outcome SolveLegPair(Work& work, Element other)
         work.find(E::c, sqrt(a * a + x * x));
         return std::nullopt;
     case E::c:
-        return SolveAsVariant(work, 0, E::a, E::c);
+        return SolveAsVariant(work, Variant::LegAndHypotenuse, E::a, E::c);
     case E::S:
-        return SolveAsVariant(work, 1, E::a, E::S);
+        return SolveAsVariant(work, Variant::LegAndArea, E::a, E::S);
     case E::P:
-        return SolveAsVariant(work, 5, E::a, E::P);
+        return SolveAsVariant(work, Variant::LegAndPerimeter, E::a, E::P);
     case E::alpha:
         work.find(E::c, a / sin(x));
         work.find(E::b, a / tg(x));
@@ -126,14 +136,17 @@ Outcome SolveLegPair(Work& work, Element other)
         work.find(E::c, sqrt(a * a + b * b));
         return std::nullopt;
     }
-    default: { // R
+    case E::R: {
         if (!(a.number() < 2.0 * x.number()))
             return work.refuse(ElementBound::LegBelowDiameter, E::a, 2.0 * x.number());
         const Quantity& c = work.find(E::c, two * x);
         work.find(E::b, sqrt((c - a) * (c + a)));
         return std::nullopt;
     }
+    case E::a:
+        break;
     }
+    return notThisKind(work);
 }
 
 Outcome SolveAnglePair(Work& work, Element other)
@@ -177,11 +190,17 @@ Outcome SolveAnglePair(Work& work, Element other)
         work.find(E::c, (two * x) / ((sin(alpha) + cos(alpha)) - one));
         legsFromHypotenuseAndAngle(work);
         return std::nullopt;
-    default: // R
+    case E::R:
         work.find(E::c, two * x);
         legsFromHypotenuseAndAngle(work);
         return std::nullopt;
+    case E::a:
+    case E::b:
+    case E::alpha:
+    case E::beta:
+        break;
     }
+    return notThisKind(work);
 }
 
 Outcome SolveProjectionPair(Work& work, Element other)
@@ -214,9 +233,18 @@ Outcome SolveProjectionPair(Work& work, Element other)
         legsFromProjections(work);
         return std::nullopt;
     }
-    default: // S, P, r
+    case E::S:
+    case E::P:
+    case E::r:
         return SolveProjectionNumerically(work, other);
+    case E::a:
+    case E::b:
+    case E::alpha:
+    case E::beta:
+    case E::a1:
+        break;
     }
+    return notThisKind(work);
 }
 
 } // namespace triangle::elements

@@ -32,9 +32,15 @@ Side sideOf(Element element)
     case Element::beta:
     case Element::b1:
         return Side::B;
-    default:
-        return Side::Both;
+    case Element::c:
+    case Element::h:
+    case Element::S:
+    case Element::P:
+    case Element::r:
+    case Element::R:
+        break;
     }
+    return Side::Both;
 }
 
 Kind kindOf(Element element)
@@ -49,9 +55,15 @@ Kind kindOf(Element element)
     case Element::a1:
     case Element::b1:
         return Kind::Projection;
-    default:
-        return Kind::Symmetric;
+    case Element::c:
+    case Element::h:
+    case Element::S:
+    case Element::P:
+    case Element::r:
+    case Element::R:
+        break;
     }
+    return Kind::Symmetric;
 }
 
 bool isPair(Element x, Element y, Element p, Element q)
@@ -94,21 +106,17 @@ void complete(Work& work)
         work.find(Element::R, c / two);
 }
 
-TriangleDetails detailsOf(const Work& work)
+// Every element of the solved triangle; nothing where one is so small that its square
+// leaves the doubles, which would make zeros and no triangle.
+std::optional<TriangleDetails> detailsOf(const Work& work)
 {
     TriangleDetails details;
-    details.a = work.number(Element::a);
-    details.b = work.number(Element::b);
-    details.c = work.number(Element::c);
-    details.alpha = work.number(Element::alpha);
-    details.beta = work.number(Element::beta);
-    details.h = work.number(Element::h);
-    details.a1 = work.number(Element::a1);
-    details.b1 = work.number(Element::b1);
-    details.S = work.number(Element::S);
-    details.P = work.number(Element::P);
-    details.r = work.number(Element::r);
-    details.R = work.number(Element::R);
+    for (int i = 0; i < ElementCount; ++i) {
+        const auto element = static_cast<Element>(i);
+        ElementOf(details, element) = work.number(element);
+        if (!(ElementOf(details, element) >= std::numeric_limits<double>::min()))
+            return std::nullopt;
+    }
     return details;
 }
 
@@ -172,9 +180,12 @@ Outcome solvePair(Work& work, Element first, Element second)
         return SolveLegPair(work, second);
     case Kind::Angle:
         return SolveAnglePair(work, second);
-    default:
+    case Kind::Projection:
         return SolveProjectionPair(work, second);
+    case Kind::Symmetric: // with a leading symmetric element both are, solved above
+        break;
     }
+    return SolveSymmetricPair(work, first, second);
 }
 
 bool mirroredPair(Element first, Element second)
@@ -210,13 +221,9 @@ ElementSolution SolveElementValues(Element first, double firstValue, Element sec
                                ? ElementRefusalReason::ResultBeyondRange
                                : ElementRefusalReason::NoTriangle);
     }
-    // Values so small that their squares leave the doubles would be zeros and no triangle.
-    const TriangleDetails details = detailsOf(work);
-    for (int i = 0; i < ElementCount; ++i) {
-        if (!(ElementOf(details, static_cast<Element>(i)) >= std::numeric_limits<double>::min()))
-            return work.refuse(ElementRefusalReason::ResultTooSmall);
-    }
-    return details;
+    if (const auto details = detailsOf(work))
+        return *details;
+    return work.refuse(ElementRefusalReason::ResultTooSmall);
 }
 
 ElementSolution SolveElements(Element first, std::string_view firstText, Element second,

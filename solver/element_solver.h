@@ -25,8 +25,9 @@ inline constexpr int ElementCount = 12;
 const char* ElementSymbol(Element element);
 bool IsAngle(Element element);
 
-// The value of one element of a whole triangle.
+// The value of one element of a whole triangle, and its place there.
 double ElementOf(const TriangleDetails& triangle, Element element);
+double& ElementOf(TriangleDetails& triangle, Element element);
 
 // A condition some pairs of elements must meet. Each is a bound on one element, `limited`,
 // set by the other. Those marked "flat" are reached only as the triangle flattens or grows

@@ -1,6 +1,7 @@
 #include "solver/element_pairs.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace triangle {
 
@@ -16,119 +17,84 @@ bool IsAngle(Element element)
     return element == Element::alpha || element == Element::beta;
 }
 
+namespace {
+
+std::size_t indexOf(Element element)
+{
+    return static_cast<std::size_t>(element);
+}
+
+// Each element's place in a whole triangle, in the order of Element.
+constexpr double TriangleDetails::*detailsMembers[ElementCount] = {
+    &TriangleDetails::a,    &TriangleDetails::b, &TriangleDetails::c,  &TriangleDetails::alpha,
+    &TriangleDetails::beta, &TriangleDetails::h, &TriangleDetails::a1, &TriangleDetails::b1,
+    &TriangleDetails::S,    &TriangleDetails::P, &TriangleDetails::r,  &TriangleDetails::R};
+
+// Each bound as a's side writes it and as b's does, in the order of ElementBound.
+struct BoundFormulas {
+    const char* a;
+    const char* b;
+};
+constexpr BoundFormulas boundFormulas[] = {
+    {"a < c", "b < c"},                           // LegBelowHypotenuse
+    {"a₁ < c", "b₁ < c"},                         // ProjectionBelowHypotenuse
+    {"a₁ < a", "b₁ < b"},                         // ProjectionBelowLeg
+    {"h < a", "h < b"},                           // HeightBelowLeg
+    {"a < 2R", "b < 2R"},                         // LegBelowDiameter
+    {"a₁ < 2R", "b₁ < 2R"},                       // ProjectionBelowDiameter
+    {"r < a/2", "r < b/2"},                       // InradiusBelowHalfLeg
+    {"r < h/2", "r < h/2"},                       // InradiusBelowHalfHeight
+    {"P > 2a", "P > 2b"},                         // PerimeterAboveTwiceLeg
+    {"P > 2a₁", "P > 2b₁"},                       // PerimeterAboveTwiceProjection
+    {"P > 2c", "P > 2c"},                         // PerimeterAboveTwiceHypotenuse
+    {"P > 4R", "P > 4R"},                         // PerimeterAboveFourCircumradii
+    {"α < 90°", "β < 90°"},                       // AngleBelowRightAngle
+    {"S ≤ c²/4", "S ≤ c²/4"},                     // AreaAtMostQuarterHypotenuseSquare
+    {"P ≤ (1 + √2)·c", "P ≤ (1 + √2)·c"},         // PerimeterAtMostHypotenuseShare
+    {"S ≤ (3 − 2√2)·P²/4", "S ≤ (3 − 2√2)·P²/4"}, // AreaAtMostPerimeterShare
+    {"h ≤ c/2", "h ≤ c/2"},                       // HeightAtMostHalfHypotenuse
+    {"r ≤ (√2 − 1)·c/2", "r ≤ (√2 − 1)·c/2"},     // InradiusAtMostHypotenuseShare
+    {"S ≥ h²", "S ≥ h²"},                         // AreaAtLeastHeightSquare
+    {"h ≤ (√2 − 1)·P/2", "h ≤ (√2 − 1)·P/2"},     // HeightAtMostPerimeterShare
+    {"r ≥ (√2 − 1)·h", "r ≥ (√2 − 1)·h"},         // InradiusAtLeastHeightShare
+    {"h ≤ R", "h ≤ R"},                           // HeightAtMostCircumradius
+    {"S ≥ (3 + 2√2)·r²", "S ≥ (3 + 2√2)·r²"},     // AreaAtLeastInradiusShare
+    {"S ≤ R²", "S ≤ R²"},                         // AreaAtMostCircumradiusSquare
+    {"r ≤ (3 − 2√2)·P/2", "r ≤ (3 − 2√2)·P/2"},   // InradiusAtMostPerimeterShare
+    {"P ≤ 2(1 + √2)·R", "P ≤ 2(1 + √2)·R"},       // PerimeterAtMostCircumradiusShare
+    {"r ≤ (√2 − 1)·R", "r ≤ (√2 − 1)·R"},         // InradiusAtMostCircumradiusShare
+};
+static_assert(std::size(boundFormulas) ==
+              static_cast<std::size_t>(ElementBound::InradiusAtMostCircumradiusShare) + 1);
+
+// a ↔ b, α ↔ β, a₁ ↔ b₁, in the order of Element.
+constexpr Element mirrors[ElementCount] = {Element::b,     Element::a, Element::c,  Element::beta,
+                                           Element::alpha, Element::h, Element::b1, Element::a1,
+                                           Element::S,     Element::P, Element::r,  Element::R};
+
+} // namespace
+
 double ElementOf(const TriangleDetails& triangle, Element element)
 {
-    switch (element) {
-    case Element::a:
-        return triangle.a;
-    case Element::b:
-        return triangle.b;
-    case Element::c:
-        return triangle.c;
-    case Element::alpha:
-        return triangle.alpha;
-    case Element::beta:
-        return triangle.beta;
-    case Element::h:
-        return triangle.h;
-    case Element::a1:
-        return triangle.a1;
-    case Element::b1:
-        return triangle.b1;
-    case Element::S:
-        return triangle.S;
-    case Element::P:
-        return triangle.P;
-    case Element::r:
-        return triangle.r;
-    case Element::R:
-        return triangle.R;
-    }
-    return 0.0;
+    return triangle.*detailsMembers[indexOf(element)];
+}
+
+double& ElementOf(TriangleDetails& triangle, Element element)
+{
+    return triangle.*detailsMembers[indexOf(element)];
 }
 
 const char* ElementBoundFormula(ElementBound bound, bool otherLeg)
 {
-    using B = ElementBound;
-    switch (bound) {
-    case B::LegBelowHypotenuse:
-        return otherLeg ? "b < c" : "a < c";
-    case B::ProjectionBelowHypotenuse:
-        return otherLeg ? "b₁ < c" : "a₁ < c";
-    case B::ProjectionBelowLeg:
-        return otherLeg ? "b₁ < b" : "a₁ < a";
-    case B::HeightBelowLeg:
-        return otherLeg ? "h < b" : "h < a";
-    case B::LegBelowDiameter:
-        return otherLeg ? "b < 2R" : "a < 2R";
-    case B::ProjectionBelowDiameter:
-        return otherLeg ? "b₁ < 2R" : "a₁ < 2R";
-    case B::InradiusBelowHalfLeg:
-        return otherLeg ? "r < b/2" : "r < a/2";
-    case B::InradiusBelowHalfHeight:
-        return "r < h/2";
-    case B::PerimeterAboveTwiceLeg:
-        return otherLeg ? "P > 2b" : "P > 2a";
-    case B::PerimeterAboveTwiceProjection:
-        return otherLeg ? "P > 2b₁" : "P > 2a₁";
-    case B::PerimeterAboveTwiceHypotenuse:
-        return "P > 2c";
-    case B::PerimeterAboveFourCircumradii:
-        return "P > 4R";
-    case B::AngleBelowRightAngle:
-        return otherLeg ? "β < 90°" : "α < 90°";
-    case B::AreaAtMostQuarterHypotenuseSquare:
-        return "S ≤ c²/4";
-    case B::PerimeterAtMostHypotenuseShare:
-        return "P ≤ (1 + √2)·c";
-    case B::AreaAtMostPerimeterShare:
-        return "S ≤ (3 − 2√2)·P²/4";
-    case B::HeightAtMostHalfHypotenuse:
-        return "h ≤ c/2";
-    case B::InradiusAtMostHypotenuseShare:
-        return "r ≤ (√2 − 1)·c/2";
-    case B::AreaAtLeastHeightSquare:
-        return "S ≥ h²";
-    case B::HeightAtMostPerimeterShare:
-        return "h ≤ (√2 − 1)·P/2";
-    case B::InradiusAtLeastHeightShare:
-        return "r ≥ (√2 − 1)·h";
-    case B::HeightAtMostCircumradius:
-        return "h ≤ R";
-    case B::AreaAtLeastInradiusShare:
-        return "S ≥ (3 + 2√2)·r²";
-    case B::AreaAtMostCircumradiusSquare:
-        return "S ≤ R²";
-    case B::InradiusAtMostPerimeterShare:
-        return "r ≤ (3 − 2√2)·P/2";
-    case B::PerimeterAtMostCircumradiusShare:
-        return "P ≤ 2(1 + √2)·R";
-    case B::InradiusAtMostCircumradiusShare:
-        return "r ≤ (√2 − 1)·R";
-    }
-    return "";
+    const BoundFormulas& formulas = boundFormulas[static_cast<std::size_t>(bound)];
+    return otherLeg ? formulas.b : formulas.a;
 }
 
 namespace elements {
 
 Element MirrorOf(Element element)
 {
-    switch (element) {
-    case Element::a:
-        return Element::b;
-    case Element::b:
-        return Element::a;
-    case Element::alpha:
-        return Element::beta;
-    case Element::beta:
-        return Element::alpha;
-    case Element::a1:
-        return Element::b1;
-    case Element::b1:
-        return Element::a1;
-    default:
-        return element;
-    }
+    return mirrors[indexOf(element)];
 }
 
 Work::Work(const ElementRefusal& base, bool mirrored, Steps* steps)

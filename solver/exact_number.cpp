@@ -106,6 +106,34 @@ ExactNumber ExactNumber::fromDouble(double typed)
     return rational(negative ? -magnitude : magnitude);
 }
 
+bool ExactNumber::hasRoot() const
+{
+    const auto terms = this->terms();
+    return m_exists && std::any_of(terms.begin(), terms.end(),
+                                   [](const Term& term) { return term.radicand != 1; });
+}
+
+bool ExactNumber::isQuotient() const
+{
+    const auto terms = this->terms();
+    return m_exists && std::any_of(terms.begin(), terms.end(),
+                                   [](const Term& term) { return !term.coefficient.isInteger(); });
+}
+
+bool ExactNumber::isSqrtOfInteger() const
+{
+    return m_exists && m_count == 1 && m_terms[0].radicand != 1 &&
+           m_terms[0].coefficient == Rational{1, 1};
+}
+
+bool ExactNumber::hasOnlyNegativeTerms() const
+{
+    const auto terms = this->terms();
+    return m_exists && m_count > 0 && std::all_of(terms.begin(), terms.end(), [](const Term& term) {
+               return term.coefficient.sign() < 0;
+           });
+}
+
 std::optional<int> ExactNumber::sign() const
 {
     if (!m_exists)

@@ -50,6 +50,16 @@ public:
     {
         return m_exists && (m_count == 0 || (m_count == 1 && m_terms[0].radicand == 1));
     }
+    // Two terms, such as 2 + √3.
+    bool isSum() const { return m_exists && m_count == 2; }
+    // A term with a root, such as √3 or 1 + √3.
+    bool hasRoot() const;
+    // A term whose coefficient is no integer, such as 5/2, √3/2 or (1 + √3)/2.
+    bool isQuotient() const;
+    // √n alone, n > 1 an integer.
+    bool isSqrtOfInteger() const;
+    // Every term below zero, such as −3 or −2 − √3; zero has none.
+    bool hasOnlyNegativeTerms() const;
 
     // −1, 0 or 1; nothing for none, or where the comparison itself would overflow.
     std::optional<int> sign() const;

@@ -1,5 +1,6 @@
 #include "solver/field_text_check.h"
 
+#include "solver/digit_groups.h"
 #include "solver/plain_decimal.h"
 #include "solver/small_vector.h"
 
@@ -17,11 +18,6 @@ constexpr std::string_view blanks = " \t\n"; // the blanks ReadFieldNumber skips
 // At the end also the carriage return of a cell copied on Windows ("5\r\n"), which
 // ReadFieldNumber ignores there like anything after the number.
 constexpr std::string_view trailingBlanks = " \t\n\r";
-
-bool isDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
 
 std::string_view trimmed(std::string_view text)
 {
@@ -53,7 +49,7 @@ bool takeAtEnd(std::string_view& rest, std::string_view token)
 std::string_view digits(std::string_view& rest)
 {
     std::size_t n = 0;
-    while (n < rest.size() && isDigit(rest[n]))
+    while (n < rest.size() && IsDigit(rest[n]))
         ++n;
     const std::string_view run = rest.substr(0, n);
     rest.remove_prefix(n);
@@ -65,20 +61,11 @@ using DigitRuns = SmallVector<std::string_view, 16>;
 // Blanks group digits in threes in every region ("1 234 567"), made once at start.
 const std::vector<int> groupsOfThree = {3};
 
-// Runs of digits joined by a group separator, the leading one first, are grouped as the
-// sizes say: each group next to the decimal separator its exact size, the leading one
-// no longer than its size and not starting with a zero.
+// Runs of digits joined by a group separator, the leading one first, grouped as the sizes
+// say.
 bool groupedAs(const DigitRuns& runs, const std::vector<int>& sizes)
 {
-    const std::size_t last = runs.size() - 1;
-    for (std::size_t j = 1; j <= last; ++j) {
-        const int size = GroupSize(sizes, last - j);
-        if (size == 0 || runs[j].size() != static_cast<std::size_t>(size))
-            return false;
-    }
-    const int leading = GroupSize(sizes, last);
-    return !runs[0].empty() && runs[0][0] != '0' &&
-           (leading == 0 || runs[0].size() <= static_cast<std::size_t>(leading));
+    return GroupedAs(std::span<const std::string_view>(runs.data(), runs.size()), sizes);
 }
 
 // One way of writing the number: its decimal separator and the separator of its digit
@@ -210,20 +197,20 @@ std::optional<double> readPlainDecimal(std::string_view text, const NumberFormat
     while (end > first && (end[-1] == ' ' || end[-1] == '\t' || end[-1] == '\n' || end[-1] == '\r'))
         --end;
     const std::string_view body(first, static_cast<std::size_t>(end - first));
-    if (body.empty() || body.size() > longest || !isDigit(body.front()) || !isDigit(body.back()))
+    if (body.empty() || body.size() > longest || !IsDigit(body.front()) || !IsDigit(body.back()))
         return std::nullopt;
 
     std::size_t mark = 0; // none: the first character is a digit
     for (std::size_t i = 1; i + 1 < body.size(); ++i) {
-        if (isDigit(body[i]))
+        if (IsDigit(body[i]))
             continue;
         if (mark != 0 || (body[i] != '.' && body[i] != ','))
             return std::nullopt;
         mark = i;
     }
     const std::string_view sign = region.negativeSign;
-    if (!sign.empty() && ((isDigit(sign.front()) && body.starts_with(sign)) ||
-                          (isDigit(sign.back()) && body.ends_with(sign))))
+    if (!sign.empty() && ((IsDigit(sign.front()) && body.starts_with(sign)) ||
+                          (IsDigit(sign.back()) && body.ends_with(sign))))
         return std::nullopt;
 
     double value = 0.0;
@@ -249,7 +236,7 @@ Calculated<double, FieldTextProblem> readInFull(std::string_view text, const Num
 {
     if (trimmed(text).empty())
         return FieldTextProblem::Empty;
-    if (std::none_of(text.begin(), text.end(), isDigit))
+    if (std::none_of(text.begin(), text.end(), IsDigit))
         return FieldTextProblem::NoNumber;
     if (auto read = readNumber(text, region))
         return *read;

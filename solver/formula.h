@@ -13,6 +13,7 @@
 
 #include <cmath>
 #include <concepts>
+#include <cstdint>
 #include <numbers>
 #include <optional>
 #include <string>
@@ -47,26 +48,30 @@ private:
     const char* m_unit;
 };
 
-// A constant of a formula: a small integer, exact as a double, or √2 rounded once; written
-// the same either way.
+// A constant of a formula: a small integer, exact as a double, or the root of one rounded
+// once; written the same either way.
 class Constant {
 public:
     static constexpr Binding binding = Binding::Primary;
 
-    constexpr Constant(double value, const char* text) : m_value(value), m_text(text) {}
+    // `radicand` above 1 where the value is its rounded root.
+    constexpr Constant(double value, const char* text, std::int64_t radicand = 1)
+        : m_value(value), m_text(text), m_radicand(radicand)
+    {}
     Checked value() const { return m_value; }
     void write(Writer& out) const { out.text += m_text; }
-    // √2 where it stands for it, otherwise the small integer it is.
+    // The root where it stands for one, otherwise the small integer it is.
     ExactNumber exact(const Steps&) const
     {
-        if (std::string_view(m_text).starts_with("√"))
-            return sqrt(ExactNumber::integer(2));
+        if (m_radicand != 1)
+            return sqrt(ExactNumber::integer(m_radicand));
         return ExactNumber::fromDouble(m_value.value());
     }
 
 private:
     Checked m_value;
     const char* m_text;
+    std::int64_t m_radicand;
 };
 
 // The constants of the formulas.
@@ -74,7 +79,7 @@ inline constexpr Constant one{1.0, "1"};
 inline constexpr Constant two{2.0, "2"};
 inline constexpr Constant four{4.0, "4"};
 inline constexpr Constant eight{8.0, "8"};
-inline constexpr Constant sqrtTwo{std::numbers::sqrt2, "√2"};
+inline constexpr Constant sqrtTwo{std::numbers::sqrt2, "√2", 2};
 inline constexpr Constant ninety{90.0, "90°"};
 
 template <typename T>

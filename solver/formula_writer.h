@@ -55,14 +55,16 @@ struct Writer {
             missing = true;
             return;
         }
-        const bool sum = value.terms().size() > 1;
-        const bool negative = written->starts_with("−");
-        const bool fraction = written->find('/') != std::string::npos;
-        const bool plain =
-            !sum && !negative && !fraction && written->find("√") == std::string::npos;
-        const bool bareRoot = !sum && !fraction && written->starts_with("√");
+        // As WriteExact writes it: "2 + √3", "−3", "10/3" and "5√3/2" but "7,5", "√3",
+        // "(1 + √3)/2".
+        const bool sum = value.isSum();
+        const bool fraction = value.isQuotient() && !FitsThreeDecimals(value);
+        // "(−1 − √3)/2" begins with its bracket.
+        const bool negative = value.hasOnlyNegativeTerms() && !(sum && fraction);
+        const bool plain = !sum && !negative && !fraction && !value.hasRoot();
+        const bool bareRoot = value.isSqrtOfInteger();
         // "(√6 − √2)/4" is one fraction: a sum need not bracket it again.
-        const bool oneFraction = written->starts_with("(");
+        const bool oneFraction = sum && fraction;
         const bool bracket = (place == Place::Sum && ((sum && !oneFraction) || negative)) ||
                              (place == Place::Product && (sum || negative || fraction)) ||
                              (place == Place::Divisor && !plain && !bareRoot) ||

@@ -1,5 +1,6 @@
 #include "solver/field_number.h"
 
+#include "solver/digit_groups.h"
 #include "solver/plain_decimal.h"
 #include "solver/small_vector.h"
 
@@ -9,11 +10,6 @@
 namespace triangle {
 
 namespace {
-
-bool isDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
 
 void removeBlanks(std::string_view text, SmallText& compact)
 {
@@ -44,7 +40,7 @@ public:
     std::string_view digits()
     {
         std::size_t n = 0;
-        while (n < m_rest.size() && isDigit(m_rest[n]))
+        while (n < m_rest.size() && IsDigit(m_rest[n]))
             ++n;
         std::string_view run = m_rest.substr(0, n);
         m_rest.remove_prefix(n);
@@ -55,31 +51,7 @@ private:
     std::string_view m_rest;
 };
 
-// True when the first `count` digit runs, joined by group separators, are written in the
-// region's grouped form: every group its proper size, the leading one no longer than its
-// size and not starting with a zero. Runs far from the decimal separator all take the
-// repeating size; `firstOdd` is the first run after the leading one that does not, so
-// that each count is checked in a few steps however long the text.
 using DigitRuns = SmallVector<std::string_view, 16>;
-
-bool properlyGrouped(const DigitRuns& runs, std::size_t count, const std::vector<int>& sizes,
-                     std::size_t firstOdd)
-{
-    const std::size_t fixed = sizes.empty() ? 0 : sizes.size() - 1; // groups before it repeats
-    const std::size_t lastRepeating = count - 1 > fixed ? count - 1 - fixed : 0;
-    if (firstOdd <= lastRepeating)
-        return false;
-    for (std::size_t j = lastRepeating + 1; j < count; ++j) {
-        const int size = GroupSize(sizes, count - 1 - j);
-        if (size == 0 || runs[j].size() != static_cast<std::size_t>(size))
-            return false;
-    }
-    const int leading = GroupSize(sizes, count - 1);
-    const std::string_view first = runs[0];
-    if (first.empty() || first[0] == '0')
-        return false;
-    return leading == 0 || first.size() <= static_cast<std::size_t>(leading);
-}
 
 // Reads the integer digits. The region's group separator counts only between proper
 // digit groups; anywhere else it ends the number like any other character. A period used
@@ -101,23 +73,20 @@ void integerDigits(TextCursor& cursor, const NumberFormat& region, SmallText& di
                           GroupSize(region.groupSizes, 0) > 0;
     while (grouping) {
         TextCursor probe(cursor.rest());
-        if (!probe.take(separator) || probe.rest().empty() || !isDigit(probe.rest()[0]))
+        if (!probe.take(separator) || probe.rest().empty() || !IsDigit(probe.rest()[0]))
             break;
         runs.push_back(probe.digits());
         cursor.moveTo(probe.rest());
     }
 
-    const int repeating = GroupSize(region.groupSizes, region.groupSizes.size());
-    std::size_t firstOdd = 1;
-    while (firstOdd < runs.size() && repeating > 0 &&
-           runs[firstOdd].size() == static_cast<std::size_t>(repeating))
-        ++firstOdd;
+    const std::span<const std::string_view> all(runs.data(), runs.size());
+    const std::size_t firstOdd = FirstOddGroup(all, region.groupSizes);
 
     std::size_t count = runs.size();
     const bool periodGroups = separator == ".";
     while (count > 1) {
         const bool endsAtDecimal = after(runs[count - 1]).starts_with(region.decimalSeparator);
-        if (properlyGrouped(runs, count, region.groupSizes, firstOdd) &&
+        if (GroupedAs(all.first(count), region.groupSizes, firstOdd) &&
             (!periodGroups || endsAtDecimal))
             break;
         --count;
@@ -137,7 +106,7 @@ Calculated<double> ReadFieldNumber(std::string_view text, const NumberFormat& re
     int digitCount = 0;
     int periods = 0;
     for (char ch : text) {
-        digitCount += isDigit(ch) ? 1 : 0;
+        digitCount += IsDigit(ch) ? 1 : 0;
         periods += ch == '.' ? 1 : 0;
     }
     const bool plainDecimal = digitCount > 0 && periods <= 1 &&

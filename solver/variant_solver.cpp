@@ -94,9 +94,9 @@ RowFields row(const Quantity& a, const Quantity& c, const Quantity& P, const Qua
     return {a.number(), c.number(), P.number(), S.number(), b.number()};
 }
 
-// Each variant below evaluates its formulas in exactly this order and grouping, which
-// decides the last bits of the results. Each formula is a step: with steps to keep, it also
-// writes itself out as the program evaluated it.
+// Each variant below, given two positive values, evaluates its formulas in exactly this
+// order and grouping, which decides the last bits of the results. Each formula is a step:
+// with steps to keep, it also writes itself out as the program evaluated it.
 //
 // Where a root meets the isosceles triangle, its radicand comes out slightly negative for
 // values typed from a shown isosceles triangle. Below zero by no more than rounding in the
@@ -133,21 +133,16 @@ RowFields isoscelesWithPerimeter(const Quantity& P, const Quantity& S, Steps* st
 Solution legAndHypotenuse(const Givens& givens, Quantity a, Quantity c, Steps* steps,
                           const LegNames& legs)
 {
-    if (auto refused = givens.notPositive())
-        return *refused;
     if (!(a < c))
-        return givens.refuse(RefusalReason::LegNotShorterThanHypotenuse, 0, c.number());
+        return givens.refuse(RefusalReason::LegNotShorterThanHypotenuse, column::a, c.number());
     const Quantity b = step(steps, legs.b, sqrt(c * c - a * a));
     const Quantity P = step(steps, "P", (a + b) + c);
     const Quantity S = step(steps, "S", (a * b) / two);
     return row(a, c, P, S, b);
 }
 
-Solution legAndArea(const Givens& givens, Quantity a, Quantity S, Steps* steps,
-                    const LegNames& legs)
+Solution legAndArea(Quantity a, Quantity S, Steps* steps, const LegNames& legs)
 {
-    if (auto refused = givens.notPositive())
-        return *refused;
     const Quantity b = step(steps, legs.b, (two * S) / a);
     const Quantity c = step(steps, "c", sqrt(a * a + b * b));
     const Quantity P = step(steps, "P", (a + b) + c);
@@ -157,10 +152,8 @@ Solution legAndArea(const Givens& givens, Quantity a, Quantity S, Steps* steps,
 Solution hypotenuseAndArea(const Givens& givens, Quantity c, Quantity S, Steps* steps,
                            const LegNames& legs)
 {
-    if (auto refused = givens.notPositive())
-        return *refused;
     auto tooLarge = [&] {
-        return givens.refuse(RefusalReason::AreaTooLargeForHypotenuse, 3,
+        return givens.refuse(RefusalReason::AreaTooLargeForHypotenuse, column::S,
                              shownBound(c.number() * c.number() / 4.0));
     };
     const Quantity s = step(steps, "s", sqrt(c * c + four * S), StepNote::SumOfLegs);
@@ -190,12 +183,10 @@ Solution hypotenuseAndArea(const Givens& givens, Quantity c, Quantity S, Steps* 
 Solution hypotenuseAndPerimeter(const Givens& givens, Quantity c, Quantity P, Steps* steps,
                                 const LegNames& legs)
 {
-    if (auto refused = givens.notPositive())
-        return *refused;
     // P > 2c keeps the inscribed radius, and so the area and the legs, positive. The
     // comparison is on plain doubles: a bound that would overflow simply fails it.
     if (!(P.number() > 2.0 * c.number()))
-        return givens.refuse(RefusalReason::PerimeterTooShortForHypotenuse, 2,
+        return givens.refuse(RefusalReason::PerimeterTooShortForHypotenuse, column::P,
                              shownBound(2.0 * c.number()));
     const Quantity r = step(steps, "r", (P - two * c) / two); // radius of the inscribed circle
     const Quantity S = step(steps, "S", (P * r) / two);
@@ -203,7 +194,7 @@ Solution hypotenuseAndPerimeter(const Givens& givens, Quantity c, Quantity P, St
     if (!difference) {
         // (P − c)² − 8·S is 2c² − (P − c)² exactly: P − δ ≤ (1 + √2)·(c + δ).
         if (!withinTyping(P.number(), onePlusSqrtTwo * (c.number() + halfThousandth)))
-            return givens.refuse(RefusalReason::PerimeterTooLongForHypotenuse, 2,
+            return givens.refuse(RefusalReason::PerimeterTooLongForHypotenuse, column::P,
                                  shownBound((1.0 + std::numbers::sqrt2) * c.number()));
         noteIsoscelesWithinTyping(steps, (P - c) * (P - c), eight * S);
         return isoscelesWithHypotenuse(c, P, std::nullopt, steps, legs);
@@ -218,11 +209,9 @@ Solution hypotenuseAndPerimeter(const Givens& givens, Quantity c, Quantity P, St
 Solution perimeterAndArea(const Givens& givens, Quantity P, Quantity S, Steps* steps,
                           const LegNames& legs)
 {
-    if (auto refused = givens.notPositive())
-        return *refused;
     auto tooLarge = [&] {
         constexpr double share = (3.0 - 2.0 * std::numbers::sqrt2) / 4.0;
-        return givens.refuse(RefusalReason::AreaTooLargeForPerimeter, 3,
+        return givens.refuse(RefusalReason::AreaTooLargeForPerimeter, column::S,
                              shownBound(share * P.number() * P.number()));
     };
     const Quantity s = step(steps, "s", (P * P + four * S) / (two * P), StepNote::SumOfLegs);
@@ -252,10 +241,8 @@ Solution perimeterAndArea(const Givens& givens, Quantity P, Quantity S, Steps* s
 Solution legAndPerimeter(const Givens& givens, Quantity a, Quantity P, Steps* steps,
                          const LegNames& legs)
 {
-    if (auto refused = givens.notPositive())
-        return *refused;
     if (!(P.number() > 2.0 * a.number()))
-        return givens.refuse(RefusalReason::PerimeterTooShortForLeg, 2,
+        return givens.refuse(RefusalReason::PerimeterTooShortForLeg, column::P,
                              shownBound(2.0 * a.number()));
     const Quantity b = step(steps, legs.b, (P * P - (two * P) * a) / (two * P - two * a));
     const Quantity c = step(steps, "c", (P - a) - b);
@@ -292,8 +279,9 @@ StepNote LegNames::difference(StepNote note) const
 
 GivenColumns GivenColumnsOf(std::int16_t k)
 {
-    static constexpr GivenColumns columns[VariantCount] = {{0, 1}, {0, 3}, {1, 3},
-                                                           {1, 2}, {2, 3}, {0, 2}};
+    using namespace column;
+    static constexpr GivenColumns columns[VariantCount] = {{a, c}, {a, S}, {c, S},
+                                                           {c, P}, {P, S}, {a, P}};
     return k >= 0 && k < VariantCount ? columns[k] : columns[0];
 }
 
@@ -334,19 +322,21 @@ Solution SolveValues(std::int16_t k, double first, double second, Steps* steps,
         steps->given(x.name(), first);
         steps->given(y.name(), second);
     }
+    if (auto refused = givens.notPositive())
+        return *refused;
     try {
-        switch (k) {
-        case 0:
+        switch (static_cast<Variant>(k)) {
+        case Variant::LegAndHypotenuse:
             return legAndHypotenuse(givens, x, y, steps, legs);
-        case 1:
-            return legAndArea(givens, x, y, steps, legs);
-        case 2:
+        case Variant::LegAndArea:
+            return legAndArea(x, y, steps, legs);
+        case Variant::HypotenuseAndArea:
             return hypotenuseAndArea(givens, x, y, steps, legs);
-        case 3:
+        case Variant::HypotenuseAndPerimeter:
             return hypotenuseAndPerimeter(givens, x, y, steps, legs);
-        case 4:
+        case Variant::PerimeterAndArea:
             return perimeterAndArea(givens, x, y, steps, legs);
-        default:
+        case Variant::LegAndPerimeter:
             return legAndPerimeter(givens, x, y, steps, legs);
         }
     } catch (const CalculationStopped& stop) {
@@ -355,6 +345,8 @@ Solution SolveValues(std::int16_t k, double first, double second, Steps* steps,
                                          : RefusalReason::NoTriangle;
         return givens.refuse(reason, columns.first);
     }
+    // k is one of the variants, brought into range above.
+    return givens.refuse(RefusalReason::NoTriangle, columns.first);
 }
 
 } // namespace triangle

@@ -22,7 +22,31 @@ struct RowFields {
 constexpr std::int16_t VariantCount = 6;
 constexpr std::int16_t ColumnCount = 4;
 
-// Columns (0 a, 1 c, 2 P, 3 S) of the two quantities the user gives in variant k.
+// The columns of a row, as a refusal and GivenColumns number them.
+namespace column {
+inline constexpr std::int16_t a = 0;
+inline constexpr std::int16_t c = 1;
+inline constexpr std::int16_t P = 2;
+inline constexpr std::int16_t S = 3;
+} // namespace column
+
+// The six variants, numbered k (0 to 5) in the order of the window's rows: which two of
+// the row's quantities the user gives.
+enum class Variant : std::int16_t {
+    LegAndHypotenuse,       // a, c
+    LegAndArea,             // a, S
+    HypotenuseAndArea,      // c, S
+    HypotenuseAndPerimeter, // c, P
+    PerimeterAndArea,       // P, S
+    LegAndPerimeter,        // a, P
+};
+
+constexpr std::int16_t VariantNumber(Variant variant)
+{
+    return static_cast<std::int16_t>(variant);
+}
+
+// Columns of the two quantities the user gives in variant k.
 struct GivenColumns {
     std::int16_t first;
     std::int16_t second;

@@ -1,5 +1,6 @@
 #include "window/given_text.h"
 
+#include "solver/digit_groups.h"
 #include "solver/field_number.h"
 #include "window/ui_texts.h"
 
@@ -9,15 +10,6 @@
 #include <cstdlib>
 
 namespace triangle {
-
-namespace {
-
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-} // namespace
 
 int TypedDecimals(std::string_view typed, const NumberFormat& region)
 {
@@ -32,7 +24,7 @@ int TypedDecimals(std::string_view typed, const NumberFormat& region)
     }
     int decimals = 0;
     if (separator != std::string_view::npos)
-        for (std::size_t i = separator + skip; i < mantissa.size() && isDigit(mantissa[i]); ++i)
+        for (std::size_t i = separator + skip; i < mantissa.size() && IsDigit(mantissa[i]); ++i)
             ++decimals;
     if (exponent != std::string_view::npos) {
         int shift = 0;

@@ -1,5 +1,6 @@
 #include "window/spoken_text.h"
 
+#include "solver/digit_groups.h"
 #include "window/ui_texts.h"
 
 #include <cstddef>
@@ -8,11 +9,6 @@
 namespace triangle {
 
 namespace {
-
-bool isDigit(char ch)
-{
-    return ch >= '0' && ch <= '9';
-}
 
 // The signs and their words, longest first where one begins another.
 struct Word {
@@ -37,8 +33,8 @@ private:
         const std::string_view rest = m_text.substr(m_at);
         // A no-break space or a thin space between digits groups them: one number.
         for (std::string_view group : {std::string_view("\u00A0"), std::string_view("\u202F")}) {
-            if (rest.starts_with(group) && !m_out.empty() && isDigit(m_out.back()) &&
-                rest.size() > group.size() && isDigit(rest[group.size()])) {
+            if (rest.starts_with(group) && !m_out.empty() && IsDigit(m_out.back()) &&
+                rest.size() > group.size() && IsDigit(rest[group.size()])) {
                 m_at += group.size();
                 return;
             }
@@ -78,7 +74,7 @@ private:
         for (const auto& [sign, words] : signs) {
             if (take(sign)) {
                 // "5√3" is "5 корен квадратен от 3".
-                if (!m_out.empty() && isDigit(m_out.back()) && sign == "√")
+                if (!m_out.empty() && IsDigit(m_out.back()) && sign == "√")
                     m_out += ' ';
                 m_out += words;
                 return;
