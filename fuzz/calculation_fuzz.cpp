@@ -20,17 +20,11 @@ bool shownAsResult(const triangle::FieldNumber& value)
 // where they were; a refusal names one of the variant's given quantities.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size < 2)
+    const auto input = TakeApart(data, size, 1);
+    if (!input)
         return 0;
-    const auto k = static_cast<std::int16_t>(data[0] % triangle::VariantCount);
-    const triangle::NumberFormat region = regionOf(data[1]);
-    const std::string_view input(reinterpret_cast<const char*>(data + 2), size - 2);
-    const std::size_t split = input.find('\0');
-    const std::string_view first = input.substr(0, split);
-    const std::string_view second =
-        split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
-
-    const auto solved = triangle::Solve(k, first, second, region);
+    const auto k = static_cast<std::int16_t>(input->choices[0] % triangle::VariantCount);
+    const auto solved = triangle::Solve(k, input->first(), input->second(), input->region);
     const triangle::GivenColumns given = triangle::GivenColumnsOf(k);
     if (!solved.ok()) {
         const triangle::Refusal& refusal = solved.fault();

@@ -31,18 +31,14 @@ void check(bool condition)
 // triangle). A refusal carries a reason and names one of the two fields.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size < 3)
+    const auto input = TakeApart(data, size, 2);
+    if (!input)
         return 0;
-    const auto first = static_cast<Element>(data[0] % triangle::ElementCount);
-    const auto second = static_cast<Element>(data[1] % triangle::ElementCount);
-    const triangle::NumberFormat region = regionOf(data[2]);
-    const std::string_view input(reinterpret_cast<const char*>(data + 3), size - 3);
-    const std::size_t split = input.find('\0');
-    const std::string_view firstText = input.substr(0, split);
-    const std::string_view secondText =
-        split == std::string_view::npos ? std::string_view() : input.substr(split + 1);
-
-    const auto solved = triangle::SolveElements(first, firstText, second, secondText, region);
+    const auto first = static_cast<Element>(input->choices[0] % triangle::ElementCount);
+    const auto second = static_cast<Element>(input->choices[1] % triangle::ElementCount);
+    const triangle::NumberFormat& region = input->region;
+    const auto solved =
+        triangle::SolveElements(first, input->first(), second, input->second(), region);
     if (!solved.ok()) {
         const triangle::ElementRefusal& refusal = solved.fault();
         check(refusal.first == first && refusal.second == second);

@@ -62,10 +62,11 @@ void checkShortcut(std::string_view text, const triangle::NumberFormat& region)
 // reading takes as the same number; a text it refuses as beyond range overflows there too.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size == 0)
+    const auto input = TakeApart(data, size);
+    if (!input)
         return 0;
-    const triangle::NumberFormat region = regionOf(data[0]);
-    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+    const std::string_view text = input->text;
+    const triangle::NumberFormat& region = input->region;
     const auto strict = triangle::ReadFieldNumberStrictly(text, region);
     const auto lenient = triangle::ReadFieldNumber(text, region);
     if (strict.ok()) {

@@ -8,11 +8,10 @@
 // Any text in any region reads as a finite number or as the overflow fault.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size == 0)
+    const auto input = TakeApart(data, size);
+    if (!input)
         return 0;
-    const triangle::NumberFormat region = regionOf(data[0]);
-    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
-    const auto read = triangle::ReadFieldNumber(text, region);
+    const auto read = triangle::ReadFieldNumber(input->text, input->region);
     if (read.ok() && !std::isfinite(read.value()))
         std::abort();
     if (!read.ok() && read.fault() != triangle::CalculationFault::Overflow)

@@ -84,11 +84,12 @@ Meets meets(const Work& work, const IsoscelesBound& bound)
     return within ? Meets::WithinTyping : Meets::No;
 }
 
-// The legs from the hypotenuse, the area and the sum of the legs s: b − a = √(c² − 4S),
-// b = (s + t)/2 and a = 2S/b, which loses nothing when a is much the shorter. False where
-// the radicand is below zero beyond rounding.
-bool legsFromSum(Work& work, const Quantity& s)
+// The legs from the hypotenuse, the area and the sum of the legs s, worked out first as a
+// step from `sum`: b − a = √(c² − 4S), b = (s + t)/2 and a = 2S/b, which loses nothing when
+// a is much the shorter. False where the radicand is below zero beyond rounding.
+template <formula::Term T> bool legsFromSum(Work& work, const T& sum)
 {
+    const Quantity s = formula::step(work.steps(), "s", sum, StepNote::SumOfLegs);
     const Quantity c = work[E::c];
     const Quantity S = work[E::S];
     const auto difference = sqrtOfDifference(c * c, four * S);
@@ -106,127 +107,125 @@ bool legsFromHypotenuseAndArea(Work& work)
 {
     const Quantity c = work[E::c];
     const Quantity S = work[E::S];
-    const Quantity s =
-        formula::step(work.steps(), "s", sqrt(c * c + four * S), StepNote::SumOfLegs);
-    return legsFromSum(work, s);
+    return legsFromSum(work, sqrt(c * c + four * S));
 }
 
-// A pair's own formulas up to the legs, from its first given value x and its second y:
+// Each pair's own formulas up to the legs, from its first given value x and its second y:
 // false where the legs' difference has no root.
-using UpToLegs = bool (*)(Work& work, const Quantity& x, const Quantity& y);
 
-// A pair of two of c, h, S, P, r, R in the order of the elements, its bound and its own
-// formulas.
+bool hypotenuseAndHeight(Work& work, const Quantity& x, const Quantity& y)
+{
+    work.find(E::S, (x * y) / two);
+    return legsFromHypotenuseAndArea(work);
+}
+
+bool hypotenuseAndInradius(Work& work, const Quantity& x, const Quantity& y)
+{
+    // a + b = c + 2r, and S = r·p with the half perimeter p = c + r.
+    work.find(E::S, y * (x + y));
+    return legsFromSum(work, x + two * y);
+}
+
+bool heightAndArea(Work& work, const Quantity& x, const Quantity& y)
+{
+    work.find(E::c, (two * y) / x);
+    return legsFromHypotenuseAndArea(work);
+}
+
+bool heightAndPerimeter(Work& work, const Quantity& x, const Quantity& y)
+{
+    // (P − c)² = c² + 2h·c.
+    const Quantity& c = work.find(E::c, (y * y) / (two * (y + x)));
+    work.find(E::S, (c * x) / two);
+    return legsFromSum(work, y - c);
+}
+
+bool heightAndInradius(Work& work, const Quantity& x, const Quantity& y)
+{
+    // (c + 2r)² = c² + 2h·c.
+    const Quantity& c = work.find(E::c, ((two * y) * y) / (x - two * y));
+    work.find(E::S, (c * x) / two);
+    return legsFromSum(work, c + two * y);
+}
+
+bool heightAndCircumradius(Work& work, const Quantity& x, const Quantity& y)
+{
+    const Quantity& c = work.find(E::c, two * y);
+    work.find(E::S, (c * x) / two);
+    return legsFromHypotenuseAndArea(work);
+}
+
+bool areaAndInradius(Work& work, const Quantity& x, const Quantity& y)
+{
+    // S = r·p with p = c + r.
+    const Quantity& c = work.find(E::c, x / y - y);
+    return legsFromSum(work, c + two * y);
+}
+
+bool areaAndCircumradius(Work& work, const Quantity&, const Quantity& y)
+{
+    work.find(E::c, two * y);
+    return legsFromHypotenuseAndArea(work);
+}
+
+bool perimeterAndInradius(Work& work, const Quantity& x, const Quantity& y)
+{
+    const Quantity& c = work.find(E::c, (x - two * y) / two);
+    work.find(E::S, (y * x) / two);
+    return legsFromSum(work, x - c);
+}
+
+bool perimeterAndCircumradius(Work& work, const Quantity& x, const Quantity& y)
+{
+    // a·b = (s² − c²)/2 = (P − 2c)·P/2.
+    const Quantity& c = work.find(E::c, two * y);
+    work.find(E::S, ((x - two * c) * x) / four);
+    return legsFromSum(work, x - c);
+}
+
+bool inradiusAndCircumradius(Work& work, const Quantity& x, const Quantity& y)
+{
+    // a + b = c + 2r, S = r·(c + r).
+    const Quantity& c = work.find(E::c, two * y);
+    work.find(E::S, x * (c + x));
+    return legsFromSum(work, c + two * x);
+}
+
+// A pair of two of c, h, S, P, r, R (c and S, c and P, S and P excepted, solved as
+// variants): its own formulas and its bound, which names both its elements.
 struct SymmetricPair {
-    Element first;
-    Element second;
+    bool (*upToLegs)(Work& work, const Quantity& x, const Quantity& y);
     IsoscelesBound bound;
-    UpToLegs upToLegs;
 };
 
 using B = ElementBound;
 
 constexpr SymmetricPair symmetricPairs[] = {
-    {E::c,
-     E::h,
-     {B::HeightAtMostHalfHypotenuse, E::h, E::c, true, 0.5},
-     [](Work& work, const Quantity& x, const Quantity& y) {
-         work.find(E::S, (x * y) / two);
-         return legsFromHypotenuseAndArea(work);
-     }},
-    {E::c,
-     E::r,
-     {B::InradiusAtMostHypotenuseShare, E::r, E::c, true, halfSqrtTwoLessOne},
-     [](Work& work, const Quantity& x, const Quantity& y) {
-         // a + b = c + 2r, and S = r·p with the half perimeter p = c + r.
-         work.find(E::S, y * (x + y));
-         return legsFromSum(work,
-                            formula::step(work.steps(), "s", x + two * y, StepNote::SumOfLegs));
-     }},
-    {E::h,
-     E::S,
-     {B::AreaAtLeastHeightSquare, E::S, E::h, false, 1.0, true},
-     [](Work& work, const Quantity& x, const Quantity& y) {
-         work.find(E::c, (two * y) / x);
-         return legsFromHypotenuseAndArea(work);
-     }},
-    {E::h,
-     E::P,
-     {B::HeightAtMostPerimeterShare, E::h, E::P, true, halfSqrtTwoLessOne},
-     [](Work& work, const Quantity& x, const Quantity& y) {
-         // (P − c)² = c² + 2h·c.
-         const Quantity& c = work.find(E::c, (y * y) / (two * (y + x)));
-         work.find(E::S, (c * x) / two);
-         return legsFromSum(work, formula::step(work.steps(), "s", y - c, StepNote::SumOfLegs));
-     }},
-    {E::h,
-     E::r,
-     {B::InradiusAtLeastHeightShare, E::r, E::h, false, sqrtTwoLessOne},
-     [](Work& work, const Quantity& x, const Quantity& y) {
-         // (c + 2r)² = c² + 2h·c.
-         const Quantity& c = work.find(E::c, ((two * y) * y) / (x - two * y));
-         work.find(E::S, (c * x) / two);
-         return legsFromSum(work,
-                            formula::step(work.steps(), "s", c + two * y, StepNote::SumOfLegs));
-     }},
-    {E::h,
-     E::R,
-     {B::HeightAtMostCircumradius, E::h, E::R, true, 1.0},
-     [](Work& work, const Quantity& x, const Quantity& y) {
-         const Quantity& c = work.find(E::c, two * y);
-         work.find(E::S, (c * x) / two);
-         return legsFromHypotenuseAndArea(work);
-     }},
-    {E::S,
-     E::r,
-     {B::AreaAtLeastInradiusShare, E::S, E::r, false, threePlusTwoSqrtTwo, true},
-     [](Work& work, const Quantity& x, const Quantity& y) {
-         // S = r·p with p = c + r.
-         const Quantity& c = work.find(E::c, x / y - y);
-         return legsFromSum(work,
-                            formula::step(work.steps(), "s", c + two * y, StepNote::SumOfLegs));
-     }},
-    {E::S,
-     E::R,
-     {B::AreaAtMostCircumradiusSquare, E::S, E::R, true, 1.0, true},
-     [](Work& work, const Quantity&, const Quantity& y) {
-         work.find(E::c, two * y);
-         return legsFromHypotenuseAndArea(work);
-     }},
-    {E::P,
-     E::r,
-     {B::InradiusAtMostPerimeterShare, E::r, E::P, true, halfThreeLessTwoSqrtTwo},
-     [](Work& work, const Quantity& x, const Quantity& y) {
-         const Quantity& c = work.find(E::c, (x - two * y) / two);
-         work.find(E::S, (y * x) / two);
-         return legsFromSum(work, formula::step(work.steps(), "s", x - c, StepNote::SumOfLegs));
-     }},
-    {E::P,
-     E::R,
-     {B::PerimeterAtMostCircumradiusShare, E::P, E::R, true, twiceOnePlusSqrtTwo},
-     [](Work& work, const Quantity& x, const Quantity& y) {
-         // a·b = (s² − c²)/2 = (P − 2c)·P/2.
-         const Quantity& c = work.find(E::c, two * y);
-         work.find(E::S, ((x - two * c) * x) / four);
-         return legsFromSum(work, formula::step(work.steps(), "s", x - c, StepNote::SumOfLegs));
-     }},
-    {E::r,
-     E::R,
-     {B::InradiusAtMostCircumradiusShare, E::r, E::R, true, sqrtTwoLessOne},
-     [](Work& work, const Quantity& x, const Quantity& y) {
-         // a + b = c + 2r, S = r·(c + r).
-         const Quantity& c = work.find(E::c, two * y);
-         work.find(E::S, x * (c + x));
-         return legsFromSum(work,
-                            formula::step(work.steps(), "s", c + two * x, StepNote::SumOfLegs));
-     }},
+    {hypotenuseAndHeight, {B::HeightAtMostHalfHypotenuse, E::h, E::c, true, 0.5}},
+    {hypotenuseAndInradius,
+     {B::InradiusAtMostHypotenuseShare, E::r, E::c, true, halfSqrtTwoLessOne}},
+    {heightAndArea, {B::AreaAtLeastHeightSquare, E::S, E::h, false, 1.0, true}},
+    {heightAndPerimeter, {B::HeightAtMostPerimeterShare, E::h, E::P, true, halfSqrtTwoLessOne}},
+    {heightAndInradius, {B::InradiusAtLeastHeightShare, E::r, E::h, false, sqrtTwoLessOne}},
+    {heightAndCircumradius, {B::HeightAtMostCircumradius, E::h, E::R, true, 1.0}},
+    {areaAndInradius, {B::AreaAtLeastInradiusShare, E::S, E::r, false, threePlusTwoSqrtTwo, true}},
+    {areaAndCircumradius, {B::AreaAtMostCircumradiusSquare, E::S, E::R, true, 1.0, true}},
+    {perimeterAndInradius,
+     {B::InradiusAtMostPerimeterShare, E::r, E::P, true, halfThreeLessTwoSqrtTwo}},
+    {perimeterAndCircumradius,
+     {B::PerimeterAtMostCircumradiusShare, E::P, E::R, true, twiceOnePlusSqrtTwo}},
+    {inradiusAndCircumradius,
+     {B::InradiusAtMostCircumradiusShare, E::r, E::R, true, sqrtTwoLessOne}},
 };
 
 const SymmetricPair* symmetricPairOf(Element first, Element second)
 {
-    for (const SymmetricPair& pair : symmetricPairs)
-        if (pair.first == first && pair.second == second)
+    for (const SymmetricPair& pair : symmetricPairs) {
+        const Element limited = pair.bound.limited;
+        const Element other = pair.bound.other;
+        if ((limited == first && other == second) || (limited == second && other == first))
             return &pair;
+    }
     return nullptr;
 }
 

@@ -5,6 +5,7 @@
 #include "solver/variant_solver.h"
 
 #include <cmath>
+#include <iterator>
 #include <limits>
 #include <utility>
 
@@ -21,49 +22,28 @@ using formula::two;
 enum class Side { A, B, Both };
 enum class Kind { Leg, Angle, Projection, Symmetric };
 
+// Each element's side and kind, in the order of Element, three a line: a, b, c; α, β, h;
+// a₁, b₁, S; P, r, R.
+struct Place {
+    Side side;
+    Kind kind;
+};
+constexpr Place places[] = {
+    {Side::A, Kind::Leg},          {Side::B, Kind::Leg},          {Side::Both, Kind::Symmetric},
+    {Side::A, Kind::Angle},        {Side::B, Kind::Angle},        {Side::Both, Kind::Symmetric},
+    {Side::A, Kind::Projection},   {Side::B, Kind::Projection},   {Side::Both, Kind::Symmetric},
+    {Side::Both, Kind::Symmetric}, {Side::Both, Kind::Symmetric}, {Side::Both, Kind::Symmetric},
+};
+static_assert(std::size(places) == ElementCount);
+
 Side sideOf(Element element)
 {
-    switch (element) {
-    case Element::a:
-    case Element::alpha:
-    case Element::a1:
-        return Side::A;
-    case Element::b:
-    case Element::beta:
-    case Element::b1:
-        return Side::B;
-    case Element::c:
-    case Element::h:
-    case Element::S:
-    case Element::P:
-    case Element::r:
-    case Element::R:
-        break;
-    }
-    return Side::Both;
+    return places[static_cast<std::size_t>(element)].side;
 }
 
 Kind kindOf(Element element)
 {
-    switch (element) {
-    case Element::a:
-    case Element::b:
-        return Kind::Leg;
-    case Element::alpha:
-    case Element::beta:
-        return Kind::Angle;
-    case Element::a1:
-    case Element::b1:
-        return Kind::Projection;
-    case Element::c:
-    case Element::h:
-    case Element::S:
-    case Element::P:
-    case Element::r:
-    case Element::R:
-        break;
-    }
-    return Kind::Symmetric;
+    return places[static_cast<std::size_t>(element)].kind;
 }
 
 bool isPair(Element x, Element y, Element p, Element q)

@@ -25,7 +25,7 @@ public:
     // One of the special angles where the ratio is exactly its tangent.
     ExactNumber exact(const Steps& steps) const
     {
-        return DegreesOfTangent(m_y.exact(steps) / m_x.exact(steps));
+        return DegreesOf(Ratio::Tangent, m_y.exact(steps) / m_x.exact(steps));
     }
     void write(Writer& out) const
     {

@@ -67,19 +67,11 @@ ExactNumber ExactTangent(const ExactNumber& degrees)
     return lookUp(&SpecialAngle::degrees, &SpecialAngle::tangent, degrees);
 }
 
-ExactNumber DegreesOfSine(const ExactNumber& sine)
+ExactNumber DegreesOf(Ratio ratio, const ExactNumber& value)
 {
-    return lookUp(&SpecialAngle::sine, &SpecialAngle::degrees, sine);
-}
-
-ExactNumber DegreesOfCosine(const ExactNumber& cosine)
-{
-    return lookUp(&SpecialAngle::cosine, &SpecialAngle::degrees, cosine);
-}
-
-ExactNumber DegreesOfTangent(const ExactNumber& tangent)
-{
-    return lookUp(&SpecialAngle::tangent, &SpecialAngle::degrees, tangent);
+    ExactNumber SpecialAngle::*const ratios[] = {&SpecialAngle::sine, &SpecialAngle::cosine,
+                                                 &SpecialAngle::tangent};
+    return lookUp(ratios[static_cast<std::size_t>(ratio)], &SpecialAngle::degrees, value);
 }
 
 } // namespace triangle

@@ -15,10 +15,10 @@ ExactNumber ExactSine(const ExactNumber& degrees);
 ExactNumber ExactCosine(const ExactNumber& degrees);
 ExactNumber ExactTangent(const ExactNumber& degrees);
 
+enum class Ratio { Sine, Cosine, Tangent };
+
 // The angle of those, in degrees, whose sine, cosine or tangent is exactly the value; none
 // when it is none or no such angle has it.
-ExactNumber DegreesOfSine(const ExactNumber& sine);
-ExactNumber DegreesOfCosine(const ExactNumber& cosine);
-ExactNumber DegreesOfTangent(const ExactNumber& tangent);
+ExactNumber DegreesOf(Ratio ratio, const ExactNumber& value);
 
 } // namespace triangle

@@ -1,5 +1,7 @@
 #include "solver/variant_solver.h"
 
+#include "tests/table_rows.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -25,18 +27,11 @@ struct AccuracyRow {
 
 std::vector<AccuracyRow> readTable()
 {
-    std::ifstream file(TRIANGLE_ACCURACY_TABLE);
-    std::vector<AccuracyRow> rows;
-    std::string line;
-    std::getline(file, line); // the heads
-    while (std::getline(file, line)) {
-        std::istringstream fields(line);
-        AccuracyRow row;
-        fields >> row.row >> row.variant >> row.given[0] >> row.given[1] >> row.expected[0] >>
-            row.expected[1] >> row.expected[2] >> row.expected[3] >> row.tieDistance;
-        rows.push_back(row);
-    }
-    return rows;
+    return tests::ReadTableRows<AccuracyRow>(
+        TRIANGLE_ACCURACY_TABLE, [](std::istream& fields, AccuracyRow& row) {
+            fields >> row.row >> row.variant >> row.given[0] >> row.given[1] >> row.expected[0] >>
+                row.expected[1] >> row.expected[2] >> row.expected[3] >> row.tieDistance;
+        });
 }
 
 // Rows where the shown text differs from the exact triangle. All four are areas above 10⁹,

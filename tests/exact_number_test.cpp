@@ -2,6 +2,7 @@
 #include "solver/special_angles.h"
 
 #include "regions.h"
+#include "tests/table_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -37,9 +38,9 @@ ExactNumber evaluate(const std::string& postfix)
             triangle::ExactSine,
             triangle::ExactCosine,
             triangle::ExactTangent,
-            triangle::DegreesOfSine,
-            triangle::DegreesOfCosine,
-            triangle::DegreesOfTangent};
+            [](const ExactNumber& x) { return DegreesOf(triangle::Ratio::Sine, x); },
+            [](const ExactNumber& x) { return DegreesOf(triangle::Ratio::Cosine, x); },
+            [](const ExactNumber& x) { return DegreesOf(triangle::Ratio::Tangent, x); }};
         const std::vector<std::string> unaryNames = {"neg", "sqrt", "sin",  "cos",
                                                      "tg",  "asin", "acos", "atg"};
         const auto named = std::find(unaryNames.begin(), unaryNames.end(), token);
@@ -72,21 +73,12 @@ struct TableRow {
 
 std::vector<TableRow> readTable()
 {
-    std::ifstream file(TRIANGLE_EXACT_TABLE);
-    std::vector<TableRow> rows;
-    std::string line;
-    std::getline(file, line); // the heads
-    while (std::getline(file, line)) {
-        std::istringstream fields(line);
-        TableRow row;
-        std::getline(fields, row.name, '\t');
-        std::getline(fields, row.postfix, '\t');
-        std::getline(fields, row.period, '\t');
-        std::getline(fields, row.bulgarian, '\t');
-        std::getline(fields, row.value, '\t');
-        rows.push_back(row);
-    }
-    return rows;
+    return tests::ReadTableRows<TableRow>(
+        TRIANGLE_EXACT_TABLE, [](std::istream& fields, TableRow& row) {
+            for (std::string* field :
+                 {&row.name, &row.postfix, &row.period, &row.bulgarian, &row.value})
+                std::getline(fields, *field, '\t');
+        });
 }
 
 TEST(ExactNumber, TableRowsHaveSympysValueInTheCanonicalForm)

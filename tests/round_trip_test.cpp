@@ -1,6 +1,7 @@
 #include "solver/variant_solver.h"
 
 #include "tests/regions.h"
+#include "tests/table_rows.h"
 
 #include <gtest/gtest.h>
 
@@ -26,19 +27,12 @@ struct RoundTrip {
 
 std::vector<RoundTrip> readTable()
 {
-    std::ifstream file(TRIANGLE_ROUND_TRIP_TABLE);
-    std::vector<RoundTrip> rows;
-    std::string line;
-    std::getline(file, line); // the heads
-    while (std::getline(file, line)) {
-        std::istringstream fields(line);
-        RoundTrip trip;
-        fields >> trip.row >> trip.variant >> trip.shape >> trip.given[0] >> trip.given[1];
-        for (int j = 0; j < 4; ++j)
-            fields >> trip.low[j] >> trip.high[j];
-        rows.push_back(trip);
-    }
-    return rows;
+    return tests::ReadTableRows<RoundTrip>(
+        TRIANGLE_ROUND_TRIP_TABLE, [](std::istream& fields, RoundTrip& trip) {
+            fields >> trip.row >> trip.variant >> trip.shape >> trip.given[0] >> trip.given[1];
+            for (int j = 0; j < 4; ++j)
+                fields >> trip.low[j] >> trip.high[j];
+        });
 }
 
 // The text as a user of the Bulgarian region types it.
