@@ -126,7 +126,7 @@ protected:
 TEST_P(SolutionWin32, PaintsTheDisplayListWhereItPutsThings)
 {
     const auto [a, b] = GetParam();
-    m_window.showPage({fromLegs(a, b), "b = 4\nP = 12", "described"}, {});
+    m_window.showPage({fromLegs(a, b), "b = 4\nP = 12", "described", "", false}, {});
     pump();
     const Capture shot = capture(m_window.drawing());
     keep(shot,
@@ -208,7 +208,7 @@ TEST_F(SolutionWin32Keys, EscapeOnlyHidesTheWindow)
 
 TEST_F(SolutionWin32Keys, TheStepsAreAListOfLinesThatCopiesWhole)
 {
-    m_window.showPage({fromLegs(3, 4), "b = 4\nP = 12", ""}, {});
+    m_window.showPage({fromLegs(3, 4), "b = 4\nP = 12", "", "", false}, {});
     wchar_t className[16] = {};
     GetClassNameW(m_window.steps(), className, 16);
     EXPECT_EQ(std::wstring(className), L"ListBox");
@@ -219,7 +219,7 @@ TEST_F(SolutionWin32Keys, TheStepsAreAListOfLinesThatCopiesWhole)
 
 TEST_F(SolutionWin32Keys, TheDrawingCopiesAsAPictureTwiceItsSize)
 {
-    m_window.showPage({fromLegs(3, 4), "", ""}, {});
+    m_window.showPage({fromLegs(3, 4), "", "", "", false}, {});
     m_window.copyDrawing();
     ASSERT_TRUE(OpenClipboard(nullptr));
     HANDLE data = GetClipboardData(CF_DIB);
@@ -248,7 +248,7 @@ TEST_F(SolutionWin32Keys, TheStepsAreNamedByTheCaptionBeforeThem)
 
 TEST_F(SolutionWin32Keys, TheDrawingIsNamedWithWhatItShows)
 {
-    m_window.showPage({fromLegs(3, 4), "", "описание"}, {});
+    m_window.showPage({fromLegs(3, 4), "", "описание", "", false}, {});
     wchar_t name[512] = {};
     GetWindowTextW(m_window.drawing(), name, 512);
     EXPECT_EQ(std::wstring(name), L"Чертеж на триъгълника. описание");

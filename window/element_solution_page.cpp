@@ -77,6 +77,8 @@ SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element sec
     page.triangle = solved.value();
     page.projections = showsProjections(first) || showsProjections(second);
     page.description = drawing::DescribeDrawing(*page.triangle, region);
+    if (page.projections)
+        page.description += drawing::DescribeProjections(*page.triangle, region);
     return page;
 }
 

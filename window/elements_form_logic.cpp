@@ -72,6 +72,14 @@ void ElementsFormLogic::Open()
     m_controls.focusField(Element::a);
 }
 
+void ElementsFormLogic::Open(const std::optional<GivenPair>& given)
+{
+    if (given)
+        OpenWith(given->first, given->firstText, given->second, given->secondText);
+    else
+        Open();
+}
+
 void ElementsFormLogic::Form_Load()
 {
     Clear();
@@ -173,15 +181,15 @@ void ElementsFormLogic::refuse(Element first, Element second, const ElementRefus
     const std::string message = ElementRefusalMessage(refusal, firstText, secondText, region);
     if (m_given)
         emptyComputed();
-    if (refusal.firstValue && refusal.secondValue) {
-        setPage(ElementSolutionPageOf(first, *refusal.firstValue, second, *refusal.secondValue,
-                                      message, region),
-                region);
-    } else {
-        SolutionPage page;
+    SolutionPage page;
+    if (refusal.firstValue && refusal.secondValue)
+        page = ElementSolutionPageOf(first, *refusal.firstValue, second, *refusal.secondValue,
+                                     message, region);
+    else
         page.steps = message;
-        setPage(std::move(page), region);
-    }
+    // Without a triangle the drawing says why, as the steps do.
+    page.empty = message;
+    setPage(std::move(page), region);
     m_controls.showMessage(texts::RefusalTitle, message);
     m_controls.focusField(refusal.field);
 }
@@ -201,6 +209,7 @@ void ElementsFormLogic::showHint()
 {
     SolutionPage page;
     page.steps = texts::ElementsHint;
+    page.empty = texts::ElementsHint;
     setPage(std::move(page), m_controls.numberFormat());
 }
 

@@ -24,6 +24,15 @@ class ElementsControls;
 // The element a column of the main window's grid holds: a, c, P or S.
 Element ColumnElement(int column);
 
+// Two given elements with their texts as typed: what the window opens with from a row of
+// the main window.
+struct GivenPair {
+    Element first;
+    std::string firstText;
+    Element second;
+    std::string secondText;
+};
+
 class ElementsFormLogic {
 public:
     explicit ElementsFormLogic(ElementsControls& controls) : m_controls(controls) {}
@@ -45,6 +54,8 @@ public:
                   const std::string& secondText);
     // Opened otherwise: it keeps what it shows, with the focus in the first field, a.
     void Open();
+    // With a row's pair, as OpenWith; without one, as Open.
+    void Open(const std::optional<GivenPair>& given);
 
     // The two given elements of the triangle shown, in the order of the fields.
     std::optional<std::pair<Element, Element>> Given() const { return m_given; }

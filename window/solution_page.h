@@ -13,7 +13,10 @@ namespace triangle {
 struct SolutionPage {
     std::optional<TriangleDetails> triangle;
     std::string steps;
+    // What the drawing shows in words, the projections included where they are drawn.
     std::string description;
+    // What the drawing says where there is no triangle to draw.
+    std::string empty;
     // Whether the drawing shows the height's foot and the projections a₁ and b₁ on the
     // hypotenuse with their values: where one of h, a₁, b₁ was given.
     bool projections = false;

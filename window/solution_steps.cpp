@@ -189,6 +189,7 @@ SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& regio
     }
     if (page.triangle)
         page.description = drawing::DescribeDrawing(*page.triangle, region);
+    page.empty = texts::NoDrawing;
     return page;
 }
 

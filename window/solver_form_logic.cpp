@@ -196,6 +196,16 @@ void SolverFormLogic::setOutcome(RowOutcome outcome)
     m_controls.rowChanged();
 }
 
+std::optional<GivenPair> SolverFormLogic::SelectedRowGiven() const
+{
+    if (m_outcome.state != RowState::Solved)
+        return std::nullopt;
+    const GivenColumns given = GivenColumnsOf(m_SelectedVariant);
+    return GivenPair{
+        ColumnElement(given.first), m_controls.text(fieldOf(m_SelectedVariant, given.first)),
+        ColumnElement(given.second), m_controls.text(fieldOf(m_SelectedVariant, given.second))};
+}
+
 std::string SolverFormLogic::SelectedRowText() const
 {
     if (m_outcome.state != RowState::Solved)

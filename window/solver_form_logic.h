@@ -9,9 +9,11 @@
 // field to correct. Editing a given field empties the computed ones: a row never shows
 // values that do not belong together.
 
+#include "window/elements_form_logic.h"
 #include "window/row_outcome.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace triangle {
@@ -59,6 +61,9 @@ public:
     std::string SelectedRowText() const;
     // What the selected row stands for now; SolverControls::rowChanged tells when it changes.
     const RowOutcome& SelectedRowOutcome() const { return m_outcome; }
+    // The selected row's two given elements and their texts as shown, what the window of any
+    // two elements opens with; none unless the row is solved.
+    std::optional<GivenPair> SelectedRowGiven() const;
 
 private:
     void Calculate();

@@ -159,9 +159,9 @@ void ElementsWindow::setTabChain()
         QWidget::setTabOrder(chain[j - 1], chain[j]);
 }
 
-void ElementsWindow::openBeside(const QWidget& beside)
+void ElementsWindow::openBeside(const QWidget& main, const QWidget* solution)
 {
-    OpenBeside(*this, beside);
+    OpenBeside(*this, main, solution);
 }
 
 bool ElementsWindow::eventFilter(QObject* watched, QEvent* event)
@@ -231,7 +231,7 @@ void ElementsWindow::announce(const std::string& text)
 
 void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
-    m_drawing->setTriangle(page.triangle, region, page.projections, texts::ElementsHint);
+    m_drawing->setPage(page, region);
     m_steps->setSteps(page.steps);
 }
 

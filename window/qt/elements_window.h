@@ -30,9 +30,9 @@ public:
     ~ElementsWindow() override;
 
     ElementsFormLogic& logic() { return m_logic; }
-    // Opens the window beside `beside`, or raises it when it is already open; the focus goes
-    // to the first field.
-    void openBeside(const QWidget& beside);
+    // Opens the window beside "Решение" where that is visible, otherwise beside the main
+    // window, or raises it when it is already open; the focus goes to the first field.
+    void openBeside(const QWidget& main, const QWidget* solution);
     void copyAll() const;
 
 protected:

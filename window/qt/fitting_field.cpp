@@ -1,7 +1,7 @@
 #include "window/qt/fitting_field.h"
 
+#include "window/field_tip.h"
 #include "window/qt/spoken_tool_tip.h"
-#include "window/spoken_text.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -91,21 +91,10 @@ void FittingField::fitText()
 
 void FittingField::updateToolTip()
 {
-    QString tip = m_description;
-    if (!text().isEmpty())
-        tip += QStringLiteral(": ") + text();
-    // Only the whole triangle has formulas to put in words; the hint's brackets are prose.
-    QString spoken = tip;
-    if (!m_details.isEmpty()) {
-        tip += QStringLiteral("\n\n") + m_details;
-        spoken +=
-            QStringLiteral("\n\n") + QString::fromStdString(SpokenText(m_details.toStdString()));
-    } else if (!m_hint.isEmpty()) {
-        tip += QStringLiteral("\n\n") + m_hint;
-        spoken += QStringLiteral("\n\n") + m_hint;
-    }
-    setToolTip(tip);
-    m_spokenTip = spoken;
+    const FieldTip tip = FieldTipOf(m_description.toStdString(), text().toStdString(),
+                                    m_details.toStdString(), m_hint.toStdString());
+    setToolTip(QString::fromStdString(tip.shown));
+    m_spokenTip = QString::fromStdString(tip.spoken);
     setAccessibleDescription(m_spokenTip);
 }
 

@@ -84,21 +84,13 @@ SolutionDrawingView::SolutionDrawingView(QWidget* parent) : QWidget(parent)
     setMinimumSize(240, 180);
 }
 
-void SolutionDrawingView::setTriangle(const std::optional<TriangleDetails>& triangle,
-                                      const NumberFormat& region, bool projections,
-                                      const char* empty)
+void SolutionDrawingView::setPage(const SolutionPage& page, const NumberFormat& region)
 {
-    m_triangle = triangle;
+    m_triangle = page.triangle;
     m_region = region;
-    m_projections = projections;
-    m_empty = QString::fromUtf8(empty ? empty : texts::NoDrawing);
-    std::string description;
-    if (triangle) {
-        description = drawing::DescribeDrawing(*triangle, region);
-        if (projections)
-            description += drawing::DescribeProjections(*triangle, region);
-    }
-    setAccessibleDescription(triangle ? QString::fromStdString(description) : m_empty);
+    m_projections = page.projections;
+    m_empty = QString::fromStdString(page.empty);
+    setAccessibleDescription(m_triangle ? QString::fromStdString(page.description) : m_empty);
     layOut();
     update();
 }

@@ -3,6 +3,7 @@
 #include "solver/field_number.h"
 #include "solver/triangle_details.h"
 #include "window/solution_drawing.h"
+#include "window/solution_page.h"
 
 #include <QWidget>
 
@@ -21,10 +22,9 @@ class SolutionDrawingView : public QWidget {
 public:
     explicit SolutionDrawingView(QWidget* parent = nullptr);
 
-    // With projections, the height's foot and the projections are drawn too; `empty` is
-    // what the view says without a triangle.
-    void setTriangle(const std::optional<TriangleDetails>& triangle, const NumberFormat& region,
-                     bool projections = false, const char* empty = nullptr);
+    // The page's triangle, with the height's foot and the projections where the page asks
+    // for them; without a triangle the view says what the page says instead.
+    void setPage(const SolutionPage& page, const NumberFormat& region);
     // The display list as last painted, in the widget's logical pixels.
     const drawing::DisplayList& displayList() const { return m_list; }
     // The drawing at twice the widget's size, for the clipboard.

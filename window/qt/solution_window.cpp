@@ -82,7 +82,7 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void SolutionWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
-    m_drawing->setTriangle(page.triangle, region);
+    m_drawing->setPage(page, region);
     m_steps->setSteps(page.steps);
 }
 

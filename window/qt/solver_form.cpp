@@ -232,22 +232,8 @@ void SolverForm::openElements()
 {
     if (!m_elements)
         m_elements = new ElementsWindow(this);
-    const RowOutcome& outcome = m_logic.SelectedRowOutcome();
-    const QWidget& beside = m_solution && m_solution->isVisible()
-                                ? static_cast<const QWidget&>(*m_solution)
-                                : static_cast<const QWidget&>(*this);
-    m_elements->openBeside(beside);
-    if (outcome.state == RowState::Solved) {
-        const std::int16_t k = m_logic.SelectedVariant();
-        const GivenColumns given = GivenColumnsOf(k);
-        m_elements->logic().OpenWith(
-            ColumnElement(given.first),
-            text(static_cast<std::int16_t>(k * ColumnCount + given.first)),
-            ColumnElement(given.second),
-            text(static_cast<std::int16_t>(k * ColumnCount + given.second)));
-    } else {
-        m_elements->logic().Open();
-    }
+    m_elements->openBeside(*this, m_solution && m_solution->isVisible() ? m_solution : nullptr);
+    m_elements->logic().Open(m_logic.SelectedRowGiven());
 }
 
 void SolverForm::showSolution()

@@ -1,31 +1,43 @@
 #include "window/qt/window_placement.h"
 
+#include "window/window_placement.h"
+
 #include <QScreen>
 #include <QStyle>
 #include <QWidget>
 
-#include <algorithm>
-
 namespace triangle {
 
-void OpenBeside(QWidget& window, const QWidget& beside)
+namespace {
+
+placement::Rect frameOf(const QWidget& window)
+{
+    const QRect frame = window.frameGeometry();
+    return {frame.x(), frame.y(), frame.width(), frame.height()};
+}
+
+} // namespace
+
+void OpenBeside(QWidget& window, const QWidget& main, const QWidget* solution)
 {
     if (!window.isVisible()) {
-        QPoint place = beside.frameGeometry().topRight() + QPoint(8, 0);
-        if (const QScreen* screen = beside.screen()) {
+        if (const QScreen* screen = main.screen()) {
             const QRect free = screen->availableGeometry();
             // The frame is known once the window has been shown; until then, the style's
             // title bar stands for it.
-            int frame = window.frameGeometry().height() - window.height();
-            if (frame <= 0)
-                frame = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
-            window.resize(std::min(window.width(), free.width()),
-                          std::min(window.height(), free.height() - frame));
-            place.setX(std::min(place.x(), std::max(free.left(), free.right() - window.width())));
-            place.setY(
-                std::max(free.top(), std::min(place.y(), free.bottom() - window.height() - frame)));
+            QSize frame = window.frameGeometry().size() - window.size();
+            if (frame.height() <= 0)
+                frame = QSize(0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+            std::optional<placement::Rect> beside;
+            if (solution && solution->isVisible())
+                beside = frameOf(*solution);
+            const placement::Rect place = placement::OpenPlace(
+                frameOf(main), beside,
+                {window.width() + frame.width(), window.height() + frame.height()},
+                {free.x(), free.y(), free.width(), free.height()});
+            window.resize(place.width - frame.width(), place.height - frame.height());
+            window.move(place.left, place.top);
         }
-        window.move(place);
         window.show();
     }
     window.raise();

@@ -4,9 +4,9 @@ class QWidget;
 
 namespace triangle {
 
-// Shows `window` to the right of `beside`, moved and shrunk where needed so that it stays
-// whole on that screen, frame and title included; a window already shown is only raised
-// and activated, where the user left it.
-void OpenBeside(QWidget& window, const QWidget& beside);
+// Shows a second window beside "Решение" when `solution` is given and visible, otherwise
+// beside `main`, placed and sized by the one rule both forms keep, on the screen `main` is on;
+// a window already shown is only raised and activated, where the user left it.
+void OpenBeside(QWidget& window, const QWidget& main, const QWidget* solution = nullptr);
 
 } // namespace triangle

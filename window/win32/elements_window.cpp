@@ -242,19 +242,12 @@ LRESULT ElementsWindow::colour(HWND control, HDC dc)
     return reinterpret_cast<LRESULT>(m_windowBrush.get());
 }
 
-void ElementsWindow::openBeside()
+void ElementsWindow::openBeside(HWND solution)
 {
-    if (!IsWindowVisible(m_hwnd) && m_owner) {
-        HMONITOR monitor = MonitorFromWindow(m_owner, MONITOR_DEFAULTTONEAREST);
-        MONITORINFO info{sizeof(MONITORINFO), {}, {}, 0};
-        GetMonitorInfoW(monitor, &info);
-        const SIZE size{std::min(MulDiv(elements_layout::OpeningWidth, m_dpi, 96),
-                                 static_cast<int>(info.rcWork.right - info.rcWork.left)),
-                        std::min(MulDiv(elements_layout::OpeningHeight, m_dpi, 96),
-                                 static_cast<int>(info.rcWork.bottom - info.rcWork.top))};
-        const POINT at = PlaceBeside(m_owner, size);
-        SetWindowPos(m_hwnd, nullptr, at.x, at.y, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    if (!IsWindowVisible(m_hwnd) && m_owner)
+        PlaceBeside(m_hwnd, m_owner, solution,
+                    {MulDiv(elements_layout::OpeningWidth, m_dpi, 96),
+                     MulDiv(elements_layout::OpeningHeight, m_dpi, 96)});
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);
 }
@@ -333,10 +326,7 @@ void ElementsWindow::announce(const std::string& text)
 void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
     m_steps.setSteps(page.steps);
-    std::string description = page.description;
-    if (page.triangle && page.projections)
-        description += drawing::DescribeProjections(*page.triangle, region);
-    m_drawing.setTriangle(page.triangle, region, description, texts::ElementsHint,
+    m_drawing.setTriangle(page.triangle, region, page.description, page.empty.c_str(),
                           page.projections);
 }
 

@@ -29,7 +29,9 @@ public:
 
     bool Create(HINSTANCE instance, HWND owner);
     ElementsFormLogic& logic() { return m_logic; }
-    void openBeside();
+    // Opens the window beside `solution` ("Решение") where that is visible, otherwise beside
+    // its owner, or brings it forward when it is already shown.
+    void openBeside(HWND solution);
     bool isOpen() const { return m_hwnd && IsWindowVisible(m_hwnd); }
     // Escape, Ctrl+C, Tab and Enter while the focus is in this window; true when handled.
     bool TranslateKeyboard(MSG& message);

@@ -1,8 +1,8 @@
 #include "window/win32/field_tips.h"
 
 #include "solver/variant_solver.h"
+#include "window/field_tip.h"
 #include "window/form_layout.h"
-#include "window/spoken_text.h"
 #include "window/ui_texts.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/colours.h"
@@ -86,17 +86,18 @@ void FieldTips::layOut(int dpi)
 
 std::wstring FieldTips::tipText(std::int16_t field, bool spoken) const
 {
-    std::wstring tip = Widen(texts::QuantityTips[field % ColumnCount]);
-    const std::wstring shown = m_fields[static_cast<std::size_t>(field)].text();
-    if (!shown.empty())
-        tip += L": " + shown;
-    const auto row = static_cast<std::size_t>(field / ColumnCount);
-    // Only the whole triangle has formulas to put in words; the hint's brackets are prose.
-    if (!m_rowDetails[row].empty())
-        tip += L"\r\n\r\n" + (spoken ? m_spokenDetails[row] : m_rowDetails[row]);
-    else
-        tip += L"\r\n\r\n" + Widen(texts::OtherPairsHint);
-    return tip;
+    const FieldTip tip = FieldTipOf(texts::QuantityTips[field % ColumnCount],
+                                    Narrow(m_fields[static_cast<std::size_t>(field)].text()),
+                                    m_rowDetails[static_cast<std::size_t>(field / ColumnCount)],
+                                    texts::OtherPairsHint);
+    // The tooltip breaks lines at CR LF.
+    std::wstring wide;
+    for (const wchar_t c : Widen(spoken ? tip.spoken : tip.shown)) {
+        if (c == L'\n')
+            wide += L'\r';
+        wide += c;
+    }
+    return wide;
 }
 
 std::wstring FieldTips::spokenCurrentTip() const
@@ -145,21 +146,7 @@ void FieldTips::update(std::int16_t field)
 
 void FieldTips::setRowDetails(std::int16_t row, const std::string& details)
 {
-    std::wstring wide;
-    // The tooltip breaks lines at CR LF.
-    for (const wchar_t c : Widen(details)) {
-        if (c == L'\n')
-            wide += L'\r';
-        wide += c;
-    }
-    m_rowDetails.at(static_cast<std::size_t>(row)) = std::move(wide);
-    std::wstring spoken;
-    for (const wchar_t c : Widen(SpokenText(details))) {
-        if (c == L'\n')
-            spoken += L'\r';
-        spoken += c;
-    }
-    m_spokenDetails.at(static_cast<std::size_t>(row)) = std::move(spoken);
+    m_rowDetails.at(static_cast<std::size_t>(row)) = details;
     // A tip shown by Shift+F1 would go on describing the triangle the row no longer shows.
     hideDetails();
     for (std::int16_t j = 0; j < ColumnCount; ++j)

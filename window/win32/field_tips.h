@@ -55,8 +55,8 @@ private:
     Accessibility& m_accessibility;
     HWND m_owner = nullptr;
     HWND m_toolTips = nullptr;
-    std::array<std::wstring, 6> m_rowDetails;
-    std::array<std::wstring, 6> m_spokenDetails;
+    // Each row's whole triangle, empty while the row has none.
+    std::array<std::string, 6> m_rowDetails;
 };
 
 } // namespace triangle::win32

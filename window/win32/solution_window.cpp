@@ -5,6 +5,7 @@
 #include "window/win32/clipboard.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/wide_text.h"
+#include "window/window_placement.h"
 
 #include <windowsx.h>
 
@@ -19,16 +20,30 @@ constexpr int OpeningSize = 720; // pixels at 96 DPI, each way
 
 } // namespace
 
-POINT PlaceBeside(HWND owner, SIZE size)
+namespace {
+
+placement::Rect frameOf(HWND window)
 {
-    RECT beside{};
-    GetWindowRect(owner, &beside);
-    HMONITOR monitor = MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST);
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
+}
+
+} // namespace
+
+void PlaceBeside(HWND window, HWND main, HWND solution, SIZE wanted)
+{
     MONITORINFO info{sizeof(MONITORINFO), {}, {}, 0};
-    GetMonitorInfoW(monitor, &info);
+    GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &info);
     const RECT& free = info.rcWork;
-    return {std::max(free.left, std::min(beside.right + 8, free.right - size.cx)),
-            std::max(free.top, std::min(beside.top, free.bottom - size.cy))};
+    std::optional<placement::Rect> beside;
+    if (solution && IsWindowVisible(solution))
+        beside = frameOf(solution);
+    const placement::Rect place =
+        placement::OpenPlace(frameOf(main), beside, {wanted.cx, wanted.cy},
+                             {free.left, free.top, free.right - free.left, free.bottom - free.top});
+    SetWindowPos(window, nullptr, place.left, place.top, place.width, place.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 SolutionWindow::~SolutionWindow()
@@ -103,15 +118,14 @@ LRESULT SolutionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 void SolutionWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
     m_steps.setSteps(page.steps);
-    m_drawing.setTriangle(page.triangle, region, page.description, texts::NoDrawing);
+    m_drawing.setTriangle(page.triangle, region, page.description, page.empty.c_str());
 }
 
 void SolutionWindow::openBeside()
 {
     if (!IsWindowVisible(m_hwnd) && m_owner) {
         const int size = MulDiv(OpeningSize, m_dpi, USER_DEFAULT_SCREEN_DPI);
-        const POINT at = PlaceBeside(m_owner, {size, size});
-        SetWindowPos(m_hwnd, nullptr, at.x, at.y, size, size, SWP_NOZORDER | SWP_NOACTIVATE);
+        PlaceBeside(m_hwnd, m_owner, nullptr, {size, size});
     }
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);

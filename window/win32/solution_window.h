@@ -52,6 +52,8 @@ private:
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
 };
 
-// Where a window of `size` pixels opens beside its owner, kept on the owner's screen.
-POINT PlaceBeside(HWND owner, SIZE size);
+// Places a second window of `wanted` pixels (its frame) by the rule both forms keep: beside
+// `solution` where that is given and visible, otherwise beside `main`, whole on the work area
+// of the screen `main` is on.
+void PlaceBeside(HWND window, HWND main, HWND solution, SIZE wanted);
 } // namespace triangle::win32

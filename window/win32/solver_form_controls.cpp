@@ -31,17 +31,8 @@ void SolverForm::openElements()
         return;
     if (m_numberFormatOverride)
         m_elements.setNumberFormatOverride(m_numberFormatOverride);
-    m_elements.openBeside();
-    if (m_logic.SelectedRowOutcome().state != RowState::Solved) {
-        m_elements.logic().Open();
-        return;
-    }
-    const std::int16_t k = m_logic.SelectedVariant();
-    const GivenColumns given = GivenColumnsOf(k);
-    m_elements.logic().OpenWith(ColumnElement(given.first),
-                                text(static_cast<std::int16_t>(k * ColumnCount + given.first)),
-                                ColumnElement(given.second),
-                                text(static_cast<std::int16_t>(k * ColumnCount + given.second)));
+    m_elements.openBeside(m_solution.Window());
+    m_elements.logic().Open(m_logic.SelectedRowGiven());
 }
 
 void SolverForm::rowChanged()
