@@ -12,6 +12,9 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTimer>
 #include <QtTest>
 
@@ -39,6 +42,7 @@ private slots:
     void theStepsAreALineAnItemAndCtrlCCopiesAllOrTheSelectedLines();
     void theResultsAreAnnounced();
     void escapeClosesIt();
+    void onAScreenLowerThanItsFieldsItFitsAndThePanelScrolls();
 
 private:
     QLineEdit* mainField(int i)
@@ -300,6 +304,36 @@ void ElementsWindowTest::escapeClosesIt()
     QTest::keyClick(field(QStringLiteral("катет a")), Qt::Key_Escape);
     QVERIFY(!window->isVisible());
     QVERIFY(m_form->isVisible());
+}
+
+void ElementsWindowTest::onAScreenLowerThanItsFieldsItFitsAndThePanelScrolls()
+{
+    // State: the offscreen screen, 800 × 600, is lower than the fields' panel (676).
+    ElementsWindow* window = open();
+    QVERIFY(window);
+    QTRY_VERIFY(window->isVisible());
+    const QRect free = window->screen()->availableGeometry();
+    QVERIFY2(free.height() < 676, "the test needs a screen lower than the panel");
+
+    // The window lies whole on the screen and cannot be made smaller than what fits there.
+    QVERIFY(free.contains(window->frameGeometry()));
+    QVERIFY(window->minimumHeight() <= free.height());
+    QVERIFY(window->minimumWidth() <= free.width());
+
+    // Action: Tab to the last button. Expected: the panel scrolls so that it shows whole.
+    auto* scroll = window->findChild<QScrollArea*>(QStringLiteral("ElementsPanelScroll"));
+    QVERIFY(scroll);
+    QVERIFY(scroll->verticalScrollBar()->isVisible());
+    auto* clear = window->findChild<QAbstractButton*>(QStringLiteral("ElementsClear"));
+    QVERIFY(clear);
+    QWidget* focus = QApplication::focusWidget();
+    for (int i = 0; i < 20 && focus != clear; ++i) {
+        QTest::keyClick(focus, Qt::Key_Tab);
+        focus = QApplication::focusWidget();
+    }
+    QCOMPARE(focus, clear);
+    const QRect shown(clear->mapTo(scroll->viewport(), QPoint(0, 0)), clear->size());
+    QVERIFY(scroll->viewport()->rect().contains(shown));
 }
 
 QTEST_MAIN(ElementsWindowTest)

@@ -40,6 +40,8 @@ inline constexpr int PanelHeight = 676;
 // The size the window opens with, before the screen's limits.
 inline constexpr int OpeningWidth = 1280;
 inline constexpr int OpeningHeight = 720;
+// The least width the drawing and steps keep beside the panel, where the screen has room.
+inline constexpr int LeastDrawingWidth = 240;
 // The drawing's share of the height to the right of the panel, in fifths; the steps the rest.
 inline constexpr int DrawingFifths = 3;
 

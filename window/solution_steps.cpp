@@ -88,11 +88,17 @@ std::optional<AtBound> triangleAtBound(const Refusal& refusal)
     return AtBound{refusal.variant, *refusal.bound, *refusal.second};
 }
 
-bool degenerates(RefusalReason reason)
+// Values that lie on a flat bound, a = c, P = 2c or P = 2a, give a triangle flattened into a
+// segment; values past it give none at all.
+bool onFlatBound(const Refusal& refusal)
 {
-    return reason == RefusalReason::LegNotShorterThanHypotenuse ||
-           reason == RefusalReason::PerimeterTooShortForHypotenuse ||
-           reason == RefusalReason::PerimeterTooShortForLeg;
+    if (refusal.reason != RefusalReason::LegNotShorterThanHypotenuse &&
+        refusal.reason != RefusalReason::PerimeterTooShortForHypotenuse &&
+        refusal.reason != RefusalReason::PerimeterTooShortForLeg)
+        return false;
+    const std::optional<double>& limited =
+        GivenColumnsOf(refusal.variant).first == refusal.column ? refusal.first : refusal.second;
+    return limited && refusal.bound && *limited == *refusal.bound;
 }
 
 } // namespace
@@ -180,7 +186,7 @@ SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& regio
                 page.steps +=
                     '\n' + givenLine(bound->k, bound->first, bound->second, region) + worked.text;
             }
-        } else if (degenerates(refusal.reason) && refusal.bound) {
+        } else if (onFlatBound(refusal)) {
             page.steps += '\n';
             page.steps += texts::StepsDegenerate;
         }

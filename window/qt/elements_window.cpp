@@ -11,6 +11,7 @@
 #include "window/qt/window_placement.h"
 #include "window/solution_page.h"
 #include "window/ui_texts.h"
+#include "window/window_placement.h"
 
 #include <QClipboard>
 #include <QGroupBox>
@@ -21,8 +22,11 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSplitter>
+#include <QStyle>
 
 namespace triangle {
 
@@ -73,7 +77,16 @@ ElementsWindow::ElementsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    layout->addWidget(panel, 0, Qt::AlignTop);
+    // The fields and buttons never shrink: on a screen too low for them the panel scrolls.
+    m_panelScroll = new QScrollArea;
+    m_panelScroll->setObjectName(QStringLiteral("ElementsPanelScroll"));
+    m_panelScroll->setFrameShape(QFrame::NoFrame);
+    m_panelScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_panelScroll->setWidget(panel);
+    m_panelScroll->setFixedWidth(panelScrollWidth());
+    m_panelScroll->setFocusPolicy(Qt::NoFocus);
+    FillBackground(m_panelScroll->viewport(), QColour(layout::WindowColour));
+    layout->addWidget(m_panelScroll);
     layout->addWidget(split, 1);
     FillBackground(this, QColour(layout::WindowColour));
 
@@ -159,8 +172,23 @@ void ElementsWindow::setTabChain()
         QWidget::setTabOrder(chain[j - 1], chain[j]);
 }
 
+int ElementsWindow::panelScrollWidth() const
+{
+    return elements_layout::PanelWidth + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
 void ElementsWindow::openBeside(const QWidget& main, const QWidget* solution)
 {
+    if (!isVisible()) {
+        // Every field and button whole beside a strip of the drawing, where the screen has room
+        // for that; the main window's frame stands for this one's until it is shown.
+        const QSize frame = FrameExtent(main);
+        const QRect free = main.screen() ? main.screen()->availableGeometry() : QRect();
+        const placement::Size least = placement::FittedMinimum(
+            {panelScrollWidth() + elements_layout::LeastDrawingWidth, elements_layout::PanelHeight},
+            {0, 0, free.width() - frame.width(), free.height() - frame.height()});
+        setMinimumSize(least.width, least.height);
+    }
     OpenBeside(*this, main, solution);
 }
 

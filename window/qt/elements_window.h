@@ -8,6 +8,7 @@
 #include <array>
 
 class QPushButton;
+class QScrollArea;
 
 namespace triangle {
 
@@ -41,6 +42,8 @@ protected:
 private:
     void buildPanel(QWidget* panel);
     void setTabChain();
+    // The panel's width with room for its scroll bar.
+    int panelScrollWidth() const;
 
     std::string text(Element field) const override;
     void setText(Element field, const std::string& text) override;
@@ -54,6 +57,7 @@ private:
     ElementsFormLogic m_logic{*this};
     std::array<FittingField*, ElementCount> m_fields{};
     std::array<QPushButton*, 2> m_buttons{};
+    QScrollArea* m_panelScroll = nullptr;
     SolutionDrawingView* m_drawing = nullptr;
     StepsList* m_steps = nullptr;
     Announcer* m_announcer = nullptr;

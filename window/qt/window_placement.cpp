@@ -8,6 +8,14 @@
 
 namespace triangle {
 
+QSize FrameExtent(const QWidget& window)
+{
+    const QSize frame = window.frameGeometry().size() - window.size();
+    if (frame.height() > 0)
+        return frame;
+    return QSize(0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+}
+
 namespace {
 
 placement::Rect frameOf(const QWidget& window)
@@ -23,11 +31,10 @@ void OpenBeside(QWidget& window, const QWidget& main, const QWidget* solution)
     if (!window.isVisible()) {
         if (const QScreen* screen = main.screen()) {
             const QRect free = screen->availableGeometry();
-            // The frame is known once the window has been shown; until then, the style's
-            // title bar stands for it.
-            QSize frame = window.frameGeometry().size() - window.size();
-            if (frame.height() <= 0)
-                frame = QSize(0, window.style()->pixelMetric(QStyle::PM_TitleBarHeight));
+            // The frame is known once the window has been shown; until then, the main
+            // window's, which the same window manager draws, stands for it.
+            const QSize frame =
+                FrameExtent(window.frameGeometry() != window.geometry() ? window : main);
             std::optional<placement::Rect> beside;
             if (solution && solution->isVisible())
                 beside = frameOf(*solution);
