@@ -181,7 +181,7 @@ TEST_F(Win32Elements, TextbookProblemsGiveTheirAnswers)
     };
     open();
     for (const Problem& p : problems) {
-        SendMessageW(GetDlgItem(elements().Window(), ids::ElementsClear), BM_CLICK, 0, 0);
+        SendMessageW(elements().button(1), BM_CLICK, 0, 0);
         pump();
         solve(p.first, p.firstText, p.second, p.secondText);
         const Element shown[4] = {Element::c, Element::alpha, Element::S, Element::P};

@@ -3,6 +3,7 @@
 #include "window/solution_steps.h"
 #include "window/win32/refusal_box.h"
 #include "window/win32/solution_window.h"
+#include "window/win32/standard_accessible.h"
 #include "window/win32/wide_text.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,7 @@
 // MSAA as one reads it: AccessibleObjectFromWindow, then each child's name, role and state.
 namespace {
 
+using triangle::win32::ChildId;
 using triangle::win32::SolutionWindow;
 
 triangle::NumberFormat bulgarian()
@@ -30,15 +32,6 @@ triangle::NumberFormat bulgarian()
     region.decimalSeparator = ",";
     region.groupSeparator = "\u00A0";
     return region;
-}
-
-VARIANT child(long id)
-{
-    VARIANT result;
-    VariantInit(&result);
-    result.vt = VT_I4;
-    result.lVal = id;
-    return result;
 }
 
 // A control's accessible object, as a screen reader asks for it.
@@ -67,7 +60,7 @@ public:
     std::wstring name(long id) const
     {
         BSTR name = nullptr;
-        std::wstring result = m_object->get_accName(child(id), &name) == S_OK && name
+        std::wstring result = m_object->get_accName(ChildId(id), &name) == S_OK && name
                                   ? std::wstring(name)
                                   : L"(none)";
         SysFreeString(name);
@@ -85,7 +78,7 @@ public:
     RECT location(long id) const
     {
         long left = 0, top = 0, width = 0, height = 0;
-        m_object->accLocation(&left, &top, &width, &height, child(id));
+        m_object->accLocation(&left, &top, &width, &height, ChildId(id));
         return {left, top, left + width, top + height};
     }
     long hitTest(POINT at) const
@@ -121,7 +114,7 @@ public:
     {
         VARIANT end;
         VariantInit(&end);
-        m_object->accNavigate(NAVDIR_NEXT, child(id), &end);
+        m_object->accNavigate(NAVDIR_NEXT, ChildId(id), &end);
         return end.vt == VT_I4 ? end.lVal : -1;
     }
 
@@ -130,7 +123,7 @@ private:
     {
         VARIANT value;
         VariantInit(&value);
-        (m_object->*get)(child(id), &value);
+        (m_object->*get)(ChildId(id), &value);
         return value.vt == VT_I4 ? value.lVal : -1;
     }
 
@@ -193,7 +186,7 @@ TEST_F(SpokenWin32, EachStepIsAListItemShownWithItsSymbolsAndNamedInWords)
     std::string steps;
     for (const auto& [shown, spoken] : spokenLines)
         steps += (steps.empty() ? "" : "\n") + shown;
-    m_window.showPage({fromLegs(5, 8.660254037844386), steps, ""}, bulgarian());
+    m_window.showPage({fromLegs(5, 8.660254037844386), steps, "", ""}, bulgarian());
     const Accessible list(m_window.steps());
     ASSERT_TRUE(list.exists());
     EXPECT_EQ(list.role(CHILDID_SELF), ROLE_SYSTEM_LIST);
@@ -227,7 +220,7 @@ TEST_F(SpokenWin32, TheStepsOfAnyTwoElementsAreNamedInWords)
 
 TEST_F(SpokenWin32, TheArrowMovesTheFocusAndTheSelectionToTheNextItem)
 {
-    m_window.showPage({fromLegs(3, 4), "b = 4\nP = 12\nS = 6", ""}, bulgarian());
+    m_window.showPage({fromLegs(3, 4), "b = 4\nP = 12\nS = 6", "", ""}, bulgarian());
     HWND steps = m_window.steps();
     SetFocus(steps);
     ListBox_SetCaretIndex(steps, 0);
@@ -252,7 +245,7 @@ TEST_F(SpokenWin32, TheArrowMovesTheFocusAndTheSelectionToTheNextItem)
 
 TEST_F(SpokenWin32, CtrlCCopiesTheSelectedLinesOrEveryLine)
 {
-    m_window.showPage({fromLegs(3, 4), "b = 4\nP = 12\nS = 6", ""}, bulgarian());
+    m_window.showPage({fromLegs(3, 4), "b = 4\nP = 12\nS = 6", "", ""}, bulgarian());
     HWND steps = m_window.steps();
     const auto controlC = [&] {
         BYTE keys[256] = {};
@@ -286,7 +279,7 @@ TEST_F(SpokenWin32, ALongLineWrapsAtTheListsWidthInsteadOfScrolling)
     const std::string explanation =
         "Няма правоъгълен триъгълник с хипотенуза c = 10,000 и лице S = 26,000: при тази "
         "хипотенуза лицето е най-много c²/4 = 25,000.";
-    m_window.showPage({std::nullopt, "Вариант 3.\n" + explanation, ""}, bulgarian());
+    m_window.showPage({std::nullopt, "Вариант 3.\n" + explanation, "", ""}, bulgarian());
     HWND steps = m_window.steps();
     EXPECT_FALSE(GetWindowLongPtrW(steps, GWL_STYLE) & WS_HSCROLL);
     EXPECT_TRUE(GetWindowLongPtrW(steps, GWL_STYLE) & LBS_OWNERDRAWVARIABLE);

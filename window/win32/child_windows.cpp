@@ -39,6 +39,13 @@ void PrintChildren(HWND parent, HDC dc, LPARAM flags)
     }
 }
 
+void HideForOwner(HWND window, HWND owner)
+{
+    ShowWindow(window, SW_HIDE);
+    if (owner)
+        SetActiveWindow(owner);
+}
+
 void GoToNextControl(HWND dialog, WPARAM wParam, LPARAM lParam)
 {
     HWND next = LOWORD(lParam) ? reinterpret_cast<HWND>(wParam)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/win32/base_window.h"
+
 #include <windows.h>
 
 #include <initializer_list>
@@ -10,9 +12,9 @@ namespace triangle::win32 {
 
 std::wstring WindowText(HWND hwnd);
 
-// Prints a window's children into dc in their places, for WM_PRINT: from the bottom of the
-// z-order up, each on a copy of what lies under it. Wine's default handling leaves them out.
-void PrintChildren(HWND parent, HDC dc, LPARAM flags);
+// A second window's WM_CLOSE: it is only hidden, and its owner, the main window, is active
+// again; both objects live on, and it opens again as it was.
+void HideForOwner(HWND window, HWND owner);
 
 // Answers WM_NEXTDLGCTL, which a multi-line edit in a dialog sends on Tab: the focus moves to
 // the control asked for, its text selected where it has one.

@@ -226,7 +226,7 @@ LRESULT CALLBACK DrawingPane::Procedure(HWND hwnd, UINT message, WPARAM wParam, 
 
 void DrawingPane::setTriangle(const std::optional<TriangleDetails>& triangle,
                               const NumberFormat& region, const std::string& description,
-                              const char* empty, bool projections)
+                              const std::string& empty, bool projections)
 {
     m_projections = projections;
     m_triangle = triangle;
@@ -235,7 +235,7 @@ void DrawingPane::setTriangle(const std::optional<TriangleDetails>& triangle,
     // A screen reader names the drawing by its window text: what it shows, in words.
     std::string name = texts::DrawingName;
     name += ". ";
-    name += triangle ? description : std::string(empty);
+    name += triangle ? description : empty;
     SetWindowTextW(m_hwnd, Widen(name).c_str());
     layOut();
 }

@@ -28,7 +28,8 @@ public:
     // What to draw, what to draw when there is nothing (`empty`), and what a screen reader
     // is told the drawing shows.
     void setTriangle(const std::optional<TriangleDetails>& triangle, const NumberFormat& region,
-                     const std::string& description, const char* empty, bool projections = false);
+                     const std::string& description, const std::string& empty,
+                     bool projections = false);
     void setDpi(int dpi);
     // The display list as last laid out, in the pane's pixels.
     const drawing::DisplayList& displayList() const { return m_list; }
@@ -47,7 +48,7 @@ private:
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
     std::optional<TriangleDetails> m_triangle;
     NumberFormat m_region;
-    const char* m_empty = "";
+    std::string m_empty;
     bool m_projections = false;
     drawing::DisplayList m_list;
 };

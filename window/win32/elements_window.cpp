@@ -9,8 +9,8 @@
 #include "window/win32/colours.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/refusal_box.h"
-#include "window/win32/solution_window.h"
 #include "window/win32/wide_text.h"
+#include "window/win32/window_place.h"
 #include "window/win32/windows_number_format.h"
 
 #include <commctrl.h>
@@ -23,6 +23,8 @@ namespace triangle::win32 {
 namespace {
 
 constexpr wchar_t ClassName[] = L"TriangleElements";
+// The least width of the drawing and the steps beside the panel, in pixels at 96 DPI.
+constexpr int LeastStripWidth = 160;
 
 bool inArray(int id, int base, int count)
 {
@@ -54,157 +56,175 @@ bool ElementsWindow::Create(HINSTANCE instance, HWND owner)
 LRESULT ElementsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        m_dpi = static_cast<int>(GetDpiForWindow(m_hwnd));
-        m_fonts = FontSet(m_dpi);
-        m_windowBrush.reset(CreateSolidBrush(ColourRef(layout::WindowColour)));
-        m_resultBrush.reset(CreateSolidBrush(ColourRef(layout::ResultColour)));
-        createControls();
-        return 0;
-    case WM_SIZE:
-        layOut();
-        return 0;
-    case WM_DPICHANGED: {
-        // The old fonts stay alive until every control has been given its new one.
-        FontSet old = std::move(m_fonts);
-        m_dpi = HIWORD(wParam);
-        m_fonts = FontSet(m_dpi);
-        m_steps.setDpi(m_dpi);
-        const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top,
-                     suggested.right - suggested.left, suggested.bottom - suggested.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-        layOut();
-        m_drawing.setDpi(m_dpi);
-        return 0;
-    }
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam), HIWORD(wParam));
-        return 0;
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-        return colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
-    case WM_MEASUREITEM:
-        return m_steps.measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-    case WM_DRAWITEM: {
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (m_steps.draw(*item))
-            return TRUE;
-        const int button = static_cast<int>(item->CtlID) - ids::ElementsCalculate;
-        if (button == 0 || button == 1)
-            DrawColouredButton(*item, ColourRef(elements_layout::ButtonColour(button)),
-                               m_fonts.windowFont(), m_dpi);
-        return TRUE;
-    }
-    case WM_ERASEBKGND:
-    case WM_PRINTCLIENT: {
-        RECT client{};
-        GetClientRect(m_hwnd, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, m_windowBrush.get());
-        return 1;
-    }
-    case WM_PRINT:
-        DefWindowProcW(m_hwnd, message, wParam, lParam & ~PRF_CHILDREN);
-        if (lParam & PRF_CHILDREN)
-            PrintChildren(m_hwnd, reinterpret_cast<HDC>(wParam), lParam);
-        return 0;
-    case WM_CLOSE:
-        // Only hidden: the main window and this object live on.
-        ShowWindow(m_hwnd, SW_HIDE);
-        if (m_owner)
-            SetActiveWindow(m_owner);
-        return 0;
-    case WM_DESTROY:
-        for (HWND field : m_fields)
-            m_accessibility.clear(field);
-        m_accessibility.clear(m_announcer);
-        return 0;
+        TRIANGLE_HANDLE_MSG(WM_CREATE, OnCreate);
+        TRIANGLE_HANDLE_MSG(WM_SIZE, OnSize);
+        TRIANGLE_HANDLE_MSG(WM_GETMINMAXINFO, OnGetMinMaxInfo);
+        TRIANGLE_HANDLE_MSG(WM_DPICHANGED, OnDpiChanged);
+        TRIANGLE_HANDLE_MSG(WM_COMMAND, OnCommand);
+        TRIANGLE_HANDLE_MSG(WM_CTLCOLORSTATIC, OnCtlColor);
+        TRIANGLE_HANDLE_MSG(WM_CTLCOLORLISTBOX, OnCtlColor);
+        TRIANGLE_HANDLE_MSG(WM_CTLCOLORBTN, OnCtlColor);
+        TRIANGLE_HANDLE_MSG(WM_MEASUREITEM, OnMeasureItem);
+        TRIANGLE_HANDLE_MSG(WM_DRAWITEM, OnDrawItem);
+        TRIANGLE_HANDLE_MSG(WM_ERASEBKGND, OnEraseBkgnd);
+        TRIANGLE_HANDLE_MSG(WM_PRINTCLIENT, OnPrintClient);
+        TRIANGLE_HANDLE_MSG(WM_PRINT, OnPrint);
+        TRIANGLE_HANDLE_MSG(WM_CLOSE, OnClose);
+        TRIANGLE_HANDLE_MSG(WM_DESTROY, OnDestroy);
     default:
         return DefWindowProcW(m_hwnd, message, wParam, lParam);
     }
 }
 
+BOOL ElementsWindow::OnCreate(HWND, LPCREATESTRUCT)
+{
+    m_dpi = static_cast<int>(GetDpiForWindow(m_hwnd));
+    m_windowBrush.reset(CreateSolidBrush(ColourRef(layout::WindowColour)));
+    m_resultBrush.reset(CreateSolidBrush(ColourRef(layout::ResultColour)));
+    if (!m_panel.create(m_hwnd, m_windowBrush.get()))
+        return FALSE;
+    createControls();
+    UseDpi(m_dpi);
+    return TRUE;
+}
+
+void ElementsWindow::OnGetMinMaxInfo(HWND, MINMAXINFO* limits)
+{
+    // Every field and button whole beside a narrow strip of the drawing and the steps.
+    KeepLeastClient(m_hwnd, *limits,
+                    {scaled(elements_layout::PanelWidth) + scaled(LeastStripWidth),
+                     scaled(elements_layout::PanelHeight)});
+}
+
+void ElementsWindow::OnMeasureItem(HWND, MEASUREITEMSTRUCT* item)
+{
+    m_steps.measure(*item);
+}
+
+void ElementsWindow::OnDrawItem(HWND, const DRAWITEMSTRUCT* item)
+{
+    if (m_steps.draw(*item))
+        return;
+    const int button = static_cast<int>(item->CtlID) - ids::ElementsCalculate;
+    if (button == 0 || button == 1)
+        DrawColouredButton(*item, ColourRef(elements_layout::ButtonColour(button)),
+                           m_fonts.windowFont(), m_dpi);
+}
+
+void ElementsWindow::OnClose(HWND)
+{
+    HideForOwner(m_hwnd, m_owner);
+}
+
+void ElementsWindow::OnDestroy(HWND)
+{
+    for (HWND field : m_fields)
+        m_accessibility.clear(field);
+    m_accessibility.clear(m_announcer);
+}
+
 void ElementsWindow::createControls()
 {
     const auto instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE));
-    const auto child = [&](const wchar_t* windowClass, const std::wstring& text, DWORD style,
-                           int id, DWORD exStyle = 0) {
+    const auto child = [&](HWND parent, const wchar_t* windowClass, const std::wstring& text,
+                           DWORD style, int id, DWORD exStyle = 0) {
         return CreateWindowExW(exStyle, windowClass, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0,
-                               0, 0, 0, m_hwnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                               0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                instance, nullptr);
     };
+    HWND panel = m_panel.Window();
     std::size_t g = 0;
     for (const elements_layout::Group& group : elements_layout::Groups())
-        m_groups[g++] = child(WC_BUTTONW, Widen(group.title), BS_GROUPBOX, 0);
+        m_groups[g++] = child(panel, WC_BUTTONW, Widen(group.title), BS_GROUPBOX, 0);
     // Each label just before its field in the order of the children names it; Tab follows
     // the same order, the fields in reading order.
     for (int i = 0; i < ElementCount; ++i) {
         const std::wstring name = Widen(texts::ElementFieldNames[i]);
         m_labels[static_cast<std::size_t>(i)] =
-            child(WC_STATICW, name, SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0);
-        HWND edit = child(WC_EDITW, L"", WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL,
+            child(panel, WC_STATICW, name, SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0);
+        HWND edit = child(panel, WC_EDITW, L"", WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL,
                           ids::ElementField + i, WS_EX_CLIENTEDGE);
         m_accessibility.setName(edit, name);
         m_fields[static_cast<std::size_t>(i)] = edit;
     }
     const char* names[2] = {texts::Calculate, texts::Clear};
     for (int i = 0; i < 2; ++i)
-        m_buttons[static_cast<std::size_t>(i)] = child(
-            WC_BUTTONW, Widen(names[i]), BS_OWNERDRAW | WS_TABSTOP, ids::ElementsCalculate + i);
+        m_buttons[static_cast<std::size_t>(i)] =
+            child(panel, WC_BUTTONW, Widen(names[i]), BS_OWNERDRAW | WS_TABSTOP,
+                  ids::ElementsCalculate + i);
     m_accessibility.setDescription(m_buttons[0], Widen(texts::ElementsCalculateDescription));
     m_accessibility.setDescription(m_buttons[1], Widen(texts::ElementsClearDescription));
     m_steps.create(m_hwnd, texts::StepsName);
     m_drawing.create(m_hwnd);
     m_drawing.copySteps = [this] { copyAll(); };
     // Tells a screen reader what the logic announces, without showing anything.
-    m_announcer = child(WC_STATICW, L"", SS_NOPREFIX, 0);
+    m_announcer = child(m_hwnd, WC_STATICW, L"", SS_NOPREFIX, 0);
     m_accessibility.makeLiveRegion(m_announcer);
+}
+
+ElementsWindow::Replaced ElementsWindow::UseDpi(int dpi)
+{
+    Replaced old{std::move(m_fonts), std::move(m_labelFont)};
+    m_dpi = dpi;
+    m_fonts = FontSet(dpi);
+    // Times New Roman, as the main window, where it has a₁ and b₁.
+    static const wchar_t* labelFace =
+        FaceWithGlyphs({L"Times New Roman", L"Cambria", L"DejaVu Serif Condensed", L"DejaVu Serif"},
+                       L"a\u2081b\u2081\u03B1");
+    m_labelFont.reset(CreateFontW(-MulDiv(layout::FontPointSize, dpi, 72), 0, 0, 0, FW_NORMAL,
+                                  FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS,
+                                  CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN,
+                                  labelFace));
+    for (HWND group : m_groups)
+        SetWindowFont(group, m_fonts.windowFont(true), TRUE);
+    for (HWND label : m_labels)
+        SetWindowFont(label, m_labelFont.get(), TRUE);
+    for (HWND field : m_fields)
+        SetWindowFont(field, m_fonts.windowFont(), TRUE);
+    m_steps.setDpi(dpi);
+    m_drawing.setDpi(dpi);
+    return old;
+}
+
+int ElementsWindow::scaled(int pixels) const
+{
+    return MulDiv(pixels, m_dpi, USER_DEFAULT_SCREEN_DPI);
 }
 
 void ElementsWindow::layOut()
 {
-    const auto scaled = [this](const elements_layout::Rect& r) {
-        return RECT{MulDiv(r.left, m_dpi, 96), MulDiv(r.top, m_dpi, 96),
-                    MulDiv(r.left + r.width, m_dpi, 96), MulDiv(r.top + r.height, m_dpi, 96)};
-    };
-    const auto place = [](HWND control, const RECT& r) {
-        SetWindowPos(control, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    };
-    // Times New Roman, as the main window, where it has a₁ and b₁. The old font goes only
-    // once every label has the new one.
-    static const wchar_t* labelFace =
-        FaceWithGlyphs({L"Times New Roman", L"Cambria", L"DejaVu Serif Condensed", L"DejaVu Serif"},
-                       L"a\u2081b\u2081\u03B1");
-    Font labelFont(CreateFontW(-MulDiv(layout::FontPointSize, m_dpi, 72), 0, 0, 0, FW_NORMAL, FALSE,
-                               FALSE, FALSE, DEFAULT_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-                               CLEARTYPE_QUALITY, DEFAULT_PITCH | FF_ROMAN, labelFace));
-    std::size_t g = 0;
-    for (const elements_layout::Group& group : elements_layout::Groups()) {
-        place(m_groups[g], scaled(group.place));
-        SetWindowFont(m_groups[g++], m_fonts.windowFont(true), TRUE);
-    }
-    for (int i = 0; i < ElementCount; ++i) {
-        const auto element = static_cast<Element>(i);
-        place(m_labels[static_cast<std::size_t>(i)], scaled(elements_layout::LabelPlace(element)));
-        place(m_fields[static_cast<std::size_t>(i)], scaled(elements_layout::FieldPlace(element)));
-        SetWindowFont(m_labels[static_cast<std::size_t>(i)], labelFont.get(), TRUE);
-        SetWindowFont(m_fields[static_cast<std::size_t>(i)], m_fonts.windowFont(), TRUE);
-    }
-    m_labelFont = std::move(labelFont);
-    for (int i = 0; i < 2; ++i)
-        place(m_buttons[static_cast<std::size_t>(i)], scaled(elements_layout::ButtonPlace(i)));
     RECT client{};
     GetClientRect(m_hwnd, &client);
-    const int panel = MulDiv(elements_layout::PanelWidth, m_dpi, 96);
+    // The panel keeps its size; where the client is shorter, it scrolls, and the drawing and
+    // the steps take what width is left.
+    const int panelHeight = scaled(elements_layout::PanelHeight);
+    const int bar =
+        client.bottom < panelHeight ? GetSystemMetricsForDpi(SM_CXVSCROLL, UINT(m_dpi)) : 0;
+    const int panel = scaled(elements_layout::PanelWidth) + bar;
+    m_panel.place(0, 0, panel, client.bottom, panelHeight);
+    const int up = m_panel.offset();
+    const auto place = [&](HWND control, const elements_layout::Rect& r) {
+        SetWindowPos(control, nullptr, scaled(r.left), scaled(r.top) - up,
+                     scaled(r.left + r.width) - scaled(r.left),
+                     scaled(r.top + r.height) - scaled(r.top), SWP_NOZORDER | SWP_NOACTIVATE);
+    };
+    std::size_t g = 0;
+    for (const elements_layout::Group& group : elements_layout::Groups())
+        place(m_groups[g++], group.place);
+    for (int i = 0; i < ElementCount; ++i) {
+        const auto element = static_cast<Element>(i);
+        place(m_labels[static_cast<std::size_t>(i)], elements_layout::LabelPlace(element));
+        place(m_fields[static_cast<std::size_t>(i)], elements_layout::FieldPlace(element));
+    }
+    for (int i = 0; i < 2; ++i)
+        place(m_buttons[static_cast<std::size_t>(i)], elements_layout::ButtonPlace(i));
     const int width = std::max(1, static_cast<int>(client.right) - panel);
     const int drawingHeight = client.bottom * elements_layout::DrawingFifths / 5;
     MoveWindow(m_drawing.window(), panel, 0, width, drawingHeight, TRUE);
     m_steps.place(panel, drawingHeight, width, client.bottom - drawingHeight);
 }
 
-void ElementsWindow::OnCommand(int id, HWND, UINT code)
+void ElementsWindow::OnCommand(HWND, int id, HWND, UINT code)
 {
     if (inArray(id, ids::ElementField, ElementCount)) {
         if (code == EN_CHANGE && !m_settingText)
@@ -226,28 +246,28 @@ void ElementsWindow::OnCommand(int id, HWND, UINT code)
     }
 }
 
-LRESULT ElementsWindow::colour(HWND control, HDC dc)
+HBRUSH ElementsWindow::OnCtlColor(HWND, HDC dc, HWND control, int)
 {
     if (HBRUSH brush = m_steps.colour(control, dc))
-        return reinterpret_cast<LRESULT>(brush);
+        return brush;
     const auto field = std::find(m_fields.begin(), m_fields.end(), control);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     if (field != m_fields.end()) {
         // A computed field, read-only: dark text on the results' colour, not the grey of
         // a disabled control.
         SetBkColor(dc, ColourRef(layout::ResultColour));
-        return reinterpret_cast<LRESULT>(m_resultBrush.get());
+        return m_resultBrush.get();
     }
     SetBkColor(dc, ColourRef(layout::WindowColour));
-    return reinterpret_cast<LRESULT>(m_windowBrush.get());
+    return m_windowBrush.get();
 }
 
 void ElementsWindow::openBeside(HWND solution)
 {
     if (!IsWindowVisible(m_hwnd) && m_owner)
-        PlaceBeside(m_hwnd, m_owner, solution,
-                    {MulDiv(elements_layout::OpeningWidth, m_dpi, 96),
-                     MulDiv(elements_layout::OpeningHeight, m_dpi, 96)});
+        PlaceBeside(
+            m_hwnd, m_owner, solution,
+            {scaled(elements_layout::OpeningWidth), scaled(elements_layout::OpeningHeight)});
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);
 }
@@ -268,7 +288,11 @@ bool ElementsWindow::TranslateKeyboard(MSG& message)
             copyAll();
         return true;
     }
-    return IsDialogMessageW(m_hwnd, &message) != FALSE;
+    const bool handled = IsDialogMessageW(m_hwnd, &message) != FALSE;
+    // Tab may have gone to a control scrolled out of the panel's view.
+    if (handled && IsChild(m_panel.Window(), GetFocus()))
+        m_panel.scrollIntoView(GetFocus());
+    return handled;
 }
 
 void ElementsWindow::copyAll() const
@@ -314,6 +338,7 @@ void ElementsWindow::showMessage(const std::string& title, const std::string& te
 
 void ElementsWindow::focusField(Element field)
 {
+    m_panel.scrollIntoView(this->field(field));
     FocusEdit(this->field(field));
 }
 
@@ -326,8 +351,7 @@ void ElementsWindow::announce(const std::string& text)
 void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
     m_steps.setSteps(page.steps);
-    m_drawing.setTriangle(page.triangle, region, page.description, page.empty.c_str(),
-                          page.projections);
+    m_drawing.setTriangle(page.triangle, region, page.description, page.empty, page.projections);
 }
 
 NumberFormat ElementsWindow::numberFormat() const

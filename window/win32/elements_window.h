@@ -7,6 +7,7 @@
 #include "window/win32/drawing_pane.h"
 #include "window/win32/fitting_field.h"
 #include "window/win32/gdi_object.h"
+#include "window/win32/scroll_panel.h"
 #include "window/win32/steps_pane.h"
 
 #include <windows.h>
@@ -37,6 +38,11 @@ public:
     bool TranslateKeyboard(MSG& message);
 
     HWND field(Element element) const { return m_fields[static_cast<std::size_t>(element)]; }
+    // "Изчисли" (0) and "Изчисти" (1).
+    HWND button(int i) const { return m_buttons.at(static_cast<std::size_t>(i)); }
+    // The child window that holds the groups, the fields and the buttons, and scrolls them
+    // where the window is too short for them.
+    HWND panel() const { return m_panel.Window(); }
     HWND steps() const { return m_steps.window(); }
     HWND drawing() const { return m_drawing.window(); }
     HWND announcer() const { return m_announcer; }
@@ -47,10 +53,27 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    friend class BaseWindow<ElementsWindow>;
+    // What a new DPI replaced, kept until every control has its new font.
+    struct Replaced {
+        FontSet fonts;
+        Font labelFont;
+    };
+
+    BOOL OnCreate(HWND hwnd, LPCREATESTRUCT create);
+    void OnSize(HWND, UINT, int, int) { layOut(); }
+    void OnGetMinMaxInfo(HWND hwnd, MINMAXINFO* limits);
+    void OnCommand(HWND hwnd, int id, HWND control, UINT code);
+    HBRUSH OnCtlColor(HWND hwnd, HDC dc, HWND control, int type);
+    void OnMeasureItem(HWND hwnd, MEASUREITEMSTRUCT* item);
+    void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
+    void OnClose(HWND hwnd);
+    void OnDestroy(HWND hwnd);
+    Replaced UseDpi(int dpi);
+    HBRUSH Background() const { return m_windowBrush.get(); }
+    int scaled(int pixels) const;
     void createControls();
     void layOut();
-    void OnCommand(int id, HWND control, UINT code);
-    LRESULT colour(HWND control, HDC dc);
 
     std::string text(Element field) const override;
     void setText(Element field, const std::string& text) override;
@@ -74,6 +97,7 @@ private:
     std::array<HWND, 5> m_groups{};
     std::array<HWND, 2> m_buttons{};
     HWND m_announcer = nullptr;
+    ScrollPanel m_panel;
     DrawingPane m_drawing;
     StepsPane m_steps;
     // Set while the program writes a field, so that only the user's edits reach the logic.

@@ -5,7 +5,7 @@
 #include "window/win32/clipboard.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/wide_text.h"
-#include "window/window_placement.h"
+#include "window/win32/window_place.h"
 
 #include <windowsx.h>
 
@@ -20,32 +20,6 @@ constexpr int OpeningSize = 720; // pixels at 96 DPI, each way
 
 } // namespace
 
-namespace {
-
-placement::Rect frameOf(HWND window)
-{
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    return {frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top};
-}
-
-} // namespace
-
-void PlaceBeside(HWND window, HWND main, HWND solution, SIZE wanted)
-{
-    MONITORINFO info{sizeof(MONITORINFO), {}, {}, 0};
-    GetMonitorInfoW(MonitorFromWindow(main, MONITOR_DEFAULTTONEAREST), &info);
-    const RECT& free = info.rcWork;
-    std::optional<placement::Rect> beside;
-    if (solution && IsWindowVisible(solution))
-        beside = frameOf(solution);
-    const placement::Rect place =
-        placement::OpenPlace(frameOf(main), beside, {wanted.cx, wanted.cy},
-                             {free.left, free.top, free.right - free.left, free.bottom - free.top});
-    SetWindowPos(window, nullptr, place.left, place.top, place.width, place.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 SolutionWindow::~SolutionWindow()
 {
     if (m_hwnd)
@@ -55,8 +29,9 @@ SolutionWindow::~SolutionWindow()
 bool SolutionWindow::Create(HINSTANCE instance, HWND owner)
 {
     m_owner = owner;
-    RegisterProgramClass(instance, ClassName, WindowProc, 0, false,
-                         reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1));
+    if (!RegisterProgramClass(instance, ClassName, WindowProc, 0, true,
+                              reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)))
+        return false;
     const std::wstring title = Widen(texts::SolutionTitle);
     CreateWindowExW(0, ClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                     CW_USEDEFAULT, CW_USEDEFAULT, OpeningSize, OpeningSize, owner, nullptr,
@@ -67,58 +42,80 @@ bool SolutionWindow::Create(HINSTANCE instance, HWND owner)
 LRESULT SolutionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_CREATE:
-        m_dpi = static_cast<int>(GetDpiForWindow(m_hwnd));
-        m_drawing.create(m_hwnd);
-        m_drawing.copySteps = [this] { copySteps(); };
-        m_steps.create(m_hwnd, texts::StepsName);
-        // Visible, so that the user who did not find a pair among the variants finds the
-        // window that takes any two elements; its owner opens it.
-        m_elementsButton = CreateWindowExW(
-            0, L"BUTTON", Widen(texts::ElementsOpen).c_str(),
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, m_hwnd,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::OpenElements)),
-            reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE)), nullptr);
-        SetWindowFont(m_elementsButton, GetStockObject(DEFAULT_GUI_FONT), FALSE);
-        return 0;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == ids::OpenElements && m_owner)
-            SendMessageW(m_owner, WM_COMMAND, MAKEWPARAM(ids::OpenElements, 0), 0);
-        return 0;
-    case WM_SIZE:
-        layOut();
-        return 0;
-    case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
-    case WM_CLOSE:
-        // Only hidden: the main window and this object live on, and it opens again as it was.
-        ShowWindow(m_hwnd, SW_HIDE);
-        if (m_owner)
-            SetActiveWindow(m_owner);
-        return 0;
-    case WM_SETFOCUS:
-        SetFocus(m_steps.window());
-        return 0;
-    case WM_MEASUREITEM:
-        return m_steps.measure(*reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
-    case WM_DRAWITEM:
-        return m_steps.draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORLISTBOX:
-        if (HBRUSH brush =
-                m_steps.colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
-            return reinterpret_cast<LRESULT>(brush);
-        return DefWindowProcW(m_hwnd, message, wParam, lParam);
+        TRIANGLE_HANDLE_MSG(WM_CREATE, OnCreate);
+        TRIANGLE_HANDLE_MSG(WM_COMMAND, OnCommand);
+        TRIANGLE_HANDLE_MSG(WM_SIZE, OnSize);
+        TRIANGLE_HANDLE_MSG(WM_DPICHANGED, OnDpiChanged);
+        TRIANGLE_HANDLE_MSG(WM_CLOSE, OnClose);
+        TRIANGLE_HANDLE_MSG(WM_SETFOCUS, OnSetFocus);
+        TRIANGLE_HANDLE_MSG(WM_MEASUREITEM, OnMeasureItem);
+        TRIANGLE_HANDLE_MSG(WM_DRAWITEM, OnDrawItem);
+        TRIANGLE_HANDLE_MSG(WM_CTLCOLORSTATIC, OnCtlColor);
+        TRIANGLE_HANDLE_MSG(WM_CTLCOLORLISTBOX, OnCtlColor);
+        TRIANGLE_HANDLE_MSG(WM_ERASEBKGND, OnEraseBkgnd);
+        TRIANGLE_HANDLE_MSG(WM_PRINTCLIENT, OnPrintClient);
+        TRIANGLE_HANDLE_MSG(WM_PRINT, OnPrint);
     default:
         return DefWindowProcW(m_hwnd, message, wParam, lParam);
     }
 }
 
+BOOL SolutionWindow::OnCreate(HWND, LPCREATESTRUCT)
+{
+    m_dpi = static_cast<int>(GetDpiForWindow(m_hwnd));
+    m_drawing.create(m_hwnd);
+    m_drawing.copySteps = [this] { copySteps(); };
+    m_steps.create(m_hwnd, texts::StepsName);
+    // Visible, so that the user who did not find a pair among the variants finds the
+    // window that takes any two elements; its owner opens it.
+    m_elementsButton = CreateWindowExW(
+        0, L"BUTTON", Widen(texts::ElementsOpen).c_str(),
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 0, 0, 0, m_hwnd,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(ids::OpenElements)),
+        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE)), nullptr);
+    SetWindowFont(m_elementsButton, GetStockObject(DEFAULT_GUI_FONT), FALSE);
+    return TRUE;
+}
+
+void SolutionWindow::OnCommand(HWND, int id, HWND, UINT)
+{
+    if (id == ids::OpenElements && m_owner)
+        FORWARD_WM_COMMAND(m_owner, ids::OpenElements, nullptr, 0, SendMessageW);
+}
+
+void SolutionWindow::OnClose(HWND)
+{
+    HideForOwner(m_hwnd, m_owner);
+}
+
+void SolutionWindow::OnSetFocus(HWND, HWND)
+{
+    SetFocus(m_steps.window());
+}
+
+void SolutionWindow::OnMeasureItem(HWND, MEASUREITEMSTRUCT* item)
+{
+    m_steps.measure(*item);
+}
+
+void SolutionWindow::OnDrawItem(HWND, const DRAWITEMSTRUCT* item)
+{
+    m_steps.draw(*item);
+}
+
+HBRUSH SolutionWindow::OnCtlColor(HWND, HDC dc, HWND control, int type)
+{
+    if (HBRUSH brush = m_steps.colour(control, dc))
+        return brush;
+    return reinterpret_cast<HBRUSH>(
+        DefWindowProcW(m_hwnd, static_cast<UINT>(WM_CTLCOLORMSGBOX + type),
+                       reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control)));
+}
+
 void SolutionWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
     m_steps.setSteps(page.steps);
-    m_drawing.setTriangle(page.triangle, region, page.description, page.empty.c_str());
+    m_drawing.setTriangle(page.triangle, region, page.description, page.empty);
 }
 
 void SolutionWindow::openBeside()
@@ -163,16 +160,13 @@ void SolutionWindow::copySteps() const
     PutTextOnClipboard(m_hwnd, m_steps.text());
 }
 
-void SolutionWindow::OnDpiChanged(int dpi, const RECT& suggested)
+int SolutionWindow::UseDpi(int dpi)
 {
+    const int old = m_dpi;
     m_dpi = dpi;
     m_steps.setDpi(dpi);
-    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    // Also where the suggested size is the old one: the caption's height and the drawing's
-    // scale follow the DPI.
-    layOut();
     m_drawing.setDpi(dpi);
+    return old;
 }
 
 void SolutionWindow::layOut()

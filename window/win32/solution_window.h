@@ -41,8 +41,19 @@ public:
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
+    friend class BaseWindow<SolutionWindow>;
+
+    BOOL OnCreate(HWND hwnd, LPCREATESTRUCT create);
+    void OnCommand(HWND hwnd, int id, HWND control, UINT code);
+    void OnSize(HWND, UINT, int, int) { layOut(); }
+    void OnClose(HWND hwnd);
+    void OnSetFocus(HWND hwnd, HWND previous);
+    void OnMeasureItem(HWND hwnd, MEASUREITEMSTRUCT* item);
+    void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
+    HBRUSH OnCtlColor(HWND hwnd, HDC dc, HWND control, int type);
+    int UseDpi(int dpi);
+    HBRUSH Background() const { return GetSysColorBrush(COLOR_WINDOW); }
     void layOut();
-    void OnDpiChanged(int dpi, const RECT& suggested);
 
     HWND m_owner = nullptr;
     DrawingPane m_drawing;
@@ -52,8 +63,4 @@ private:
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
 };
 
-// Places a second window of `wanted` pixels (its frame) by the rule both forms keep: beside
-// `solution` where that is given and visible, otherwise beside `main`, whole on the work area
-// of the screen `main` is on.
-void PlaceBeside(HWND window, HWND main, HWND solution, SIZE wanted);
 } // namespace triangle::win32

@@ -67,51 +67,24 @@ bool SolverForm::Create(HINSTANCE instance)
 
 LRESULT SolverForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // The crackers of windowsx.h unpack each message into its handler's own arguments.
-#define TRIANGLE_HANDLE(message, handler)                                                          \
-    case message:                                                                                  \
-        return HANDLE_##message(m_hwnd, wParam, lParam,                                            \
-                                [this](auto... arguments) { return handler(arguments...); })
     switch (message) {
-        TRIANGLE_HANDLE(WM_CREATE, OnCreate);
-        TRIANGLE_HANDLE(WM_COMMAND, OnCommand);
-        TRIANGLE_HANDLE(WM_CTLCOLORSTATIC, OnCtlColor);
-        TRIANGLE_HANDLE(WM_CTLCOLOREDIT, OnCtlColor);
-        TRIANGLE_HANDLE(WM_CTLCOLORBTN, OnCtlColor);
-        TRIANGLE_HANDLE(WM_DRAWITEM, OnDrawItem);
-        TRIANGLE_HANDLE(WM_CONTEXTMENU, OnContextMenu);
-        TRIANGLE_HANDLE(WM_DESTROY, OnDestroy);
-    case WM_ERASEBKGND:
-    case WM_PRINTCLIENT: {
-        RECT client{};
-        GetClientRect(m_hwnd, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, m_windowBrush.get());
-        return 1;
-    }
-    case WM_PRINT:
-        // The children are printed here, in their places, on every system alike (Wine's
-        // default handling leaves them out).
-        DefWindowProcW(m_hwnd, message, wParam, lParam & ~PRF_CHILDREN);
-        if (lParam & PRF_CHILDREN)
-            PrintChildren(m_hwnd, reinterpret_cast<HDC>(wParam), lParam);
-        return 0;
-    case WM_NEXTDLGCTL:
-        // A multi-line edit in a dialog asks for the next control this way on Tab.
-        GoToNextControl(m_hwnd, wParam, lParam);
-        return 0;
-    case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
-    case WM_LBUTTONDBLCLK: {
-        const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        OnFieldDoubleClick(GetDlgCtrlID(ChildWindowFromPointEx(m_hwnd, at, CWP_SKIPINVISIBLE)));
-        return 0;
-    }
+        TRIANGLE_HANDLE_MSG(WM_CREATE, OnCreate);
+        TRIANGLE_HANDLE_MSG(WM_COMMAND, OnCommand);
+        TRIANGLE_HANDLE_MSG(WM_CTLCOLORSTATIC, OnCtlColor);
+        TRIANGLE_HANDLE_MSG(WM_CTLCOLOREDIT, OnCtlColor);
+        TRIANGLE_HANDLE_MSG(WM_CTLCOLORBTN, OnCtlColor);
+        TRIANGLE_HANDLE_MSG(WM_DRAWITEM, OnDrawItem);
+        TRIANGLE_HANDLE_MSG(WM_CONTEXTMENU, OnContextMenu);
+        TRIANGLE_HANDLE_MSG(WM_ERASEBKGND, OnEraseBkgnd);
+        TRIANGLE_HANDLE_MSG(WM_PRINTCLIENT, OnPrintClient);
+        TRIANGLE_HANDLE_MSG(WM_PRINT, OnPrint);
+        TRIANGLE_HANDLE_MSG(WM_NEXTDLGCTL, OnNextDlgCtl);
+        TRIANGLE_HANDLE_MSG(WM_DPICHANGED, OnDpiChanged);
+        TRIANGLE_HANDLE_MSG(WM_LBUTTONDBLCLK, OnLButtonDown);
+        TRIANGLE_HANDLE_MSG(WM_DESTROY, OnDestroy);
     default:
-        break;
+        return DefWindowProcW(m_hwnd, message, wParam, lParam);
     }
-#undef TRIANGLE_HANDLE
-    return DefWindowProcW(m_hwnd, message, wParam, lParam);
 }
 
 BOOL SolverForm::OnCreate(HWND hwnd, LPCREATESTRUCT)
@@ -123,6 +96,13 @@ BOOL SolverForm::OnCreate(HWND hwnd, LPCREATESTRUCT)
     m_resultBrush.reset(CreateSolidBrush(ColourRef(layout::ResultColour)));
     createControls();
     layOut();
+    // Made at a size of nothing: the frame around the layout's client at its screen's DPI.
+    const int dpi = m_fonts.dpi();
+    RECT frame{0, 0, layout::Pixels(layout::ClientWidth, dpi),
+               layout::Pixels(layout::ClientHeight, dpi)};
+    AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, WindowExStyle, static_cast<UINT>(dpi));
+    SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 
@@ -166,22 +146,27 @@ void SolverForm::layOut()
         SetWindowFont(child, m_fonts.windowFont(), TRUE);
     }
     m_Text2.layOut(dpi);
-
-    RECT frame{0, 0, layout::Pixels(layout::ClientWidth, dpi),
-               layout::Pixels(layout::ClientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, WindowExStyle, static_cast<UINT>(dpi));
-    SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void SolverForm::OnDpiChanged(int dpi, const RECT& suggested)
+FontSet SolverForm::UseDpi(int dpi)
 {
-    // The old fonts stay alive until every control has been given its new one.
     FontSet old = std::move(m_fonts);
     m_fonts = FontSet(dpi);
-    layOut();
-    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    return old;
+}
+
+HWND SolverForm::OnNextDlgCtl(HWND, HWND target, BOOL isControl)
+{
+    // A multi-line edit in a dialog asks for the next control this way on Tab.
+    GoToNextControl(m_hwnd, reinterpret_cast<WPARAM>(target), isControl);
+    return nullptr;
+}
+
+void SolverForm::OnLButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
+{
+    // Only double clicks come: a disabled field gets no mouse messages, so its window does.
+    if (doubleClick)
+        OnFieldDoubleClick(GetDlgCtrlID(ChildWindowFromPointEx(m_hwnd, {x, y}, CWP_SKIPINVISIBLE)));
 }
 
 void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)

@@ -60,7 +60,10 @@ private:
     HBRUSH OnCtlColor(HWND hwnd, HDC dc, HWND control, int type);
     void OnDrawItem(HWND hwnd, const DRAWITEMSTRUCT* item);
     void OnDestroy(HWND hwnd);
-    void OnDpiChanged(int dpi, const RECT& suggested);
+    HWND OnNextDlgCtl(HWND hwnd, HWND target, BOOL isControl);
+    void OnLButtonDown(HWND hwnd, BOOL doubleClick, int x, int y, UINT keys);
+    FontSet UseDpi(int dpi);
+    HBRUSH Background() const { return m_windowBrush.get(); }
 
     void createControls();
     void layOut();
