@@ -1,7 +1,8 @@
 // The window of any two elements on Windows, as a user meets it: opened from the main
 // window, typed into with the messages a keyboard sends, read back through the Windows API.
 
-#include "tests/win32/message_box_closer.h"
+#include "tests/win32/main_window_test.h"
+#include "window/win32/child_windows.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/elements_window.h"
 #include "window/win32/solver_form.h"
@@ -26,79 +27,12 @@ using triangle::Element;
 
 std::wstring textOf(HWND hwnd)
 {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return triangle::win32::WindowText(hwnd);
 }
 
-std::wstring clipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
-class Win32Elements : public testing::Test {
+class Win32Elements : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                            ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-        InitCommonControlsEx(&controls);
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        MessageBoxCloser::seen().clear();
-        m_form = std::make_unique<triangle::win32::SolverForm>();
-        ASSERT_TRUE(m_form->Create(GetModuleHandleW(nullptr)));
-        m_form->setNumberFormatOverride(triangle::NumberFormat{});
-        m_form->Form_Load();
-        ShowWindow(m_form->Window(), SW_SHOWNORMAL);
-        SetForegroundWindow(m_form->Window());
-        pump();
-    }
-    void TearDown() override
-    {
-        m_form.reset();
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            ;
-        CoUninitialize();
-    }
-
-    static void pump()
-    {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
-    // A key going through the program's own message loop, with Ctrl as given.
-    bool pressKey(HWND target, WPARAM key, bool control = false)
-    {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        BYTE pressed[256] = {};
-        std::copy(std::begin(keys), std::end(keys), std::begin(pressed));
-        pressed[VK_CONTROL] = control ? 0x80 : 0;
-        pressed[VK_SHIFT] = 0;
-        SetKeyboardState(pressed);
-        MSG message{target, WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-        const bool handled = m_form->TranslateKeyboard(message);
-        if (!handled) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        SetKeyboardState(keys);
-        pump();
-        return handled;
-    }
+    static void pump() { PumpMessages(); }
     triangle::win32::ElementsWindow& elements() { return m_form->elements(); }
     HWND field(Element element) { return elements().field(element); }
     void open() { pressKey(GetDlgItem(m_form->Window(), ids::Text2), '2', true); }
@@ -120,9 +54,6 @@ protected:
     {
         return (GetWindowLongW(field(element), GWL_STYLE) & ES_READONLY) != 0;
     }
-
-    std::unique_ptr<triangle::win32::SolverForm> m_form;
-    MessageBoxCloser m_closer;
 };
 
 TEST_F(Win32Elements, CtrlTwoFromAFieldOpensItWithTheFocusInA)
@@ -205,6 +136,11 @@ TEST_F(Win32Elements, AHeightAboveHalfTheHypotenuseIsRefused)
               std::wstring::npos);
     EXPECT_EQ(GetFocus(), field(Element::h));
     EXPECT_EQ(textOf(field(Element::a)), L"");
+    // The drawing says why there is no triangle, as the message box did, not how to ask for one.
+    const std::wstring drawing = textOf(elements().drawing());
+    EXPECT_NE(drawing.find(MessageBoxCloser::seen()[0].text), std::wstring::npos)
+        << triangle::win32::Narrow(drawing);
+    EXPECT_EQ(drawing.find(L"Попълнете"), std::wstring::npos) << triangle::win32::Narrow(drawing);
 }
 
 TEST_F(Win32Elements, TabGoesThroughTheFieldsInReadingOrderThenTheButtonsAndTheSteps)
@@ -241,7 +177,7 @@ TEST_F(Win32Elements, TheStepsAreAListAndCtrlCCopiesTheTwelveThenTheSteps)
     EXPECT_EQ(std::wstring(first), L"Дадени: a = 6.000 и b = 8.000.");
     SetFocus(steps);
     EXPECT_TRUE(pressKey(steps, 'C', true));
-    const std::wstring copied = clipboardText();
+    const std::wstring copied = ClipboardText();
     EXPECT_EQ(copied.rfind(L"a = 6.000\r\nb = 8.000\r\nc = 10.000\r\nα = 36.870°\r\n", 0), 0u)
         << triangle::win32::Narrow(copied);
     EXPECT_NE(copied.find(L"R = 5.000\r\n\r\nДадени: a = 6.000 и b = 8.000."), std::wstring::npos);

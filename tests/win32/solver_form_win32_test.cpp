@@ -2,9 +2,10 @@
 // produce, and checked through the same API any program would use.
 
 #include "solver/variant_solver.h"
-#include "tests/win32/message_box_closer.h"
+#include "tests/win32/main_window_test.h"
 #include "window/form_layout.h"
 #include "window/ui_texts.h"
+#include "window/win32/child_windows.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/solver_form.h"
 #include "window/win32/wide_text.h"
@@ -30,10 +31,7 @@ using triangle::win32::Widen;
 
 std::wstring textOf(HWND hwnd)
 {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
+    return triangle::win32::WindowText(hwnd);
 }
 
 triangle::NumberFormat english()
@@ -56,48 +54,14 @@ triangle::NumberFormat indian()
     return format;
 }
 
-class Win32SolverForm : public ::testing::Test {
+class Win32SolverForm : public MainWindowTest {
 protected:
-    void SetUp() override
-    {
-        const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                            ICC_STANDARD_CLASSES | ICC_TAB_CLASSES};
-        InitCommonControlsEx(&controls);
-        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-        MessageBoxCloser::seen().clear();
-        m_form = std::make_unique<triangle::win32::SolverForm>();
-        ASSERT_TRUE(m_form->Create(GetModuleHandleW(nullptr)));
-        m_form->setNumberFormatOverride(english());
-        m_form->Form_Load();
-        ShowWindow(window(), SW_SHOWNORMAL);
-        SetForegroundWindow(window());
-        UpdateWindow(window());
-        pumpMessages();
-    }
-
-    void TearDown() override
-    {
-        m_form.reset();
-        // The window's end asks the message loop to quit; this loop is the test's.
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
-            ;
-        CoUninitialize();
-    }
-
     HWND window() const { return m_form->Window(); }
     HWND field(int i) const { return GetDlgItem(window(), ids::Text2 + i); }
     HWND option(int k) const { return GetDlgItem(window(), ids::Option1 + k); }
     HWND button(int i) const { return GetDlgItem(window(), ids::Command1 + i); }
 
-    static void pumpMessages()
-    {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-    }
+    static void pumpMessages() { PumpMessages(); }
 
     // The characters a keyboard sends into the field that has the focus.
     void type(int i, const std::wstring& text)
@@ -111,31 +75,7 @@ protected:
         return IsWindowEnabled(field(i)) && !(GetWindowLongW(field(i), GWL_STYLE) & ES_READONLY);
     }
 
-    // A key going through the program's own message loop, with Ctrl and Shift as given.
-    bool pressKey(HWND target, WPARAM key, bool control = false, bool shift = false)
-    {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        BYTE pressed[256] = {};
-        std::copy(std::begin(keys), std::end(keys), std::begin(pressed));
-        pressed[VK_CONTROL] = control ? 0x80 : 0;
-        pressed[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(pressed);
-        MSG message{target, WM_KEYDOWN, key, 1, static_cast<DWORD>(GetMessageTime()), {}};
-        const bool handled = m_form->TranslateKeyboard(message);
-        if (!handled) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
-        SetKeyboardState(keys);
-        pumpMessages();
-        return handled;
-    }
-
     void calculate() { SendMessageW(button(0), BM_CLICK, 0, 0); }
-
-    std::unique_ptr<triangle::win32::SolverForm> m_form;
-    MessageBoxCloser m_closer;
 };
 
 TEST_F(Win32SolverForm, AfterLoadingVariant1IsChosenAndOnlyItsGivenFieldsAcceptTyping)

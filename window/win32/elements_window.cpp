@@ -23,8 +23,6 @@ namespace triangle::win32 {
 namespace {
 
 constexpr wchar_t ClassName[] = L"TriangleElements";
-// The least width of the drawing and the steps beside the panel, in pixels at 96 DPI.
-constexpr int LeastStripWidth = 160;
 
 bool inArray(int id, int base, int count)
 {
@@ -91,9 +89,10 @@ BOOL ElementsWindow::OnCreate(HWND, LPCREATESTRUCT)
 void ElementsWindow::OnGetMinMaxInfo(HWND, MINMAXINFO* limits)
 {
     // Every field and button whole beside a narrow strip of the drawing and the steps.
-    KeepLeastClient(m_hwnd, *limits,
-                    {scaled(elements_layout::PanelWidth) + scaled(LeastStripWidth),
-                     scaled(elements_layout::PanelHeight)});
+    KeepLeastClient(
+        m_hwnd, *limits,
+        {scaled(elements_layout::PanelWidth) + scaled(elements_layout::LeastDrawingWidth),
+         scaled(elements_layout::PanelHeight)});
 }
 
 void ElementsWindow::OnMeasureItem(HWND, MEASUREITEMSTRUCT* item)
