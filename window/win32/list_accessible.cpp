@@ -10,24 +10,6 @@ namespace triangle::win32 {
 
 namespace {
 
-VARIANT childId(long id)
-{
-    VARIANT result;
-    VariantInit(&result);
-    result.vt = VT_I4;
-    result.lVal = id;
-    return result;
-}
-
-// A question an item has no answer to, as MSAA says "none".
-HRESULT noText(BSTR* out)
-{
-    if (!out)
-        return E_INVALIDARG;
-    *out = nullptr;
-    return S_FALSE;
-}
-
 // The lines selected, as MSAA hands out a selection of several children: their child ids,
 // one after another.
 class SelectedItems final : public IEnumVARIANT {
@@ -67,7 +49,7 @@ public:
             return E_POINTER;
         ULONG given = 0;
         for (; given < count && m_at < m_ids.size(); ++given)
-            items[given] = childId(m_ids[m_at++]);
+            items[given] = ChildId(m_ids[m_at++]);
         if (fetched)
             *fetched = given;
         return given == count ? S_OK : S_FALSE;
@@ -86,8 +68,10 @@ public:
     {
         if (!copy)
             return E_POINTER;
-        *copy = new SelectedItems(m_ids, m_at);
-        return S_OK;
+        return Guarded([&] {
+            *copy = new (std::nothrow) SelectedItems(m_ids, m_at);
+            return *copy ? S_OK : E_OUTOFMEMORY;
+        });
     }
 
 private:
@@ -100,24 +84,17 @@ private:
 
 } // namespace
 
-UINT SpokenItemMessage()
-{
-    static const UINT message = RegisterWindowMessageW(L"TriangleSolver.SpokenItem");
-    return message;
-}
-
 int ListAccessible::count() const
 {
     return std::max(0, ListBox_GetCount(control()));
 }
 
-int ListAccessible::itemOf(const VARIANT& child) const
+int ListAccessible::itemOf(const VARIANT& child)
 {
-    if (child.vt != VT_I4)
+    const std::optional<long> id = childOf(child);
+    if (!id)
         return Invalid;
-    if (child.lVal == CHILDID_SELF)
-        return Self;
-    return child.lVal >= 1 && child.lVal <= count() ? static_cast<int>(child.lVal - 1) : Invalid;
+    return *id == CHILDID_SELF ? Self : static_cast<int>(*id - 1);
 }
 
 HRESULT ListAccessible::get_accChildCount(long* count)
@@ -144,51 +121,10 @@ HRESULT ListAccessible::get_accName(VARIANT child, BSTR* name)
         return StandardAccessible::get_accName(child, name);
     if (item == Invalid)
         return E_INVALIDARG;
-    std::wstring spoken;
-    if (!SendMessageW(control(), SpokenItemMessage(), static_cast<WPARAM>(item),
-                      reinterpret_cast<LPARAM>(&spoken)))
+    const std::shared_ptr<const std::vector<std::wstring>> spoken = m_spoken.lock();
+    if (!spoken || static_cast<std::size_t>(item) >= spoken->size())
         return E_FAIL;
-    return PutText(spoken.c_str(), name);
-}
-
-HRESULT ListAccessible::get_accValue(VARIANT child, BSTR* value)
-{
-    const int item = itemOf(child);
-    if (item == Self)
-        return StandardAccessible::get_accValue(child, value);
-    return item == Invalid ? E_INVALIDARG : noText(value);
-}
-
-HRESULT ListAccessible::get_accDescription(VARIANT child, BSTR* description)
-{
-    const int item = itemOf(child);
-    if (item == Self)
-        return StandardAccessible::get_accDescription(child, description);
-    return item == Invalid ? E_INVALIDARG : noText(description);
-}
-
-HRESULT ListAccessible::get_accHelp(VARIANT child, BSTR* help)
-{
-    const int item = itemOf(child);
-    if (item == Self)
-        return StandardAccessible::get_accHelp(child, help);
-    return item == Invalid ? E_INVALIDARG : noText(help);
-}
-
-HRESULT ListAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
-{
-    const int item = itemOf(child);
-    if (item == Self)
-        return StandardAccessible::get_accKeyboardShortcut(child, shortcut);
-    return item == Invalid ? E_INVALIDARG : noText(shortcut);
-}
-
-HRESULT ListAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
-{
-    const int item = itemOf(child);
-    if (item == Self)
-        return StandardAccessible::get_accDefaultAction(child, action);
-    return item == Invalid ? E_INVALIDARG : noText(action);
+    return PutText((*spoken)[static_cast<std::size_t>(item)].c_str(), name);
 }
 
 HRESULT ListAccessible::get_accRole(VARIANT child, VARIANT* role)
@@ -198,7 +134,7 @@ HRESULT ListAccessible::get_accRole(VARIANT child, VARIANT* role)
         return E_INVALIDARG;
     if (!role)
         return E_POINTER;
-    *role = childId(item == Self ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM);
+    *role = ChildId(item == Self ? ROLE_SYSTEM_LIST : ROLE_SYSTEM_LISTITEM);
     return S_OK;
 }
 
@@ -223,7 +159,7 @@ HRESULT ListAccessible::get_accState(VARIANT child, VARIANT* state)
     ListBox_GetItemRect(list, item, &place);
     if (place.bottom <= client.top || place.top >= client.bottom)
         flags |= STATE_SYSTEM_OFFSCREEN | STATE_SYSTEM_INVISIBLE;
-    *state = childId(flags);
+    *state = ChildId(flags);
     return S_OK;
 }
 
@@ -235,7 +171,7 @@ HRESULT ListAccessible::get_accFocus(VARIANT* focus)
     HWND list = control();
     if (GetFocus() != list)
         return S_FALSE;
-    *focus = childId(count() > 0 ? ListBox_GetCaretIndex(list) + 1 : CHILDID_SELF);
+    *focus = ChildId(count() > 0 ? ListBox_GetCaretIndex(list) + 1 : CHILDID_SELF);
     return S_OK;
 }
 
@@ -248,18 +184,23 @@ HRESULT ListAccessible::get_accSelection(VARIANT* selection)
     const int selected = ListBox_GetSelCount(list);
     if (selected <= 0)
         return S_FALSE;
-    std::vector<int> items(static_cast<std::size_t>(selected));
-    ListBox_GetSelItems(list, selected, items.data());
-    if (selected == 1) {
-        *selection = childId(items.front() + 1);
+    return Guarded([&] {
+        std::vector<int> items(static_cast<std::size_t>(selected));
+        ListBox_GetSelItems(list, selected, items.data());
+        if (selected == 1) {
+            *selection = ChildId(items.front() + 1);
+            return S_OK;
+        }
+        std::vector<long> ids;
+        for (int i : items)
+            ids.push_back(i + 1);
+        auto* enumeration = new (std::nothrow) SelectedItems(std::move(ids));
+        if (!enumeration)
+            return E_OUTOFMEMORY;
+        selection->vt = VT_UNKNOWN;
+        selection->punkVal = enumeration;
         return S_OK;
-    }
-    std::vector<long> ids;
-    for (int i : items)
-        ids.push_back(i + 1);
-    selection->vt = VT_UNKNOWN;
-    selection->punkVal = new SelectedItems(std::move(ids));
-    return S_OK;
+    });
 }
 
 HRESULT ListAccessible::accSelect(long flags, VARIANT child)
@@ -328,7 +269,7 @@ HRESULT ListAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
     }
     if (to < 0 || to >= count())
         return S_FALSE;
-    *end = childId(to + 1);
+    *end = ChildId(to + 1);
     return S_OK;
 }
 
@@ -346,7 +287,7 @@ HRESULT ListAccessible::accHitTest(long left, long top, VARIANT* child)
         return S_FALSE;
     const LRESULT hit = SendMessageW(list, LB_ITEMFROMPOINT, 0, MAKELPARAM(at.x, at.y));
     // The high word says the point is below the last item.
-    *child = childId(HIWORD(hit) == 0 ? LOWORD(hit) + 1 : CHILDID_SELF);
+    *child = ChildId(HIWORD(hit) == 0 ? LOWORD(hit) + 1 : CHILDID_SELF);
     return S_OK;
 }
 

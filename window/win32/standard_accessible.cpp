@@ -1,5 +1,7 @@
 #include "window/win32/standard_accessible.h"
 
+#include <commctrl.h>
+
 namespace triangle::win32 {
 
 HRESULT PutText(const wchar_t* text, BSTR* out)
@@ -8,6 +10,24 @@ HRESULT PutText(const wchar_t* text, BSTR* out)
         return E_INVALIDARG;
     *out = SysAllocString(text);
     return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+VARIANT ChildId(long id)
+{
+    VARIANT result;
+    VariantInit(&result);
+    result.vt = VT_I4;
+    result.lVal = id;
+    return result;
+}
+
+std::optional<long> ChildOf(const VARIANT& child, long count)
+{
+    if (child.vt == VT_EMPTY)
+        return CHILDID_SELF;
+    if (child.vt == VT_I4 && child.lVal >= CHILDID_SELF && child.lVal <= count)
+        return child.lVal;
+    return std::nullopt;
 }
 
 StandardAccessible::StandardAccessible(HWND control) : m_control(control)
@@ -28,6 +48,12 @@ LRESULT StandardAccessible::answer(WPARAM wParam)
         LresultFromObject(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(this));
     Release();
     return result;
+}
+
+LRESULT StandardAccessible::Answer(StandardAccessible* object, HWND control, WPARAM wParam,
+                                   LPARAM lParam)
+{
+    return object ? object->answer(wParam) : DefSubclassProc(control, WM_GETOBJECT, wParam, lParam);
 }
 
 HRESULT StandardAccessible::QueryInterface(REFIID id, void** object)
@@ -98,100 +124,162 @@ HRESULT StandardAccessible::ContextSensitiveHelp(BOOL)
     return E_NOTIMPL;
 }
 
-// Each question goes to Windows' own object of the control, where there is one.
-#define TRIANGLE_ASK_STANDARD(call) return m_standard ? m_standard->call : E_FAIL
+std::optional<long> StandardAccessible::childOf(const VARIANT& child)
+{
+    long count = 0;
+    if (get_accChildCount(&count) != S_OK)
+        count = 0;
+    return ChildOf(child, count);
+}
+
+// A question about a child goes to Windows' own object, where there is one, with the child
+// id as that object takes it.
+template <class Question>
+HRESULT StandardAccessible::askAbout(const VARIANT& child, Question question)
+{
+    const std::optional<long> id = childOf(child);
+    if (!id)
+        return E_INVALIDARG;
+    return m_standard ? question(*m_standard, ChildId(*id)) : E_FAIL;
+}
+
+HRESULT StandardAccessible::askText(const VARIANT& child, BSTR* text,
+                                    HRESULT (STDMETHODCALLTYPE IAccessible::*question)(VARIANT,
+                                                                                       BSTR*))
+{
+    const std::optional<long> id = childOf(child);
+    if (id && *id != CHILDID_SELF && ownsItems()) {
+        // As MSAA says "none".
+        if (!text)
+            return E_POINTER;
+        *text = nullptr;
+        return S_FALSE;
+    }
+    return askAbout(
+        child, [&](IAccessible& standard, VARIANT id) { return (standard.*question)(id, text); });
+}
 
 HRESULT StandardAccessible::get_accParent(IDispatch** parent)
 {
-    TRIANGLE_ASK_STANDARD(get_accParent(parent));
+    return m_standard ? m_standard->get_accParent(parent) : E_FAIL;
 }
+
 HRESULT StandardAccessible::get_accChildCount(long* count)
 {
-    TRIANGLE_ASK_STANDARD(get_accChildCount(count));
+    return m_standard ? m_standard->get_accChildCount(count) : E_FAIL;
 }
+
 HRESULT StandardAccessible::get_accChild(VARIANT child, IDispatch** object)
 {
-    TRIANGLE_ASK_STANDARD(get_accChild(child, object));
+    return askAbout(child, [&](IAccessible& standard, VARIANT id) {
+        return standard.get_accChild(id, object);
+    });
 }
+
 HRESULT StandardAccessible::get_accName(VARIANT child, BSTR* name)
 {
-    TRIANGLE_ASK_STANDARD(get_accName(child, name));
+    return askText(child, name, &IAccessible::get_accName);
 }
+
 HRESULT StandardAccessible::get_accValue(VARIANT child, BSTR* value)
 {
-    TRIANGLE_ASK_STANDARD(get_accValue(child, value));
+    return askText(child, value, &IAccessible::get_accValue);
 }
+
 HRESULT StandardAccessible::get_accDescription(VARIANT child, BSTR* description)
 {
-    TRIANGLE_ASK_STANDARD(get_accDescription(child, description));
+    return askText(child, description, &IAccessible::get_accDescription);
 }
+
 HRESULT StandardAccessible::get_accRole(VARIANT child, VARIANT* role)
 {
-    TRIANGLE_ASK_STANDARD(get_accRole(child, role));
+    return askAbout(
+        child, [&](IAccessible& standard, VARIANT id) { return standard.get_accRole(id, role); });
 }
+
 HRESULT StandardAccessible::get_accState(VARIANT child, VARIANT* state)
 {
-    TRIANGLE_ASK_STANDARD(get_accState(child, state));
+    return askAbout(
+        child, [&](IAccessible& standard, VARIANT id) { return standard.get_accState(id, state); });
 }
+
 HRESULT StandardAccessible::get_accHelp(VARIANT child, BSTR* help)
 {
-    TRIANGLE_ASK_STANDARD(get_accHelp(child, help));
+    return askText(child, help, &IAccessible::get_accHelp);
 }
+
 HRESULT StandardAccessible::get_accHelpTopic(BSTR* file, VARIANT child, long* topic)
 {
-    TRIANGLE_ASK_STANDARD(get_accHelpTopic(file, child, topic));
+    return askAbout(child, [&](IAccessible& standard, VARIANT id) {
+        return standard.get_accHelpTopic(file, id, topic);
+    });
 }
+
 HRESULT StandardAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
 {
-    TRIANGLE_ASK_STANDARD(get_accKeyboardShortcut(child, shortcut));
+    return askText(child, shortcut, &IAccessible::get_accKeyboardShortcut);
 }
+
 HRESULT StandardAccessible::get_accFocus(VARIANT* focus)
 {
-    TRIANGLE_ASK_STANDARD(get_accFocus(focus));
+    return m_standard ? m_standard->get_accFocus(focus) : E_FAIL;
 }
+
 HRESULT StandardAccessible::get_accSelection(VARIANT* selection)
 {
-    TRIANGLE_ASK_STANDARD(get_accSelection(selection));
+    return m_standard ? m_standard->get_accSelection(selection) : E_FAIL;
 }
+
 HRESULT StandardAccessible::get_accDefaultAction(VARIANT child, BSTR* action)
 {
-    TRIANGLE_ASK_STANDARD(get_accDefaultAction(child, action));
+    return askText(child, action, &IAccessible::get_accDefaultAction);
 }
+
 HRESULT StandardAccessible::accSelect(long flags, VARIANT child)
 {
-    TRIANGLE_ASK_STANDARD(accSelect(flags, child));
+    return askAbout(
+        child, [&](IAccessible& standard, VARIANT id) { return standard.accSelect(flags, id); });
 }
+
 HRESULT StandardAccessible::accLocation(long* left, long* top, long* width, long* height,
                                         VARIANT child)
 {
-    TRIANGLE_ASK_STANDARD(accLocation(left, top, width, height, child));
+    return askAbout(child, [&](IAccessible& standard, VARIANT id) {
+        return standard.accLocation(left, top, width, height, id);
+    });
 }
+
 HRESULT StandardAccessible::accNavigate(long direction, VARIANT start, VARIANT* end)
 {
-    TRIANGLE_ASK_STANDARD(accNavigate(direction, start, end));
+    return askAbout(start, [&](IAccessible& standard, VARIANT id) {
+        return standard.accNavigate(direction, id, end);
+    });
 }
+
 HRESULT StandardAccessible::accHitTest(long left, long top, VARIANT* child)
 {
-    TRIANGLE_ASK_STANDARD(accHitTest(left, top, child));
+    return m_standard ? m_standard->accHitTest(left, top, child) : E_FAIL;
 }
+
 HRESULT StandardAccessible::accDoDefaultAction(VARIANT child)
 {
-    TRIANGLE_ASK_STANDARD(accDoDefaultAction(child));
+    return askAbout(
+        child, [](IAccessible& standard, VARIANT id) { return standard.accDoDefaultAction(id); });
 }
+
 HRESULT StandardAccessible::put_accName(VARIANT, BSTR)
 {
     return E_NOTIMPL;
 }
+
 HRESULT StandardAccessible::put_accValue(VARIANT, BSTR)
 {
     return E_NOTIMPL;
 }
 
-#undef TRIANGLE_ASK_STANDARD
-
 HRESULT NamedAccessible::get_accName(VARIANT child, BSTR* name)
 {
-    if (child.vt == VT_I4 && child.lVal == CHILDID_SELF)
+    if (childOf(child) == CHILDID_SELF)
         return PutText(m_name.c_str(), name);
     return StandardAccessible::get_accName(child, name);
 }

@@ -4,6 +4,8 @@
 
 #include <oleacc.h>
 
+#include <new>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -11,8 +13,10 @@ namespace triangle::win32 {
 
 // An accessible object of a control of the program's own, answering WM_GETOBJECT, that
 // says what Windows' own object of the control says (CreateStdAccessibleObject), except
-// where a derived object says more. Reference counted as COM asks: made with one reference,
-// which the maker gives up (LresultFromObject takes its own).
+// where a derived object says more. A child id names the object itself (0, CHILDID_SELF, or
+// VT_EMPTY, as Windows' own objects take it) or one of its children, 1 to their number; any
+// other is E_INVALIDARG. Reference counted as COM asks: made with one reference, which the
+// maker gives up (LresultFromObject takes its own). No C++ exception leaves a method.
 class StandardAccessible : public IAccessible, public IOleWindow {
 public:
     explicit StandardAccessible(HWND control);
@@ -22,6 +26,9 @@ public:
     // What WM_GETOBJECT returns for OBJID_CLIENT with this object; gives up the maker's
     // reference.
     LRESULT answer(WPARAM wParam);
+    // The same for an object made with new (std::nothrow): where it could not be made, the
+    // control's own answer (DefSubclassProc's).
+    static LRESULT Answer(StandardAccessible* object, HWND control, WPARAM wParam, LPARAM lParam);
 
     // IUnknown
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override;
@@ -63,8 +70,17 @@ public:
 protected:
     virtual ~StandardAccessible();
     HWND control() const { return m_control; }
+    // Whether the children are the derived object's own items, which say nothing but what
+    // it answers for them: no value, description, help, shortcut or default action.
+    virtual bool ownsItems() const { return false; }
+    // The child a child id names, CHILDID_SELF for the object itself; none for no child.
+    std::optional<long> childOf(const VARIANT& child);
 
 private:
+    template <class Question> HRESULT askAbout(const VARIANT& child, Question question);
+    HRESULT askText(const VARIANT& child, BSTR* text,
+                    HRESULT (STDMETHODCALLTYPE IAccessible::*question)(VARIANT, BSTR*));
+
     LONG m_references = 1;
     HWND m_control;
     IAccessible* m_standard = nullptr; // null where Windows has none to give
@@ -86,5 +102,25 @@ private:
 
 // A text as MSAA hands it out: a BSTR the caller frees.
 HRESULT PutText(const wchar_t* text, BSTR* out);
+
+// A child id as MSAA passes it.
+VARIANT ChildId(long id);
+
+// The child id `child` names among `count` children: CHILDID_SELF for the object itself,
+// which VT_EMPTY names too, 1 to `count` for a child; none for any other.
+std::optional<long> ChildOf(const VARIANT& child, long count);
+
+// A COM method's body run so that no C++ exception leaves it: an allocation that fails is
+// E_OUTOFMEMORY.
+template <class Body> HRESULT Guarded(Body body) noexcept
+{
+    try {
+        return body();
+    } catch (const std::bad_alloc&) {
+        return E_OUTOFMEMORY;
+    } catch (...) {
+        return E_FAIL;
+    }
+}
 
 } // namespace triangle::win32

@@ -10,6 +10,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <new>
 
 namespace triangle::win32 {
 
@@ -50,15 +51,12 @@ void StepsPane::create(HWND parent, const char* caption)
 LRESULT CALLBACK StepsPane::ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR, DWORD_PTR pane)
 {
-    const auto* self = reinterpret_cast<const StepsPane*>(pane);
+    // The object holds the words of the items, not the pane, which may go before it.
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT)
-        return (new ListAccessible(list))->answer(wParam);
-    if (message == SpokenItemMessage()) {
-        if (wParam >= self->m_spoken.size())
-            return 0;
-        *reinterpret_cast<std::wstring*>(lParam) = self->m_spoken[wParam];
-        return 1;
-    }
+        return StandardAccessible::Answer(
+            new (std::nothrow)
+                ListAccessible(list, reinterpret_cast<const StepsPane*>(pane)->m_spoken),
+            list, wParam, lParam);
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(list, &StepsPane::ListProc, 0);
     return DefSubclassProc(list, message, wParam, lParam);
@@ -67,7 +65,7 @@ LRESULT CALLBACK StepsPane::ListProc(HWND list, UINT message, WPARAM wParam, LPA
 void StepsPane::setSteps(const std::string& steps)
 {
     m_lines.clear();
-    m_spoken.clear();
+    m_spoken->clear();
     std::size_t start = 0;
     while (start <= steps.size() && !steps.empty()) {
         std::size_t end = steps.find('\n', start);
@@ -75,7 +73,7 @@ void StepsPane::setSteps(const std::string& steps)
             end = steps.size();
         const std::string_view line = std::string_view(steps).substr(start, end - start);
         m_lines.push_back(Widen(line));
-        m_spoken.push_back(Widen(SpokenLine(line)));
+        m_spoken->push_back(Widen(SpokenLine(line)));
         start = end + 1;
     }
     SetWindowRedraw(m_steps, FALSE);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -55,7 +56,9 @@ private:
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
     Font m_font;
     std::vector<std::wstring> m_lines;
-    std::vector<std::wstring> m_spoken;
+    // What a screen reader hears for each line, shared with the list's accessible objects.
+    std::shared_ptr<std::vector<std::wstring>> m_spoken =
+        std::make_shared<std::vector<std::wstring>>();
 };
 
 } // namespace triangle::win32
