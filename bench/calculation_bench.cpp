@@ -40,36 +40,37 @@ triangle::NumberFormat regionOf(std::int64_t n)
 // std::string.
 std::array<double, 4> bareSolve(int k, double x, double y)
 {
-    switch (k) {
-    case 0: {
+    switch (static_cast<triangle::Variant>(k)) {
+    case triangle::Variant::LegAndHypotenuse: {
         const double a = x, c = y, b = std::sqrt(c * c - a * a);
         return {a, c, (a + b) + c, (a * b) / 2.0};
     }
-    case 1: {
+    case triangle::Variant::LegAndArea: {
         const double a = x, S = y, b = (2.0 * S) / a, c = std::sqrt(a * a + b * b);
         return {a, c, (a + b) + c, S};
     }
-    case 2: {
+    case triangle::Variant::HypotenuseAndArea: {
         const double c = x, S = y, s = std::sqrt(c * c + 4.0 * S);
         const double t = std::sqrt(s * s - 8.0 * S), a = (s + t) / 2.0;
         const double b = std::sqrt(c * c - a * a);
         return {a, c, (a + b) + c, S};
     }
-    case 3: {
+    case triangle::Variant::HypotenuseAndPerimeter: {
         const double c = x, P = y, r = (P - 2.0 * c) / 2.0, S = (P * r) / 2.0;
         const double t = std::sqrt((P - c) * (P - c) - 8.0 * S), b = ((P - c) + t) / 2.0;
         return {(2.0 * S) / b, c, P, S};
     }
-    case 4: {
+    case triangle::Variant::PerimeterAndArea: {
         const double P = x, S = y, s = (P * P + 4.0 * S) / (2.0 * P);
         const double t = std::sqrt(s * s - 8.0 * S), b = (s + t) / 2.0, a = (2.0 * S) / b;
         return {a, P - (a + b), P, S};
     }
-    default: {
+    case triangle::Variant::LegAndPerimeter: {
         const double a = x, P = y, b = (P * P - (2.0 * P) * a) / (2.0 * P - 2.0 * a);
         return {a, (P - a) - b, P, (a * b) / 2.0};
     }
     }
+    return {};
 }
 
 // One whole press of the calculate button without the window: read two texts, solve,

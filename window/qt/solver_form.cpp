@@ -104,7 +104,7 @@ void SolverForm::buildVariants()
     m_Frame1->setGeometry(PixelRect(frame.place));
     m_Frame1->setFocusPolicy(Qt::NoFocus);
 
-    for (int k = 0; k < 6; ++k) {
+    for (int k = 0; k < VariantCount; ++k) {
         const layout::Control& place = layout::ControlOf("Option1", static_cast<std::int16_t>(k));
         auto* option = new VariantButton(Qs(place.text), m_Frame1);
         option->setObjectName(controlName("Option1", k));
@@ -209,7 +209,7 @@ void SolverForm::setTabChain()
     for (int i = 0; i < 2; ++i)
         chain.emplace_back(layout::ControlOf("Command1", static_cast<std::int16_t>(i)).tabPlace,
                            m_Command1[i]);
-    for (int k = 0; k < 6; ++k)
+    for (int k = 0; k < VariantCount; ++k)
         chain.emplace_back(layout::ControlOf("Option1", static_cast<std::int16_t>(k)).tabPlace,
                            m_Option1[k]);
     std::sort(chain.begin(), chain.end(),
