@@ -1,0 +1,96 @@
+#pragma once
+
+// The texts of the window of any two elements. UTF-8.
+
+#include "window/text/main_window_texts.h"
+#include "window/text/refusal_texts.h"
+
+namespace triangle::texts {
+
+// The window of any two elements: the twelve elements as fields in groups that read like
+// the textbook, each named as in the whole triangle, and the same drawing and steps as
+// "Решение". {names} stands for fields' names, each quoted, {count} for their number.
+inline constexpr const char* ElementsTitle = "Правоъгълен триъгълник по два елемента";
+// The entry of a field's menu and the button of "Решение" that open it (Ctrl+2).
+inline constexpr const char* ElementsOpen = "Триъгълник по два елемента…";
+// Under the tip of a field of the main window while its row shows no triangle: where the
+// pairs the six variants do not have are.
+inline constexpr const char* OtherPairsHint =
+    "Друга двойка елементи (два катета, катет и ъгъл, височина, проекции, радиус)? Ctrl+2 "
+    "отваря „Правоъгълен триъгълник по два елемента“.";
+inline constexpr const char* ElementsOpenDescription =
+    "Отваря прозорец, в който триъгълникът се изчислява по кои да е два от дванадесетте му "
+    "елемента: катети, ъгли, височина, проекции, лице, периметър, радиуси (Ctrl+2)";
+inline constexpr const char* ElementFieldNames[12] = {
+    DetailLegA, DetailLegB,      DetailHypotenuse,  DetailAlpha,
+    DetailBeta, DetailHeight,    DetailProjectionA, DetailProjectionB,
+    DetailArea, DetailPerimeter, DetailInscribed,   DetailCircumscribed};
+inline constexpr const char* ElementGroups[5] = {"Страни", "Ъгли", "Височина и проекции",
+                                                 "Лице и периметър", "Радиуси"};
+// A computed field's accessible description.
+inline constexpr const char* ElementComputed = "изчислено";
+inline constexpr const char* ElementsCalculateDescription =
+    "Изчислява останалите десет елемента от двата попълнени (Enter)";
+inline constexpr const char* ElementsClearDescription = "Изчиства всичките дванадесет полета";
+inline constexpr const char* ElementsHint =
+    "Попълнете кои да е два от дванадесетте елемента, например двата катета, и натиснете "
+    "„Изчисли“.";
+inline constexpr const char* ElementsCountTitle = "Нужни са точно два елемента";
+inline constexpr const char* ElementsNoneFilled =
+    "Не е попълнено нито едно поле. Попълнете кои да е два елемента, например двата катета, и "
+    "натиснете „Изчисли“.";
+inline constexpr const char* ElementsOneFilled =
+    "Попълнено е само полето {names}. Попълнете още един елемент и натиснете „Изчисли“.";
+inline constexpr const char* ElementsManyFilled =
+    "Попълнени са {count} полета: {names}. Триъгълникът се определя от точно два елемента: "
+    "изтрийте излишните и натиснете „Изчисли“.";
+inline constexpr const char* QuotedName = "„{name}“";
+inline constexpr const char* LastNameJoined = " и ";
+// Said to a screen reader after a calculation: the sides, the angles, S and P that were not
+// given, "Изчислено: c = 10,000, α = 36,870°, …"; the rest is in the steps.
+inline constexpr const char* ElementsCalculated = "Изчислено: {values}";
+// Added to the drawing's description where it shows the projections.
+inline constexpr const char* ProjectionsDescription =
+    " Височината стъпва в точката H върху хипотенузата и я дели на проекциите на катетите: "
+    "b₁ = AH = {b1} и a₁ = HB = {a1}, отбелязани под хипотенузата.";
+inline constexpr const char* CopyElements = "Копирай елементите и решението като текст";
+
+// Said to a screen reader after a calculation: the two computed quantities,
+// "Изчислено: P = 12,000, S = 6,000".
+inline constexpr const char* Calculated = "Изчислено: {first}, {second}";
+inline constexpr const char* AnnouncedValue = "{quantity} = {value}";
+
+// The task statement: seventeen lines, each ended by CR LF; line 3 has two blanks before
+// its last word and line 4 ends with a blank.
+inline constexpr const char* TaskStatement =
+    "Да се състави проект, чрез който се представят междупредметни връзки Геометрия и "
+    "Информатика.\r\n"
+    "Тема на проекта: Геометрия - изчисляване на правоъгълен триъгълник.\r\n"
+    "Чрез проекта да се изчислява правоъгълен триъгълник по зададени два параметъра от "
+    "набора: катет, хипотенуза, периметър, лице на правоъгълен триъгълник и да се "
+    "изчисляват останалите два  параметъра.\r\n"
+    "Съобразно избраната от потребителя начална комбинация параметри да се "
+    "разрешава/забранява въвеждането само на два параметъра. \r\n"
+    "Да се използват радиобутони за определяне на началната комбинация от параметри и да се "
+    "извеждат изчислените два параметъра на правоъгълния триъгълник.\r\n"
+    "Прочетете допълнителен материал за изчисляване елементи на правоъгълен триъгълник и "
+    "връзката между параметри като: катет, хипотенуза, радиус на вписана и описана "
+    "окръжност, периметър и лице на правоъгълен триъгълник.\r\n"
+    "\r\n"
+    "Периметър: P=a+b+c\r\n"
+    "полупериметър: p=(a+b+c)/2\r\n"
+    "Хипотенуза: c^2=a^2 +b^2 - формула на Питагор;\r\n"
+    "a+b-c = 2*r радиус на вписаната окръжност;\r\n"
+    "c = a - r + b - r\r\n"
+    "Радиус на описана окръжност R=c/2\r\n"
+    "Лице на првоъгълен триъгълник:\r\n"
+    "S=a*b/2 - a,b са дължини на катети;\r\n"
+    "S=a*b*c/(4*R) - R е радиус на описаната окръжност\r\n"
+    "S=p*r, където: r - радиус на вписаната окръжност;\r\n";
+
+// Carried by the window but never shown.
+inline constexpr const char* Aphorism =
+    "Неприятното в това да си първият, направил нещо по правилния начин, е, че никой не "
+    "оценява колко трудно е било. \r\n";
+
+} // namespace triangle::texts
