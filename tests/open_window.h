@@ -2,8 +2,13 @@
 
 #include "window/qt/solver_form.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QLocale>
+#include <QMenu>
+#include <QStringList>
+#include <QTimer>
 #include <QtTest>
 
 #include <memory>
@@ -19,4 +24,24 @@ inline std::unique_ptr<triangle::SolverForm> openWindow()
     if (!QTest::qWaitForWindowActive(form.get()))
         return nullptr;
     return form;
+}
+
+// A right click on `field`; in the menu that opens, the entry named `entry` is chosen with
+// Enter. Returns the menu's entries by object name, in their order.
+inline QStringList chooseFromContextMenu(QWidget* field, const QString& entry)
+{
+    QStringList entries;
+    QTimer::singleShot(0, [&entries, entry] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction* action : menu->actions())
+            entries << action->objectName();
+        menu->setActiveAction(menu->findChild<QAction*>(entry));
+        QTest::keyClick(menu, Qt::Key_Return);
+    });
+    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
+                                 field->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(field, &rightClick);
+    return entries;
 }

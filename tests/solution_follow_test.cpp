@@ -197,21 +197,8 @@ void SolutionFollowTest::theFieldsMenuOpensTheSolutionBelowTheWholeTriangle()
     typeInto(0, QStringLiteral("3"));
     typeInto(1, QStringLiteral("5"));
     click(QStringLiteral("Command1(0)"));
-    QStringList entries;
-    QTimer::singleShot(0, [&entries] {
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        if (!menu)
-            return;
-        for (QAction* action : menu->actions())
-            entries << action->objectName();
-        QAction* solution = menu->findChild<QAction*>(QStringLiteral("Solution"));
-        menu->setActiveAction(solution);
-        QTest::keyClick(menu, Qt::Key_Return);
-    });
     // A right click on a disabled result field of the row, then "Решение".
-    QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5),
-                                 field(3)->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(field(3), &rightClick);
+    const QStringList entries = chooseFromContextMenu(field(3), QStringLiteral("Solution"));
     QCOMPARE(entries.indexOf(QStringLiteral("Solution")),
              entries.indexOf(QStringLiteral("WholeTriangle")) + 1);
     QTRY_VERIFY(solution() && solution()->isVisible());
