@@ -346,6 +346,13 @@ def solved_row(pair, texts, solution=None):
     return [*pair, *texts, *(shown(v) for v in values), f"{margin:.3E}"]
 
 
+def refused_in_order(pair, texts):
+    """The refused row of two texts keyed by element, written in the pair's order."""
+    texts = [texts[pair[0]], texts[pair[1]]]
+    assert solve(pair, mpf(texts[0]), mpf(texts[1])) is None, (pair, texts)
+    return refused_row(pair, texts)
+
+
 def refused_row(pair, texts):
     return [*pair, *texts, *(["refused"] * 12), "-"]
 
@@ -472,10 +479,7 @@ def refused_rows(generator, pair):
             nudge = mpf("0.001") * (1 if sense in "<=" else -1)
             if (k * (mpf(other_text) + nudge) ** p - (mpf(limited_text) - nudge)) * nudge >= 0:
                 continue
-            texts = {limited: limited_text, other: other_text}
-            texts = [texts[pair[0]], texts[pair[1]]]
-            assert solve(pair, mpf(texts[0]), mpf(texts[1])) is None, (pair, texts)
-            rows.append(refused_row(pair, texts))
+            rows.append(refused_in_order(pair, {limited: limited_text, other: other_text}))
             made += 1
         if flat:
             made = 0
@@ -486,10 +490,7 @@ def refused_rows(generator, pair):
                                    if p else Decimal(k))
                 if Decimal(other_text) <= 0 or len(limited_text.partition(".")[2]) > 4:
                     continue
-                texts = {limited: limited_text, other: other_text}
-                texts = [texts[pair[0]], texts[pair[1]]]
-                assert solve(pair, mpf(texts[0]), mpf(texts[1])) is None, (pair, texts)
-                rows.append(refused_row(pair, texts))
+                rows.append(refused_in_order(pair, {limited: limited_text, other: other_text}))
                 made += 1
     return rows
 
