@@ -32,11 +32,11 @@ eval "$(xwininfo -id "$window" | awk '/Absolute upper-left X/ {print "wx=" $NF} 
 frame_x=$(((ww - 471) / 2))
 frame_y=$((wh - 347 - frame_x))
 click() { xdotool mousemove $((wx + frame_x + $1)) $((wy + frame_y + $2)) click 1; sleep 0.3; }
+# A click into the field at x y, then the text typed into it.
+fill() { click "$1" "$2"; xdotool type --delay 30 "$3"; }
 
-click 160 65 # Text2(0), a
-xdotool type --delay 30 "3000"
-click 224 65 # Text2(1), c
-xdotool type --delay 30 "5000"
+fill 160 65 3000 # Text2(0), a
+fill 224 65 5000 # Text2(1), c
 xdotool key Return
 sleep 0.5
 xdotool mousemove $((wx + ww + 50)) $((wy + wh + 50))
@@ -49,10 +49,8 @@ import -window root -crop "$((ww + 260))x$((wh + 40))+${wx}+${wy}" "$out/tooltip
 
 xdotool mousemove $((wx + ww + 50)) $((wy + wh + 50))
 click 60 116 # Option1(2), variant 3: c and S
-click 224 117 # Text2(9), c
-xdotool type --delay 30 "10"
-click 352 117 # Text2(11), S
-xdotool type --delay 30 "26"
+fill 224 117 10 # Text2(9), c
+fill 352 117 26 # Text2(11), S
 xdotool key Return
 sleep 1.5
 import -window root -crop "$((ww + 200))x$((wh + 120))+0+0" "$out/refusal.png"

@@ -1,4 +1,5 @@
 #include "solver/triangle_details.h"
+#include "tests/win32/keys_and_clipboard.h"
 #include "triangle_from_legs.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/solution_window.h"
@@ -183,19 +184,6 @@ INSTANTIATE_TEST_SUITE_P(Triangles, SolutionWin32,
 
 class SolutionWin32Keys : public SolutionWin32 {};
 
-std::wstring clipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
 TEST_F(SolutionWin32Keys, EscapeOnlyHidesTheWindow)
 {
     ASSERT_TRUE(IsWindowVisible(m_window.Window()));
@@ -214,7 +202,7 @@ TEST_F(SolutionWin32Keys, TheStepsAreAListOfLinesThatCopiesWhole)
     EXPECT_EQ(std::wstring(className), L"ListBox");
     EXPECT_EQ(SendMessageW(m_window.steps(), LB_GETCOUNT, 0, 0), 2);
     m_window.copySteps();
-    EXPECT_EQ(clipboardText(), L"b = 4\r\nP = 12");
+    EXPECT_EQ(ClipboardText(), L"b = 4\r\nP = 12");
 }
 
 TEST_F(SolutionWin32Keys, TheDrawingCopiesAsAPictureTwiceItsSize)
@@ -346,16 +334,12 @@ protected:
     }
     void controlR()
     {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        BYTE pressed[256] = {};
-        std::copy(std::begin(keys), std::end(keys), std::begin(pressed));
-        pressed[VK_CONTROL] = 0x80;
-        SetKeyboardState(pressed);
-        MSG message{field(0), WM_KEYDOWN, 'R', 1, static_cast<DWORD>(GetMessageTime()), {}};
-        if (!m_form->TranslateKeyboard(message))
-            DispatchMessageW(&message);
-        SetKeyboardState(keys);
+        {
+            const HeldKeys keys(true);
+            MSG message{field(0), WM_KEYDOWN, 'R', 1, static_cast<DWORD>(GetMessageTime()), {}};
+            if (!m_form->TranslateKeyboard(message))
+                DispatchMessageW(&message);
+        }
         pump();
     }
     // The list's lines, separated by CR LF.

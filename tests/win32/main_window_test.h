@@ -3,6 +3,7 @@
 // What the Win32 window suites share: the main window made and shown as the program shows it,
 // the messages pumped as its loop would, keys held down, the clipboard read.
 
+#include "tests/win32/keys_and_clipboard.h"
 #include "tests/win32/message_box_closer.h"
 #include "window/win32/solver_form.h"
 
@@ -12,7 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
 
@@ -24,40 +24,6 @@ inline void PumpMessages()
         DispatchMessageW(&message);
     }
 }
-
-inline std::wstring ClipboardText()
-{
-    std::wstring text;
-    if (!OpenClipboard(nullptr))
-        return text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        text = static_cast<const wchar_t*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
-// Ctrl and Shift down or up as given while the object lives, as the keyboard state a
-// message loop reads.
-class HeldKeys {
-public:
-    explicit HeldKeys(bool control, bool shift = false)
-    {
-        GetKeyboardState(m_before);
-        BYTE pressed[256] = {};
-        std::copy(std::begin(m_before), std::end(m_before), std::begin(pressed));
-        pressed[VK_CONTROL] = control ? 0x80 : 0;
-        pressed[VK_SHIFT] = shift ? 0x80 : 0;
-        SetKeyboardState(pressed);
-    }
-    ~HeldKeys() { SetKeyboardState(m_before); }
-    HeldKeys(const HeldKeys&) = delete;
-    HeldKeys& operator=(const HeldKeys&) = delete;
-
-private:
-    BYTE m_before[256] = {};
-};
 
 // The main window made, loaded and shown, in the English number format; every message box
 // that opens is read and closed.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "accessible_name.h"
+#include "modal_reader.h"
 
 #include <windows.h>
 
@@ -13,26 +14,12 @@ struct Message {
     std::wstring spoken; // the text's name through MSAA, what a screen reader hears
 };
 
-// Every message box that opens while a test runs is read and closed from a timer on the
-// test's own thread, which the box's modal loop keeps serving: no test can hang on one.
-class MessageBoxCloser {
+// Every message box that opens while a test runs is read and closed.
+class MessageBoxCloser : public ModalReader<Message, MessageBoxCloser> {
 public:
-    MessageBoxCloser() { m_timer = SetTimer(nullptr, 0, 50, &MessageBoxCloser::Tick); }
-    ~MessageBoxCloser() { KillTimer(nullptr, m_timer); }
-    MessageBoxCloser(const MessageBoxCloser&) = delete;
-    MessageBoxCloser& operator=(const MessageBoxCloser&) = delete;
-
-    static std::vector<Message>& seen()
-    {
-        static std::vector<Message> messages;
-        return messages;
-    }
+    static void Read() { EnumThreadWindows(GetCurrentThreadId(), &MessageBoxCloser::Close, 0); }
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        EnumThreadWindows(GetCurrentThreadId(), &MessageBoxCloser::Close, 0);
-    }
     static BOOL CALLBACK Close(HWND hwnd, LPARAM)
     {
         wchar_t className[16] = {};
@@ -47,6 +34,4 @@ private:
         SendMessageW(hwnd, WM_COMMAND, IDOK, 0);
         return TRUE;
     }
-
-    UINT_PTR m_timer = 0;
 };

@@ -3,6 +3,7 @@
 
 #include "solver/variant_solver.h"
 #include "tests/win32/main_window_test.h"
+#include "tests/win32/modal_reader.h"
 #include "window/form_layout.h"
 #include "window/ui_texts.h"
 #include "window/win32/child_windows.h"
@@ -13,12 +14,15 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <uxtheme.h>
+#include <vssym32.h>
 #include <windowsx.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -392,21 +396,9 @@ struct MenuEntry {
 };
 
 // Reads the entries of the popup menu that opens on the test's thread, then closes it.
-class MenuReader {
+class MenuReader : public ModalReader<MenuEntry, MenuReader> {
 public:
-    MenuReader() { m_timer = SetTimer(nullptr, 0, 50, &MenuReader::Tick); }
-    ~MenuReader() { KillTimer(nullptr, m_timer); }
-    MenuReader(const MenuReader&) = delete;
-    MenuReader& operator=(const MenuReader&) = delete;
-
-    static std::vector<MenuEntry>& entries()
-    {
-        static std::vector<MenuEntry> read;
-        return read;
-    }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
+    static void Read()
     {
         HWND popup = FindWindowW(L"#32768", nullptr);
         if (!popup || !IsWindowVisible(popup))
@@ -417,12 +409,10 @@ private:
             GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
             const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
             if (!(state & MF_SEPARATOR))
-                entries().push_back({text, !(state & (MF_GRAYED | MF_DISABLED))});
+                seen().push_back({text, !(state & (MF_GRAYED | MF_DISABLED))});
         }
         EndMenu();
     }
-
-    UINT_PTR m_timer = 0;
 };
 
 TEST_F(Win32SolverForm, AResultFieldsMenuOffersTheRowsOwnEntries)
@@ -430,7 +420,7 @@ TEST_F(Win32SolverForm, AResultFieldsMenuOffersTheRowsOwnEntries)
     type(0, L"3");
     type(1, L"5");
     calculate();
-    MenuReader::entries().clear();
+    MenuReader::seen().clear();
     const MenuReader reader;
     RECT place{};
     GetWindowRect(field(3), &place); // disabled: the click reaches the window
@@ -438,7 +428,7 @@ TEST_F(Win32SolverForm, AResultFieldsMenuOffersTheRowsOwnEntries)
                  MAKELPARAM(place.left + 5, place.top + 5));
 
     const auto entry = [](const std::wstring& start) -> const MenuEntry* {
-        for (const MenuEntry& e : MenuReader::entries())
+        for (const MenuEntry& e : MenuReader::seen())
             if (e.text.rfind(start, 0) == 0)
                 return &e;
         return nullptr;
@@ -446,7 +436,7 @@ TEST_F(Win32SolverForm, AResultFieldsMenuOffersTheRowsOwnEntries)
     const MenuEntry* whole = entry(Widen(triangle::texts::WholeTriangle));
     const MenuEntry* copyRow = entry(Widen(triangle::texts::CopyRow));
     const MenuEntry* cut = entry(Widen(triangle::texts::EditCut));
-    ASSERT_TRUE(whole && copyRow && cut) << MenuReader::entries().size() << " entries";
+    ASSERT_TRUE(whole && copyRow && cut) << MenuReader::seen().size() << " entries";
     EXPECT_TRUE(whole->enabled);
     EXPECT_NE(whole->text.find(L"\tShift+F1"), std::wstring::npos);
     EXPECT_TRUE(copyRow->enabled);
@@ -497,10 +487,13 @@ TEST_F(Win32SolverForm, AValueTooLongForTheSmallestSizeTakesSixPoints)
     EXPECT_EQ(-chosen.lfHeight, MulDiv(12, dpi, 2 * 72)); // 6 pt
 }
 
-// The colour of the client-area pixel at a layout point, in a capture by PrintWindow.
+// The colour of a client-area pixel: in a capture by PrintWindow, which paints the window
+// afresh, or as the screen shows it.
 class Capture {
 public:
-    explicit Capture(HWND hwnd)
+    enum class Source { Print, Screen };
+
+    explicit Capture(HWND hwnd, Source source = Source::Print)
     {
         RECT client{};
         GetClientRect(hwnd, &client);
@@ -519,7 +512,13 @@ public:
         ReleaseDC(nullptr, screen);
         m_old = SelectObject(m_dc, m_bitmap);
         m_bits = static_cast<const std::uint32_t*>(bits);
-        PrintWindow(hwnd, m_dc, PW_CLIENTONLY);
+        if (source == Source::Print) {
+            PrintWindow(hwnd, m_dc, PW_CLIENTONLY);
+        } else {
+            HDC shown = GetDC(hwnd);
+            BitBlt(m_dc, 0, 0, m_width, m_height, shown, 0, 0, SRCCOPY);
+            ReleaseDC(hwnd, shown);
+        }
         GdiFlush();
     }
     ~Capture()
@@ -579,6 +578,82 @@ TEST_P(Win32SolverFormColours, ControlsShowTheirLayoutColours)
 }
 
 INSTANTIATE_TEST_SUITE_P(Places, Win32SolverFormColours, ::testing::ValuesIn(colourCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct GridLineCase {
+    const char* name;
+    int dpi;
+};
+
+const GridLineCase gridLineCases[] = {{"At96Dpi", 96}, {"At144Dpi", 144}};
+
+class Win32SolverFormGridLines : public Win32SolverForm,
+                                 public ::testing::WithParamInterface<GridLineCase> {
+protected:
+    // The window moved to a screen of `dpi`, with the frame Windows would suggest.
+    void moveToDpi(int dpi)
+    {
+        RECT suggested{0, 0, layout::Pixels(layout::ClientWidth, dpi),
+                       layout::Pixels(layout::ClientHeight, dpi)};
+        AdjustWindowRectExForDpi(&suggested, GetWindowStyle(window()), FALSE,
+                                 GetWindowExStyle(window()), GetDpiForWindow(window()));
+        OffsetRect(&suggested, -suggested.left, -suggested.top);
+        SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        RedrawWindow(window(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        pumpMessages();
+    }
+    // The outer top and left line of a field's sunken edge: the visual style's border where
+    // one draws the edit's frame, else COLOR_BTNSHADOW, as DrawEdge draws EDGE_SUNKEN.
+    static COLORREF edgeColour(HWND edit)
+    {
+        COLORREF colour = GetSysColor(COLOR_BTNSHADOW);
+        if (HTHEME theme = OpenThemeData(edit, L"Edit")) {
+            GetThemeColor(theme, EP_EDITTEXT, ETS_NORMAL, TMT_BORDERCOLOR, &colour);
+            CloseThemeData(theme);
+        }
+        return colour;
+    }
+    // A field's window in the main window's client coordinates.
+    RECT placeOf(int i) const
+    {
+        RECT place{};
+        GetWindowRect(field(i), &place);
+        MapWindowPoints(nullptr, window(), reinterpret_cast<POINT*>(&place), 2);
+        return place;
+    }
+};
+
+TEST_P(Win32SolverFormGridLines, TheLinesBetweenTheFieldsStayWhenAVariantIsChosen)
+{
+    // State: variant 1 chosen, the window painted at the row's DPI.
+    moveToDpi(GetParam().dpi);
+    // Action: variant 3 chosen by a click, and the window painted as its loop would.
+    SendMessageW(option(2), BM_CLICK, 0, 0);
+    UpdateWindow(window());
+    pumpMessages();
+    // Expected: where the fields of the rows that changed (variants 1 and 3) meet their neighbours,
+    // the neighbour's sunken edge (WS_EX_CLIENTEDGE) shows its outer line, which DrawEdge
+    // draws in COLOR_BTNSHADOW on the top and left, not the fill of the field beside it.
+    const Capture screen(window(), Capture::Source::Screen);
+    const COLORREF line = edgeColour(field(0));
+    for (const int row : {0, 2}) {
+        for (int column = 0; column < triangle::ColumnCount; ++column) {
+            const int i = row * triangle::ColumnCount + column;
+            const RECT below = placeOf(i + triangle::ColumnCount);
+            EXPECT_EQ(screen.at((below.left + below.right) / 2, below.top), line)
+                << "top line under field " << i;
+            if (column + 1 < triangle::ColumnCount) {
+                const RECT right = placeOf(i + 1);
+                EXPECT_EQ(screen.at(right.left, (right.top + right.bottom) / 2), line)
+                    << "left line beside field " << i;
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpis, Win32SolverFormGridLines, ::testing::ValuesIn(gridLineCases),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Win32SolverForm, TheClientAreaIsTheLayoutsSizeAtTheWindowsDpi)

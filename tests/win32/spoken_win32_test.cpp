@@ -1,5 +1,6 @@
 #include "message_box_closer.h"
 #include "tests/triangle_from_legs.h"
+#include "tests/win32/keys_and_clipboard.h"
 #include "window/solution_steps.h"
 #include "window/win32/refusal_box.h"
 #include "window/win32/solution_window.h"
@@ -14,7 +15,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -248,24 +248,10 @@ TEST_F(SpokenWin32, CtrlCCopiesTheSelectedLinesOrEveryLine)
     m_window.showPage({fromLegs(3, 4), "b = 4\nP = 12\nS = 6", "", ""}, bulgarian());
     HWND steps = m_window.steps();
     const auto controlC = [&] {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        BYTE pressed[256] = {};
-        std::copy(std::begin(keys), std::end(keys), std::begin(pressed));
-        pressed[VK_CONTROL] = 0x80;
-        SetKeyboardState(pressed);
+        const HeldKeys keys(true);
         MSG message{steps, WM_KEYDOWN, 'C', 1, 0, {}};
         EXPECT_TRUE(m_window.TranslateKeyboard(message));
-        SetKeyboardState(keys);
-        std::wstring text;
-        if (OpenClipboard(nullptr)) {
-            if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-                text = static_cast<const wchar_t*>(GlobalLock(data));
-                GlobalUnlock(data);
-            }
-            CloseClipboard();
-        }
-        return text;
+        return ClipboardText();
     };
     EXPECT_EQ(controlC(), L"b = 4\r\nP = 12\r\nS = 6") << "nothing selected: every line";
     ListBox_SetSel(steps, TRUE, 2);

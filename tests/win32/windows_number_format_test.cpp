@@ -9,6 +9,7 @@
 namespace {
 
 using triangle::NegativeForm;
+using enum triangle::NegativeForm;
 using triangle::win32::LocaleNumberSettings;
 using triangle::win32::NumberFormatOf;
 
@@ -32,55 +33,27 @@ const MappingCase mappingCases[] = {
      "\u00A0",
      {3},
      true,
-     NegativeForm::LeadingMinus,
+     LeadingMinus,
      "-"},
-    {"English",
-     {L".", L",", L"3;0", true, 1, L"-"},
-     ".",
-     ",",
-     {3},
-     true,
-     NegativeForm::LeadingMinus,
-     "-"},
-    {"Indian",
-     {L".", L",", L"3;2;0", true, 1, L"-"},
-     ".",
-     ",",
-     {3, 2},
-     true,
-     NegativeForm::LeadingMinus,
-     "-"},
+    {"English", {L".", L",", L"3;0", true, 1, L"-"}, ".", ",", {3}, true, LeadingMinus, "-"},
+    {"Indian", {L".", L",", L"3;2;0", true, 1, L"-"}, ".", ",", {3, 2}, true, LeadingMinus, "-"},
     {"SingleGroupOnly",
      {L".", L",", L"3", true, 1, L"-"},
      ".",
      ",",
      {3, 0},
      true,
-     NegativeForm::LeadingMinus,
+     LeadingMinus,
      "-"},
-    {"NoGrouping",
-     {L".", L",", L"0", true, 1, L"-"},
-     ".",
-     ",",
-     {},
-     true,
-     NegativeForm::LeadingMinus,
-     "-"},
-    {"EmptyGrouping",
-     {L".", L",", L"", true, 1, L"-"},
-     ".",
-     ",",
-     {},
-     true,
-     NegativeForm::LeadingMinus,
-     "-"},
+    {"NoGrouping", {L".", L",", L"0", true, 1, L"-"}, ".", ",", {}, true, LeadingMinus, "-"},
+    {"EmptyGrouping", {L".", L",", L"", true, 1, L"-"}, ".", ",", {}, true, LeadingMinus, "-"},
     {"NoLeadingZero",
      {L".", L",", L"3;0", false, 1, L"-"},
      ".",
      ",",
      {3},
      false,
-     NegativeForm::LeadingMinus,
+     LeadingMinus,
      "-"},
     {"NegativeInParentheses",
      {L".", L",", L"3;0", true, 0, L"-"},
@@ -88,7 +61,7 @@ const MappingCase mappingCases[] = {
      ",",
      {3},
      true,
-     NegativeForm::Parentheses,
+     Parentheses,
      "-"},
     {"NegativeMinusSpace",
      {L".", L",", L"3;0", true, 2, L"-"},
@@ -96,7 +69,7 @@ const MappingCase mappingCases[] = {
      ",",
      {3},
      true,
-     NegativeForm::LeadingMinusSpace,
+     LeadingMinusSpace,
      "-"},
     {"NegativeTrailingMinus",
      {L".", L",", L"3;0", true, 3, L"-"},
@@ -104,7 +77,7 @@ const MappingCase mappingCases[] = {
      ",",
      {3},
      true,
-     NegativeForm::TrailingMinus,
+     TrailingMinus,
      "-"},
     {"NegativeTrailingSpaceMinus",
      {L".", L",", L"3;0", true, 4, L"-"},
@@ -112,7 +85,7 @@ const MappingCase mappingCases[] = {
      ",",
      {3},
      true,
-     NegativeForm::TrailingMinusSpace,
+     TrailingMinusSpace,
      "-"},
     {"SwissApostropheAndMinusSign",
      {L".", L"\u2019", L"3;0", true, 1, L"\u2212"},
@@ -120,7 +93,7 @@ const MappingCase mappingCases[] = {
      "\u2019",
      {3},
      true,
-     NegativeForm::LeadingMinus,
+     LeadingMinus,
      "\u2212"},
     {"NoDecimalSeparatorKeepsThePeriod",
      {L"", L",", L"3;0", true, 1, L""},
@@ -128,7 +101,7 @@ const MappingCase mappingCases[] = {
      ",",
      {3},
      true,
-     NegativeForm::LeadingMinus,
+     LeadingMinus,
      "-"},
 };
 
@@ -162,7 +135,7 @@ TEST(UserRegion, IsReadFromWindowsRegionalSettings)
     EXPECT_EQ(format.groupSeparator, "\u00A0");
     EXPECT_EQ(format.groupSizes, std::vector<int>{3});
     EXPECT_TRUE(format.leadingZero);
-    EXPECT_EQ(format.negativeForm, NegativeForm::LeadingMinus);
+    EXPECT_EQ(format.negativeForm, LeadingMinus);
     EXPECT_EQ(format.negativeSign, "-");
 }
 

@@ -13,16 +13,12 @@ constexpr int Polite = 1;
 
 } // namespace
 
-Accessibility::Accessibility()
+IAccPropServices* Accessibility::Services()
 {
+    IAccPropServices* services = nullptr;
     CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
-                     reinterpret_cast<void**>(&m_services));
-}
-
-Accessibility::~Accessibility()
-{
-    if (m_services)
-        m_services->Release();
+                     reinterpret_cast<void**>(&services));
+    return services;
 }
 
 void Accessibility::setName(HWND control, const std::wstring& name)

@@ -4,6 +4,7 @@
 
 #include <oleacc.h>
 
+#include <memory>
 #include <string>
 
 namespace triangle::win32 {
@@ -14,8 +15,7 @@ namespace triangle::win32 {
 // (no COM on the thread), the controls keep their plain accessibility.
 class Accessibility {
 public:
-    Accessibility();
-    ~Accessibility();
+    Accessibility() = default;
     Accessibility(const Accessibility&) = delete;
     Accessibility& operator=(const Accessibility&) = delete;
 
@@ -29,7 +29,13 @@ public:
     void clear(HWND control);
 
 private:
-    IAccPropServices* m_services = nullptr;
+    struct Release {
+        void operator()(IUnknown* object) const { object->Release(); }
+    };
+    // Null where COM is not set up on the thread.
+    static IAccPropServices* Services();
+
+    std::unique_ptr<IAccPropServices, Release> m_services{Services()};
 };
 
 } // namespace triangle::win32

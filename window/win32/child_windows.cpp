@@ -139,4 +139,19 @@ const wchar_t* FaceWithGlyphs(std::initializer_list<const wchar_t*> faces, std::
     return chosen;
 }
 
+void RepaintLaterSiblingsOn(HWND hwnd, const RECT& painted)
+{
+    for (HWND sibling = GetWindow(hwnd, GW_HWNDNEXT); sibling;
+         sibling = GetWindow(sibling, GW_HWNDNEXT)) {
+        RECT place{};
+        RECT overlap{};
+        if (!IsWindowVisible(sibling) || !GetWindowRect(sibling, &place) ||
+            !IntersectRect(&overlap, &place, &painted))
+            continue;
+        // In the sibling's client coordinates, its frame where they are negative.
+        MapWindowPoints(nullptr, sibling, reinterpret_cast<POINT*>(&overlap), 2);
+        RedrawWindow(sibling, &overlap, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE);
+    }
+}
+
 } // namespace triangle::win32

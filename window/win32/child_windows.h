@@ -42,4 +42,10 @@ bool RegisterProgramClass(HINSTANCE instance, const wchar_t* name, WNDPROC proce
 // for it. Asked once per list of faces.
 const wchar_t* FaceWithGlyphs(std::initializer_list<const wchar_t*> faces, std::wstring_view text);
 
+// Windows paints overlapping siblings first in their z-order, so that a later one lies whole
+// over an earlier one; a window without WS_CLIPSIBLINGS that paints again covers them. After
+// `hwnd` painted `painted` (screen coordinates), the later siblings paint their frames and
+// clients again where they lie on it, and the look stays the first one.
+void RepaintLaterSiblingsOn(HWND hwnd, const RECT& painted);
+
 } // namespace triangle::win32

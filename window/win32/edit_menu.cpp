@@ -36,29 +36,26 @@ void AppendEditEntries(HMENU menu, HWND edit)
 
 bool RunEditEntry(UINT command, HWND edit)
 {
-    switch (command) {
-    case EditUndo:
-        SendMessageW(edit, WM_UNDO, 0, 0);
-        return true;
-    case EditCut:
-        SendMessageW(edit, WM_CUT, 0, 0);
-        return true;
-    case EditCopy:
-        SendMessageW(edit, WM_COPY, 0, 0);
-        return true;
-    case EditPaste:
-        SendMessageW(edit, WM_PASTE, 0, 0);
-        return true;
-    case EditDelete:
-        SendMessageW(edit, WM_CLEAR, 0, 0);
-        return true;
-    case EditSelectAll:
-        SetFocus(edit);
-        Edit_SetSel(edit, 0, -1);
-        return true;
-    default:
-        return false;
+    // The message the edit itself answers for each entry but "Select all".
+    struct EntryMessage {
+        UINT command;
+        UINT message;
+    };
+    static constexpr EntryMessage messages[] = {
+        {EditUndo, WM_UNDO},   {EditCut, WM_CUT},      {EditCopy, WM_COPY},
+        {EditPaste, WM_PASTE}, {EditDelete, WM_CLEAR},
+    };
+    for (const EntryMessage& entry : messages) {
+        if (entry.command == command) {
+            SendMessageW(edit, entry.message, 0, 0);
+            return true;
+        }
     }
+    if (command != EditSelectAll)
+        return false;
+    SetFocus(edit);
+    Edit_SetSel(edit, 0, -1);
+    return true;
 }
 
 } // namespace triangle::win32

@@ -1,5 +1,6 @@
 #include "window/win32/fitting_field.h"
 
+#include "window/win32/child_windows.h"
 #include "window/win32/control_ids.h"
 
 #include <commctrl.h>
@@ -123,15 +124,32 @@ LRESULT CALLBACK FittingField::SubclassProc(HWND hwnd, UINT message, WPARAM wPar
 {
     auto* field = reinterpret_cast<FittingField*>(self);
     switch (message) {
-    case WM_PAINT:
+    case WM_PAINT: {
+        // The fields overlap their neighbours' edges by a pixel or two (the layout's twips).
+        RECT painted{};
+        GetUpdateRect(hwnd, &painted, FALSE);
+        MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&painted), 2);
+        LRESULT result = 0;
         if (field->drawsItself()) {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(hwnd, &ps);
             field->paint(dc);
             EndPaint(hwnd, &ps);
-            return 0;
+        } else {
+            result = DefSubclassProc(hwnd, message, wParam, lParam);
         }
-        break;
+        RepaintLaterSiblingsOn(hwnd, painted);
+        return result;
+    }
+    case WM_NCPAINT: {
+        // The region of the frame to paint, in screen coordinates; 1 for the whole.
+        RECT painted{};
+        if (wParam <= 1 || GetRgnBox(reinterpret_cast<HRGN>(wParam), &painted) == ERROR)
+            GetWindowRect(hwnd, &painted);
+        const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        RepaintLaterSiblingsOn(hwnd, painted);
+        return result;
+    }
     case WM_PRINTCLIENT:
         if (field->drawsItself()) {
             field->paint(reinterpret_cast<HDC>(wParam));
