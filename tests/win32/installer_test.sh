@@ -7,7 +7,7 @@
 # signed by that certificate.
 #     tests/win32/installer_test.sh build/windows
 set -euo pipefail
-scripts="$(cd "$(dirname "$0")/../../scripts" && pwd)"
+here="$(cd "$(dirname "$0")" && pwd)"
 build="$(cd "$1" && pwd)"
 installer="$build/triangle-solver-1.00-win64.exe"
 [ -f "$installer" ] || { echo "no installer: run cpack --preset windows first" >&2; exit 1; }
@@ -15,15 +15,8 @@ installer="$build/triangle-solver-1.00-win64.exe"
 [ "$(unzip -Z1 "$build/triangle-solver-1.00-win64.zip")" = "triangle-solver.exe" ] ||
     { echo "FAIL: the zip holds more or less than triangle-solver.exe" >&2; exit 1; }
 
-export WINEPREFIX="$build/installer-prefix"
-# No desktop entries for the shortcut in the user's own menus.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEDEBUG=-all
-trap '"$scripts/wine-session.sh" stop' EXIT
-"$scripts/wine-session.sh" start
-if [ -f "$WINEPREFIX/display" ]; then
-    DISPLAY="$(cat "$WINEPREFIX/display")"
-    export DISPLAY
-fi
+WINEPREFIX="$build/installer-prefix"
+source "$here/wine_prefix.sh"
 
 drive="$WINEPREFIX/drive_c"
 program_dir="$drive/Program Files/Triangle Solver"

@@ -9,7 +9,6 @@
 #     tests/win32/msi_test.sh build/windows
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
-scripts="$root/scripts"
 build="$(cd "$1" && pwd)"
 msi="$build/triangle-solver-1.00-win64.msi"
 [ -f "$msi" ] || { echo "no MSI package: run cpack --preset windows first" >&2; exit 1; }
@@ -28,15 +27,9 @@ earlier="$work/triangle-solver-0.9.0-win64.msi"
 "$root/packaging/windows/make-msi.sh" "$work/staged" 0.9.0 \
     "$build/window/win32/triangle-solver.ico" "$earlier"
 
-export WINEPREFIX="$work/prefix"
-# No desktop entries for the shortcut in the user's own menus.
-export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" WINEDEBUG=-all
-trap '"$scripts/wine-session.sh" stop; rm -rf "$work"' EXIT
-"$scripts/wine-session.sh" start
-if [ -f "$WINEPREFIX/display" ]; then
-    DISPLAY="$(cat "$WINEPREFIX/display")"
-    export DISPLAY
-fi
+WINEPREFIX="$work/prefix"
+wine_scratch="$work"
+source "$root/tests/win32/wine_prefix.sh"
 
 drive="$WINEPREFIX/drive_c"
 program="$drive/Program Files/Triangle Solver/triangle-solver.exe"
