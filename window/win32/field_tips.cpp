@@ -119,7 +119,8 @@ LRESULT CALLBACK FieldTips::TipsProc(HWND tips, UINT message, WPARAM wParam, LPA
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
         std::wstring spoken = reinterpret_cast<const FieldTips*>(fieldTips)->spokenCurrentTip();
         if (!spoken.empty())
-            return (new NamedAccessible(tips, std::move(spoken)))->answer(wParam);
+            return StandardAccessible::Answer(
+                new (std::nothrow) NamedAccessible(tips, std::move(spoken)), tips, wParam, lParam);
     }
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(tips, &FieldTips::TipsProc, 0);

@@ -15,7 +15,8 @@ LRESULT CALLBACK speakText(HWND text, UINT message, WPARAM wParam, LPARAM lParam
 {
     const auto* spoken = reinterpret_cast<const std::wstring*>(data);
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT)
-        return (new NamedAccessible(text, *spoken))->answer(wParam);
+        return StandardAccessible::Answer(new (std::nothrow) NamedAccessible(text, *spoken), text,
+                                          wParam, lParam);
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(text, &speakText, 0);
         delete spoken;
