@@ -1,7 +1,7 @@
 #include "bench/element_bench.h"
 #include "bench/floor.h"
-#include "solver/field_number.h"
-#include "solver/variant_solver.h"
+#include "solver/number/field_number.h"
+#include "solver/variant/variant_solver.h"
 
 #include <benchmark/benchmark.h>
 

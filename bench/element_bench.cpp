@@ -1,8 +1,8 @@
 #include "bench/element_bench.h"
 
 #include "bench/floor.h"
-#include "solver/element_solver.h"
-#include "solver/field_number.h"
+#include "solver/element/element_solver.h"
+#include "solver/number/field_number.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,5 +1,5 @@
 #include "fuzz/fuzz_regions.h"
-#include "solver/variant_solver.h"
+#include "solver/variant/variant_solver.h"
 
 #include <cmath>
 #include <cstdlib>

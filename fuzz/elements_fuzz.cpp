@@ -1,5 +1,5 @@
 #include "fuzz/fuzz_regions.h"
-#include "solver/element_solver.h"
+#include "solver/element/element_solver.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #include "fuzz/fuzz_regions.h"
-#include "solver/field_number.h"
-#include "solver/field_text_check.h"
+#include "solver/number/field_number.h"
+#include "solver/number/field_text_check.h"
 
 #include <bit>
 #include <cmath>

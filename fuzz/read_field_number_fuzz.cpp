@@ -1,5 +1,5 @@
 #include "fuzz/fuzz_regions.h"
-#include "solver/field_number.h"
+#include "solver/number/field_number.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/triangle_details.h"
+#include "solver/variant/triangle_details.h"
 
 #include <cmath>
 #include <numbers>

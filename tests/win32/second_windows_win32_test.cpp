@@ -2,7 +2,7 @@
 // area, with the program's icon, every field and button of the latter whole or scrolled to.
 
 #include "tests/win32/main_window_test.h"
-#include "window/elements_layout.h"
+#include "window/elements/elements_layout.h"
 #include "window/win32/control_ids.h"
 
 #include <windows.h>

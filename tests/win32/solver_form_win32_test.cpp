@@ -1,11 +1,11 @@
 // The Win32 form as a user meets it: the real window, sent the messages a user's actions
 // produce, and checked through the same API any program would use.
 
-#include "solver/variant_solver.h"
+#include "solver/variant/variant_solver.h"
 #include "tests/win32/main_window_test.h"
 #include "tests/win32/modal_reader.h"
-#include "window/form_layout.h"
-#include "window/ui_texts.h"
+#include "window/main_form/form_layout.h"
+#include "window/text/ui_texts.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/solver_form.h"

@@ -1,7 +1,7 @@
 #include "message_box_closer.h"
 #include "tests/triangle_from_legs.h"
 #include "tests/win32/keys_and_clipboard.h"
-#include "window/solution_steps.h"
+#include "window/solution/solution_steps.h"
 #include "window/win32/refusal_box.h"
 #include "window/win32/solution_window.h"
 #include "window/win32/standard_accessible.h"

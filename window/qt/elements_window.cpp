@@ -1,6 +1,6 @@
 #include "window/qt/elements_window.h"
 
-#include "window/elements_layout.h"
+#include "window/elements/elements_layout.h"
 #include "window/qt/announcer.h"
 #include "window/qt/fitting_field.h"
 #include "window/qt/layout_widgets.h"
@@ -9,8 +9,8 @@
 #include "window/qt/solution_drawing_view.h"
 #include "window/qt/steps_list.h"
 #include "window/qt/window_placement.h"
-#include "window/solution_page.h"
-#include "window/ui_texts.h"
+#include "window/solution/solution_page.h"
+#include "window/text/ui_texts.h"
 #include "window/window_placement.h"
 
 #include <QClipboard>

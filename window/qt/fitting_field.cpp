@@ -1,7 +1,7 @@
 #include "window/qt/fitting_field.h"
 
-#include "window/field_tip.h"
 #include "window/qt/spoken_tool_tip.h"
+#include "window/text/field_tip.h"
 
 #include <QAccessible>
 #include <QApplication>

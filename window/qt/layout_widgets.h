@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/form_layout.h"
+#include "window/main_form/form_layout.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,6 +1,6 @@
 #include "window/qt/refusal_box.h"
 
-#include "window/spoken_text.h"
+#include "window/text/spoken_text.h"
 
 #include <QLabel>
 #include <QMessageBox>

@@ -1,6 +1,6 @@
 #include "window/qt/solution_drawing_view.h"
 
-#include "window/ui_texts.h"
+#include "window/text/ui_texts.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -3,7 +3,7 @@
 #include "window/qt/solution_drawing_view.h"
 #include "window/qt/steps_list.h"
 #include "window/qt/window_placement.h"
-#include "window/ui_texts.h"
+#include "window/text/ui_texts.h"
 
 #include <QAction>
 #include <QClipboard>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "solver/field_number.h"
-#include "window/solution_page.h"
+#include "solver/number/field_number.h"
+#include "window/solution/solution_page.h"
 
 #include <QWidget>
 

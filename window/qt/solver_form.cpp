@@ -1,8 +1,9 @@
 #include "window/qt/solver_form.h"
 
-#include "solver/variant_solver.h"
-#include "window/form_layout.h"
+#include "solver/variant/variant_solver.h"
 #include "window/icons/triangle_solver_icon.xpm"
+#include "window/main_form/form_layout.h"
+#include "window/main_form/row_outcome.h"
 #include "window/qt/announcer.h"
 #include "window/qt/elements_window.h"
 #include "window/qt/fitting_field.h"
@@ -11,9 +12,8 @@
 #include "window/qt/refusal_box.h"
 #include "window/qt/solution_window.h"
 #include "window/qt/variant_button.h"
-#include "window/row_outcome.h"
-#include "window/solution_steps.h"
-#include "window/ui_texts.h"
+#include "window/solution/solution_steps.h"
+#include "window/text/ui_texts.h"
 
 #include <QClipboard>
 #include <QContextMenuEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/solver_controls.h"
-#include "window/solver_form_logic.h"
+#include "window/main_form/solver_controls.h"
+#include "window/main_form/solver_form_logic.h"
 
 #include <QWidget>
 

@@ -2,8 +2,8 @@
 
 #include "window/qt/layout_widgets.h"
 #include "window/qt/solution_drawing_view.h"
-#include "window/spoken_text.h"
-#include "window/ui_texts.h"
+#include "window/text/spoken_text.h"
+#include "window/text/ui_texts.h"
 
 #include <QAccessible>
 #include <QClipboard>

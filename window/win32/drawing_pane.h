@@ -1,8 +1,8 @@
 #pragma once
 
-#include "solver/field_number.h"
-#include "solver/triangle_details.h"
-#include "window/solution_drawing.h"
+#include "solver/number/field_number.h"
+#include "solver/variant/triangle_details.h"
+#include "window/drawing/solution_drawing.h"
 
 #include <windows.h>
 

@@ -1,8 +1,8 @@
 #include "window/win32/elements_window.h"
 
-#include "window/elements_layout.h"
-#include "window/solution_page.h"
-#include "window/ui_texts.h"
+#include "window/elements/elements_layout.h"
+#include "window/solution/solution_page.h"
+#include "window/text/ui_texts.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/clipboard.h"
 #include "window/win32/coloured_button.h"

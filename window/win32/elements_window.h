@@ -1,7 +1,7 @@
 #pragma once
 
-#include "window/elements_controls.h"
-#include "window/elements_form_logic.h"
+#include "window/elements/elements_controls.h"
+#include "window/elements/elements_form_logic.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/base_window.h"
 #include "window/win32/drawing_pane.h"

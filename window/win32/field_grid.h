@@ -1,6 +1,6 @@
 #pragma once
 
-#include "window/solver_controls.h"
+#include "window/main_form/solver_controls.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/field_tips.h"
 #include "window/win32/fitting_field.h"

@@ -1,9 +1,9 @@
 #include "window/win32/field_tips.h"
 
-#include "solver/variant_solver.h"
-#include "window/field_tip.h"
-#include "window/form_layout.h"
-#include "window/ui_texts.h"
+#include "solver/variant/variant_solver.h"
+#include "window/main_form/form_layout.h"
+#include "window/text/field_tip.h"
+#include "window/text/ui_texts.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/colours.h"
 #include "window/win32/control_ids.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "solver/field_number.h"
-#include "window/solver_controls.h"
+#include "solver/number/field_number.h"
+#include "window/main_form/solver_controls.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/fitting_field.h"
 

@@ -1,6 +1,6 @@
 #include "window/win32/layout_controls.h"
 
-#include "window/solver_controls.h"
+#include "window/main_form/solver_controls.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/wide_text.h"
 

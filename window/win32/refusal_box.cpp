@@ -1,6 +1,6 @@
 #include "window/win32/refusal_box.h"
 
-#include "window/spoken_text.h"
+#include "window/text/spoken_text.h"
 #include "window/win32/standard_accessible.h"
 #include "window/win32/wide_text.h"
 

@@ -1,6 +1,6 @@
 #include "window/win32/solution_window.h"
 
-#include "window/ui_texts.h"
+#include "window/text/ui_texts.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/clipboard.h"
 #include "window/win32/control_ids.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "solver/field_number.h"
-#include "window/solution_drawing.h"
-#include "window/solution_page.h"
+#include "solver/number/field_number.h"
+#include "window/drawing/solution_drawing.h"
+#include "window/solution/solution_page.h"
 #include "window/win32/base_window.h"
 #include "window/win32/drawing_pane.h"
 #include "window/win32/steps_pane.h"

@@ -1,8 +1,8 @@
 #include "window/win32/solver_form.h"
 
-#include "solver/variant_solver.h"
-#include "window/row_outcome.h"
-#include "window/solution_steps.h"
+#include "solver/variant/variant_solver.h"
+#include "window/main_form/row_outcome.h"
+#include "window/solution/solution_steps.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/refusal_box.h"
 #include "window/win32/wide_text.h"

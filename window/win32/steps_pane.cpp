@@ -1,6 +1,6 @@
 #include "window/win32/steps_pane.h"
 
-#include "window/spoken_text.h"
+#include "window/text/spoken_text.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/list_accessible.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "solver/field_number.h"
+#include "solver/number/field_number.h"
 
 #include <string>
 

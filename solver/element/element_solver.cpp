@@ -1,0 +1,235 @@
+#include "solver/element/element_solver.h"
+
+#include "solver/element/element_pairs.h"
+#include "solver/formula/formula_angles.h"
+#include "solver/variant/variant_solver.h"
+
+#include <cmath>
+#include <iterator>
+#include <limits>
+#include <utility>
+
+namespace triangle {
+
+namespace {
+
+using elements::Outcome;
+using elements::Work;
+using formula::ninety;
+using formula::Quantity;
+using formula::two;
+
+enum class Side { A, B, Both };
+enum class Kind { Leg, Angle, Projection, Symmetric };
+
+// Each element's side and kind, in the order of Element, three a line: a, b, c; α, β, h;
+// a₁, b₁, S; P, r, R.
+struct Place {
+    Side side;
+    Kind kind;
+};
+constexpr Place places[] = {
+    {Side::A, Kind::Leg},          {Side::B, Kind::Leg},          {Side::Both, Kind::Symmetric},
+    {Side::A, Kind::Angle},        {Side::B, Kind::Angle},        {Side::Both, Kind::Symmetric},
+    {Side::A, Kind::Projection},   {Side::B, Kind::Projection},   {Side::Both, Kind::Symmetric},
+    {Side::Both, Kind::Symmetric}, {Side::Both, Kind::Symmetric}, {Side::Both, Kind::Symmetric},
+};
+static_assert(std::size(places) == ElementCount);
+
+Side sideOf(Element element)
+{
+    return places[static_cast<std::size_t>(element)].side;
+}
+
+Kind kindOf(Element element)
+{
+    return places[static_cast<std::size_t>(element)].kind;
+}
+
+bool isPair(Element x, Element y, Element p, Element q)
+{
+    return (x == p && y == q) || (x == q && y == p);
+}
+
+// The rest of the triangle from its legs and hypotenuse, each element not given or found
+// already: the angles by arctg as for a row, or as 90° less a given one; the height, the
+// projections, the area, the perimeter and the radii from the legs' product and squares,
+// which have no cancellation.
+void complete(Work& work)
+{
+    const Quantity a = work[Element::a];
+    const Quantity b = work[Element::b];
+    const Quantity c = work[Element::c];
+    if (work.has(Element::beta) && !work.has(Element::alpha))
+        work.find(Element::alpha, ninety - work[Element::beta]);
+    if (!work.has(Element::alpha))
+        work.find(Element::alpha, formula::ArcTangentDegrees(a, b));
+    if (!work.has(Element::beta)) {
+        if (work.isGiven(Element::alpha))
+            work.find(Element::beta, ninety - work[Element::alpha]);
+        else
+            work.find(Element::beta, formula::ArcTangentDegrees(b, a));
+    }
+    if (!work.has(Element::h))
+        work.find(Element::h, (a * b) / c);
+    if (!work.has(Element::a1))
+        work.find(Element::a1, (a * a) / c);
+    if (!work.has(Element::b1))
+        work.find(Element::b1, (b * b) / c);
+    if (!work.has(Element::S))
+        work.find(Element::S, (a * b) / two);
+    if (!work.has(Element::P))
+        work.find(Element::P, (a + b) + c);
+    if (!work.has(Element::r))
+        work.find(Element::r, (a * b) / ((a + b) + c));
+    if (!work.has(Element::R))
+        work.find(Element::R, c / two);
+}
+
+// Every element of the solved triangle; nothing where one is so small that its square
+// leaves the doubles, which would make zeros and no triangle.
+std::optional<TriangleDetails> detailsOf(const Work& work)
+{
+    TriangleDetails details;
+    for (int i = 0; i < ElementCount; ++i) {
+        const auto element = static_cast<Element>(i);
+        ElementOf(details, element) = work.number(element);
+        if (!(ElementOf(details, element) >= std::numeric_limits<double>::min()))
+            return std::nullopt;
+    }
+    return details;
+}
+
+// The checks every pair shares, before its own: two different elements that say more than
+// one fact, both positive, an angle below a right angle.
+std::optional<ElementRefusal> commonRefusal(const ElementRefusal& base)
+{
+    ElementRefusal refusal = base;
+    refusal.field = base.second;
+    if (base.first == base.second) {
+        refusal.reason = ElementRefusalReason::SameElement;
+        return refusal;
+    }
+    if (isPair(base.first, base.second, Element::alpha, Element::beta)) {
+        refusal.reason = ElementRefusalReason::OnlyTheShape;
+        return refusal;
+    }
+    if (isPair(base.first, base.second, Element::c, Element::R)) {
+        refusal.reason = ElementRefusalReason::OnlyTheSize;
+        return refusal;
+    }
+    const std::pair<Element, double> givens[2] = {{base.first, *base.firstValue},
+                                                  {base.second, *base.secondValue}};
+    for (const auto& [element, value] : givens) {
+        if (!(value > 0.0)) {
+            refusal.reason = ElementRefusalReason::NotPositive;
+            refusal.field = element;
+            refusal.boundValue = 0.0;
+            return refusal;
+        }
+    }
+    for (const auto& [element, value] : givens) {
+        if (IsAngle(element) && !(value < 90.0)) {
+            refusal.reason = ElementRefusalReason::Bound;
+            refusal.bound = ElementBound::AngleBelowRightAngle;
+            refusal.field = element;
+            refusal.otherLeg = element == Element::beta;
+            refusal.boundValue = 90.0;
+            return refusal;
+        }
+    }
+    return std::nullopt;
+}
+
+// Solves the pair in the orientation where the element that leads it (a leg before an
+// angle before a projection) is a's; a pair of one element of each side of the same kind
+// (a and b, a₁ and b₁) is its own mirror image.
+Outcome solvePair(Work& work, Element first, Element second)
+{
+    if (kindOf(first) == Kind::Symmetric && kindOf(second) == Kind::Symmetric)
+        return SolveSymmetricPair(work, first, second);
+    // The leading element first; of two of one kind (a and b, a₁ and b₁), a's.
+    if (kindOf(second) < kindOf(first) || (kindOf(second) == kindOf(first) && second < first))
+        std::swap(first, second);
+    if (work.mirrored()) {
+        first = elements::MirrorOf(first);
+        second = elements::MirrorOf(second);
+    }
+    switch (kindOf(first)) {
+    case Kind::Leg:
+        return SolveLegPair(work, second);
+    case Kind::Angle:
+        return SolveAnglePair(work, second);
+    case Kind::Projection:
+        return SolveProjectionPair(work, second);
+    case Kind::Symmetric: // with a leading symmetric element both are, solved above
+        break;
+    }
+    return SolveSymmetricPair(work, first, second);
+}
+
+bool mirroredPair(Element first, Element second)
+{
+    if (kindOf(second) < kindOf(first))
+        std::swap(first, second);
+    if (kindOf(first) == Kind::Symmetric)
+        return false;
+    return sideOf(first) == Side::B && !(kindOf(second) == kindOf(first));
+}
+
+} // namespace
+
+ElementSolution SolveElementValues(Element first, double firstValue, Element second,
+                                   double secondValue, Steps* steps, Steps* rest)
+{
+    ElementRefusal base;
+    base.first = first;
+    base.second = second;
+    base.firstValue = firstValue;
+    base.secondValue = secondValue;
+    if (auto refused = commonRefusal(base))
+        return *refused;
+
+    Work work(base, mirroredPair(first, second), steps);
+    try {
+        if (auto refused = solvePair(work, first, second))
+            return *refused;
+        work.unmirror(rest);
+        complete(work);
+    } catch (const CalculationStopped& stop) {
+        return work.refuse(stop.fault == CalculationFault::Overflow
+                               ? ElementRefusalReason::ResultBeyondRange
+                               : ElementRefusalReason::NoTriangle);
+    }
+    if (const auto details = detailsOf(work))
+        return *details;
+    return work.refuse(ElementRefusalReason::ResultTooSmall);
+}
+
+ElementSolution SolveElements(Element first, std::string_view firstText, Element second,
+                              std::string_view secondText, const NumberFormat& region)
+{
+    ElementRefusal refusal;
+    refusal.first = first;
+    refusal.second = second;
+    auto read = [&](Element element, std::string_view text) {
+        return IsAngle(element) ? ReadAngleStrictly(text, region)
+                                : ReadFieldNumberStrictly(text, region);
+    };
+    const auto x = read(first, firstText);
+    if (!x.ok()) {
+        refusal.field = first;
+        refusal.textProblem = x.fault();
+        return refusal;
+    }
+    const auto y = read(second, secondText);
+    if (!y.ok()) {
+        refusal.field = second;
+        refusal.textProblem = y.fault();
+        refusal.firstValue = x.value();
+        return refusal;
+    }
+    return SolveElementValues(first, x.value(), second, y.value());
+}
+
+} // namespace triangle

@@ -1,0 +1,122 @@
+#pragma once
+
+// The right triangle from any two of its twelve elements, as a textbook sets the problem:
+// two legs, a side and an angle, the projections of the legs, the height or a radius.
+
+#include "solver/formula/calculation_fault.h"
+#include "solver/number/field_text_check.h"
+#include "solver/variant/triangle_details.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+namespace triangle {
+
+// a and b the legs, c the hypotenuse, α and β the acute angles opposite a and b in degrees,
+// h the height to the hypotenuse, a₁ and b₁ the projections of a and b on the hypotenuse,
+// S the area, P the perimeter, r and R the radii of the inscribed and the circumscribed
+// circle. The order is the order of the window's fields and of every list of them.
+enum class Element : std::uint8_t { a, b, c, alpha, beta, h, a1, b1, S, P, r, R };
+inline constexpr int ElementCount = 12;
+
+// "a", "α", "a₁", …: the symbol a formula writes.
+const char* ElementSymbol(Element element);
+bool IsAngle(Element element);
+
+// The value of one element of a whole triangle, and its place there.
+double ElementOf(const TriangleDetails& triangle, Element element);
+double& ElementOf(TriangleDetails& triangle, Element element);
+
+// A condition some pairs of elements must meet. Each is a bound on one element, `limited`,
+// set by the other. Those marked "flat" are reached only as the triangle flattens or grows
+// without end, and a value on them is refused; the others are reached only by the isosceles
+// triangle, and values within typing of them give that triangle.
+enum class ElementBound {
+    LegBelowHypotenuse,                // a < c (flat)
+    ProjectionBelowHypotenuse,         // a₁ < c (flat)
+    ProjectionBelowLeg,                // a₁ < a (flat)
+    HeightBelowLeg,                    // h < a (flat)
+    LegBelowDiameter,                  // a < 2R (flat)
+    ProjectionBelowDiameter,           // a₁ < 2R (flat)
+    InradiusBelowHalfLeg,              // r < a/2 (flat)
+    InradiusBelowHalfHeight,           // r < h/2 (flat)
+    PerimeterAboveTwiceLeg,            // P > 2a (flat)
+    PerimeterAboveTwiceProjection,     // P > 2a₁ (flat)
+    PerimeterAboveTwiceHypotenuse,     // P > 2c (flat)
+    PerimeterAboveFourCircumradii,     // P > 4R (flat)
+    AngleBelowRightAngle,              // α < 90° (flat)
+    AreaAtMostQuarterHypotenuseSquare, // S ≤ c²/4
+    PerimeterAtMostHypotenuseShare,    // P ≤ (1 + √2)·c
+    AreaAtMostPerimeterShare,          // S ≤ (3 − 2√2)·P²/4
+    HeightAtMostHalfHypotenuse,        // h ≤ c/2
+    InradiusAtMostHypotenuseShare,     // r ≤ (√2 − 1)·c/2
+    AreaAtLeastHeightSquare,           // S ≥ h²
+    HeightAtMostPerimeterShare,        // h ≤ (√2 − 1)·P/2
+    InradiusAtLeastHeightShare,        // r ≥ (√2 − 1)·h
+    HeightAtMostCircumradius,          // h ≤ R
+    AreaAtLeastInradiusShare,          // S ≥ (3 + 2√2)·r²
+    AreaAtMostCircumradiusSquare,      // S ≤ R²
+    InradiusAtMostPerimeterShare,      // r ≤ (3 − 2√2)·P/2
+    PerimeterAtMostCircumradiusShare,  // P ≤ 2(1 + √2)·R
+    InradiusAtMostCircumradiusShare,   // r ≤ (√2 − 1)·R
+};
+
+// The bound as a formula, "h ≤ c/2", for b's leg and projection where `otherLeg`.
+const char* ElementBoundFormula(ElementBound bound, bool otherLeg);
+
+enum class ElementRefusalReason {
+    FieldText,         // a field does not hold one number (or angle): see textProblem
+    NotPositive,       // a given element is zero or negative
+    SameElement,       // the same element given twice
+    OnlyTheShape,      // α and β: α + β = 90° says only the shape
+    OnlyTheSize,       // c and R: R = c/2 says only the size
+    Bound,             // the pair fails `bound`
+    ResultBeyondRange, // a result lies beyond the range of a double
+    ResultTooSmall,    // a value comes out below the smallest normal double, or zero
+    NoTriangle,        // a last guard: a root or divisor the checks let through
+};
+
+// Why two elements gave no triangle, as a value the window words for the user.
+struct ElementRefusal {
+    ElementRefusalReason reason = ElementRefusalReason::FieldText;
+    Element first = Element::a; // the pair as given
+    Element second = Element::b;
+    Element field = Element::a;                             // the element to correct
+    FieldTextProblem textProblem = FieldTextProblem::Empty; // with FieldText
+    std::optional<double> firstValue; // as read; unset where a text was no number
+    std::optional<double> secondValue;
+    ElementBound bound = ElementBound::LegBelowHypotenuse; // with Bound
+    // Where the bound is written with a leg or a projection, whether it is b's (b < c,
+    // b₁ < b) rather than a's.
+    bool otherLeg = false;
+    // The bound's value from the other given element; unset where it is beyond the range of
+    // a double.
+    std::optional<double> boundValue;
+};
+
+using ElementSolution = Calculated<TriangleDetails, ElementRefusal>;
+
+// Solves the right triangle with element `first` given by `firstText` and `second` by
+// `secondText`, each read strictly in the region (ReadFieldNumberStrictly); an angle may
+// also be typed "30°", "36°52′" or "36°52'". Where the pair fixes the triangle only up to
+// swapping the legs (any two of c, h, S, P, r, R), a is the shorter leg.
+ElementSolution SolveElements(Element first, std::string_view firstText, Element second,
+                              std::string_view secondText, const NumberFormat& region = {});
+
+class Steps;
+
+// Solves the triangle from two given values as read, as SolveElements does once it has
+// read them; with steps, each formula evaluated is also written there, in order, as it
+// ran: the pair's own formulas in `steps`, those of the rest of the triangle in `rest`.
+ElementSolution SolveElementValues(Element first, double firstValue, Element second,
+                                   double secondValue, Steps* steps = nullptr,
+                                   Steps* rest = nullptr);
+
+// Reads an angle in degrees: a number as ReadFieldNumberStrictly reads it, followed or not
+// by "°", or whole degrees and minutes, "36°52′" (or with "'").
+Calculated<double, FieldTextProblem> ReadAngleStrictly(std::string_view text,
+                                                       const NumberFormat& region = {});
+
+} // namespace triangle

@@ -1,0 +1,44 @@
+#include "solver/formula/steps.h"
+
+#include <algorithm>
+
+namespace triangle {
+
+ExactNumber Steps::exactOf(std::string_view name) const
+{
+    const auto found = std::find_if(m_values.begin(), m_values.end(),
+                                    [&](const auto& value) { return value.first == name; });
+    return m_exact && found != m_values.end() ? found->second : ExactNumber();
+}
+
+void Steps::setExact(std::string_view name, const ExactNumber& value)
+{
+    if (!m_exact)
+        return;
+    for (auto& [known, exact] : m_values) {
+        if (known == name) {
+            exact = value;
+            return;
+        }
+    }
+    m_values.emplace_back(std::string(name), value);
+}
+
+void Steps::given(std::string_view name, double value)
+{
+    setExact(name, ExactNumber::fromDouble(value));
+}
+
+void Steps::dropExact()
+{
+    m_exact = false;
+    m_values.clear();
+}
+
+void Steps::continueFrom(const Steps& earlier)
+{
+    m_exact = m_exact && earlier.m_exact;
+    m_values = m_exact ? earlier.m_values : decltype(m_values){};
+}
+
+} // namespace triangle

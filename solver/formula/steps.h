@@ -1,0 +1,90 @@
+#pragma once
+
+// The steps of a calculation as the program evaluated it, for the window "Решение": each
+// formula with its names, with its numbers put in, and its result; where the result follows
+// exactly from the given values, also its exact form ("√75 = 5√3").
+
+#include "solver/exact/exact_number.h"
+#include "solver/number/number_format.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace triangle {
+
+// What the window says about a step besides its formula.
+enum class StepNote {
+    None,
+    SumOfLegs,              // the step's quantity is a + b
+    LegsDifferenceAMinusB,  // a − b, a the longer leg
+    LegsDifferenceBMinusA,  // b − a, b the longer leg
+    RadicandWithinRounding, // no formula: the radicand `formula` is below zero only as far as
+                            // typing the given values to three decimals can take it, so the
+                            // triangle is the isosceles one, whose formulas follow
+    BoundWithinRounding,    // no formula: the given values are beyond the bound `formula`, of
+                            // value `result`, only as far as typing them to three decimals
+                            // can take them, so the triangle is the isosceles one
+    SolvedNumerically,      // the quantity is the root of the equation `formula` = `result`
+                            // of the step, found numerically to the last bit of a double
+};
+
+// One formula as the program evaluated it: "b = √(c² − a²)", the same with the numbers put
+// in, "√(5,000² − 3,000²)", and the result.
+struct Step {
+    Step() = default;
+    Step(std::string name, std::string formula, std::string substituted, double result,
+         std::string unit = {}, StepNote note = StepNote::None)
+        : name(std::move(name)), formula(std::move(formula)), substituted(std::move(substituted)),
+          result(result), unit(std::move(unit)), note(note)
+    {}
+
+    std::string name;
+    std::string formula;
+    std::string substituted;
+    double result = 0.0;
+    std::string unit; // written after the result: "°" for an angle in degrees
+    StepNote note = StepNote::None;
+    // Where the result follows from the given values by the four operations, square roots
+    // and the special angles: the formula with the exact values put in ("√(10² − 5²)"), a
+    // root's radicand worked out where the formula is a root ("√75"), and the result in its
+    // canonical form ("5√3"); empty where there is none or it would be too long.
+    std::string exactSubstituted;
+    std::string exactRadicand;
+    std::string exactResult;
+    bool exactIsShort = false; // a rational of at most three decimals: no decimal after it
+};
+
+// The steps of one calculation, in the order they ran, with numbers in the user's region.
+class Steps {
+public:
+    // `exact`: whether the steps also work out the exact values.
+    explicit Steps(NumberFormat region = {}, bool exact = true)
+        : m_region(std::move(region)), m_exact(exact)
+    {}
+
+    const NumberFormat& region() const { return m_region; }
+    const std::vector<Step>& list() const { return m_list; }
+    void add(Step step) { m_list.push_back(std::move(step)); }
+
+    bool exact() const { return m_exact; }
+    // The exact value of a quantity by its name, given or worked out in an earlier step;
+    // none where it has none.
+    ExactNumber exactOf(std::string_view name) const;
+    void setExact(std::string_view name, const ExactNumber& value);
+    // A given value: exactly the decimal it was typed as.
+    void given(std::string_view name, double value);
+    // From here on no exact values: the values were taken as a triangle that none exactly
+    // has (the isosceles one within their rounding).
+    void dropExact();
+    // The exact values of an earlier calculation, to go on from its results.
+    void continueFrom(const Steps& earlier);
+
+private:
+    NumberFormat m_region;
+    std::vector<Step> m_list;
+    bool m_exact;
+    std::vector<std::pair<std::string, ExactNumber>> m_values;
+};
+
+} // namespace triangle

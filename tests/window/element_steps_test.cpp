@@ -1,0 +1,192 @@
+#include "window/solution/solution_steps.h"
+
+#include "tests/lines_of.h"
+#include "tests/regions.h"
+#include "window/text/refusal_message.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace triangle;
+
+namespace {
+
+// One pair of each family of formulas, its steps worked by hand.
+struct ElementStepsCase {
+    const char* name;
+    Element first;
+    double x;
+    Element second;
+    double y;
+    bool projections; // the drawing shows the height's foot and the projections
+    std::vector<std::string> lines;
+};
+
+class ElementSteps : public testing::TestWithParam<ElementStepsCase> {};
+
+TEST_P(ElementSteps, WriteThePairsFormulasThenTheRestWithTheNumbersPutIn)
+{
+    const ElementStepsCase& c = GetParam();
+    const SolutionPage page =
+        ElementSolutionPageOf(c.first, c.x, c.second, c.y, {}, regions::bgBG(), false);
+    EXPECT_EQ(linesOf(page.steps), c.lines);
+    ASSERT_TRUE(page.triangle.has_value());
+    EXPECT_EQ(page.projections, c.projections);
+}
+
+const char* const rest = "Останалите елементи на триъгълника:";
+
+const ElementStepsCase elementStepsCases[] = {
+    {"legAndHeight",
+     Element::a,
+     6,
+     Element::h,
+     4.8,
+     true,
+     {"Дадени: a = 6,000 и h = 4,800.",
+      "a₁ = √((a − h)·(a + h)) = √((6,000 − 4,800)·(6,000 + 4,800)) = 3,600",
+      "c = a² / a₁ = 6,000² / 3,600 = 10,000", "b = a·h / a₁ = 6,000·4,800 / 3,600 = 8,000", rest,
+      "α = arctg(a / b) = arctg(6,000 / 8,000) = 36,870°",
+      "β = arctg(b / a) = arctg(8,000 / 6,000) = 53,130°", "b₁ = b² / c = 8,000² / 10,000 = 6,400",
+      "S = a·b / 2 = 6,000·8,000 / 2 = 24,000", "P = a + b + c = 6,000 + 8,000 + 10,000 = 24,000",
+      "r = a·b / (a + b + c) = 6,000·8,000 / (6,000 + 8,000 + 10,000) = 2,000",
+      "R = c / 2 = 10,000 / 2 = 5,000"}},
+    {"hypotenuseAndAngle",
+     Element::c,
+     10,
+     Element::alpha,
+     30,
+     false,
+     {"Дадени: c = 10,000 и α = 30,000°.", "a = c·sin α = 10,000·sin 30,000° = 5,000",
+      "b = c·cos α = 10,000·cos 30,000° = 8,660", rest, "β = 90° − α = 90° − 30,000° = 60,000°",
+      "h = a·b / c = 5,000·8,660 / 10,000 = 4,330", "a₁ = a² / c = 5,000² / 10,000 = 2,500",
+      "b₁ = b² / c = 8,660² / 10,000 = 7,500", "S = a·b / 2 = 5,000·8,660 / 2 = 21,651",
+      "P = a + b + c = 5,000 + 8,660 + 10,000 = 23,660",
+      "r = a·b / (a + b + c) = 5,000·8,660 / (5,000 + 8,660 + 10,000) = 1,830",
+      "R = c / 2 = 10,000 / 2 = 5,000"}},
+    {"projectionOfBAndAreaNumerically",
+     Element::b1,
+     16,
+     Element::S,
+     150,
+     true,
+     {"Дадени: b₁ = 16,000 и S = 150,000.",
+      "a₁ е коренът на уравнението (b₁ + a₁)·√(b₁·a₁) / 2 = S, намерен числено:", "a₁ = 9,000",
+      "c = b₁ + a₁ = 16,000 + 9,000 = 25,000", "b = √(b₁·c) = √(16,000·25,000) = 20,000",
+      "a = √(a₁·c) = √(9,000·25,000) = 15,000", rest,
+      "α = arctg(a / b) = arctg(15,000 / 20,000) = 36,870°",
+      "β = arctg(b / a) = arctg(20,000 / 15,000) = 53,130°",
+      "h = a·b / c = 15,000·20,000 / 25,000 = 12,000",
+      "P = a + b + c = 15,000 + 20,000 + 25,000 = 60,000",
+      "r = a·b / (a + b + c) = 15,000·20,000 / (15,000 + 20,000 + 25,000) = 5,000",
+      "R = c / 2 = 25,000 / 2 = 12,500"}},
+    {"inradiusAndHypotenuse",
+     Element::r,
+     2,
+     Element::c,
+     10,
+     false,
+     {"Дадени: r = 2,000 и c = 10,000.", "S = r·(c + r) = 2,000·(10,000 + 2,000) = 24,000",
+      "s = a + b, сборът на катетите:", "s = c + 2·r = 10,000 + 2·2,000 = 14,000",
+      "t = b − a, разликата на катетите:", "t = √(c² − 4·S) = √(10,000² − 4·24,000) = 2,000",
+      "b = (s + t) / 2 = (14,000 + 2,000) / 2 = 8,000", "a = 2·S / b = 2·24,000 / 8,000 = 6,000",
+      rest, "α = arctg(a / b) = arctg(6,000 / 8,000) = 36,870°",
+      "β = arctg(b / a) = arctg(8,000 / 6,000) = 53,130°",
+      "h = a·b / c = 6,000·8,000 / 10,000 = 4,800", "a₁ = a² / c = 6,000² / 10,000 = 3,600",
+      "b₁ = b² / c = 8,000² / 10,000 = 6,400", "P = a + b + c = 6,000 + 8,000 + 10,000 = 24,000",
+      "R = c / 2 = 10,000 / 2 = 5,000"}},
+    {"heightPastItsBoundWithinTyping",
+     Element::c,
+     10,
+     Element::h,
+     5.0004,
+     true,
+     {"Дадени: c = 10,000 и h = 5,000.",
+      "Дадените стойности са извън границата h ≤ c/2 = 5,000 само в рамките на закръглянето им "
+      "до хилядни, затова триъгълникът е равнобедрен:",
+      "a = c / √2 = 10,000 / √2 = 7,071", "b = a = 7,071", rest,
+      "α = arctg(a / b) = arctg(7,071 / 7,071) = 45,000°",
+      "β = arctg(b / a) = arctg(7,071 / 7,071) = 45,000°", "a₁ = a² / c = 7,071² / 10,000 = 5,000",
+      "b₁ = b² / c = 7,071² / 10,000 = 5,000", "S = a·b / 2 = 7,071·7,071 / 2 = 25,000",
+      "P = a + b + c = 7,071 + 7,071 + 10,000 = 24,142",
+      "r = a·b / (a + b + c) = 7,071·7,071 / (7,071 + 7,071 + 10,000) = 2,071",
+      "R = c / 2 = 10,000 / 2 = 5,000"}},
+    {"variantThreeWithItsLongerLegCalledB",
+     Element::c,
+     5,
+     Element::S,
+     6,
+     false,
+     {"Дадени: c = 5,000 и S = 6,000.",
+      "s = a + b, сборът на катетите:", "s = √(c² + 4·S) = √(5,000² + 4·6,000) = 7,000",
+      "t = b − a, разликата на катетите:", "t = √(s² − 8·S) = √(7,000² − 8·6,000) = 1,000",
+      "b = (s + t) / 2 = (7,000 + 1,000) / 2 = 4,000",
+      "a = √(c² − b²) = √(5,000² − 4,000²) = 3,000",
+      "P = b + a + c = 4,000 + 3,000 + 5,000 = 12,000", rest,
+      "α = arctg(a / b) = arctg(3,000 / 4,000) = 36,870°",
+      "β = arctg(b / a) = arctg(4,000 / 3,000) = 53,130°",
+      "h = a·b / c = 3,000·4,000 / 5,000 = 2,400", "a₁ = a² / c = 3,000² / 5,000 = 1,800",
+      "b₁ = b² / c = 4,000² / 5,000 = 3,200",
+      "r = a·b / (a + b + c) = 3,000·4,000 / (3,000 + 4,000 + 5,000) = 1,000",
+      "R = c / 2 = 5,000 / 2 = 2,500"}},
+};
+INSTANTIATE_TEST_SUITE_P(EachFamily, ElementSteps, testing::ValuesIn(elementStepsCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ElementStepsRegion, WritesThePeriodRegionsNumbers)
+{
+    const SolutionPage page =
+        ElementSolutionPageOf(Element::b, 8, Element::beta, 53.13, {}, regions::enUS(), false);
+    const std::vector<std::string> lines = linesOf(page.steps);
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "Дадени: b = 8.000 и β = 53.130°.");
+    EXPECT_EQ(lines[1], "c = b / sin β = 8.000 / sin 53.130° = 10.000");
+    EXPECT_EQ(lines[2], "a = b / tg β = 8.000 / tg 53.130° = 6.000");
+}
+
+// The refusals worded by hand: a bound reached only by the isosceles triangle, one reached
+// only as the triangle grows without end, written with b where b is given, and an angle.
+struct MessageCase {
+    const char* name;
+    Element first;
+    const char* x;
+    Element second;
+    const char* y;
+    const char* message;
+};
+
+TEST(ElementRefusalMessages, NameTheElementsTheBoundAndItsValueInTheRegion)
+{
+    const MessageCase cases[] = {
+        {"heightAtMostHalfHypotenuse", Element::c, "10", Element::h, "6",
+         "Няма правоъгълен триъгълник с хипотенуза c\u00A0=\u00A010,000 и височина "
+         "h\u00A0=\u00A06,000: височината към хипотенузата е най-много c/2\u00A0=\u00A05,000."},
+        {"heightBelowLegB", Element::b, "6", Element::h, "6",
+         "Няма правоъгълен триъгълник с катет b\u00A0=\u00A06,000 и височина h\u00A0=\u00A06,000: "
+         "височината към хипотенузата винаги е по-къса от катета, "
+         "h\u00A0<\u00A0b\u00A0=\u00A06,000. "
+         "При h\u00A0=\u00A0b триъгълникът би бил безкрайно дълъг."},
+        {"rightAngle", Element::beta, "90", Element::c, "5",
+         "Няма правоъгълен триъгълник с ъгъл β\u00A0=\u00A090,000° и хипотенуза "
+         "c\u00A0=\u00A05,000: острият ъгъл на правоъгълния триъгълник е по-малък от правия, "
+         "β\u00A0<\u00A090°\u00A0=\u00A090,000°. При β\u00A0=\u00A090° триъгълникът би се изродил "
+         "в "
+         "отсечка."},
+        {"onlyTheShape", Element::alpha, "30", Element::beta, "60",
+         "Ъгъл α\u00A0=\u00A030,000° и ъгъл β\u00A0=\u00A060,000° определят само формата на "
+         "триъгълника, не и размера му: винаги α\u00A0+\u00A0β\u00A0=\u00A090°. Въведете вместо "
+         "единия ъгъл някоя дължина или лицето."},
+        {"angleText", Element::alpha, "30°°", Element::c, "5",
+         "„30°°“ в полето „ъгъл α“ не е едно число. Въведете само числото, например 12,5."},
+    };
+    for (const MessageCase& c : cases) {
+        const auto solved = SolveElements(c.first, c.x, c.second, c.y, regions::bgBG());
+        ASSERT_FALSE(solved.ok()) << c.name;
+        EXPECT_EQ(ElementRefusalMessage(solved.fault(), c.x, c.y, regions::bgBG()), c.message)
+            << c.name;
+    }
+}
+
+} // namespace

@@ -1,0 +1,323 @@
+#include "window/elements/elements_form_logic.h"
+
+#include "tests/regions.h"
+#include "tests/window/fake_elements_controls.h"
+#include "window/elements/given_text.h"
+#include "window/text/ui_texts.h"
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace {
+
+using triangle::Element;
+using Texts = std::array<std::string, triangle::ElementCount>;
+
+// The whole triangle of legs 6 and 8, worked by hand: c = 10, tg α = 3/4, h = 6·8/10,
+// a₁ = 6²/10, b₁ = 8²/10, r = (6 + 8 − 10)/2, R = c/2.
+const Texts legs6and8 = {"6.000", "8.000", "10.000", "36.870°", "53.130°", "4.800",
+                         "3.600", "6.400", "24.000", "24.000",  "2.000",   "5.000"};
+
+struct TextbookCase {
+    const char* name;
+    Element first;
+    const char* firstText;
+    Element second;
+    const char* secondText;
+    Texts expected;
+};
+
+std::ostream& operator<<(std::ostream& out, const TextbookCase& c)
+{
+    return out << c.name;
+}
+
+const TextbookCase textbookCases[] = {
+    {"TwoLegs", Element::a, "6", Element::b, "8", legs6and8},
+    // a = c·sin 30° = 5, b = c·cos 30° = 5√3 = 8.66025, h = ab/c = 4.33013, a₁ = a²/c = 2.5,
+    // S = ab/2 = 21.65064, P = 15 + 5√3 = 23.66025, r = (a + b − c)/2 = 1.83013.
+    {"HypotenuseAndAngle",
+     Element::c,
+     "10",
+     Element::alpha,
+     "30",
+     {"5.000", "8.660", "10.000", "30.000°", "60.000°", "4.330", "2.500", "7.500", "21.651",
+      "23.660", "1.830", "5.000"}},
+    // c = 9 + 16, a = √(9·25), b = √(16·25), h = √(9·16).
+    {"Projections",
+     Element::a1,
+     "9",
+     Element::b1,
+     "16",
+     {"15.000", "20.000", "25.000", "36.870°", "53.130°", "12.000", "9.000", "16.000", "150.000",
+      "60.000", "5.000", "12.500"}},
+    // 4.8²·(36 + b²) = 36·b² gives b = 8.
+    {"LegAndHeight", Element::a, "6", Element::h, "4.8", legs6and8},
+    // a + b = c + 2r = 14 and a² + b² = 100 give ab = 48: the legs 6 and 8, a the shorter.
+    {"InradiusAndHypotenuse", Element::c, "10", Element::r, "2", legs6and8},
+    {"AngleTypedWithItsSign",
+     Element::alpha,
+     "30°",
+     Element::c,
+     "10",
+     {"5.000", "8.660", "10.000", "30.000°", "60.000°", "4.330", "2.500", "7.500", "21.651",
+      "23.660", "1.830", "5.000"}},
+};
+
+class ElementsTextbook : public testing::TestWithParam<TextbookCase> {};
+
+TEST_P(ElementsTextbook, TwoGivenFillTheTenOthersAsComputed)
+{
+    const TextbookCase& c = GetParam();
+    FakeElementsControls window;
+    window.logic.Form_Load();
+    window.type(c.first, c.firstText);
+    window.type(c.second, c.secondText);
+    window.logic.Calculate();
+
+    EXPECT_TRUE(window.messages.empty());
+    for (int i = 0; i < triangle::ElementCount; ++i) {
+        const auto element = static_cast<Element>(i);
+        EXPECT_EQ(window.texts[i], c.expected[i]) << triangle::ElementSymbol(element);
+        EXPECT_EQ(window.computed[i], element != c.first && element != c.second)
+            << triangle::ElementSymbol(element);
+    }
+    ASSERT_TRUE(window.page.triangle.has_value());
+    EXPECT_EQ(window.page.projections, c.first == Element::h || c.first == Element::a1 ||
+                                           c.second == Element::h || c.second == Element::a1 ||
+                                           c.second == Element::b1);
+
+    // The texts written back give the same triangle again.
+    const Texts shown = window.texts;
+    window.logic.Calculate();
+    EXPECT_EQ(window.texts, shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Problems, ElementsTextbook, testing::ValuesIn(textbookCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+class ElementsLogic : public testing::Test {
+protected:
+    void SetUp() override { window.logic.Form_Load(); }
+    void solveLegs()
+    {
+        window.type(Element::a, "6");
+        window.type(Element::b, "8");
+        window.logic.Calculate();
+    }
+    bool noneComputed() const
+    {
+        for (bool computed : window.computed)
+            if (computed)
+                return false;
+        return true;
+    }
+    int filledCount() const
+    {
+        int count = 0;
+        for (const std::string& text : window.texts)
+            count += text.empty() ? 0 : 1;
+        return count;
+    }
+
+    FakeElementsControls window;
+};
+
+TEST_F(ElementsLogic, LoadingLeavesEveryFieldEmptyAndOpenWithAHint)
+{
+    EXPECT_EQ(filledCount(), 0);
+    EXPECT_TRUE(noneComputed());
+    EXPECT_FALSE(window.page.triangle.has_value());
+    EXPECT_EQ(window.page.steps, triangle::texts::ElementsHint);
+}
+
+TEST_F(ElementsLogic, EditingAGivenFieldEmptiesTheTenAndOpensAllTwelve)
+{
+    solveLegs();
+    ASSERT_EQ(filledCount(), 12);
+    EXPECT_FALSE(window.type(Element::c, "11")) << "a computed field takes no typing";
+
+    window.type(Element::a, "6.5");
+    EXPECT_EQ(filledCount(), 2);
+    EXPECT_EQ(window.texts[0], "6.5");
+    EXPECT_EQ(window.texts[1], "8.000");
+    EXPECT_TRUE(noneComputed());
+    EXPECT_FALSE(window.page.triangle.has_value());
+    EXPECT_FALSE(window.logic.Given().has_value());
+}
+
+TEST_F(ElementsLogic, ClearEmptiesAllTwelve)
+{
+    solveLegs();
+    window.logic.Clear();
+    EXPECT_EQ(filledCount(), 0);
+    EXPECT_TRUE(noneComputed());
+    EXPECT_FALSE(window.page.triangle.has_value());
+}
+
+struct CountCase {
+    const char* name;
+    std::vector<Element> filled;
+    const char* expected;
+};
+
+TEST_F(ElementsLogic, OtherThanTwoFilledSaysWhichAndChangesNothing)
+{
+    const CountCase cases[] = {
+        {"none", {}, triangle::texts::ElementsNoneFilled},
+        {"one", {Element::h}, "Попълнено е само полето „височина към хипотенузата h“."},
+        {"three",
+         {Element::a, Element::b, Element::R},
+         "Попълнени са 3 полета: „катет a“, „катет b“ и „радиус на описаната окръжност R“."},
+    };
+    for (const CountCase& c : cases) {
+        window.logic.Clear();
+        window.messages.clear();
+        for (Element element : c.filled)
+            window.type(element, "3");
+        const auto before = window.texts;
+        const int writes = window.writes;
+        window.logic.Calculate();
+        ASSERT_EQ(window.messages.size(), 1u) << c.name;
+        EXPECT_EQ(window.messages[0].first, triangle::texts::ElementsCountTitle) << c.name;
+        EXPECT_NE(window.messages[0].second.find(c.expected), std::string::npos)
+            << c.name << ": " << window.messages[0].second;
+        EXPECT_EQ(window.texts, before) << c.name;
+        EXPECT_EQ(window.writes, writes) << c.name;
+        EXPECT_TRUE(noneComputed()) << c.name;
+    }
+}
+
+struct RefusalCase {
+    const char* name;
+    Element first;
+    const char* firstText;
+    Element second;
+    const char* secondText;
+    const char* expectedPart; // of the message, worked by hand
+    Element focus;
+};
+
+TEST_F(ElementsLogic, ARefusalIsExplainedAndFocusesTheFieldToCorrect)
+{
+    // The second of two angles is the one to replace, as the message asks.
+    const RefusalCase cases[] = {
+        // h ≤ c/2 = 5
+        {"HeightAboveHalfHypotenuse", Element::c, "10", Element::h, "6", "c/2", Element::h},
+        {"NoNumber", Element::a, "6", Element::b, "abc", "„abc“", Element::b},
+        {"OnlyTheShape", Element::alpha, "30", Element::beta, "60", "α\u00A0+\u00A0β",
+         Element::beta},
+        {"NotPositive", Element::a, "-3", Element::b, "4", "-3", Element::a},
+    };
+    for (const RefusalCase& c : cases) {
+        window.logic.Clear();
+        window.messages.clear();
+        window.focused = -1;
+        window.type(c.first, c.firstText);
+        window.type(c.second, c.secondText);
+        window.logic.Calculate();
+        ASSERT_EQ(window.messages.size(), 1u) << c.name;
+        EXPECT_EQ(window.messages[0].first, triangle::texts::RefusalTitle) << c.name;
+        EXPECT_NE(window.messages[0].second.find(c.expectedPart), std::string::npos)
+            << c.name << ": " << window.messages[0].second;
+        EXPECT_EQ(window.focused, static_cast<int>(c.focus)) << c.name;
+        EXPECT_EQ(filledCount(), 2) << c.name << ": the typed texts stay, nothing is added";
+        EXPECT_EQ(window.text(c.second), c.secondText) << c.name;
+        EXPECT_TRUE(noneComputed()) << c.name;
+        EXPECT_FALSE(window.page.triangle.has_value()) << c.name;
+        EXPECT_NE(window.page.steps.find(window.messages[0].second), std::string::npos) << c.name;
+        EXPECT_TRUE(window.announcements.empty()) << c.name;
+    }
+}
+
+TEST_F(ElementsLogic, TheHeightAboveHalfTheHypotenuseNamesTheBound)
+{
+    window.type(Element::c, "10");
+    window.type(Element::h, "6");
+    window.logic.Calculate();
+    ASSERT_EQ(window.messages.size(), 1u);
+    EXPECT_NE(window.messages[0].second.find("5.000"), std::string::npos)
+        << window.messages[0].second;
+}
+
+TEST_F(ElementsLogic, OpeningFromARowTypesItsTwoValuesAndFocusesA)
+{
+    solveLegs();
+    window.logic.OpenWith(Element::c, "5.000", Element::S, "6.000");
+    Texts expected{};
+    expected[2] = "5.000";
+    expected[8] = "6.000";
+    EXPECT_EQ(window.texts, expected);
+    EXPECT_TRUE(noneComputed());
+    EXPECT_EQ(window.focused, static_cast<int>(Element::a));
+    EXPECT_FALSE(window.page.triangle.has_value());
+}
+
+TEST_F(ElementsLogic, ACalculationAnnouncesTheSidesAnglesAreaAndPerimeterNotGiven)
+{
+    solveLegs();
+    ASSERT_EQ(window.announcements.size(), 1u);
+    EXPECT_EQ(window.announcements[0],
+              "Изчислено: c = 10.000, α = 36.870°, β = 53.130°, S = 24.000, P = 24.000");
+}
+
+TEST_F(ElementsLogic, CopyTextHasTheTwelveOneALineThenTheSteps)
+{
+    solveLegs();
+    const std::string text = window.logic.CopyText();
+    EXPECT_EQ(text.substr(0, text.find("\n\n")),
+              "a = 6.000\nb = 8.000\nc = 10.000\nα = 36.870°\nβ = 53.130°\nh = 4.800\n"
+              "a₁ = 3.600\nb₁ = 6.400\nS = 24.000\nP = 24.000\nr = 2.000\nR = 5.000");
+    EXPECT_EQ(text.substr(text.find("\n\n") + 2), window.page.steps);
+}
+
+TEST_F(ElementsLogic, GivenValuesAreWrittenInTheRegion)
+{
+    window.region = regions::bgBG();
+    window.type(Element::c, "10");
+    window.type(Element::alpha, "30");
+    window.logic.Calculate();
+    EXPECT_EQ(window.texts[2], "10,000");
+    EXPECT_EQ(window.texts[3], "30,000°");
+    EXPECT_EQ(window.texts[1], "8,660");
+}
+
+struct GivenTextCase {
+    const char* name;
+    const char* typed;
+    double value;
+    bool angle;
+    triangle::NumberFormat region;
+    const char* expected;
+};
+
+class GivenText : public testing::TestWithParam<GivenTextCase> {};
+
+TEST_P(GivenText, KeepsAtLeastThreeDecimalsAndNeverFewerThanTyped)
+{
+    const GivenTextCase& c = GetParam();
+    EXPECT_EQ(triangle::GivenFieldText(c.typed, c.value, c.angle, c.region), c.expected);
+}
+
+const GivenTextCase givenTextCases[] = {
+    {"Whole", "6", 6.0, false, regions::enUS(), "6.000"},
+    {"OneDecimal", "4.8", 4.8, false, regions::enUS(), "4.800"},
+    {"FourDecimals", "1.2345", 1.2345, false, regions::enUS(), "1.2345"},
+    {"FourDecimalsBulgarian", "1,2345", 1.2345, false, regions::bgBG(), "1,2345"},
+    {"PeriodInBulgarian", "1.2345", 1.2345, false, regions::bgBG(), "1,2345"},
+    {"GroupedBulgarian", "12 345,6789", 12345.6789, false, regions::bgBG(), "12\u00A0345,6789"},
+    {"GermanGroupsWithThePeriod", "1.234,56789", 1234.56789, false, regions::deDE(), "1.234,56789"},
+    {"Exponent", "1.5e-3", 0.0015, false, regions::enUS(), "0.0015"},
+    {"BelowOne", "0.12345", 0.12345, false, regions::enUS(), "0.12345"},
+    {"Angle", "30", 30.0, true, regions::enUS(), "30.000°"},
+    {"AngleWithFiveDecimals", "36,86990°", 36.8699, true, regions::bgBG(), "36,86990°"},
+    {"AngleInMinutesKeepsItsText", "36°52′", 36.0 + 52.0 / 60.0, true, regions::bgBG(), "36°52′"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Texts, GivenText, testing::ValuesIn(givenTextCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+} // namespace

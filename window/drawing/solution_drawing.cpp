@@ -1,0 +1,257 @@
+#include "window/drawing/solution_drawing.h"
+
+#include "solver/variant/triangle_details.h"
+#include "window/drawing/drawing_geometry.h"
+#include "window/drawing/drawing_labels.h"
+#include "window/drawing/drawing_strokes.h"
+#include "window/text/ui_texts.h"
+
+#include <algorithm>
+#include <iterator>
+#include <numeric>
+
+namespace triangle::drawing {
+
+namespace {
+
+// Dark, saturated inks on white keep their contrast when a projector washes colours out;
+// the circles are thin but not pale.
+constexpr Colour SideInk{0, 0, 0};
+constexpr Colour HeightInk{198, 40, 40};
+constexpr Colour AngleInk{106, 27, 154};
+constexpr Colour InscribedInk{27, 110, 32};
+constexpr Colour CircumscribedInk{13, 71, 161};
+constexpr Colour ProjectionInk{176, 74, 0};
+
+std::string replaced(std::string text, std::string_view key, const std::string& value)
+{
+    for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at))
+        text.replace(at, key.size(), value), at += value.size();
+    return text;
+}
+
+std::string value(double number, const NumberFormat& region)
+{
+    return FormatFieldNumber(number, region);
+}
+
+std::string named(const char* name, double number, const NumberFormat& region,
+                  const char* unit = "")
+{
+    return std::string(name) + " = " + value(number, region) + unit;
+}
+
+} // namespace
+
+TextSize EstimateText(std::string_view text, double pixelSize, bool bold)
+{
+    std::size_t characters = 0;
+    for (unsigned char byte : text)
+        if ((byte & 0xC0) != 0x80)
+            ++characters;
+    return {static_cast<double>(characters) * pixelSize * (bold ? 0.68 : 0.62), pixelSize * 1.25};
+}
+
+DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
+                         const NumberFormat& region, const MeasureText& measure, bool projections)
+{
+    DisplayList list;
+    list.width = width;
+    list.height = height;
+    // Text grows with the target, so that the drawing reads from the back of a classroom,
+    // but never below a comfortable size on the screen.
+    const double font = std::max(14.0 * scale, std::min(width, height) / 32.0);
+    const double unit = font / 14.0; // stroke widths are given for 14-pixel text
+    list.fontPixels = font;
+
+    const double a = details.a;
+    const double b = details.b;
+    const double c = details.c;
+    // The circumscribed circle, whose diameter is the hypotenuse, holds the whole triangle;
+    // the margins keep room for the labels around it.
+    const double marginX = 2.5 * font;
+    const double marginY = 2.0 * font;
+    const double k =
+        std::max(0.0, std::min((width - 2.0 * marginX) / c, (height - 2.0 * marginY) / c));
+    const Point O{width / 2.0, height / 2.0};
+    const Point A{O.x - k * c / 2.0, O.y};
+    const Point B{O.x + k * c / 2.0, O.y};
+    // C lies over the foot H of the height, b²/c from A, at the height ab/c.
+    const Point H{A.x + k * (b * b / c), O.y};
+    const Point C{H.x, O.y - k * (a * b / c)};
+    // The inscribed circle's centre, r above AB and (b + c − a)/2 along it from A.
+    const double r = details.r;
+    const Point I{A.x + k * ((b + c - a) / 2.0), O.y - k * r};
+
+    Sketch sketch{std::move(list), {}, {}, {}};
+    StrokeComposer draw(sketch, unit);
+
+    draw.arc(O, k * c / 2.0, 0.0, 360.0, CircumscribedInk, 2.0, Part::Circumscribed);
+    // The radius R points down and to the right, leaving the middle below the hypotenuse
+    // free for its label.
+    const Point bottom = O + Direction(-60.0) * (k * c / 2.0);
+    draw.line(O, bottom, CircumscribedInk, 2.0, Part::Circumscribed);
+    draw.dot(O, 2.5, CircumscribedInk, Part::Circumscribed);
+
+    // The radius r goes to the point where the circle touches a leg, on the side away from
+    // the height, which lies on the other side of I (or through it, when isosceles).
+    draw.arc(I, k * r, 0.0, 360.0, InscribedInk, 2.0, Part::Inscribed);
+    const Point touch = I.x <= H.x ? A + UnitOf(C - A) * (k * (b + c - a) / 2.0)
+                                   : B + UnitOf(C - B) * (k * (a + c - b) / 2.0);
+    draw.line(I, touch, InscribedInk, 2.0, Part::Inscribed);
+    draw.dot(I, 2.0, InscribedInk, Part::Inscribed);
+
+    draw.line(C, H, HeightInk, 2.0, Part::Height, true);
+
+    const double legA = k * a;
+    const double legB = k * b;
+    const double mark = std::min(0.8 * font, 0.35 * std::min(legA, legB));
+    const Point toA = UnitOf(A - C);
+    const Point toB = UnitOf(B - C);
+    draw.line(C + toA * mark, C + toA * mark + toB * mark, SideInk, 1.5, Part::RightAngle);
+    draw.line(C + toB * mark, C + toA * mark + toB * mark, SideInk, 1.5, Part::RightAngle);
+
+    const double alpha = details.alpha;
+    const double beta = details.beta;
+    const double arcAtA = std::max(0.9 * font, std::min(2.2 * font, 0.45 * legB));
+    const double arcAtB = std::max(0.9 * font, std::min(2.2 * font, 0.45 * legA));
+    draw.arc(A, arcAtA, 0.0, alpha, AngleInk, 2.0, Part::AngleAlpha);
+    draw.arc(B, arcAtB, 180.0 - beta, beta, AngleInk, 2.0, Part::AngleBeta);
+
+    draw.line(A, B, SideInk, 3.0, Part::SideC);
+    draw.line(C, A, SideInk, 3.0, Part::SideB);
+    draw.line(B, C, SideInk, 3.0, Part::SideA);
+    draw.dot(A, 3.5, SideInk, Part::VertexA);
+    draw.dot(B, 3.5, SideInk, Part::VertexB);
+    draw.dot(C, 3.5, SideInk, Part::VertexC);
+
+    const Point alongC = UnitOf(B - A);
+    const Point alongB = UnitOf(A - C);
+    const Point alongA = UnitOf(C - B);
+    const Point alongR = UnitOf(touch - I);
+    const Point awayFromI{H.x < I.x ? -1.0 : 1.0, 0.0};
+    // The legs' labels stand outward, their normals turned away from the triangle's inside.
+    std::vector<LabelRequest> labels = {
+        {"A", A, {-1.0, 0.2}, SideInk, true, Part::VertexA},
+        {"B", B, {1.0, 0.2}, SideInk, true, Part::VertexB},
+        {"C", C, C - I, SideInk, true, Part::VertexC},
+        {named("c", c, region),
+         (A + B) * 0.5,
+         {0.0, 1.0},
+         SideInk,
+         false,
+         Part::SideC,
+         alongC,
+         k * c},
+        {named("b", b, region),
+         (C + A) * 0.5,
+         {-alongB.y, alongB.x},
+         SideInk,
+         false,
+         Part::SideB,
+         alongB,
+         legB,
+         true},
+        {named("a", a, region),
+         (B + C) * 0.5,
+         {-alongA.y, alongA.x},
+         SideInk,
+         false,
+         Part::SideA,
+         alongA,
+         legA,
+         true},
+        {named("α", alpha, region, texts::Degree), A + Direction(alpha / 2.0) * arcAtA,
+         Direction(alpha / 2.0), AngleInk, false, Part::AngleAlpha},
+        {named("β", beta, region, texts::Degree), B + Direction(180.0 - beta / 2.0) * arcAtB,
+         Direction(180.0 - beta / 2.0), AngleInk, false, Part::AngleBeta},
+        {named("h", details.h, region),
+         (C + H) * 0.5,
+         awayFromI,
+         HeightInk,
+         false,
+         Part::Height,
+         {0.0, 1.0},
+         Length(C - H)},
+        {named("R", details.R, region), (O + bottom) * 0.5, Direction(30.0), CircumscribedInk,
+         false, Part::Circumscribed, Direction(-60.0), k * c / 2.0},
+        {named("r", r, region),
+         (I + touch) * 0.5,
+         {alongR.y, -alongR.x},
+         InscribedInk,
+         false,
+         Part::Inscribed,
+         alongR,
+         k * r},
+    };
+
+    if (projections) {
+        // Measured off under the hypotenuse, as a dimension line with a tick at each end, so
+        // that neither covers the side it measures.
+        const double below = 0.9 * font;
+        const double tick = 0.35 * font;
+        const Point down{0.0, 1.0};
+        for (const Point end : {A, H, B})
+            draw.line(end + down * (below - tick), end + down * (below + tick), ProjectionInk, 1.5,
+                      end.x == H.x ? Part::Foot : Part::SideC);
+        draw.line(A + down * below, H + down * below, ProjectionInk, 2.0, Part::ProjectionB);
+        draw.line(H + down * below, B + down * below, ProjectionInk, 2.0, Part::ProjectionA);
+        draw.dot(H, 3.0, HeightInk, Part::Foot);
+        const double footMark =
+            std::min(0.6 * font, 0.35 * std::min(k * details.a1, k * details.b1));
+        draw.line(H + Point{footMark, 0.0}, H + Point{footMark, -footMark}, HeightInk, 1.5,
+                  Part::Foot);
+        draw.line(H + Point{0.0, -footMark}, H + Point{footMark, -footMark}, HeightInk, 1.5,
+                  Part::Foot);
+        // Right after the hypotenuse's, before the angles' and the radii's, which have room
+        // elsewhere: a projection's label belongs under its own stretch.
+        const LabelRequest projectionLabels[] = {
+            {named("b₁", details.b1, region), (A + H) * 0.5 + down * below, down, ProjectionInk,
+             false, Part::ProjectionB, alongC, k * details.b1},
+            {named("a₁", details.a1, region), (H + B) * 0.5 + down * below, down, ProjectionInk,
+             false, Part::ProjectionA, alongC, k * details.a1},
+            {"H", H, {-0.4, 1.0}, HeightInk, true, Part::Foot}};
+        labels.insert(labels.begin() + 4, std::begin(projectionLabels), std::end(projectionLabels));
+    }
+
+    // Where crowded labels leave one of them no room, it goes first on the next try.
+    std::vector<std::size_t> order(std::size(labels));
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    for (int attempt = 0;; ++attempt) {
+        Sketch draft = sketch;
+        LabelComposer placed(draft, font, unit, measure);
+        std::vector<std::size_t> homeless;
+        for (std::size_t i : order)
+            if (!placed.label(labels[i]))
+                homeless.push_back(i);
+        if (homeless.empty() || attempt == 4)
+            return std::move(draft.list);
+        std::stable_partition(order.begin(), order.end(), [&homeless](std::size_t i) {
+            return std::find(homeless.begin(), homeless.end(), i) != homeless.end();
+        });
+    }
+}
+
+std::string DescribeProjections(const TriangleDetails& details, const NumberFormat& region)
+{
+    std::string text = texts::ProjectionsDescription;
+    text = replaced(text, "{a1}", value(details.a1, region));
+    text = replaced(text, "{b1}", value(details.b1, region));
+    return text;
+}
+
+std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region)
+{
+    std::string text = texts::DrawingDescription;
+    text = replaced(text, "{a}", value(details.a, region));
+    text = replaced(text, "{b}", value(details.b, region));
+    text = replaced(text, "{c}", value(details.c, region));
+    text = replaced(text, "{alpha}", value(details.alpha, region) + texts::Degree);
+    text = replaced(text, "{beta}", value(details.beta, region) + texts::Degree);
+    text = replaced(text, "{h}", value(details.h, region));
+    text = replaced(text, "{r}", value(details.r, region));
+    text = replaced(text, "{R}", value(details.R, region));
+    return text;
+}
+
+} // namespace triangle::drawing

@@ -1,0 +1,48 @@
+#pragma once
+
+// The window of any two elements as data: the fields in their groups, the two buttons, and
+// the panel they fill at the window's left, in logical pixels (96 DPI); the drawing above
+// the steps takes the rest of the window, whatever its size.
+
+#include "solver/element/element_solver.h"
+#include "window/main_form/form_layout.h"
+
+#include <span>
+
+namespace triangle::elements_layout {
+
+struct Rect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// A group box of fields that belong together in the textbook: sides, angles, height and
+// projections, area and perimeter, radii. Its fields are `count` elements from `first` in
+// Element's order, which is also the order of Tab.
+struct Group {
+    const char* title;
+    Element first;
+    int count;
+    Rect place;
+};
+std::span<const Group> Groups();
+
+Rect LabelPlace(Element element);
+Rect FieldPlace(Element element);
+// 0 calculates, 1 clears.
+Rect ButtonPlace(int button);
+layout::Colour ButtonColour(int button);
+
+inline constexpr int PanelWidth = 576;
+inline constexpr int PanelHeight = 676;
+// The size the window opens with, before the screen's limits.
+inline constexpr int OpeningWidth = 1280;
+inline constexpr int OpeningHeight = 720;
+// The least width the drawing and steps keep beside the panel, where the screen has room.
+inline constexpr int LeastDrawingWidth = 240;
+// The drawing's share of the height to the right of the panel, in fifths; the steps the rest.
+inline constexpr int DrawingFifths = 3;
+
+} // namespace triangle::elements_layout

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "solver/number/field_number.h"
+
+#include <cstdint>
+#include <string>
+
+namespace triangle {
+
+struct TriangleDetails;
+class Steps;
+
+// The whole triangle of a calculated row as the tooltip of its fields shows it: a heading,
+// then one quantity per line, "катет b = 4,000", in the region's number format, angles in
+// degrees with the degree sign.
+// With the exact values of the calculation (by the quantities' names), each value that
+// has an exact form other than its decimal is written with it: "катет b = 5√3 ≈ 8,660".
+std::string RowDetailsText(const TriangleDetails& details, const NumberFormat& region,
+                           const Steps* exact = nullptr);
+
+// The exact values of variant k's triangle from its given values, for RowDetailsText.
+Steps ExactValuesOfRow(std::int16_t k, double first, double second, const NumberFormat& region);
+
+} // namespace triangle

@@ -1,0 +1,85 @@
+#include "solver/exact/exact_text.h"
+#include "solver/exact/special_angles.h"
+#include "solver/formula/formula.h"
+#include "window/drawing/solution_drawing.h"
+#include "window/solution/solution_steps.h"
+#include "window/text/refusal_message.h"
+#include "window/text/ui_texts.h"
+
+namespace triangle {
+
+namespace {
+
+// "ъгъл α = 30,000°"
+std::string givenValue(Element element, double value, const NumberFormat& region)
+{
+    std::string text =
+        std::string(ElementSymbol(element)) + " = " + FormatFieldNumber(value, region);
+    if (IsAngle(element))
+        text += texts::Degree;
+    return text;
+}
+
+// "sin 30° = 1/2, cos 30° = √3/2, tg 30° = √3/3" for a given angle whose sine, cosine and
+// tangent a textbook writes exactly; nothing for any other.
+std::string specialAngleLine(Element element, double degrees, const NumberFormat& region)
+{
+    if (!IsAngle(element))
+        return {};
+    const ExactNumber angle = ExactNumber::fromDouble(degrees);
+    const auto written = WriteExact(angle, region);
+    const auto sine = WriteExact(ExactSine(angle), region, RationalForm::Fraction);
+    const auto cosine = WriteExact(ExactCosine(angle), region, RationalForm::Fraction);
+    const auto tangent = WriteExact(ExactTangent(angle), region, RationalForm::Fraction);
+    if (!written || !sine || !cosine || !tangent)
+        return {};
+    const std::string at = *written + texts::Degree;
+    return "\nsin " + at + " = " + *sine + ", cos " + at + " = " + *cosine + ", tg " + at + " = " +
+           *tangent;
+}
+
+bool showsProjections(Element element)
+{
+    return element == Element::h || element == Element::a1 || element == Element::b1;
+}
+
+} // namespace
+
+SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element second,
+                                   double secondValue, const std::string& message,
+                                   const NumberFormat& region, bool exact)
+{
+    SolutionPage page;
+    page.steps =
+        Filled(texts::ElementStepsGiven, {{"first", givenValue(first, firstValue, region)},
+                                          {"second", givenValue(second, secondValue, region)}});
+    Steps steps(region, exact);
+    Steps rest(region, exact);
+    const ElementSolution solved =
+        message.empty() ? SolveElementValues(first, firstValue, second, secondValue, &steps, &rest)
+                        : ElementSolution(ElementRefusal{});
+    if (!message.empty() || !solved.ok()) {
+        page.steps += '\n';
+        page.steps +=
+            message.empty() ? ElementRefusalMessage(solved.fault(), {}, {}, region) : message;
+        return page;
+    }
+    if (exact) {
+        page.steps += specialAngleLine(first, firstValue, region);
+        page.steps += specialAngleLine(second, secondValue, region);
+    }
+    for (const Step& step : steps.list())
+        page.steps += StepLines(step, region);
+    page.steps += '\n';
+    page.steps += texts::StepsRest;
+    for (const Step& step : rest.list())
+        page.steps += '\n' + StepLine(step, region);
+    page.triangle = solved.value();
+    page.projections = showsProjections(first) || showsProjections(second);
+    page.description = drawing::DescribeDrawing(*page.triangle, region);
+    if (page.projections)
+        page.description += drawing::DescribeProjections(*page.triangle, region);
+    return page;
+}
+
+} // namespace triangle

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "solver/variant/triangle_details.h"
+
+#include <optional>
+#include <string>
+
+namespace triangle {
+
+// What the window "Решение" shows for the selected row: the triangle to draw (the row's,
+// or after a refusal the one at the bound that was crossed, if any), the calculation step
+// by step, one step a line, and what the drawing shows in words.
+struct SolutionPage {
+    std::optional<TriangleDetails> triangle;
+    std::string steps;
+    // What the drawing shows in words, the projections included where they are drawn.
+    std::string description;
+    // What the drawing says where there is no triangle to draw.
+    std::string empty;
+    // Whether the drawing shows the height's foot and the projections a₁ and b₁ on the
+    // hypotenuse with their values: where one of h, a₁, b₁ was given.
+    bool projections = false;
+};
+
+} // namespace triangle

@@ -1,0 +1,202 @@
+#include "window/solution/solution_steps.h"
+
+#include "solver/formula/formula.h"
+#include "solver/variant/triangle_details.h"
+#include "solver/variant/variant_solver.h"
+#include "window/drawing/solution_drawing.h"
+#include "window/main_form/row_outcome.h"
+#include "window/text/refusal_message.h"
+#include "window/text/ui_texts.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace triangle {
+
+namespace {
+
+FieldNumber valueIn(const RowFields& row, std::int16_t column)
+{
+    const FieldNumber values[ColumnCount] = {row.a, row.c, row.P, row.S};
+    return values[column];
+}
+
+// "Вариант 1. Дадени: a = 3,000 и c = 5,000."
+std::string givenLine(std::int16_t k, double first, double second, const NumberFormat& region)
+{
+    const GivenColumns columns = GivenColumnsOf(k);
+    std::string line = texts::StepsGiven;
+    Fill(line, "variant", texts::Variants[k]);
+    Fill(line, "first",
+         std::string(texts::ColumnHeads[columns.first]) + " = " + FormatFieldNumber(first, region));
+    Fill(line, "second",
+         std::string(texts::ColumnHeads[columns.second]) + " = " +
+             FormatFieldNumber(second, region));
+    return line;
+}
+
+// Solves variant k from the given values again, this time keeping its steps, and adds the
+// rest of the triangle's; the same doubles give the same triangle bit for bit.
+struct Worked {
+    std::optional<TriangleDetails> triangle;
+    std::string text;
+};
+
+Worked work(std::int16_t k, double first, double second, const NumberFormat& region, bool exact)
+{
+    Worked worked;
+    Steps variant(region, exact);
+    const Solution solved = SolveValues(k, first, second, &variant);
+    if (!solved.ok())
+        return worked;
+    Steps rest(region, exact);
+    rest.continueFrom(variant);
+    worked.triangle = DetailsOf(solved.value(), &rest);
+    for (const Step& step : variant.list())
+        worked.text += StepLines(step, region);
+    worked.text += '\n';
+    worked.text += texts::StepsRest;
+    for (const Step& step : rest.list())
+        worked.text += '\n' + StepLine(step, region);
+    return worked;
+}
+
+// The variant and given values of the triangle at the bound a refusal names, where that is
+// a triangle: the isosceles one with the given hypotenuse or perimeter.
+struct AtBound {
+    std::int16_t k;
+    double first;
+    double second;
+};
+
+std::optional<AtBound> triangleAtBound(const Refusal& refusal)
+{
+    if (!refusal.first || !refusal.second || !refusal.bound)
+        return std::nullopt;
+    switch (refusal.reason) {
+    case RefusalReason::AreaTooLargeForHypotenuse:     // c, S ≤ c²/4
+    case RefusalReason::PerimeterTooLongForHypotenuse: // c, P ≤ (1 + √2)·c
+    case RefusalReason::AreaTooLargeForPerimeter:      // P, S ≤ (3 − 2√2)·P²/4
+        break;
+    default:
+        return std::nullopt;
+    }
+    // The bound stands in for the given quantity it limits.
+    const GivenColumns columns = GivenColumnsOf(refusal.variant);
+    if (refusal.column == columns.second)
+        return AtBound{refusal.variant, *refusal.first, *refusal.bound};
+    return AtBound{refusal.variant, *refusal.bound, *refusal.second};
+}
+
+// Values that lie on a flat bound, a = c, P = 2c or P = 2a, give a triangle flattened into a
+// segment; values past it give none at all.
+bool onFlatBound(const Refusal& refusal)
+{
+    if (refusal.reason != RefusalReason::LegNotShorterThanHypotenuse &&
+        refusal.reason != RefusalReason::PerimeterTooShortForHypotenuse &&
+        refusal.reason != RefusalReason::PerimeterTooShortForLeg)
+        return false;
+    const std::optional<double>& limited =
+        GivenColumnsOf(refusal.variant).first == refusal.column ? refusal.first : refusal.second;
+    return limited && refusal.bound && *limited == *refusal.bound;
+}
+
+} // namespace
+
+std::string StepLines(const Step& step, const NumberFormat& region)
+{
+    std::string lines;
+    switch (step.note) {
+    case StepNote::SumOfLegs:
+        lines = '\n' + std::string(texts::StepsSumOfLegs);
+        break;
+    case StepNote::LegsDifferenceAMinusB:
+        lines = '\n' + std::string(texts::StepsLegsDifferenceAMinusB);
+        break;
+    case StepNote::LegsDifferenceBMinusA:
+        lines = '\n' + std::string(texts::StepsLegsDifferenceBMinusA);
+        break;
+    case StepNote::SolvedNumerically:
+        lines = '\n' + Filled(texts::StepsSolvedNumerically,
+                              {{"name", step.name}, {"equation", step.formula}});
+        break;
+    default:
+        break;
+    }
+    return lines + '\n' + StepLine(step, region);
+}
+
+std::string StepLine(const Step& step, const NumberFormat& region)
+{
+    if (step.note == StepNote::RadicandWithinRounding)
+        return Filled(texts::StepsIsoscelesWithinRounding,
+                      {{"radicand", step.formula}, {"value", MessageNumber(step.result, region)}});
+    if (step.note == StepNote::BoundWithinRounding)
+        return Filled(texts::StepsBoundWithinRounding,
+                      {{"bound", step.formula}, {"value", MessageNumber(step.result, region)}});
+    if (step.note == StepNote::SolvedNumerically)
+        return step.name + " = " + FormatFieldNumber(step.result, region);
+    const std::string result = FormatFieldNumber(step.result, region);
+    std::string line = step.name + " = " + step.formula;
+    // "b = √(c² − a²) = √(10² − 5²) = √75 = 5√3 ≈ 8,660": the exact forms, then the decimal
+    // unless the exact result is a short decimal itself.
+    if (!step.exactResult.empty()) {
+        // A formula whose exact values make it longer than a line reads well is left out.
+        constexpr std::size_t longest = 120; // bytes: about 80 characters
+        for (const std::string* form : {&step.exactSubstituted, &step.exactRadicand}) {
+            if (!form->empty() && *form != step.exactResult && !line.ends_with(*form) &&
+                form->size() <= longest)
+                line += " = " + *form;
+        }
+        line += " = " + step.exactResult + step.unit;
+        if (!step.exactIsShort)
+            line += " ≈ " + result + step.unit;
+        return line;
+    }
+    // A quantity that is another one, b = a, has nothing to put in.
+    if (step.substituted != result)
+        line += " = " + step.substituted;
+    return line + " = " + result + step.unit;
+}
+
+SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& region, bool exact)
+{
+    SolutionPage page;
+    const std::int16_t k = outcome.variant;
+    if (outcome.state == RowState::Solved) {
+        const GivenColumns columns = GivenColumnsOf(k);
+        const FieldNumber first = valueIn(outcome.row, columns.first);
+        const FieldNumber second = valueIn(outcome.row, columns.second);
+        if (!first || !second)
+            return page;
+        Worked worked = work(k, *first, *second, region, exact);
+        page.triangle = worked.triangle;
+        page.steps = givenLine(k, *first, *second, region) + worked.text;
+    } else if (outcome.state == RowState::Refused && outcome.refusal) {
+        const Refusal& refusal = *outcome.refusal;
+        if (refusal.first && refusal.second)
+            page.steps = givenLine(k, *refusal.first, *refusal.second, region) + '\n';
+        page.steps += outcome.message;
+        if (const std::optional<AtBound> bound = triangleAtBound(refusal)) {
+            Worked worked = work(bound->k, bound->first, bound->second, region, exact);
+            if (worked.triangle) {
+                page.triangle = worked.triangle;
+                page.steps += '\n';
+                page.steps += texts::StepsAtBound;
+                page.steps +=
+                    '\n' + givenLine(bound->k, bound->first, bound->second, region) + worked.text;
+            }
+        } else if (onFlatBound(refusal)) {
+            page.steps += '\n';
+            page.steps += texts::StepsDegenerate;
+        }
+    } else {
+        page.steps = texts::NoDrawing;
+    }
+    if (page.triangle)
+        page.description = drawing::DescribeDrawing(*page.triangle, region);
+    page.empty = texts::NoDrawing;
+    return page;
+}
+
+} // namespace triangle
