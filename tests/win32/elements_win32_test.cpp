@@ -1,6 +1,7 @@
 // The window of any two elements on Windows, as a user meets it: opened from the main
 // window, typed into with the messages a keyboard sends, read back through the Windows API.
 
+#include "tests/given_pair.h"
 #include "tests/win32/main_window_test.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/control_ids.h"
@@ -65,12 +66,7 @@ TEST_F(Win32Elements, CtrlTwoFromAFieldOpensItWithTheFocusInA)
     EXPECT_EQ(GetFocus(), field(Element::a));
 }
 
-struct Problem {
-    const char* name;
-    Element first;
-    const wchar_t* firstText;
-    Element second;
-    const wchar_t* secondText;
+struct Problem : GivenPair<const wchar_t*> {
     const wchar_t* expected[4]; // c, α, S, P, worked by hand
 };
 

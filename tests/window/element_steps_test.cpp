@@ -1,3 +1,4 @@
+#include "tests/given_pair.h"
 #include "window/solution/solution_steps.h"
 
 #include "tests/lines_of.h"
@@ -148,12 +149,7 @@ TEST(ElementStepsRegion, WritesThePeriodRegionsNumbers)
 
 // The refusals worded by hand: a bound reached only by the isosceles triangle, one reached
 // only as the triangle grows without end, written with b where b is given, and an angle.
-struct MessageCase {
-    const char* name;
-    Element first;
-    const char* x;
-    Element second;
-    const char* y;
+struct MessageCase : GivenPair<const char*> {
     const char* message;
 };
 
@@ -182,9 +178,11 @@ TEST(ElementRefusalMessages, NameTheElementsTheBoundAndItsValueInTheRegion)
          "„30°°“ в полето „ъгъл α“ не е едно число. Въведете само числото, например 12,5."},
     };
     for (const MessageCase& c : cases) {
-        const auto solved = SolveElements(c.first, c.x, c.second, c.y, regions::bgBG());
+        const auto solved =
+            SolveElements(c.first, c.firstText, c.second, c.secondText, regions::bgBG());
         ASSERT_FALSE(solved.ok()) << c.name;
-        EXPECT_EQ(ElementRefusalMessage(solved.fault(), c.x, c.y, regions::bgBG()), c.message)
+        EXPECT_EQ(ElementRefusalMessage(solved.fault(), c.firstText, c.secondText, regions::bgBG()),
+                  c.message)
             << c.name;
     }
 }

@@ -1,3 +1,4 @@
+#include "tests/given_pair.h"
 #include "window/elements/elements_form_logic.h"
 
 #include "tests/regions.h"
@@ -21,12 +22,7 @@ using Texts = std::array<std::string, triangle::ElementCount>;
 const Texts legs6and8 = {"6.000", "8.000", "10.000", "36.870°", "53.130°", "4.800",
                          "3.600", "6.400", "24.000", "24.000",  "2.000",   "5.000"};
 
-struct TextbookCase {
-    const char* name;
-    Element first;
-    const char* firstText;
-    Element second;
-    const char* secondText;
+struct TextbookCase : GivenPair<const char*> {
     Texts expected;
 };
 
@@ -191,12 +187,7 @@ TEST_F(ElementsLogic, OtherThanTwoFilledSaysWhichAndChangesNothing)
     }
 }
 
-struct RefusalCase {
-    const char* name;
-    Element first;
-    const char* firstText;
-    Element second;
-    const char* secondText;
+struct RefusalCase : GivenPair<const char*> {
     const char* expectedPart; // of the message, worked by hand
     Element focus;
 };
