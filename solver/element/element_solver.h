@@ -115,7 +115,10 @@ ElementSolution SolveElementValues(Element first, double firstValue, Element sec
                                    Steps* rest = nullptr);
 
 // Reads an angle in degrees: a number as ReadFieldNumberStrictly reads it, followed or not
-// by "°", or whole degrees and minutes, "36°52′" (or with "'").
+// by "°", or whole degrees and minutes, "36°52′" (or with "'"), or without the degree sign
+// "36 52′" (the minute sign then required: "36 52" is a number with a digit group). The
+// form the window writes, "16°16′ (16,260°)", is read by its degrees and minutes; the
+// decimal in parentheses must agree with them to their rounding.
 Calculated<double, FieldTextProblem> ReadAngleStrictly(std::string_view text,
                                                        const NumberFormat& region = {});
 

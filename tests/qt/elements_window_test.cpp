@@ -42,6 +42,7 @@ private slots:
     void theStepsAreALineAnItemAndCtrlCCopiesAllOrTheSelectedLines();
     void theResultsAreAnnounced();
     void escapeClosesIt();
+    void anAngleFieldSaysWhatMayBeTypedAndItsMenuInsertsTheDegreeSign();
     void onAScreenLowerThanItsFieldsItFitsAndThePanelScrolls();
 
 private:
@@ -167,7 +168,7 @@ void ElementsWindowTest::textbookProblemsGiveTheirAnswers_data()
     const QString a = QStringLiteral("катет a");
     const QString c = QStringLiteral("хипотенуза c");
     // Legs 6 and 8: c = 10, tg α = 3/4, S = 24, P = 24.
-    const QStringList legs = {"10.000", "36.870°", "24.000", "24.000"};
+    const QStringList legs = {"10.000", "36°52′ (36.870°)", "24.000", "24.000"};
     QTest::newRow("two legs") << a << "6" << QStringLiteral("катет b") << "8" << legs;
     // a = 5, b = 5√3: S = 25√3/2 = 21.651, P = 15 + 5√3 = 23.660.
     QTest::newRow("hypotenuse and angle")
@@ -177,7 +178,8 @@ void ElementsWindowTest::textbookProblemsGiveTheirAnswers_data()
     QTest::newRow("projections") << QStringLiteral("проекция на катета a върху хипотенузата a₁")
                                  << "9"
                                  << QStringLiteral("проекция на катета b върху хипотенузата b₁")
-                                 << "16" << QStringList{"25.000", "36.870°", "150.000", "60.000"};
+                                 << "16"
+                                 << QStringList{"25.000", "36°52′ (36.870°)", "150.000", "60.000"};
     QTest::newRow("leg and height")
         << a << "6" << QStringLiteral("височина към хипотенузата h") << "4.8" << legs;
     QTest::newRow("inradius and hypotenuse")
@@ -264,7 +266,8 @@ void ElementsWindowTest::theStepsAreALineAnItemAndCtrlCCopiesAllOrTheSelectedLin
     steps->setFocus();
     QTest::keyClick(steps, Qt::Key_C, Qt::ControlModifier);
     const QString copied = QGuiApplication::clipboard()->text();
-    QVERIFY2(copied.startsWith(QStringLiteral("a = 6.000\nb = 8.000\nc = 10.000\nα = 36.870°\n")),
+    QVERIFY2(copied.startsWith(
+                 QStringLiteral("a = 6.000\nb = 8.000\nc = 10.000\nα = 36°52′ (36.870°)\n")),
              qPrintable(copied));
     QVERIFY(copied.contains(QStringLiteral("\nR = 5.000\n\nДадени: a = 6.000 и b = 8.000.\n")));
     // With lines selected in the steps, Ctrl+C copies those lines.
@@ -288,8 +291,9 @@ void ElementsWindowTest::theResultsAreAnnounced()
     QTest::keyClick(field(QStringLiteral("катет b")), Qt::Key_Return);
     auto* announcer = m_form->elements()->findChild<triangle::Announcer*>();
     QCOMPARE(announcer->accessibleName(),
-             QStringLiteral("Изчислено: c = 10.000, α = 36.870°, β = 53.130°, S = 24.000, "
-                            "P = 24.000"));
+             QStringLiteral(
+                 "Изчислено: c = 10.000, α = 36°52′ (36.870°), β = 53°8′ (53.130°), S = 24.000, "
+                 "P = 24.000"));
     QVERIFY(!announcer->isVisible());
 }
 
@@ -300,6 +304,27 @@ void ElementsWindowTest::escapeClosesIt()
     QTest::keyClick(field(QStringLiteral("катет a")), Qt::Key_Escape);
     QVERIFY(!window->isVisible());
     QVERIFY(m_form->isVisible());
+}
+
+void ElementsWindowTest::anAngleFieldSaysWhatMayBeTypedAndItsMenuInsertsTheDegreeSign()
+{
+    // State: "36" typed in α, the cursor after it; "Вмъкни °", then "52'" typed.
+    QTRY_VERIFY(open() && m_form->elements()->isVisible());
+    const QString alpha = QStringLiteral("ъгъл α срещу катета a");
+    QVERIFY(field(alpha)->toolTip().contains(QStringLiteral("36°52′")));
+    QVERIFY(field(alpha)->toolTip().contains(QStringLiteral("36 52′")));
+    QVERIFY(!field(QStringLiteral("катет a"))->toolTip().contains(QStringLiteral("36 52′")));
+    typeInto(alpha, QStringLiteral("36"));
+    const QStringList entries = chooseFromContextMenu(field(alpha), QStringLiteral("InsertDegree"));
+    QVERIFY(entries.contains(QStringLiteral("InsertDegree")));
+    QCOMPARE(field(alpha)->text(), QStringLiteral("36°"));
+    QTest::keyClicks(field(alpha), QStringLiteral("52'"));
+    typeInto(QStringLiteral("хипотенуза c"), QStringLiteral("10"));
+    QTest::keyClick(field(alpha), Qt::Key_Return);
+    // 36°52′ lies 0,00323° = 0,0000564 rad below atan(3/4): a = 10·sin α = 6 − 8·0,0000564 =
+    // 5,99955 and b = 10·cos α = 8 + 6·0,0000564 = 8,00034, the legs of 6-8-10 as written.
+    QCOMPARE(field(QStringLiteral("катет a"))->text(), QStringLiteral("6.000"));
+    QCOMPARE(field(QStringLiteral("катет b"))->text(), QStringLiteral("8.000"));
 }
 
 void ElementsWindowTest::onAScreenLowerThanItsFieldsItFitsAndThePanelScrolls()

@@ -126,6 +126,28 @@ TEST(AngleReading, TakesDegreesWithOrWithoutTheSignAndDegreesWithMinutes)
         {"30°°", std::nullopt},
         {"30,5", 30.5},
         {"", std::nullopt},
+        // Without a degree key: the minute sign parts degrees from minutes.
+        {"36 52′", 36.0 + 52.0 / 60},
+        {"36 52'", 36.0 + 52.0 / 60},
+        {" 7  5′ ", 7.0 + 5.0 / 60},
+        {"36 52", std::nullopt}, // a number with a blank, not degrees and minutes
+        {"52′", std::nullopt},
+        {"36 60′", std::nullopt},
+        {"36,5 52′", std::nullopt},
+        // The window's own form, read by its degrees and minutes.
+        {"16°16′ (16,260°)", 16.0 + 16.0 / 60},
+        {"16°16' (16,26°)", 16.0 + 16.0 / 60},
+        {"16 16′ (16,260°)", 16.0 + 16.0 / 60},
+        {"16°16′(16,2602°)", 16.0 + 16.0 / 60},
+        // 16°16′ stands for 16,2583° to 16,2750°; with the decimal's half thousandth, 16,2578°
+        // to 16,2755°.
+        {"16°16′ (16,257°)", std::nullopt},
+        {"16°16′ (16,276°)", std::nullopt},
+        {"16°16′ (20,000°)", std::nullopt},
+        {"16°16′ (16,260)", std::nullopt},
+        {"16° (16,000°)", std::nullopt},
+        {"16°16′ 16,260°)", std::nullopt},
+        {"(16,260°)", std::nullopt},
     };
     for (const AngleText& c : cases) {
         const auto read = ReadAngleStrictly(c.text, regions::bgBG());

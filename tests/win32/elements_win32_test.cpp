@@ -80,7 +80,7 @@ TEST_F(Win32Elements, TextbookProblemsGiveTheirAnswers)
          L"6",
          Element::b,
          L"8",
-         {L"10.000", L"36.870°", L"24.000", L"24.000"}},
+         {L"10.000", L"36°52′ (36.870°)", L"24.000", L"24.000"}},
         {"HypotenuseAndAngle",
          Element::c,
          L"10",
@@ -92,19 +92,19 @@ TEST_F(Win32Elements, TextbookProblemsGiveTheirAnswers)
          L"9",
          Element::b1,
          L"16",
-         {L"25.000", L"36.870°", L"150.000", L"60.000"}},
+         {L"25.000", L"36°52′ (36.870°)", L"150.000", L"60.000"}},
         {"LegAndHeight",
          Element::a,
          L"6",
          Element::h,
          L"4.8",
-         {L"10.000", L"36.870°", L"24.000", L"24.000"}},
+         {L"10.000", L"36°52′ (36.870°)", L"24.000", L"24.000"}},
         {"InradiusAndHypotenuse",
          Element::c,
          L"10",
          Element::r,
          L"2",
-         {L"10.000", L"36.870°", L"24.000", L"24.000"}},
+         {L"10.000", L"36°52′ (36.870°)", L"24.000", L"24.000"}},
     };
     open();
     for (const Problem& p : problems) {
@@ -174,7 +174,8 @@ TEST_F(Win32Elements, TheStepsAreAListAndCtrlCCopiesTheTwelveThenTheSteps)
     SetFocus(steps);
     EXPECT_TRUE(pressKey(steps, 'C', true));
     const std::wstring copied = ClipboardText();
-    EXPECT_EQ(copied.rfind(L"a = 6.000\r\nb = 8.000\r\nc = 10.000\r\nα = 36.870°\r\n", 0), 0u)
+    EXPECT_EQ(copied.rfind(L"a = 6.000\r\nb = 8.000\r\nc = 10.000\r\nα = 36°52′ (36.870°)\r\n", 0),
+              0u)
         << triangle::win32::Narrow(copied);
     EXPECT_NE(copied.find(L"R = 5.000\r\n\r\nДадени: a = 6.000 и b = 8.000."), std::wstring::npos);
 }
@@ -183,8 +184,8 @@ TEST_F(Win32Elements, TheResultsAreAnnouncedAndTheComputedDescribed)
 {
     open();
     solve(Element::a, L"6", Element::b, L"8");
-    EXPECT_EQ(textOf(elements().announcer()),
-              L"Изчислено: c = 10.000, α = 36.870°, β = 53.130°, S = 24.000, P = 24.000");
+    EXPECT_EQ(textOf(elements().announcer()), L"Изчислено: c = 10.000, α = 36°52′ (36.870°), β = "
+                                              L"53°8′ (53.130°), S = 24.000, P = 24.000");
 }
 
 TEST_F(Win32Elements, TheSolutionsButtonOpensItWithTheRowsGivenValues)

@@ -3,6 +3,7 @@
 
 #include "tests/regions.h"
 #include "tests/window/fake_elements_controls.h"
+#include "window/drawing/solution_drawing.h"
 #include "window/elements/given_text.h"
 #include "window/text/ui_texts.h"
 
@@ -17,10 +18,12 @@ namespace {
 using triangle::Element;
 using Texts = std::array<std::string, triangle::ElementCount>;
 
-// The whole triangle of legs 6 and 8, worked by hand: c = 10, tg α = 3/4, h = 6·8/10,
-// a₁ = 6²/10, b₁ = 8²/10, r = (6 + 8 − 10)/2, R = c/2.
-const Texts legs6and8 = {"6.000", "8.000", "10.000", "36.870°", "53.130°", "4.800",
-                         "3.600", "6.400", "24.000", "24.000",  "2.000",   "5.000"};
+// The whole triangle of legs 6 and 8, worked by hand: c = 10, tg α = 3/4 (α = 36,8699° =
+// 36°52,19′, β = 53,1301° = 53°7,81′), h = 6·8/10, a₁ = 6²/10, b₁ = 8²/10, r = (6 + 8 − 10)/2,
+// R = c/2.
+const Texts legs6and8 = {"6.000",           "8.000",  "10.000", "36°52′ (36.870°)",
+                         "53°8′ (53.130°)", "4.800",  "3.600",  "6.400",
+                         "24.000",          "24.000", "2.000",  "5.000"};
 
 struct TextbookCase : GivenPair<const char*> {
     Texts expected;
@@ -40,16 +43,16 @@ const TextbookCase textbookCases[] = {
      "10",
      Element::alpha,
      "30",
-     {"5.000", "8.660", "10.000", "30.000°", "60.000°", "4.330", "2.500", "7.500", "21.651",
-      "23.660", "1.830", "5.000"}},
+     {"5.000", "8.660", "10.000", "30.000°", "60°", "4.330", "2.500", "7.500", "21.651", "23.660",
+      "1.830", "5.000"}},
     // c = 9 + 16, a = √(9·25), b = √(16·25), h = √(9·16).
     {"Projections",
      Element::a1,
      "9",
      Element::b1,
      "16",
-     {"15.000", "20.000", "25.000", "36.870°", "53.130°", "12.000", "9.000", "16.000", "150.000",
-      "60.000", "5.000", "12.500"}},
+     {"15.000", "20.000", "25.000", "36°52′ (36.870°)", "53°8′ (53.130°)", "12.000", "9.000",
+      "16.000", "150.000", "60.000", "5.000", "12.500"}},
     // 4.8²·(36 + b²) = 36·b² gives b = 8.
     {"LegAndHeight", Element::a, "6", Element::h, "4.8", legs6and8},
     // a + b = c + 2r = 14 and a² + b² = 100 give ab = 48: the legs 6 and 8, a the shorter.
@@ -59,8 +62,8 @@ const TextbookCase textbookCases[] = {
      "30°",
      Element::c,
      "10",
-     {"5.000", "8.660", "10.000", "30.000°", "60.000°", "4.330", "2.500", "7.500", "21.651",
-      "23.660", "1.830", "5.000"}},
+     {"5.000", "8.660", "10.000", "30.000°", "60°", "4.330", "2.500", "7.500", "21.651", "23.660",
+      "1.830", "5.000"}},
 };
 
 class ElementsTextbook : public testing::TestWithParam<TextbookCase> {};
@@ -251,17 +254,19 @@ TEST_F(ElementsLogic, ACalculationAnnouncesTheSidesAnglesAreaAndPerimeterNotGive
 {
     solveLegs();
     ASSERT_EQ(window.announcements.size(), 1u);
-    EXPECT_EQ(window.announcements[0],
-              "Изчислено: c = 10.000, α = 36.870°, β = 53.130°, S = 24.000, P = 24.000");
+    EXPECT_EQ(
+        window.announcements[0],
+        "Изчислено: c = 10.000, α = 36°52′ (36.870°), β = 53°8′ (53.130°), S = 24.000, P = 24.000");
 }
 
 TEST_F(ElementsLogic, CopyTextHasTheTwelveOneALineThenTheSteps)
 {
     solveLegs();
     const std::string text = window.logic.CopyText();
-    EXPECT_EQ(text.substr(0, text.find("\n\n")),
-              "a = 6.000\nb = 8.000\nc = 10.000\nα = 36.870°\nβ = 53.130°\nh = 4.800\n"
-              "a₁ = 3.600\nb₁ = 6.400\nS = 24.000\nP = 24.000\nr = 2.000\nR = 5.000");
+    EXPECT_EQ(
+        text.substr(0, text.find("\n\n")),
+        "a = 6.000\nb = 8.000\nc = 10.000\nα = 36°52′ (36.870°)\nβ = 53°8′ (53.130°)\nh = 4.800\n"
+        "a₁ = 3.600\nb₁ = 6.400\nS = 24.000\nP = 24.000\nr = 2.000\nR = 5.000");
     EXPECT_EQ(text.substr(text.find("\n\n") + 2), window.page.steps);
 }
 
@@ -274,6 +279,45 @@ TEST_F(ElementsLogic, GivenValuesAreWrittenInTheRegion)
     EXPECT_EQ(window.texts[2], "10,000");
     EXPECT_EQ(window.texts[3], "30,000°");
     EXPECT_EQ(window.texts[1], "8,660");
+}
+
+TEST_F(ElementsLogic, AnglesShowInDegreesAndMinutesAndReadBackAsTheSameTriangle)
+{
+    // Legs 7 and 24: c = 25, sin α = 7/25, α = 16,26020° = 16°15,61′, β = 73,73980° = 73°44,39′.
+    window.region = regions::bgBG();
+    window.type(Element::a, "7");
+    window.type(Element::b, "24");
+    window.logic.Calculate();
+    EXPECT_EQ(window.texts[3], "16°16′ (16,260°)");
+    EXPECT_EQ(window.texts[4], "73°44′ (73,740°)");
+    const std::string steps = window.page.steps;
+    EXPECT_NE(steps.find("\nα = arctg(a / b) = arctg(7,000 / 24,000) ≈ 16°16′\n"),
+              std::string::npos)
+        << steps;
+    ASSERT_TRUE(window.page.triangle.has_value());
+    const auto drawn = triangle::drawing::DrawSolution(
+        *window.page.triangle, 640, 480, 1.0, window.region, triangle::drawing::EstimateText,
+        window.page.projections, window.page.angleMinutes);
+    std::vector<std::string> angleLabels;
+    for (const auto& label : drawn.labels)
+        if (label.part == triangle::drawing::Part::AngleAlpha ||
+            label.part == triangle::drawing::Part::AngleBeta)
+            angleLabels.push_back(label.text);
+    EXPECT_EQ(angleLabels, (std::vector<std::string>{"α ≈ 16°16′", "β ≈ 73°44′"}));
+
+    // The field's text typed back with one leg is read as 16°16′ = 16,26667°: b = 7/tg α and
+    // c = 7/sin α move by at most 7/sin²α · (half a minute in radians) = 89,3 · 0,000145 =
+    // 0,013 from 24 and 25; β = 90° − 16°16′ = 73°44′ = 73,7333°.
+    const std::string shown = window.texts[3];
+    window.logic.Clear();
+    window.type(Element::a, "7");
+    window.type(Element::alpha, shown);
+    window.logic.Calculate();
+    ASSERT_TRUE(window.page.triangle.has_value());
+    EXPECT_NEAR(window.page.triangle->b, 24.0, 0.013);
+    EXPECT_NEAR(window.page.triangle->c, 25.0, 0.013);
+    EXPECT_EQ(window.texts[3], "16°16′ (16,260°)");
+    EXPECT_EQ(window.texts[4], "73°44′ (73,733°)");
 }
 
 struct GivenTextCase {

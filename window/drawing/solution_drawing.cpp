@@ -4,6 +4,7 @@
 #include "window/drawing/drawing_geometry.h"
 #include "window/drawing/drawing_labels.h"
 #include "window/drawing/drawing_strokes.h"
+#include "window/text/angle_text.h"
 #include "window/text/ui_texts.h"
 
 #include <algorithm>
@@ -53,7 +54,8 @@ TextSize EstimateText(std::string_view text, double pixelSize, bool bold)
 }
 
 DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
-                         const NumberFormat& region, const MeasureText& measure, bool projections)
+                         const NumberFormat& region, const MeasureText& measure, bool projections,
+                         bool angleMinutes)
 {
     DisplayList list;
     list.width = width;
@@ -161,10 +163,12 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
          alongA,
          legA,
          true},
-        {named("α", alpha, region, texts::Degree), A + Direction(alpha / 2.0) * arcAtA,
-         Direction(alpha / 2.0), AngleInk, false, Part::AngleAlpha},
-        {named("β", beta, region, texts::Degree), B + Direction(180.0 - beta / 2.0) * arcAtB,
-         Direction(180.0 - beta / 2.0), AngleInk, false, Part::AngleBeta},
+        {angleMinutes ? NamedAngle("α", alpha) : named("α", alpha, region, texts::Degree),
+         A + Direction(alpha / 2.0) * arcAtA, Direction(alpha / 2.0), AngleInk, false,
+         Part::AngleAlpha},
+        {angleMinutes ? NamedAngle("β", beta) : named("β", beta, region, texts::Degree),
+         B + Direction(180.0 - beta / 2.0) * arcAtB, Direction(180.0 - beta / 2.0), AngleInk, false,
+         Part::AngleBeta},
         {named("h", details.h, region),
          (C + H) * 0.5,
          awayFromI,

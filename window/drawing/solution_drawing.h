@@ -123,10 +123,12 @@ struct DisplayList {
 // pixels per logical pixel (2 on a display at 200 %), so that text and strokes keep their
 // size as seen. Labels overlap neither each other nor any stroke but their own leader.
 // With projections, the foot H of the height is marked and named, and the projections
-// b₁ = AH and a₁ = HB are measured off under the hypotenuse with their values.
+// b₁ = AH and a₁ = HB are measured off under the hypotenuse with their values. With
+// angleMinutes, the angles are named in degrees and minutes, "α ≈ 16°16′" (a special angle
+// "α = 30°"), instead of "α = 16,260°".
 DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
                          const NumberFormat& region, const MeasureText& measure = EstimateText,
-                         bool projections = false);
+                         bool projections = false, bool angleMinutes = false);
 
 // What the drawing shows, in words, for a screen reader.
 std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region);

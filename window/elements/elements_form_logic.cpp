@@ -5,6 +5,7 @@
 #include "window/elements/elements_controls.h"
 #include "window/elements/given_text.h"
 #include "window/solution/solution_steps.h"
+#include "window/text/angle_text.h"
 #include "window/text/refusal_message.h"
 #include "window/text/ui_texts.h"
 
@@ -35,7 +36,7 @@ bool isBlank(const std::string& text)
 
 std::string shownValue(Element element, double value, const NumberFormat& region)
 {
-    return FormatFieldNumber(value, region) + (IsAngle(element) ? texts::Degree : "");
+    return IsAngle(element) ? AngleFieldText(value, region) : FormatFieldNumber(value, region);
 }
 
 // "„катет a“, „катет b“ и „хипотенуза c“"

@@ -20,6 +20,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -102,6 +103,28 @@ ElementsWindow::ElementsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 ElementsWindow::~ElementsWindow() = default;
 
+void ElementsWindow::addAngleHelp(FittingField* field, Element element)
+{
+    field->setHint(Qs(texts::AngleFieldHint));
+    // The usual entries, then the degree sign for a keyboard that has none.
+    field->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(field, &QWidget::customContextMenuRequested, this, [this, field, element](QPoint at) {
+        QMenu* menu = field->createStandardContextMenu();
+        menu->setObjectName(QStringLiteral("AngleFieldMenu"));
+        menu->addSeparator();
+        QAction* insert = menu->addAction(Qs(texts::InsertDegree));
+        insert->setObjectName(QStringLiteral("InsertDegree"));
+        insert->setEnabled(!field->isReadOnly());
+        connect(insert, &QAction::triggered, this, [this, field, element] {
+            field->insert(Qs(texts::Degree));
+            if (!m_settingText)
+                m_logic.FieldChange(element);
+        });
+        menu->exec(field->mapToGlobal(at));
+        delete menu;
+    });
+}
+
 void ElementsWindow::buildPanel(QWidget* panel)
 {
     for (const elements_layout::Group& group : elements_layout::Groups()) {
@@ -132,6 +155,8 @@ void ElementsWindow::buildPanel(QWidget* panel)
                 m_logic.FieldChange(element);
         });
         connect(field, &QLineEdit::returnPressed, this, [this] { m_logic.Calculate(); });
+        if (IsAngle(element))
+            addAngleHelp(field, element);
         m_fields[static_cast<std::size_t>(i)] = field;
     }
     const char* names[2] = {texts::Calculate, texts::Clear};
@@ -232,6 +257,8 @@ void ElementsWindow::setComputed(Element field, bool computed)
 {
     FittingField* target = m_fields.at(static_cast<std::size_t>(field));
     target->setReadOnly(computed);
+    if (IsAngle(field))
+        target->setHint(computed ? QString() : Qs(texts::AngleFieldHint));
     target->setDescription(
         Qs(computed ? texts::ElementComputed : texts::ElementFieldNames[static_cast<int>(field)]));
     if (computed)

@@ -41,6 +41,8 @@ protected:
 
 private:
     void buildPanel(QWidget* panel);
+    // The tooltip of α and β says what may be typed; their menu can insert the degree sign.
+    void addAngleHelp(FittingField* field, Element element);
     void setTabChain();
     // The panel's width with room for its scroll bar.
     int panelScrollWidth() const;

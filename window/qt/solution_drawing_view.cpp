@@ -89,6 +89,7 @@ void SolutionDrawingView::setPage(const SolutionPage& page, const NumberFormat& 
     m_triangle = page.triangle;
     m_region = region;
     m_projections = page.projections;
+    m_angleMinutes = page.angleMinutes;
     m_empty = QString::fromStdString(page.empty);
     setAccessibleDescription(m_triangle ? QString::fromStdString(page.description) : m_empty);
     layOut();
@@ -101,9 +102,9 @@ QImage SolutionDrawingView::image() const
     picture.fill(Qt::white);
     if (m_triangle) {
         QPainter painter(&picture);
-        PaintDisplayList(painter,
-                         drawing::DrawSolution(*m_triangle, picture.width(), picture.height(), 2.0,
-                                               m_region, MeasureLabel, m_projections));
+        PaintDisplayList(
+            painter, drawing::DrawSolution(*m_triangle, picture.width(), picture.height(), 2.0,
+                                           m_region, MeasureLabel, m_projections, m_angleMinutes));
     }
     return picture;
 }
@@ -131,7 +132,7 @@ void SolutionDrawingView::layOut()
 {
     if (m_triangle)
         m_list = drawing::DrawSolution(*m_triangle, width(), height(), 1.0, m_region, MeasureLabel,
-                                       m_projections);
+                                       m_projections, m_angleMinutes);
     else
         m_list = {};
 }

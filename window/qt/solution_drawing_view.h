@@ -39,6 +39,7 @@ private:
 
     std::optional<TriangleDetails> m_triangle;
     bool m_projections = false;
+    bool m_angleMinutes = false;
     QString m_empty;
     NumberFormat m_region;
     drawing::DisplayList m_list;

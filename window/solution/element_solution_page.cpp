@@ -3,6 +3,7 @@
 #include "solver/formula/formula.h"
 #include "window/drawing/solution_drawing.h"
 #include "window/solution/solution_steps.h"
+#include "window/text/angle_text.h"
 #include "window/text/refusal_message.h"
 #include "window/text/ui_texts.h"
 
@@ -10,14 +11,12 @@ namespace triangle {
 
 namespace {
 
-// "ъгъл α = 30,000°"
+// "a = 7,000", "α ≈ 36°52′", "α = 30°"
 std::string givenValue(Element element, double value, const NumberFormat& region)
 {
-    std::string text =
-        std::string(ElementSymbol(element)) + " = " + FormatFieldNumber(value, region);
     if (IsAngle(element))
-        text += texts::Degree;
-    return text;
+        return NamedAngle(ElementSymbol(element), value);
+    return std::string(ElementSymbol(element)) + " = " + FormatFieldNumber(value, region);
 }
 
 // "sin 30° = 1/2, cos 30° = √3/2, tg 30° = √3/3" for a given angle whose sine, cosine and
@@ -69,13 +68,14 @@ SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element sec
         page.steps += specialAngleLine(second, secondValue, region);
     }
     for (const Step& step : steps.list())
-        page.steps += StepLines(step, region);
+        page.steps += StepLines(step, region, true);
     page.steps += '\n';
     page.steps += texts::StepsRest;
     for (const Step& step : rest.list())
-        page.steps += '\n' + StepLine(step, region);
+        page.steps += '\n' + StepLine(step, region, true);
     page.triangle = solved.value();
     page.projections = showsProjections(first) || showsProjections(second);
+    page.angleMinutes = true;
     page.description = drawing::DescribeDrawing(*page.triangle, region);
     if (page.projections)
         page.description += drawing::DescribeProjections(*page.triangle, region);

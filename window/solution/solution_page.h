@@ -20,6 +20,9 @@ struct SolutionPage {
     // Whether the drawing shows the height's foot and the projections a₁ and b₁ on the
     // hypotenuse with their values: where one of h, a₁, b₁ was given.
     bool projections = false;
+    // Whether the drawing names the angles in degrees and minutes, "α ≈ 16°16′", as the
+    // window of any two elements does; "Решение" writes "α = 16,260°".
+    bool angleMinutes = false;
 };
 
 } // namespace triangle

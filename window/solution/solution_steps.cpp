@@ -5,6 +5,7 @@
 #include "solver/variant/variant_solver.h"
 #include "window/drawing/solution_drawing.h"
 #include "window/main_form/row_outcome.h"
+#include "window/text/angle_text.h"
 #include "window/text/refusal_message.h"
 #include "window/text/ui_texts.h"
 
@@ -103,7 +104,7 @@ bool onFlatBound(const Refusal& refusal)
 
 } // namespace
 
-std::string StepLines(const Step& step, const NumberFormat& region)
+std::string StepLines(const Step& step, const NumberFormat& region, bool angleMinutes)
 {
     std::string lines;
     switch (step.note) {
@@ -123,10 +124,10 @@ std::string StepLines(const Step& step, const NumberFormat& region)
     default:
         break;
     }
-    return lines + '\n' + StepLine(step, region);
+    return lines + '\n' + StepLine(step, region, angleMinutes);
 }
 
-std::string StepLine(const Step& step, const NumberFormat& region)
+std::string StepLine(const Step& step, const NumberFormat& region, bool angleMinutes)
 {
     if (step.note == StepNote::RadicandWithinRounding)
         return Filled(texts::StepsIsoscelesWithinRounding,
@@ -137,6 +138,8 @@ std::string StepLine(const Step& step, const NumberFormat& region)
     if (step.note == StepNote::SolvedNumerically)
         return step.name + " = " + FormatFieldNumber(step.result, region);
     const std::string result = FormatFieldNumber(step.result, region);
+    // An angle in the window of any two elements: "≈ 16°16′", a special angle "= 30°".
+    const bool minutes = angleMinutes && step.unit == texts::Degree;
     std::string line = step.name + " = " + step.formula;
     // "b = √(c² − a²) = √(10² − 5²) = √75 = 5√3 ≈ 8,660": the exact forms, then the decimal
     // unless the exact result is a short decimal itself.
@@ -150,12 +153,15 @@ std::string StepLine(const Step& step, const NumberFormat& region)
         }
         line += " = " + step.exactResult + step.unit;
         if (!step.exactIsShort)
-            line += " ≈ " + result + step.unit;
+            line += minutes ? " ≈ " + WriteDegreesMinutes(step.result) : " ≈ " + result + step.unit;
         return line;
     }
     // A quantity that is another one, b = a, has nothing to put in.
     if (step.substituted != result)
         line += " = " + step.substituted;
+    if (minutes)
+        return line + (IsSpecialAngle(step.result) ? " = " + AngleFieldText(step.result, region)
+                                                   : " ≈ " + WriteDegreesMinutes(step.result));
     return line + " = " + result + step.unit;
 }
 

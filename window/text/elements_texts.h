@@ -47,13 +47,21 @@ inline constexpr const char* ElementsManyFilled =
 inline constexpr const char* QuotedName = "„{name}“";
 inline constexpr const char* LastNameJoined = " и ";
 // Said to a screen reader after a calculation: the sides, the angles, S and P that were not
-// given, "Изчислено: c = 10,000, α = 36,870°, …"; the rest is in the steps.
+// given, "Изчислено: c = 10,000, α = 36°52′ (36,870°), …"; the rest is in the steps.
 inline constexpr const char* ElementsCalculated = "Изчислено: {values}";
 // Added to the drawing's description where it shows the projections.
 inline constexpr const char* ProjectionsDescription =
     " Височината стъпва в точката H върху хипотенузата и я дели на проекциите на катетите: "
     "b₁ = AH = {b1} и a₁ = HB = {a1}, отбелязани под хипотенузата.";
 inline constexpr const char* CopyElements = "Копирай елементите и решението като текст";
+// An angle in degrees and minutes, "16°16′".
+inline constexpr const char* Minute = "′";
+// Under the name in the tooltip of the fields of α and β: what may be typed there.
+inline constexpr const char* AngleFieldHint =
+    "Ъгъл в градуси: 30, 30° или 30,5°; или в градуси и минути: 36°52′, или без знака за "
+    "градус 36 52′ (за минутите ′ или ').";
+// The entry of an angle field's context menu that puts the degree sign at the cursor.
+inline constexpr const char* InsertDegree = "Вмъкни °";
 
 // Said to a screen reader after a calculation: the two computed quantities,
 // "Изчислено: P = 12,000, S = 6,000".

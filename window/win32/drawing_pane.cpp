@@ -117,7 +117,7 @@ void paintList(Gdiplus::Graphics& graphics, const drawing::DisplayList& list)
 
 drawing::DisplayList layOutList(const std::optional<TriangleDetails>& triangle, double width,
                                 double height, double scale, const NumberFormat& region,
-                                bool projections)
+                                bool projections, bool angleMinutes)
 {
     if (!triangle)
         return {};
@@ -134,7 +134,8 @@ drawing::DisplayList layOutList(const std::optional<TriangleDetails>& triangle, 
                                     Gdiplus::PointF(0, 0), &bounds);
             return drawing::TextSize{bounds.Width, bounds.Height};
         };
-        list = drawing::DrawSolution(*triangle, width, height, scale, region, measure, projections);
+        list = drawing::DrawSolution(*triangle, width, height, scale, region, measure, projections,
+                                     angleMinutes);
     }
     DeleteDC(screen);
     return list;
@@ -226,9 +227,10 @@ LRESULT CALLBACK DrawingPane::Procedure(HWND hwnd, UINT message, WPARAM wParam, 
 
 void DrawingPane::setTriangle(const std::optional<TriangleDetails>& triangle,
                               const NumberFormat& region, const std::string& description,
-                              const std::string& empty, bool projections)
+                              const std::string& empty, bool projections, bool angleMinutes)
 {
     m_projections = projections;
+    m_angleMinutes = angleMinutes;
     m_triangle = triangle;
     m_region = region;
     m_empty = empty;
@@ -250,9 +252,9 @@ void DrawingPane::layOut()
 {
     RECT client{};
     GetClientRect(m_hwnd, &client);
-    m_list =
-        layOutList(m_triangle, client.right, client.bottom,
-                   static_cast<double>(m_dpi) / USER_DEFAULT_SCREEN_DPI, m_region, m_projections);
+    m_list = layOutList(m_triangle, client.right, client.bottom,
+                        static_cast<double>(m_dpi) / USER_DEFAULT_SCREEN_DPI, m_region,
+                        m_projections, m_angleMinutes);
     InvalidateRect(m_hwnd, nullptr, FALSE);
 }
 
@@ -263,8 +265,9 @@ void DrawingPane::copyDrawing() const
     // Twice the window's size, so that the picture stays sharp when enlarged in a document.
     const int width = std::max(1, 2 * static_cast<int>(client.right));
     const int height = std::max(1, 2 * static_cast<int>(client.bottom));
-    const drawing::DisplayList list = layOutList(
-        m_triangle, width, height, 2.0 * m_dpi / USER_DEFAULT_SCREEN_DPI, m_region, m_projections);
+    const drawing::DisplayList list =
+        layOutList(m_triangle, width, height, 2.0 * m_dpi / USER_DEFAULT_SCREEN_DPI, m_region,
+                   m_projections, m_angleMinutes);
 
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);

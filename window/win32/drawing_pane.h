@@ -29,7 +29,7 @@ public:
     // is told the drawing shows.
     void setTriangle(const std::optional<TriangleDetails>& triangle, const NumberFormat& region,
                      const std::string& description, const std::string& empty,
-                     bool projections = false);
+                     bool projections = false, bool angleMinutes = false);
     void setDpi(int dpi);
     // The display list as last laid out, in the pane's pixels.
     const drawing::DisplayList& displayList() const { return m_list; }
@@ -50,6 +50,7 @@ private:
     NumberFormat m_region;
     std::string m_empty;
     bool m_projections = false;
+    bool m_angleMinutes = false;
     drawing::DisplayList m_list;
 };
 

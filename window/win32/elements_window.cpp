@@ -3,6 +3,7 @@
 #include "window/elements/elements_layout.h"
 #include "window/solution/solution_page.h"
 #include "window/text/ui_texts.h"
+#include "window/win32/angle_field.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/clipboard.h"
 #include "window/win32/coloured_button.h"
@@ -145,6 +146,12 @@ void ElementsWindow::createControls()
                           ids::ElementField + i, WS_EX_CLIENTEDGE);
         m_accessibility.setName(edit, name);
         m_fields[static_cast<std::size_t>(i)] = edit;
+    }
+    // What may be typed as an angle, in the tip and the description of α and β.
+    m_angleTips = CreatePlainTips(m_hwnd);
+    for (Element angle : {Element::alpha, Element::beta}) {
+        MakeAngleField(field(angle), m_angleTips);
+        m_accessibility.setDescription(field(angle), Widen(texts::AngleFieldHint));
     }
     const char* names[2] = {texts::Calculate, texts::Clear};
     for (int i = 0; i < 2; ++i)
@@ -326,7 +333,10 @@ void ElementsWindow::setComputed(Element field, bool computed)
 {
     HWND edit = this->field(field);
     Edit_SetReadOnly(edit, computed);
-    m_accessibility.setDescription(edit, computed ? Widen(texts::ElementComputed) : std::wstring());
+    const std::wstring description = computed         ? Widen(texts::ElementComputed)
+                                     : IsAngle(field) ? Widen(texts::AngleFieldHint)
+                                                      : std::wstring();
+    m_accessibility.setDescription(edit, description);
     InvalidateRect(edit, nullptr, TRUE);
 }
 
@@ -350,7 +360,8 @@ void ElementsWindow::announce(const std::string& text)
 void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
     m_steps.setSteps(page.steps);
-    m_drawing.setTriangle(page.triangle, region, page.description, page.empty, page.projections);
+    m_drawing.setTriangle(page.triangle, region, page.description, page.empty, page.projections,
+                          page.angleMinutes);
 }
 
 NumberFormat ElementsWindow::numberFormat() const

@@ -97,6 +97,7 @@ private:
     std::array<HWND, 5> m_groups{};
     std::array<HWND, 2> m_buttons{};
     HWND m_announcer = nullptr;
+    HWND m_angleTips = nullptr; // the tips of α and β
     ScrollPanel m_panel;
     DrawingPane m_drawing;
     StepsPane m_steps;
