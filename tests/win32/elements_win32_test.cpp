@@ -3,6 +3,7 @@
 
 #include "tests/given_pair.h"
 #include "tests/win32/main_window_test.h"
+#include "tests/win32/modal_reader.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/elements_window.h"
@@ -56,6 +57,54 @@ protected:
         return (GetWindowLongW(field(element), GWL_STYLE) & ES_READONLY) != 0;
     }
 };
+
+// Reads the entries of the popup menu that opens on the test's thread, then chooses its last
+// entry from the keyboard: Up from no selection goes to the last, Enter chooses it.
+class LastEntryChooser : public ModalReader<std::wstring, LastEntryChooser> {
+public:
+    static void Read()
+    {
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (!popup || !IsWindowVisible(popup) || !seen().empty())
+            return;
+        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[128] = {};
+            GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+            const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
+            if (!(state & MF_SEPARATOR))
+                seen().push_back(std::wstring(text) +
+                                 ((state & (MF_GRAYED | MF_DISABLED)) ? L" (greyed)" : L""));
+        }
+        PostMessageW(popup, WM_KEYDOWN, VK_UP, 0);
+        PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
+    }
+};
+
+TEST_F(Win32Elements, AnAngleFieldsMenuInsertsTheDegreeSign)
+{
+    // State: "36" typed into α; action: "Вмъкни °" from its menu, then "52'" and c = 10.
+    open();
+    type(Element::alpha, L"36");
+    LastEntryChooser::seen().clear();
+    {
+        const LastEntryChooser chooser;
+        RECT place{};
+        GetWindowRect(field(Element::alpha), &place);
+        SendMessageW(field(Element::alpha), WM_CONTEXTMENU,
+                     reinterpret_cast<WPARAM>(field(Element::alpha)),
+                     MAKELPARAM(place.left + 5, place.top + 5));
+    }
+    ASSERT_FALSE(LastEntryChooser::seen().empty());
+    EXPECT_EQ(LastEntryChooser::seen().back(), L"Вмъкни °");
+    EXPECT_EQ(textOf(field(Element::alpha)), L"36°");
+    type(Element::alpha, L"52'");
+    type(Element::c, L"10");
+    pressKey(field(Element::c), VK_RETURN);
+    // 36°52′ lies 0,0000564 rad below atan(3/4): a = 6 − 8·0,0000564 = 5,99955.
+    EXPECT_EQ(textOf(field(Element::a)), L"6.000");
+    EXPECT_EQ(textOf(field(Element::alpha)), L"36°52'");
+}
 
 TEST_F(Win32Elements, CtrlTwoFromAFieldOpensItWithTheFocusInA)
 {
