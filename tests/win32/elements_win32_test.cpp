@@ -65,17 +65,11 @@ public:
     static void Read()
     {
         HWND popup = FindWindowW(L"#32768", nullptr);
-        if (!popup || !IsWindowVisible(popup) || !seen().empty())
+        const std::vector<MenuEntry> entries = OpenMenuEntries();
+        if (entries.empty() || !seen().empty())
             return;
-        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
-        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-            wchar_t text[128] = {};
-            GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
-            const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
-            if (!(state & MF_SEPARATOR))
-                seen().push_back(std::wstring(text) +
-                                 ((state & (MF_GRAYED | MF_DISABLED)) ? L" (greyed)" : L""));
-        }
+        for (const MenuEntry& entry : entries)
+            seen().push_back(entry.text + (entry.enabled ? L"" : L" (greyed)"));
         PostMessageW(popup, WM_KEYDOWN, VK_UP, 0);
         PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
     }

@@ -390,27 +390,15 @@ TEST_F(Win32SolverForm, TheWholeTriangleShownByShiftF1GoesWhenTheRowChanges)
     EXPECT_FALSE(IsWindowVisible(m_form->toolTips())) << "cleared";
 }
 
-struct MenuEntry {
-    std::wstring text;
-    bool enabled;
-};
-
 // Reads the entries of the popup menu that opens on the test's thread, then closes it.
 class MenuReader : public ModalReader<MenuEntry, MenuReader> {
 public:
     static void Read()
     {
-        HWND popup = FindWindowW(L"#32768", nullptr);
-        if (!popup || !IsWindowVisible(popup))
+        const std::vector<MenuEntry> entries = OpenMenuEntries();
+        if (entries.empty())
             return;
-        HMENU menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
-        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-            wchar_t text[128] = {};
-            GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
-            const UINT state = GetMenuState(menu, static_cast<UINT>(i), MF_BYPOSITION);
-            if (!(state & MF_SEPARATOR))
-                seen().push_back({text, !(state & (MF_GRAYED | MF_DISABLED))});
-        }
+        seen().insert(seen().end(), entries.begin(), entries.end());
         EndMenu();
     }
 };
