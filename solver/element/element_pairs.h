@@ -28,8 +28,10 @@ Element MirrorOf(Element element);
 // the pair is made.
 class Work {
 public:
-    // `base` names the pair as given, with its values.
-    Work(const ElementRefusal& base, bool mirrored, Steps* steps);
+    // `base` names the pair as given, with its values; `exact` their exact values, first and
+    // second.
+    Work(const ElementRefusal& base, bool mirrored, Steps* steps,
+         const std::array<ExactNumber, 2>& exact);
 
     bool mirrored() const { return m_mirrored; }
     // From here on, elements are named as they are, and steps go to `rest`.

@@ -182,15 +182,24 @@ bool mirroredPair(Element first, Element second)
 ElementSolution SolveElementValues(Element first, double firstValue, Element second,
                                    double secondValue, Steps* steps, Steps* rest)
 {
+    return SolveGivenElements({first, firstValue, TypedExactly(firstValue)},
+                              {second, secondValue, TypedExactly(secondValue)}, steps, rest);
+}
+
+ElementSolution SolveGivenElements(const GivenElement& firstGiven, const GivenElement& secondGiven,
+                                   Steps* steps, Steps* rest)
+{
+    const Element first = firstGiven.element;
+    const Element second = secondGiven.element;
     ElementRefusal base;
     base.first = first;
     base.second = second;
-    base.firstValue = firstValue;
-    base.secondValue = secondValue;
+    base.firstValue = firstGiven.value;
+    base.secondValue = secondGiven.value;
     if (auto refused = commonRefusal(base))
         return *refused;
 
-    Work work(base, mirroredPair(first, second), steps);
+    Work work(base, mirroredPair(first, second), steps, {firstGiven.exact, secondGiven.exact});
     try {
         if (auto refused = solvePair(work, first, second))
             return *refused;
@@ -212,24 +221,27 @@ ElementSolution SolveElements(Element first, std::string_view firstText, Element
     ElementRefusal refusal;
     refusal.first = first;
     refusal.second = second;
-    auto read = [&](Element element, std::string_view text) {
-        return IsAngle(element) ? ReadAngleStrictly(text, region)
-                                : ReadFieldNumberStrictly(text, region);
-    };
-    const auto x = read(first, firstText);
+    const auto x = ReadGivenElement(first, firstText, region);
     if (!x.ok()) {
         refusal.field = first;
         refusal.textProblem = x.fault();
         return refusal;
     }
-    const auto y = read(second, secondText);
+    const auto y = ReadGivenElement(second, secondText, region);
     if (!y.ok()) {
         refusal.field = second;
         refusal.textProblem = y.fault();
-        refusal.firstValue = x.value();
+        refusal.firstValue = x.value().value;
         return refusal;
     }
-    return SolveElementValues(first, x.value(), second, y.value());
+    return SolveGivenElements({first, x.value().value, x.value().exact},
+                              {second, y.value().value, y.value().exact});
+}
+
+Calculated<TypedNumber, FieldTextProblem> ReadGivenElement(Element element, std::string_view text,
+                                                           const NumberFormat& region)
+{
+    return IsAngle(element) ? ReadTypedAngle(text, region) : ReadTypedNumber(text, region);
 }
 
 } // namespace triangle

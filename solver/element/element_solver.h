@@ -5,6 +5,7 @@
 
 #include "solver/formula/calculation_fault.h"
 #include "solver/number/field_text_check.h"
+#include "solver/number/typed_number.h"
 #include "solver/variant/triangle_details.h"
 
 #include <array>
@@ -99,13 +100,20 @@ struct ElementRefusal {
 using ElementSolution = Calculated<TriangleDetails, ElementRefusal>;
 
 // Solves the right triangle with element `first` given by `firstText` and `second` by
-// `secondText`, each read strictly in the region (ReadFieldNumberStrictly); an angle may
-// also be typed "30°", "36°52′" or "36°52'". Where the pair fixes the triangle only up to
+// `secondText`, each read in the region by ReadGivenElement: a length as "12,5", "3/5" or
+// "2√3", an angle also as "30°", "36°52′" or "36°52'". Where the pair fixes the triangle only up to
 // swapping the legs (any two of c, h, S, P, r, R), a is the shorter leg.
 ElementSolution SolveElements(Element first, std::string_view firstText, Element second,
                               std::string_view secondText, const NumberFormat& region = {});
 
 class Steps;
+
+// A given element with its value as read, and its exact value where it was typed exactly.
+struct GivenElement {
+    Element element;
+    double value;
+    ExactNumber exact;
+};
 
 // Solves the triangle from two given values as read, as SolveElements does once it has
 // read them; with steps, each formula evaluated is also written there, in order, as it
@@ -113,6 +121,15 @@ class Steps;
 ElementSolution SolveElementValues(Element first, double firstValue, Element second,
                                    double secondValue, Steps* steps = nullptr,
                                    Steps* rest = nullptr);
+
+// The same, with the exact values the steps work with: as typed ("2√3") rather than the
+// decimals' own (TypedExactly).
+ElementSolution SolveGivenElements(const GivenElement& first, const GivenElement& second,
+                                   Steps* steps = nullptr, Steps* rest = nullptr);
+
+// Reads a given element's text: an angle by ReadTypedAngle, any other by ReadTypedNumber.
+Calculated<TypedNumber, FieldTextProblem> ReadGivenElement(Element element, std::string_view text,
+                                                           const NumberFormat& region = {});
 
 // Reads an angle in degrees: a number as ReadFieldNumberStrictly reads it, followed or not
 // by "°", or whole degrees and minutes, "36°52′" (or with "'"), or without the degree sign

@@ -97,7 +97,8 @@ Element MirrorOf(Element element)
     return mirrors[indexOf(element)];
 }
 
-Work::Work(const ElementRefusal& base, bool mirrored, Steps* steps)
+Work::Work(const ElementRefusal& base, bool mirrored, Steps* steps,
+           const std::array<ExactNumber, 2>& exact)
     : m_base(base), m_mirrored(mirrored), m_steps(steps)
 {
     const auto given = [](Element element, double value) {
@@ -106,8 +107,8 @@ Work::Work(const ElementRefusal& base, bool mirrored, Steps* steps)
     m_known[index(base.first)] = given(base.first, *base.firstValue);
     m_known[index(base.second)] = given(base.second, *base.secondValue);
     if (steps) {
-        steps->given(ElementSymbol(base.first), *base.firstValue);
-        steps->given(ElementSymbol(base.second), *base.secondValue);
+        steps->given(ElementSymbol(base.first), exact[0]);
+        steps->given(ElementSymbol(base.second), exact[1]);
     }
 }
 

@@ -302,6 +302,14 @@ bool ExactlyEquals(const ExactNumber& x, const ExactNumber& y)
     return x.exists() && y.exists() && std::ranges::equal(x.terms(), y.terms());
 }
 
+ExactNumber TypedExactly(double typed)
+{
+    const ExactNumber exact = ExactNumber::fromDouble(typed);
+    if (!exact.isRational() || exact.terms().empty())
+        return exact;
+    return 100 % exact.terms()[0].coefficient.denominator == 0 ? exact : ExactNumber();
+}
+
 double ApproximateValue(const ExactNumber& x)
 {
     if (!x.exists())

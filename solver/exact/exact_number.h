@@ -84,10 +84,17 @@ private:
     bool m_exists = false;
 };
 
+// The exact value a typed decimal gives a calculation: the decimal itself where it has at
+// most two decimals (12, 7,5, 0,25), as a book's numbers have; none for three or more
+// (3,464), which stand for a rounded value, such as 2√3, and would only give forms that no
+// book writes (866√3/375).
+ExactNumber TypedExactly(double typed);
+
 // Both values exist and are the same number; none equals nothing, itself included.
 bool ExactlyEquals(const ExactNumber& x, const ExactNumber& y);
 
-// The nearest double, roughly; NaN for none. For tests: what a program shows is its doubles.
+// The double nearest the value, within a unit in the last place: the value a calculation
+// takes for a number typed exactly ("2√3"). NaN for none.
 double ApproximateValue(const ExactNumber& x);
 
 } // namespace triangle

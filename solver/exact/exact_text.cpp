@@ -46,6 +46,10 @@ public:
         if (!x.exists())
             return std::nullopt;
         const auto terms = x.terms();
+        if (x.isRational() &&
+            (terms.empty() || terms[0].coefficient.isInteger() ||
+             (form == RationalForm::Decimal && decimalsOf(terms[0].coefficient.denominator) > 0)))
+            m_longest = longestPlainInteger;
         if (terms.empty())
             m_text += '0';
         else if (terms.size() == 1 && terms[0].radicand == 1)
@@ -75,7 +79,7 @@ private:
             digits[count++] = static_cast<char>('0' + static_cast<int>(magnitude % 10));
             magnitude /= 10;
         } while (magnitude != 0);
-        if (count > longestExactInteger)
+        if (count > m_longest)
             m_tooLong = true;
         std::size_t group = 0;
         int inGroup = 0;
@@ -195,6 +199,7 @@ private:
     const Vocabulary& m_vocabulary;
     std::string m_text;
     bool m_tooLong = false;
+    int m_longest = longestExactInteger;
 };
 
 } // namespace

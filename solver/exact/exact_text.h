@@ -12,11 +12,12 @@
 
 namespace triangle {
 
-// A form in which any one integer (a coefficient, a radicand, a numerator, a denominator or
-// the whole part of a decimal) has more digits than this is too long to help a reader: the
-// caller shows the decimal alone. With at most two terms a form stays within about fifty
-// characters.
-inline constexpr int longestExactInteger = 9;
+// A form in which any one integer (a coefficient, a radicand, a numerator or a denominator)
+// has more digits than this is too long to help a reader, "187 489√3/93 750": the caller
+// shows the decimal alone. An integer or a decimal of at most three decimals is written
+// whole up to `longestPlainInteger` digits: it is the value itself, not a form of it.
+inline constexpr int longestExactInteger = 4;
+inline constexpr int longestPlainInteger = 15;
 
 // How a value that is a rational alone is written: as a decimal where it has at most three
 // decimals ("7,5", "0,5") and as a fraction otherwise ("10/3"), or always as a fraction

@@ -26,7 +26,12 @@ void Steps::setExact(std::string_view name, const ExactNumber& value)
 
 void Steps::given(std::string_view name, double value)
 {
-    setExact(name, ExactNumber::fromDouble(value));
+    setExact(name, TypedExactly(value));
+}
+
+void Steps::given(std::string_view name, const ExactNumber& value)
+{
+    setExact(name, value);
 }
 
 void Steps::dropExact()

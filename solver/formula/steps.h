@@ -72,8 +72,11 @@ public:
     // none where it has none.
     ExactNumber exactOf(std::string_view name) const;
     void setExact(std::string_view name, const ExactNumber& value);
-    // A given value: exactly the decimal it was typed as.
+    // A given value typed as a decimal: exact where it has at most two decimals
+    // (TypedExactly).
     void given(std::string_view name, double value);
+    // A given value typed exactly, "2√3"; none where it has no exact value.
+    void given(std::string_view name, const ExactNumber& value);
     // From here on no exact values: the values were taken as a triangle that none exactly
     // has (the isosceles one within their rounding).
     void dropExact();

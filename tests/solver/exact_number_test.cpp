@@ -113,12 +113,12 @@ TEST(ExactNumber, WrittenFormsFollowTheRegionAndTheRationalForm)
     ungrouped.groupSeparator.clear();
     const RegionCase cases[] = {
         {"German groups", regions::deDE(), RationalForm::Decimal, "1234.5", "1.234,5"},
-        {"German radicand bracketed", regions::deDE(), RationalForm::Decimal, "12345 sqrt",
-         "√(12.345)"},
+        {"German radicand bracketed", regions::deDE(), RationalForm::Decimal, "1234 sqrt",
+         "√(1.234)"},
         {"Indian groups", regions::hiIN(), RationalForm::Decimal, "1234567", "12,34,567"},
         {"no leading zero", regions::parenthesesNoLeadingZero(), RationalForm::Decimal, "0.25 neg",
          "−,25"},
-        {"ungrouped radicand bare", ungrouped, RationalForm::Decimal, "12345 sqrt", "√12345"},
+        {"ungrouped radicand bare", ungrouped, RationalForm::Decimal, "1234 sqrt", "√1234"},
         {"negative sum over denominator", regions::enUS(), RationalForm::Decimal,
          "1 2 sqrt + neg 4 /", "(−1 − √2)/4"},
         {"sine of 30 as a fraction", regions::enUS(), RationalForm::Fraction, "30 sin", "1/2"},

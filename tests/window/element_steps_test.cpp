@@ -175,7 +175,8 @@ TEST(ElementRefusalMessages, NameTheElementsTheBoundAndItsValueInTheRegion)
          "триъгълника, не и размера му: винаги α\u00A0+\u00A0β\u00A0=\u00A090°. Въведете вместо "
          "единия ъгъл някоя дължина или лицето."},
         {"angleText", Element::alpha, "30°°", Element::c, "5",
-         "„30°°“ в полето „ъгъл α“ не е едно число. Въведете само числото, например 12,5."},
+         "„30°°“ в полето „ъгъл α“ не е едно число. Въведете само числото, например 30° или "
+         "36°52′."},
     };
     for (const MessageCase& c : cases) {
         const auto solved =

@@ -20,10 +20,10 @@ using Texts = std::array<std::string, triangle::ElementCount>;
 
 // The whole triangle of legs 6 and 8, worked by hand: c = 10, tg α = 3/4 (α = 36,8699° =
 // 36°52,19′, β = 53,1301° = 53°7,81′), h = 6·8/10, a₁ = 6²/10, b₁ = 8²/10, r = (6 + 8 − 10)/2,
-// R = c/2.
-const Texts legs6and8 = {"6.000",           "8.000",  "10.000", "36°52′ (36.870°)",
-                         "53°8′ (53.130°)", "4.800",  "3.600",  "6.400",
-                         "24.000",          "24.000", "2.000",  "5.000"};
+// R = c/2. Exact values are shown as they are; the given ones as typed.
+const Texts legs6and8 = {
+    "6",  "8", "10", "36°52′ (36.870°)", "53°8′ (53.130°)", "4.8", "3.6", "6.4", "24",
+    "24", "2", "5"};
 
 struct TextbookCase : GivenPair<const char*> {
     Texts expected;
@@ -36,23 +36,24 @@ std::ostream& operator<<(std::ostream& out, const TextbookCase& c)
 
 const TextbookCase textbookCases[] = {
     {"TwoLegs", Element::a, "6", Element::b, "8", legs6and8},
-    // a = c·sin 30° = 5, b = c·cos 30° = 5√3 = 8.66025, h = ab/c = 4.33013, a₁ = a²/c = 2.5,
-    // S = ab/2 = 21.65064, P = 15 + 5√3 = 23.66025, r = (a + b − c)/2 = 1.83013.
+    // a = c·sin 30° = 5, b = c·cos 30° = 5√3 = 8.66025, h = ab/c = 5√3/2 = 4.33013,
+    // a₁ = a²/c = 2.5, S = ab/2 = 25√3/2 = 21.65064, P = 15 + 5√3 = 23.66025,
+    // r = (a + b − c)/2 = (5√3 − 5)/2 = 1.83013.
     {"HypotenuseAndAngle",
      Element::c,
      "10",
      Element::alpha,
      "30",
-     {"5.000", "8.660", "10.000", "30.000°", "60°", "4.330", "2.500", "7.500", "21.651", "23.660",
-      "1.830", "5.000"}},
+     {"5", "5√3 ≈ 8.660", "10", "30°", "60°", "5√3/2 ≈ 4.330", "2.5", "7.5", "25√3/2 ≈ 21.651",
+      "15 + 5√3 ≈ 23.660", "(5√3 − 5)/2 ≈ 1.830", "5"}},
     // c = 9 + 16, a = √(9·25), b = √(16·25), h = √(9·16).
     {"Projections",
      Element::a1,
      "9",
      Element::b1,
      "16",
-     {"15.000", "20.000", "25.000", "36°52′ (36.870°)", "53°8′ (53.130°)", "12.000", "9.000",
-      "16.000", "150.000", "60.000", "5.000", "12.500"}},
+     {"15", "20", "25", "36°52′ (36.870°)", "53°8′ (53.130°)", "12", "9", "16", "150", "60", "5",
+      "12.5"}},
     // 4.8²·(36 + b²) = 36·b² gives b = 8.
     {"LegAndHeight", Element::a, "6", Element::h, "4.8", legs6and8},
     // a + b = c + 2r = 14 and a² + b² = 100 give ab = 48: the legs 6 and 8, a the shorter.
@@ -62,8 +63,35 @@ const TextbookCase textbookCases[] = {
      "30°",
      Element::c,
      "10",
-     {"5.000", "8.660", "10.000", "30.000°", "60°", "4.330", "2.500", "7.500", "21.651", "23.660",
-      "1.830", "5.000"}},
+     {"5", "5√3 ≈ 8.660", "10", "30°", "60°", "5√3/2 ≈ 4.330", "2.5", "7.5", "25√3/2 ≈ 21.651",
+      "15 + 5√3 ≈ 23.660", "(5√3 − 5)/2 ≈ 1.830", "5"}},
+    // Typed exactly. sin 60° = √3/2: c = a / sin α = 2√3 / (√3/2) = 4, b = c·cos 60° = 2,
+    // h = ab/c = √3, a₁ = a²/c = 3, S = ab/2 = 2√3, P = 6 + 2√3, r = (a + b − c)/2 = √3 − 1.
+    {"RootAndAngle",
+     Element::a,
+     "2*sqrt(3)",
+     Element::alpha,
+     "60",
+     {"2√3", "2", "4", "60°", "30°", "√3 ≈ 1.732", "3", "1", "2√3 ≈ 3.464", "6 + 2√3 ≈ 9.464",
+      "√3 − 1 ≈ 0.732", "2"}},
+    // Legs 3/5 and 4/5: c = 1, h = 12/25, a₁ = 9/25, b₁ = 16/25, S = 6/25, P = 12/5,
+    // r = (3/5 + 4/5 − 1)/2 = 1/5.
+    {"Fractions",
+     Element::a,
+     "3/5",
+     Element::b,
+     "4/5",
+     {"3/5", "4/5", "1", "36°52′ (36.870°)", "53°8′ (53.130°)", "0.48", "0.36", "0.64", "0.24",
+      "2.4", "0.2", "0.5"}},
+    // 3,464 stands for a rounded 2√3 and gives decimals alone: c = 3,464/sin 60° = 3,99988,
+    // b = 1,99994, a₁ = 2,99991, P = 9,46382.
+    {"ThreeDecimalsGiveDecimals",
+     Element::a,
+     "3.464",
+     Element::alpha,
+     "60",
+     {"3.464", "2.000", "4.000", "60°", "30°", "1.732", "3.000", "1.000", "3.464", "9.464", "0.732",
+      "2.000"}},
 };
 
 class ElementsTextbook : public testing::TestWithParam<TextbookCase> {};
@@ -142,7 +170,7 @@ TEST_F(ElementsLogic, EditingAGivenFieldEmptiesTheTenAndOpensAllTwelve)
     window.type(Element::a, "6.5");
     EXPECT_EQ(filledCount(), 2);
     EXPECT_EQ(window.texts[0], "6.5");
-    EXPECT_EQ(window.texts[1], "8.000");
+    EXPECT_EQ(window.texts[1], "8");
     EXPECT_TRUE(noneComputed());
     EXPECT_FALSE(window.page.triangle.has_value());
     EXPECT_FALSE(window.logic.Given().has_value());
@@ -254,19 +282,17 @@ TEST_F(ElementsLogic, ACalculationAnnouncesTheSidesAnglesAreaAndPerimeterNotGive
 {
     solveLegs();
     ASSERT_EQ(window.announcements.size(), 1u);
-    EXPECT_EQ(
-        window.announcements[0],
-        "Изчислено: c = 10.000, α = 36°52′ (36.870°), β = 53°8′ (53.130°), S = 24.000, P = 24.000");
+    EXPECT_EQ(window.announcements[0],
+              "Изчислено: c = 10, α = 36°52′ (36.870°), β = 53°8′ (53.130°), S = 24, P = 24");
 }
 
 TEST_F(ElementsLogic, CopyTextHasTheTwelveOneALineThenTheSteps)
 {
     solveLegs();
     const std::string text = window.logic.CopyText();
-    EXPECT_EQ(
-        text.substr(0, text.find("\n\n")),
-        "a = 6.000\nb = 8.000\nc = 10.000\nα = 36°52′ (36.870°)\nβ = 53°8′ (53.130°)\nh = 4.800\n"
-        "a₁ = 3.600\nb₁ = 6.400\nS = 24.000\nP = 24.000\nr = 2.000\nR = 5.000");
+    EXPECT_EQ(text.substr(0, text.find("\n\n")),
+              "a = 6\nb = 8\nc = 10\nα = 36°52′ (36.870°)\nβ = 53°8′ (53.130°)\nh = 4.8\n"
+              "a₁ = 3.6\nb₁ = 6.4\nS = 24\nP = 24\nr = 2\nR = 5");
     EXPECT_EQ(text.substr(text.find("\n\n") + 2), window.page.steps);
 }
 
@@ -276,9 +302,9 @@ TEST_F(ElementsLogic, GivenValuesAreWrittenInTheRegion)
     window.type(Element::c, "10");
     window.type(Element::alpha, "30");
     window.logic.Calculate();
-    EXPECT_EQ(window.texts[2], "10,000");
-    EXPECT_EQ(window.texts[3], "30,000°");
-    EXPECT_EQ(window.texts[1], "8,660");
+    EXPECT_EQ(window.texts[2], "10");
+    EXPECT_EQ(window.texts[3], "30°");
+    EXPECT_EQ(window.texts[1], "5√3 ≈ 8,660");
 }
 
 TEST_F(ElementsLogic, AnglesShowInDegreesAndMinutesAndReadBackAsTheSameTriangle)

@@ -34,11 +34,6 @@ bool isBlank(const std::string& text)
                        [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
 }
 
-std::string shownValue(Element element, double value, const NumberFormat& region)
-{
-    return IsAngle(element) ? AngleFieldText(value, region) : FormatFieldNumber(value, region);
-}
-
 // "„катет a“, „катет b“ и „хипотенуза c“"
 std::string quotedNames(const std::vector<Element>& elements)
 {
@@ -51,13 +46,11 @@ std::string quotedNames(const std::vector<Element>& elements)
     return names;
 }
 
-// The value as read, as the solver reads it; unset where the text is no number.
-std::optional<double> readValue(Element element, const std::string& text,
-                                const NumberFormat& region)
+// The value as read, as the solver reads it; nothing where the text is no number.
+TypedNumber readValue(Element element, const std::string& text, const NumberFormat& region)
 {
-    const auto read =
-        IsAngle(element) ? ReadAngleStrictly(text, region) : ReadFieldNumberStrictly(text, region);
-    return read.ok() ? std::optional<double>(read.value()) : std::nullopt;
+    const auto read = ReadGivenElement(element, text, region);
+    return read.ok() ? read.value() : TypedNumber{};
 }
 
 } // namespace
@@ -145,22 +138,28 @@ void ElementsFormLogic::showTriangle(Element first, Element second, const Triang
                                      const std::string& firstText, const std::string& secondText,
                                      const NumberFormat& region)
 {
-    const double firstValue = readValue(first, firstText, region).value_or(0.0);
-    const double secondValue = readValue(second, secondText, region).value_or(0.0);
+    const TypedNumber firstValue = readValue(first, firstText, region);
+    const TypedNumber secondValue = readValue(second, secondText, region);
+    ExactElements exact;
+    SolutionPage page =
+        ElementSolutionPageOf({first, firstValue.value, firstValue.exact},
+                              {second, secondValue.value, secondValue.exact}, {}, region, &exact);
+    const auto shownValue = [&](Element element) {
+        return ComputedFieldText(element, ElementOf(triangle, element),
+                                 exact[static_cast<std::size_t>(element)], region);
+    };
     for (Element element : AllElements) {
         const bool given = element == first || element == second;
         if (element == first)
-            m_controls.setText(element,
-                               GivenFieldText(firstText, firstValue, IsAngle(element), region));
+            m_controls.setText(element, GivenFieldText(firstText, firstValue, element, region));
         else if (element == second)
-            m_controls.setText(element,
-                               GivenFieldText(secondText, secondValue, IsAngle(element), region));
+            m_controls.setText(element, GivenFieldText(secondText, secondValue, element, region));
         else
-            m_controls.setText(element, shownValue(element, ElementOf(triangle, element), region));
+            m_controls.setText(element, shownValue(element));
         m_controls.setComputed(element, !given);
     }
     m_given = {first, second};
-    setPage(ElementSolutionPageOf(first, firstValue, second, secondValue, {}, region), region);
+    setPage(std::move(page), region);
 
     std::string values;
     for (Element element : Announced) {
@@ -169,8 +168,7 @@ void ElementsFormLogic::showTriangle(Element first, Element second, const Triang
         if (!values.empty())
             values += ", ";
         values += Filled(texts::AnnouncedValue,
-                         {{"quantity", ElementSymbol(element)},
-                          {"value", shownValue(element, ElementOf(triangle, element), region)}});
+                         {{"quantity", ElementSymbol(element)}, {"value", shownValue(element)}});
     }
     m_controls.announce(Filled(texts::ElementsCalculated, {{"values", values}}));
 }

@@ -1,7 +1,9 @@
 #include "window/elements/given_text.h"
 
+#include "solver/exact/exact_text.h"
 #include "solver/number/digit_groups.h"
 #include "solver/number/field_number.h"
+#include "window/text/angle_text.h"
 #include "window/text/ui_texts.h"
 
 #include <algorithm>
@@ -66,6 +68,31 @@ std::string GivenFieldText(std::string_view typed, double value, bool angle,
     text.insert(end == std::string::npos ? text.size() : end,
                 region.decimalSeparator + std::string(digits.substr(point + 1)));
     return text + unit;
+}
+
+std::string GivenFieldText(std::string_view typed, const TypedNumber& value, Element element,
+                           const NumberFormat& region)
+{
+    const bool angle = IsAngle(element);
+    const auto written = WriteExact(value.exact, region,
+                                    value.form ? RationalForm::Fraction : RationalForm::Decimal);
+    if (written && !(angle && value.form))
+        return *written + (angle ? texts::Degree : "");
+    return GivenFieldText(typed, value.value, angle, region);
+}
+
+std::string ComputedFieldText(Element element, double value, const ExactNumber& exact,
+                              const NumberFormat& region)
+{
+    if (IsAngle(element))
+        return AngleFieldText(value, region);
+    const std::string decimal = FormatFieldNumber(value, region);
+    const std::optional<std::string> written = WriteExact(exact, region);
+    if (!written)
+        return decimal;
+    if (FitsThreeDecimals(exact))
+        return *written;
+    return *written + " ≈ " + decimal;
 }
 
 } // namespace triangle

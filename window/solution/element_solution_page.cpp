@@ -11,12 +11,15 @@ namespace triangle {
 
 namespace {
 
-// "a = 7,000", "α ≈ 36°52′", "α = 30°"
-std::string givenValue(Element element, double value, const NumberFormat& region)
+// "a = 7,000", "a = 2√3", "α ≈ 36°52′", "α = 30°"
+std::string givenValue(const GivenElement& given, const NumberFormat& region)
 {
-    if (IsAngle(element))
-        return NamedAngle(ElementSymbol(element), value);
-    return std::string(ElementSymbol(element)) + " = " + FormatFieldNumber(value, region);
+    if (IsAngle(given.element))
+        return NamedAngle(ElementSymbol(given.element), given.value);
+    std::string value = FormatFieldNumber(given.value, region);
+    if (!FitsThreeDecimals(given.exact))
+        value = WriteExact(given.exact, region, RationalForm::Fraction).value_or(value);
+    return std::string(ElementSymbol(given.element)) + " = " + value;
 }
 
 // "sin 30° = 1/2, cos 30° = √3/2, tg 30° = √3/3" for a given angle whose sine, cosine and
@@ -48,15 +51,30 @@ SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element sec
                                    double secondValue, const std::string& message,
                                    const NumberFormat& region, bool exact)
 {
+    const auto exactOf = [exact](double value) {
+        return exact ? TypedExactly(value) : ExactNumber();
+    };
+    return ElementSolutionPageOf({first, firstValue, exactOf(firstValue)},
+                                 {second, secondValue, exactOf(secondValue)}, message, region);
+}
+
+SolutionPage ElementSolutionPageOf(const GivenElement& firstGiven, const GivenElement& secondGiven,
+                                   const std::string& message, const NumberFormat& region,
+                                   ExactElements* exactElements)
+{
+    const Element first = firstGiven.element;
+    const Element second = secondGiven.element;
+    const double firstValue = firstGiven.value;
+    const double secondValue = secondGiven.value;
+    const bool exact = firstGiven.exact.exists() || secondGiven.exact.exists();
     SolutionPage page;
-    page.steps =
-        Filled(texts::ElementStepsGiven, {{"first", givenValue(first, firstValue, region)},
-                                          {"second", givenValue(second, secondValue, region)}});
+    page.steps = Filled(texts::ElementStepsGiven, {{"first", givenValue(firstGiven, region)},
+                                                   {"second", givenValue(secondGiven, region)}});
     Steps steps(region, exact);
     Steps rest(region, exact);
-    const ElementSolution solved =
-        message.empty() ? SolveElementValues(first, firstValue, second, secondValue, &steps, &rest)
-                        : ElementSolution(ElementRefusal{});
+    const ElementSolution solved = message.empty()
+                                       ? SolveGivenElements(firstGiven, secondGiven, &steps, &rest)
+                                       : ElementSolution(ElementRefusal{});
     if (!message.empty() || !solved.ok()) {
         page.steps += '\n';
         page.steps +=
@@ -73,6 +91,11 @@ SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element sec
     page.steps += texts::StepsRest;
     for (const Step& step : rest.list())
         page.steps += '\n' + StepLine(step, region, true);
+    if (exactElements) {
+        for (int i = 0; i < ElementCount; ++i)
+            (*exactElements)[static_cast<std::size_t>(i)] =
+                rest.exactOf(ElementSymbol(static_cast<Element>(i)));
+    }
     page.triangle = solved.value();
     page.projections = showsProjections(first) || showsProjections(second);
     page.angleMinutes = true;

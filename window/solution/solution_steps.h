@@ -4,6 +4,7 @@
 #include "solver/number/number_format.h"
 #include "window/solution/solution_page.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -39,5 +40,14 @@ SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& regio
 SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element second,
                                    double secondValue, const std::string& message,
                                    const NumberFormat& region, bool exact = true);
+
+// Every element's exact value where the triangle has one; none elsewhere.
+using ExactElements = std::array<ExactNumber, ElementCount>;
+
+// The same for two values with their exact values as typed ("2√3"); `exactElements`, where
+// given, receives the exact value of every element the steps worked out.
+SolutionPage ElementSolutionPageOf(const GivenElement& first, const GivenElement& second,
+                                   const std::string& message, const NumberFormat& region,
+                                   ExactElements* exactElements = nullptr);
 
 } // namespace triangle

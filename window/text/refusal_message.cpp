@@ -240,11 +240,16 @@ std::string ElementRefusalMessage(const ElementRefusal& refusal, std::string_vie
         const std::string_view typed = refusal.field == refusal.first ? firstText : secondText;
         Refusal asRow;
         asRow.textProblem = refusal.textProblem;
+        std::string examples = example(asRow, typed, region);
+        if (refusal.textProblem != FieldTextProblem::DecimalSeparator)
+            examples = IsAngle(refusal.field)
+                           ? texts::AngleFieldExamples
+                           : Filled(texts::ElementFieldExamples, {{"example", examples}});
         return Filled(textProblemMessage(refusal.textProblem),
                       {{"field", texts::ElementNames[field]},
                        {"text", quoted(typed)},
                        {"decimal", region.decimalSeparator},
-                       {"example", example(asRow, typed, region)},
+                       {"example", examples},
                        {"limit", limit}});
     }
     case ElementRefusalReason::NotPositive: {

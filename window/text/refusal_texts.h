@@ -27,6 +27,9 @@ inline constexpr const char* FieldBlankInside =
     "табулация. Въведете едно число, например {example}.";
 inline constexpr const char* FieldNotOneNumber =
     "„{text}“ в полето „{field}“ не е едно число. Въведете само числото, например {example}.";
+// What a field of the window of any two elements may hold, after the decimal example.
+inline constexpr const char* ElementFieldExamples = "{example}; 3/5 или 2√3";
+inline constexpr const char* AngleFieldExamples = "30° или 36°52′";
 inline constexpr const char* FieldBeyondRange =
     "Числото в полето „{field}“ по абсолютна стойност е по-голямо от най-голямото число, с "
     "което програмата работи (около {limit}).";

@@ -7,7 +7,8 @@ degrees and asin acos atg giving one. After every operation the value must be a 
 most two terms q*sqrt(n), sympy's own square-free radicands and rationalised denominators,
 with every integer below 2**127, and a square root of a rational must leave no part above
 10**15 that trial division to 10**5 cannot settle; otherwise the row's value is "none". A
-value with an integer of more than nine digits is "long". Only 15, 22.5, 30, 45, 60, 67.5
+form with an integer of more than four digits is "long"; an integer or a decimal of at most three
+decimals alone may have up to fifteen. Only 15, 22.5, 30, 45, 60, 67.5
 and 75 degrees are special angles.
 
 Usage: tests/solver/exact/make_exact_table.py > tests/solver/exact/exact_table.tsv
@@ -19,7 +20,8 @@ import random
 import sympy
 from sympy import Rational, S
 
-LONGEST = 9
+LONGEST = 4
+LONGEST_PLAIN = 15
 LIMIT = 2**127
 TRIAL_BOUND = 10**5
 SPECIAL = {Rational(d) for d in ("15", "22.5", "30", "45", "60", "67.5", "75")}
@@ -102,11 +104,14 @@ def evaluate(postfix):
 
 def write(terms, region):
     point, group = REGIONS[region]
+    ((n0, q0),) = terms.items() if len(terms) == 1 else ((2, None),)
+    plain = not terms or (n0 == 1 and 1000 % q0.q == 0)
+    longest = LONGEST_PLAIN if plain else LONGEST
 
     def integer(m):
         m = int(m)
         digits = str(m)
-        if len(digits) > LONGEST:
+        if len(digits) > longest:
             raise TooLong
         return f"{m:,}".replace(",", group)
 
@@ -189,10 +194,13 @@ NAMED = [
     ("negative_radicand", "3 5 - sqrt"),
     ("negative_sum_radicand", "1 2 sqrt - sqrt"),
     ("division_by_zero", "1 2 2 - /"),
-    ("long_integer", "123456789 10 *"),
-    ("long_denominator", "1 1234567891 /"),
-    ("long_radicand", "1234567891 sqrt"),
-    ("long_decimal_whole", "1234567890.5"),
+    ("ten_digits_alone_written", "123456789 10 *"),
+    ("ten_digit_decimal_alone_written", "1234567890.5"),
+    ("long_integer", "123456789012345 100 *"),
+    ("long_denominator", "1 12347 /"),
+    ("long_numerator", "12347 7 /"),
+    ("four_digit_radicand", "1234 sqrt"),
+    ("long_radicand", "12345 sqrt"),
     ("overflow_product", "1e30 1e30 *"),
     ("overflow_in_between", "1e20 1e20 * 1e20 /"),
     ("overflow_denominators", "1 1e20 3 + / 1 1e20 7 + / +"),
