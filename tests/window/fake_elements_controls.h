@@ -19,6 +19,7 @@ public:
     triangle::NumberFormat region;
     std::array<std::string, triangle::ElementCount> texts;
     std::array<bool, triangle::ElementCount> computed{};
+    std::array<std::string, triangle::ElementCount> tips;
     std::vector<std::pair<std::string, std::string>> messages;
     std::vector<std::string> announcements;
     int focused = -1;
@@ -34,6 +35,7 @@ public:
         ++writes;
     }
     void setComputed(Element field, bool value) override { computed.at(at(field)) = value; }
+    void setTip(Element field, const std::string& tip) override { tips.at(at(field)) = tip; }
     void showMessage(const std::string& title, const std::string& text) override
     {
         messages.emplace_back(title, text);

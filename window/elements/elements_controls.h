@@ -23,6 +23,8 @@ public:
     virtual void setComputed(Element field, bool computed) = 0;
     // A modal message; returns when the user has dismissed it.
     virtual void showMessage(const std::string& title, const std::string& text) = 0;
+    // A field's tooltip, also its description to a screen reader.
+    virtual void setTip(Element field, const std::string& tip) = 0;
     // Moves the keyboard focus into a field and selects its whole text.
     virtual void focusField(Element field) = 0;
     // Says a text to a screen reader without moving the focus; nothing changes on screen.

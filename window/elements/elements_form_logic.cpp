@@ -1,5 +1,6 @@
 #include "window/elements/elements_form_logic.h"
 
+#include "solver/exact/exact_text.h"
 #include "solver/number/field_number.h"
 #include "solver/number/field_text_check.h"
 #include "window/elements/elements_controls.h"
@@ -53,6 +54,12 @@ TypedNumber readValue(Element element, const std::string& text, const NumberForm
     return read.ok() ? read.value() : TypedNumber{};
 }
 
+// What may be typed in the field.
+const char* hintOf(Element element)
+{
+    return IsAngle(element) ? texts::AngleFieldHint : texts::LengthFieldHint;
+}
+
 } // namespace
 
 Element ColumnElement(int column)
@@ -84,6 +91,7 @@ void ElementsFormLogic::Clear()
     for (Element element : AllElements) {
         m_controls.setText(element, {});
         m_controls.setComputed(element, false);
+        m_controls.setTip(element, hintOf(element));
     }
     m_given.reset();
     showHint();
@@ -151,11 +159,15 @@ void ElementsFormLogic::showTriangle(Element first, Element second, const Triang
     for (Element element : AllElements) {
         const bool given = element == first || element == second;
         if (element == first)
-            m_controls.setText(element, GivenFieldText(firstText, firstValue, element, region));
+            showGiven(element, GivenFieldText(firstText, firstValue, element, region), firstValue,
+                      region);
         else if (element == second)
-            m_controls.setText(element, GivenFieldText(secondText, secondValue, element, region));
+            showGiven(element, GivenFieldText(secondText, secondValue, element, region),
+                      secondValue, region);
         else
             m_controls.setText(element, shownValue(element));
+        if (!given)
+            m_controls.setTip(element, {});
         m_controls.setComputed(element, !given);
     }
     m_given = {first, second};
@@ -171,6 +183,19 @@ void ElementsFormLogic::showTriangle(Element first, Element second, const Triang
                          {{"quantity", ElementSymbol(element)}, {"value", shownValue(element)}});
     }
     m_controls.announce(Filled(texts::ElementsCalculated, {{"values", values}}));
+}
+
+void ElementsFormLogic::showGiven(Element element, const std::string& text,
+                                  const TypedNumber& value, const NumberFormat& region)
+{
+    m_controls.setText(element, text);
+    // A fraction or a root has its decimal in the tip.
+    if (value.form && !IsAngle(element) && !FitsThreeDecimals(value.exact))
+        m_controls.setTip(
+            element,
+            std::string(hintOf(element)) + "\n" +
+                Filled(texts::GivenDecimalTip,
+                       {{"form", text}, {"decimal", FormatFieldNumber(value.value, region)}}));
 }
 
 void ElementsFormLogic::refuse(Element first, Element second, const ElementRefusal& refusal,
@@ -199,8 +224,10 @@ void ElementsFormLogic::emptyComputed()
         if (element != m_given->first && element != m_given->second)
             m_controls.setText(element, {});
     }
-    for (Element element : AllElements)
+    for (Element element : AllElements) {
         m_controls.setComputed(element, false);
+        m_controls.setTip(element, hintOf(element));
+    }
     m_given.reset();
 }
 

@@ -66,6 +66,8 @@ private:
     void showTriangle(Element first, Element second, const TriangleDetails& triangle,
                       const std::string& firstText, const std::string& secondText,
                       const NumberFormat& region);
+    void showGiven(Element element, const std::string& text, const TypedNumber& value,
+                   const NumberFormat& region);
     void refuse(Element first, Element second, const ElementRefusal& refusal,
                 const std::string& firstText, const std::string& secondText,
                 const NumberFormat& region);

@@ -103,26 +103,41 @@ ElementsWindow::ElementsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 ElementsWindow::~ElementsWindow() = default;
 
-void ElementsWindow::addAngleHelp(FittingField* field, Element element)
+void ElementsWindow::addInsertHelp(FittingField* field, Element element)
 {
-    field->setHint(Qs(texts::AngleFieldHint));
-    // The usual entries, then the degree sign for a keyboard that has none.
+    const bool angle = IsAngle(element);
+    const QString sign = Qs(angle ? texts::Degree : texts::Root);
+    auto insert = [this, field, element, sign] {
+        if (field->isReadOnly())
+            return;
+        field->insert(sign);
+        if (!m_settingText)
+            m_logic.FieldChange(element);
+    };
+    // The usual entries, then the sign for a keyboard that has none.
     field->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(field, &QWidget::customContextMenuRequested, this, [this, field, element](QPoint at) {
-        QMenu* menu = field->createStandardContextMenu();
-        menu->setObjectName(QStringLiteral("AngleFieldMenu"));
-        menu->addSeparator();
-        QAction* insert = menu->addAction(Qs(texts::InsertDegree));
-        insert->setObjectName(QStringLiteral("InsertDegree"));
-        insert->setEnabled(!field->isReadOnly());
-        connect(insert, &QAction::triggered, this, [this, field, element] {
-            field->insert(Qs(texts::Degree));
-            if (!m_settingText)
-                m_logic.FieldChange(element);
+    connect(
+        field, &QWidget::customContextMenuRequested, this, [this, field, angle, insert](QPoint at) {
+            QMenu* menu = field->createStandardContextMenu();
+            menu->setObjectName(QStringLiteral("GivenFieldMenu"));
+            menu->addSeparator();
+            QAction* action = menu->addAction(Qs(angle ? texts::InsertDegree : texts::InsertRoot));
+            action->setObjectName(angle ? QStringLiteral("InsertDegree")
+                                        : QStringLiteral("InsertRoot"));
+            if (!angle)
+                action->setShortcut(QKeySequence(QLatin1String(texts::InsertRootKeys)));
+            action->setEnabled(!field->isReadOnly());
+            connect(action, &QAction::triggered, this, insert);
+            menu->exec(field->mapToGlobal(at));
+            delete menu;
         });
-        menu->exec(field->mapToGlobal(at));
-        delete menu;
-    });
+    if (angle)
+        return;
+    // Bound to the key, which the toolkit matches in a Cyrillic layout too.
+    auto* root = new QShortcut(QKeySequence(QLatin1String(texts::InsertRootKeys)), field);
+    root->setObjectName(QStringLiteral("InsertRootKey"));
+    root->setContext(Qt::WidgetShortcut);
+    connect(root, &QShortcut::activated, this, insert);
 }
 
 void ElementsWindow::buildPanel(QWidget* panel)
@@ -155,8 +170,7 @@ void ElementsWindow::buildPanel(QWidget* panel)
                 m_logic.FieldChange(element);
         });
         connect(field, &QLineEdit::returnPressed, this, [this] { m_logic.Calculate(); });
-        if (IsAngle(element))
-            addAngleHelp(field, element);
+        addInsertHelp(field, element);
         m_fields[static_cast<std::size_t>(i)] = field;
     }
     const char* names[2] = {texts::Calculate, texts::Clear};
@@ -257,14 +271,17 @@ void ElementsWindow::setComputed(Element field, bool computed)
 {
     FittingField* target = m_fields.at(static_cast<std::size_t>(field));
     target->setReadOnly(computed);
-    if (IsAngle(field))
-        target->setHint(computed ? QString() : Qs(texts::AngleFieldHint));
     target->setDescription(
         Qs(computed ? texts::ElementComputed : texts::ElementFieldNames[static_cast<int>(field)]));
     if (computed)
         SetResultColours(target, QColour(layout::ResultColour));
     else
         target->setPalette(QPalette());
+}
+
+void ElementsWindow::setTip(Element field, const std::string& tip)
+{
+    m_fields.at(static_cast<std::size_t>(field))->setHint(QString::fromStdString(tip));
 }
 
 void ElementsWindow::showMessage(const std::string& title, const std::string& text)

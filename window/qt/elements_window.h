@@ -42,7 +42,7 @@ protected:
 private:
     void buildPanel(QWidget* panel);
     // The tooltip of α and β says what may be typed; their menu can insert the degree sign.
-    void addAngleHelp(FittingField* field, Element element);
+    void addInsertHelp(FittingField* field, Element element);
     void setTabChain();
     // The panel's width with room for its scroll bar.
     int panelScrollWidth() const;
@@ -50,6 +50,7 @@ private:
     std::string text(Element field) const override;
     void setText(Element field, const std::string& text) override;
     void setComputed(Element field, bool computed) override;
+    void setTip(Element field, const std::string& tip) override;
     void showMessage(const std::string& title, const std::string& text) override;
     void focusField(Element field) override;
     void announce(const std::string& text) override;

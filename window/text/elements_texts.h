@@ -62,6 +62,16 @@ inline constexpr const char* AngleFieldHint =
     "градус 36 52′ (за минутите ′ или ').";
 // The entry of an angle field's context menu that puts the degree sign at the cursor.
 inline constexpr const char* InsertDegree = "Вмъкни °";
+// What may be typed in a field of a length, the area or the perimeter.
+inline constexpr const char* LengthFieldHint =
+    "Число, дроб или корен: 12,5; 3/5; 2√3; √3/2; 3 + √3, или без знака √: 2*sqrt(3). Знакът √ "
+    "се въвежда с Alt+S или от контекстното меню.";
+// A given value typed as a fraction or a root, with its decimal: "2√3 ≈ 3,464".
+inline constexpr const char* GivenDecimalTip = "{form} ≈ {decimal}";
+// The entry of a field's context menu, and its key, that put the root sign at the cursor.
+inline constexpr const char* InsertRoot = "Вмъкни √";
+inline constexpr const char* InsertRootKeys = "Alt+S";
+inline constexpr const char* Root = "√";
 
 // Said to a screen reader after a calculation: the two computed quantities,
 // "Изчислено: P = 12,000, S = 6,000".

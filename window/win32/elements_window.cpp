@@ -3,12 +3,12 @@
 #include "window/elements/elements_layout.h"
 #include "window/solution/solution_page.h"
 #include "window/text/ui_texts.h"
-#include "window/win32/angle_field.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/clipboard.h"
 #include "window/win32/coloured_button.h"
 #include "window/win32/colours.h"
 #include "window/win32/control_ids.h"
+#include "window/win32/given_field.h"
 #include "window/win32/refusal_box.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/window_place.h"
@@ -147,12 +147,11 @@ void ElementsWindow::createControls()
         m_accessibility.setName(edit, name);
         m_fields[static_cast<std::size_t>(i)] = edit;
     }
-    // What may be typed as an angle, in the tip and the description of α and β.
-    m_angleTips = CreatePlainTips(m_hwnd);
-    for (Element angle : {Element::alpha, Element::beta}) {
-        MakeAngleField(field(angle), m_angleTips);
-        m_accessibility.setDescription(field(angle), Widen(texts::AngleFieldHint));
-    }
+    // What may be typed, in each field's tip and description.
+    m_fieldTips = CreatePlainTips(m_hwnd);
+    for (int i = 0; i < ElementCount; ++i)
+        MakeGivenField(m_fields[static_cast<std::size_t>(i)], m_fieldTips,
+                       IsAngle(static_cast<Element>(i)));
     const char* names[2] = {texts::Calculate, texts::Clear};
     for (int i = 0; i < 2; ++i)
         m_buttons[static_cast<std::size_t>(i)] =
@@ -333,11 +332,18 @@ void ElementsWindow::setComputed(Element field, bool computed)
 {
     HWND edit = this->field(field);
     Edit_SetReadOnly(edit, computed);
-    const std::wstring description = computed         ? Widen(texts::ElementComputed)
-                                     : IsAngle(field) ? Widen(texts::AngleFieldHint)
-                                                      : std::wstring();
-    m_accessibility.setDescription(edit, description);
+    const std::size_t i = static_cast<std::size_t>(field);
+    m_accessibility.setDescription(edit, computed ? Widen(texts::ElementComputed) : m_tips[i]);
     InvalidateRect(edit, nullptr, TRUE);
+}
+
+void ElementsWindow::setTip(Element field, const std::string& tip)
+{
+    const std::size_t i = static_cast<std::size_t>(field);
+    m_tips[i] = Widen(tip);
+    SetFieldTip(this->field(field), m_fieldTips, m_tips[i]);
+    if (!(GetWindowStyle(this->field(field)) & ES_READONLY))
+        m_accessibility.setDescription(this->field(field), m_tips[i]);
 }
 
 void ElementsWindow::showMessage(const std::string& title, const std::string& text)

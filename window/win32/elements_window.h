@@ -78,6 +78,7 @@ private:
     std::string text(Element field) const override;
     void setText(Element field, const std::string& text) override;
     void setComputed(Element field, bool computed) override;
+    void setTip(Element field, const std::string& tip) override;
     void showMessage(const std::string& title, const std::string& text) override;
     void focusField(Element field) override;
     void announce(const std::string& text) override;
@@ -97,7 +98,8 @@ private:
     std::array<HWND, 5> m_groups{};
     std::array<HWND, 2> m_buttons{};
     HWND m_announcer = nullptr;
-    HWND m_angleTips = nullptr; // the tips of α and β
+    HWND m_fieldTips = nullptr; // what may be typed in each field
+    std::array<std::wstring, ElementCount> m_tips;
     ScrollPanel m_panel;
     DrawingPane m_drawing;
     StepsPane m_steps;
