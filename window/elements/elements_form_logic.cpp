@@ -1,5 +1,6 @@
 #include "window/elements/elements_form_logic.h"
 
+#include "solver/element/element_value_texts.h"
 #include "solver/number/field_number.h"
 #include "solver/number/field_text_check.h"
 #include "window/elements/elements_controls.h"
@@ -34,9 +35,13 @@ bool isBlank(const std::string& text)
                        [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
 }
 
-std::string shownValue(Element element, double value, const NumberFormat& region)
+// `numbers`: the texts of the lengths and the area (ElementNumberTexts).
+std::string shownValue(Element element, const TriangleDetails& triangle,
+                       const std::array<std::string, ElementCount>& numbers,
+                       const NumberFormat& region)
 {
-    return IsAngle(element) ? AngleFieldText(value, region) : FormatFieldNumber(value, region);
+    return IsAngle(element) ? AngleFieldText(ElementOf(triangle, element), region)
+                            : numbers[static_cast<std::size_t>(element)];
 }
 
 // "„катет a“, „катет b“ и „хипотенуза c“"
@@ -147,6 +152,8 @@ void ElementsFormLogic::showTriangle(Element first, Element second, const Triang
 {
     const double firstValue = readValue(first, firstText, region).value_or(0.0);
     const double secondValue = readValue(second, secondText, region).value_or(0.0);
+    const std::array<std::string, ElementCount> numbers =
+        ElementNumberTexts(first, firstValue, second, secondValue, triangle, region);
     for (Element element : AllElements) {
         const bool given = element == first || element == second;
         if (element == first)
@@ -156,7 +163,7 @@ void ElementsFormLogic::showTriangle(Element first, Element second, const Triang
             m_controls.setText(element,
                                GivenFieldText(secondText, secondValue, IsAngle(element), region));
         else
-            m_controls.setText(element, shownValue(element, ElementOf(triangle, element), region));
+            m_controls.setText(element, shownValue(element, triangle, numbers, region));
         m_controls.setComputed(element, !given);
     }
     m_given = {first, second};
@@ -170,7 +177,7 @@ void ElementsFormLogic::showTriangle(Element first, Element second, const Triang
             values += ", ";
         values += Filled(texts::AnnouncedValue,
                          {{"quantity", ElementSymbol(element)},
-                          {"value", shownValue(element, ElementOf(triangle, element), region)}});
+                          {"value", shownValue(element, triangle, numbers, region)}});
     }
     m_controls.announce(Filled(texts::ElementsCalculated, {{"values", values}}));
 }
