@@ -53,6 +53,9 @@ struct Step {
     std::string exactRadicand;
     std::string exactResult;
     bool exactIsShort = false; // a rational of at most three decimals: no decimal after it
+    // The exact value of the result, where the steps work exact values out; none otherwise.
+    // A decimal on a half thousandth is rounded half up from it (FormatRoundedByHand).
+    ExactNumber exactValue;
 };
 
 // The steps of one calculation, in the order they ran, with numbers in the user's region.

@@ -4,12 +4,15 @@
 
 #include "solver/element/element_solver.h"
 #include "solver/exact/tie_rounding.h"
+#include "solver/formula/steps.h"
 #include "solver/variant/triangle_details.h"
 #include "solver/variant/variant_solver.h"
 #include "tests/regions.h"
 #include "tests/table_rows.h"
 #include "tests/window/fake_controls.h"
 #include "tests/window/fake_elements_controls.h"
+#include "window/main_form/row_details.h"
+#include "window/solution/solution_steps.h"
 #include "window/text/ui_texts.h"
 
 #include <gtest/gtest.h>
@@ -195,6 +198,28 @@ TEST(TieRounding, DecidesBySideOfTheExactValue)
     EXPECT_FALSE(triangle::NearThousandthTie(0.0, 1.0));
     EXPECT_EQ(triangle::FormatThousandths(154, regions::bgBG()), "0,154");
     EXPECT_EQ(triangle::FormatThousandths(1234567, regions::bgBG()), "1\u00A0234,567");
+}
+
+// c = 10 and P = 20,307: r = (P − 2c)/2 = 0,307/2 = 0,1535 exactly, and so is
+// a·b/((a + b) + c) = 2S/P; both steps end in its rounding by hand.
+TEST(TieRounding, TheStepsOfAHalfThousandthEndInItsRoundingByHand)
+{
+    const triangle::NumberFormat region = regions::bgBG();
+    triangle::Steps solving(region);
+    triangle::SolveValues(3, 10.0, 20.307, &solving);
+    const triangle::Steps& variant = solving;
+    const triangle::Steps rest = triangle::ExactValuesOfRow(3, 10.0, 20.307, region);
+    int found = 0;
+    for (const triangle::Steps* steps : {&variant, &rest}) {
+        for (const triangle::Step& step : steps->list()) {
+            if (step.name != "r")
+                continue;
+            ++found;
+            EXPECT_TRUE(triangle::StepLine(step, region).ends_with(" ≈ 0,154"))
+                << triangle::StepLine(step, region);
+        }
+    }
+    EXPECT_EQ(found, 2);
 }
 
 } // namespace
