@@ -1,6 +1,7 @@
 #include "bench/element_bench.h"
 #include "bench/floor.h"
 #include "solver/number/field_number.h"
+#include "solver/variant/row_texts.h"
 #include "solver/variant/variant_solver.h"
 
 #include <benchmark/benchmark.h>
@@ -74,7 +75,8 @@ std::array<double, 4> bareSolve(int k, double x, double y)
 }
 
 // One whole press of the calculate button without the window: read two texts, solve,
-// format the four values; in turns with the floor.
+// format the four values as the row does (a value near a half thousandth rounded from its
+// exact value); in turns with the floor.
 void WholeCalculation(benchmark::State& state)
 {
     const auto k = static_cast<std::int16_t>(state.range(0));
@@ -82,11 +84,8 @@ void WholeCalculation(benchmark::State& state)
     const auto& texts = state.range(1) == 1 ? bulgarianTexts[k] : givenTexts[k];
     auto calculation = [&] {
         const auto solved = triangle::Solve(k, texts[0], texts[1], region);
-        const triangle::RowFields& row = solved.value();
-        for (const triangle::FieldNumber& value : {row.a, row.c, row.P, row.S}) {
-            std::string text = triangle::FormatFieldNumber(value, region);
-            benchmark::DoNotOptimize(text);
-        }
+        auto shown = triangle::FormatRowFields(k, solved.value(), region);
+        benchmark::DoNotOptimize(shown);
     };
     auto floor = [k] {
         const std::array<double, 4> row =

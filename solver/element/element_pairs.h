@@ -29,7 +29,7 @@ Element MirrorOf(Element element);
 class Work {
 public:
     // `base` names the pair as given, with its values; `exact` their exact values, first and
-    // second.
+    // second, where typed exactly, none for a decimal (Steps::given).
     Work(const ElementRefusal& base, bool mirrored, Steps* steps,
          const std::array<ExactNumber, 2>& exact);
 

@@ -182,8 +182,7 @@ bool mirroredPair(Element first, Element second)
 ElementSolution SolveElementValues(Element first, double firstValue, Element second,
                                    double secondValue, Steps* steps, Steps* rest)
 {
-    return SolveGivenElements({first, firstValue, TypedExactly(firstValue)},
-                              {second, secondValue, TypedExactly(secondValue)}, steps, rest);
+    return SolveGivenElements({first, firstValue, {}}, {second, secondValue, {}}, steps, rest);
 }
 
 ElementSolution SolveGivenElements(const GivenElement& firstGiven, const GivenElement& secondGiven,

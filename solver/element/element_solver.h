@@ -108,7 +108,8 @@ ElementSolution SolveElements(Element first, std::string_view firstText, Element
 
 class Steps;
 
-// A given element with its value as read, and its exact value where it was typed exactly.
+// A given element with its value as read, and its exact value where it was typed as a
+// fraction or with a root ("2√3"); none for a decimal, which is exactly itself.
 struct GivenElement {
     Element element;
     double value;
@@ -122,8 +123,8 @@ ElementSolution SolveElementValues(Element first, double firstValue, Element sec
                                    double secondValue, Steps* steps = nullptr,
                                    Steps* rest = nullptr);
 
-// The same, with the exact values the steps work with: as typed ("2√3") rather than the
-// decimals' own (TypedExactly).
+// The same, with the exact values the steps work with where they were typed as fractions or
+// roots ("2√3").
 ElementSolution SolveGivenElements(const GivenElement& first, const GivenElement& second,
                                    Steps* steps = nullptr, Steps* rest = nullptr);
 

@@ -107,8 +107,14 @@ Work::Work(const ElementRefusal& base, bool mirrored, Steps* steps,
     m_known[index(base.first)] = given(base.first, *base.firstValue);
     m_known[index(base.second)] = given(base.second, *base.secondValue);
     if (steps) {
-        steps->given(ElementSymbol(base.first), exact[0]);
-        steps->given(ElementSymbol(base.second), exact[1]);
+        const std::pair<Element, double> values[2] = {{base.first, *base.firstValue},
+                                                      {base.second, *base.secondValue}};
+        for (std::size_t i = 0; i < 2; ++i) {
+            if (exact[i].exists())
+                steps->given(ElementSymbol(values[i].first), exact[i]);
+            else
+                steps->given(ElementSymbol(values[i].first), values[i].second);
+        }
     }
 }
 

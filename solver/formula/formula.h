@@ -239,6 +239,9 @@ std::optional<Root<Operation<Minus, L, R>>> sqrtOfDifference(const L& x, const R
 template <Term T> ExactNumber writeExact(const T& term, Step& step, const Steps& steps)
 {
     const ExactNumber value = term.exact(steps);
+    step.exactValue = value;
+    if (!steps.showsExact())
+        return value;
     const std::optional<std::string> result = WriteExact(value, steps.region());
     if (!result)
         return value;

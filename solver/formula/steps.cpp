@@ -26,7 +26,9 @@ void Steps::setExact(std::string_view name, const ExactNumber& value)
 
 void Steps::given(std::string_view name, double value)
 {
-    setExact(name, TypedExactly(value));
+    setExact(name, ExactNumber::fromDouble(value));
+    if (!TypedExactly(value).exists())
+        m_shown = false;
 }
 
 void Steps::given(std::string_view name, const ExactNumber& value)
@@ -43,6 +45,7 @@ void Steps::dropExact()
 void Steps::continueFrom(const Steps& earlier)
 {
     m_exact = m_exact && earlier.m_exact;
+    m_shown = m_shown && earlier.m_shown;
     m_values = m_exact ? earlier.m_values : decltype(m_values){};
 }
 

@@ -53,6 +53,9 @@ struct Step {
     std::string exactRadicand;
     std::string exactResult;
     bool exactIsShort = false; // a rational of at most three decimals: no decimal after it
+    // The exact value of the result, where the steps work exact values out; none otherwise.
+    // A decimal on a half thousandth is rounded half up from it (FormatRoundedByHand).
+    ExactNumber exactValue;
 };
 
 // The steps of one calculation, in the order they ran, with numbers in the user's region.
@@ -68,12 +71,17 @@ public:
     void add(Step step) { m_list.push_back(std::move(step)); }
 
     bool exact() const { return m_exact; }
+    // Whether the steps write the exact forms they work out: not where a value was typed as a
+    // decimal of three or more decimals (3,464), which stands for a rounded one (2√3) and
+    // would only give forms that no book writes (866√3/375). The exact values are still
+    // worked out, to round a result on a half thousandth as by hand.
+    bool showsExact() const { return m_exact && m_shown; }
     // The exact value of a quantity by its name, given or worked out in an earlier step;
     // none where it has none.
     ExactNumber exactOf(std::string_view name) const;
     void setExact(std::string_view name, const ExactNumber& value);
-    // A given value typed as a decimal: exact where it has at most two decimals
-    // (TypedExactly).
+    // A given value typed as a decimal: exactly that decimal; one of three or more decimals
+    // turns the showing of exact forms off (showsExact).
     void given(std::string_view name, double value);
     // A given value typed exactly, "2√3"; none where it has no exact value.
     void given(std::string_view name, const ExactNumber& value);
@@ -87,6 +95,7 @@ private:
     NumberFormat m_region;
     std::vector<Step> m_list;
     bool m_exact;
+    bool m_shown = true;
     std::vector<std::pair<std::string, ExactNumber>> m_values;
 };
 

@@ -1,5 +1,6 @@
 #include "window/elements/elements_form_logic.h"
 
+#include "solver/element/element_value_texts.h"
 #include "solver/exact/exact_text.h"
 #include "solver/number/field_number.h"
 #include "solver/number/field_text_check.h"
@@ -152,9 +153,12 @@ void ElementsFormLogic::showTriangle(Element first, Element second, const Triang
     SolutionPage page =
         ElementSolutionPageOf({first, firstValue.value, firstValue.exact},
                               {second, secondValue.value, secondValue.exact}, {}, region, &exact);
+    const std::array<std::string, ElementCount> numbers =
+        ElementNumberTexts(first, firstValue.value, second, secondValue.value, triangle, region);
     const auto shownValue = [&](Element element) {
-        return ComputedFieldText(element, ElementOf(triangle, element),
-                                 exact[static_cast<std::size_t>(element)], region);
+        const std::size_t i = static_cast<std::size_t>(element);
+        return ComputedFieldText(element, ElementOf(triangle, element), numbers[i], exact[i],
+                                 region);
     };
     for (Element element : AllElements) {
         const bool given = element == first || element == second;

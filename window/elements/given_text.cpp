@@ -81,12 +81,11 @@ std::string GivenFieldText(std::string_view typed, const TypedNumber& value, Ele
     return GivenFieldText(typed, value.value, angle, region);
 }
 
-std::string ComputedFieldText(Element element, double value, const ExactNumber& exact,
-                              const NumberFormat& region)
+std::string ComputedFieldText(Element element, double value, const std::string& decimal,
+                              const ExactNumber& exact, const NumberFormat& region)
 {
     if (IsAngle(element))
         return AngleFieldText(value, region);
-    const std::string decimal = FormatFieldNumber(value, region);
     const std::optional<std::string> written = WriteExact(exact, region);
     if (!written)
         return decimal;

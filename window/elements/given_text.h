@@ -26,8 +26,10 @@ std::string GivenFieldText(std::string_view typed, const TypedNumber& value, Ele
 // form, that form, with the decimal after it unless it is itself a decimal of at most three
 // decimals ("5√3 ≈ 8,660", "60/13 ≈ 4,615", "13", "7,5"); otherwise the decimal with three
 // decimals; an angle in degrees and minutes (AngleFieldText).
-std::string ComputedFieldText(Element element, double value, const ExactNumber& exact,
-                              const NumberFormat& region);
+// `decimal` is the value's text with three decimals, a tie rounded by hand
+// (ElementNumberTexts).
+std::string ComputedFieldText(Element element, double value, const std::string& decimal,
+                              const ExactNumber& exact, const NumberFormat& region);
 
 // The number of decimals a text as typed carries: the digits after its decimal separator,
 // the region's or the period, less an exponent's shift ("1.25e1" carries 1).

@@ -1,9 +1,12 @@
 #include "window/main_form/row_details.h"
 
 #include "solver/exact/exact_text.h"
+#include "solver/exact/tie_rounding.h"
 #include "solver/formula/steps.h"
 #include "solver/variant/triangle_details.h"
 #include "window/text/ui_texts.h"
+
+#include <string_view>
 
 namespace triangle {
 
@@ -28,6 +31,14 @@ std::string RowDetailsText(const TriangleDetails& details, const NumberFormat& r
         {texts::DetailInscribed, "r", details.r, ""},
         {texts::DetailCircumscribed, "R", details.R, ""},
     };
+    // The scale NearThousandthTie needs: the perimeter for lengths, P²/4 for the area; an
+    // angle's exact value is a special angle or none.
+    const double length = details.P;
+    auto scaleOf = [&](const Line& line) {
+        if (*line.unit != '\0')
+            return 0.0;
+        return line.symbol == std::string_view("S") ? length * length / 4.0 : length;
+    };
     std::string text = texts::DetailsHeading;
     for (const Line& line : lines) {
         text += '\n';
@@ -38,8 +49,11 @@ std::string RowDetailsText(const TriangleDetails& details, const NumberFormat& r
             const auto written = WriteExact(value, region);
             if (written && !FitsThreeDecimals(value))
                 text += *written + line.unit + " ≈ ";
+            text += FormatRoundedByHand(
+                line.value, scaleOf(line), [&] { return value; }, region);
+        } else {
+            text += FormatFieldNumber(line.value, region);
         }
-        text += FormatFieldNumber(line.value, region);
         text += line.unit;
     }
     return text;

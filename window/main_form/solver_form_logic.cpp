@@ -2,6 +2,7 @@
 
 #include "solver/formula/steps.h"
 
+#include "solver/variant/row_texts.h"
 #include "solver/variant/triangle_details.h"
 #include "solver/variant/variant_solver.h"
 #include "window/main_form/row_details.h"
@@ -30,8 +31,10 @@ FieldNumber valueIn(const RowFields& row, std::int16_t column)
     return values[column];
 }
 
-// "Изчислено: P = 12,000, S = 6,000": the two quantities the calculation added.
-std::string calculatedAnnouncement(std::int16_t k, const RowFields& row, const NumberFormat& region)
+// "Изчислено: P = 12,000, S = 6,000": the two quantities the calculation added, as the row
+// shows them.
+std::string calculatedAnnouncement(std::int16_t k,
+                                   const std::array<std::string, ColumnCount>& shown)
 {
     std::string text = texts::Calculated;
     const char* places[2] = {"first", "second"};
@@ -41,7 +44,7 @@ std::string calculatedAnnouncement(std::int16_t k, const RowFields& row, const N
             continue;
         std::string quantity = texts::AnnouncedValue;
         Fill(quantity, "quantity", texts::ColumnHeads[j]);
-        Fill(quantity, "value", FormatFieldNumber(valueIn(row, j), region));
+        Fill(quantity, "value", shown[j]);
         Fill(text, places[n++], quantity);
     }
     return text;
@@ -150,8 +153,9 @@ void SolverFormLogic::Calculate()
         return;
     }
     const RowFields& row = solved.value();
+    const std::array<std::string, ColumnCount> shown = FormatRowFields(k, row, region);
     for (std::int16_t j = 0; j < ColumnCount; ++j)
-        m_controls.setText(fieldOf(k, j), FormatFieldNumber(valueIn(row, j), region));
+        m_controls.setText(fieldOf(k, j), shown[j]);
     const std::optional<TriangleDetails> details = DetailsOf(row);
     const Steps exact =
         ExactValuesOfRow(k, *valueIn(row, given.first), *valueIn(row, given.second), region);
@@ -161,7 +165,7 @@ void SolverFormLogic::Calculate()
     outcome.state = RowState::Solved;
     outcome.row = row;
     setOutcome(std::move(outcome));
-    m_controls.announce(calculatedAnnouncement(k, row, region));
+    m_controls.announce(calculatedAnnouncement(k, shown));
 }
 
 void SolverFormLogic::clearFields()

@@ -51,22 +51,18 @@ SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element sec
                                    double secondValue, const std::string& message,
                                    const NumberFormat& region, bool exact)
 {
-    const auto exactOf = [exact](double value) {
-        return exact ? TypedExactly(value) : ExactNumber();
-    };
-    return ElementSolutionPageOf({first, firstValue, exactOf(firstValue)},
-                                 {second, secondValue, exactOf(secondValue)}, message, region);
+    return ElementSolutionPageOf({first, firstValue, {}}, {second, secondValue, {}}, message,
+                                 region, nullptr, exact);
 }
 
 SolutionPage ElementSolutionPageOf(const GivenElement& firstGiven, const GivenElement& secondGiven,
                                    const std::string& message, const NumberFormat& region,
-                                   ExactElements* exactElements)
+                                   ExactElements* exactElements, bool exact)
 {
     const Element first = firstGiven.element;
     const Element second = secondGiven.element;
     const double firstValue = firstGiven.value;
     const double secondValue = secondGiven.value;
-    const bool exact = firstGiven.exact.exists() || secondGiven.exact.exists();
     SolutionPage page;
     page.steps = Filled(texts::ElementStepsGiven, {{"first", givenValue(firstGiven, region)},
                                                    {"second", givenValue(secondGiven, region)}});
@@ -81,7 +77,7 @@ SolutionPage ElementSolutionPageOf(const GivenElement& firstGiven, const GivenEl
             message.empty() ? ElementRefusalMessage(solved.fault(), {}, {}, region) : message;
         return page;
     }
-    if (exact) {
+    if (steps.showsExact()) {
         page.steps += specialAngleLine(first, firstValue, region);
         page.steps += specialAngleLine(second, secondValue, region);
     }
@@ -91,7 +87,7 @@ SolutionPage ElementSolutionPageOf(const GivenElement& firstGiven, const GivenEl
     page.steps += texts::StepsRest;
     for (const Step& step : rest.list())
         page.steps += '\n' + StepLine(step, region, true);
-    if (exactElements) {
+    if (exactElements && rest.showsExact()) {
         for (int i = 0; i < ElementCount; ++i)
             (*exactElements)[static_cast<std::size_t>(i)] =
                 rest.exactOf(ElementSymbol(static_cast<Element>(i)));

@@ -1,5 +1,6 @@
 #include "window/solution/solution_steps.h"
 
+#include "solver/exact/tie_rounding.h"
 #include "solver/formula/formula.h"
 #include "solver/variant/triangle_details.h"
 #include "solver/variant/variant_solver.h"
@@ -137,7 +138,8 @@ std::string StepLine(const Step& step, const NumberFormat& region, bool angleMin
                       {{"bound", step.formula}, {"value", MessageNumber(step.result, region)}});
     if (step.note == StepNote::SolvedNumerically)
         return step.name + " = " + FormatFieldNumber(step.result, region);
-    const std::string result = FormatFieldNumber(step.result, region);
+    const std::string result = FormatRoundedByHand(
+        step.result, 0.0, [&] { return step.exactValue; }, region);
     // An angle in the window of any two elements: "≈ 16°16′", a special angle "= 30°".
     const bool minutes = angleMinutes && step.unit == texts::Degree;
     std::string line = step.name + " = " + step.formula;

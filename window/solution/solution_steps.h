@@ -48,6 +48,6 @@ using ExactElements = std::array<ExactNumber, ElementCount>;
 // given, receives the exact value of every element the steps worked out.
 SolutionPage ElementSolutionPageOf(const GivenElement& first, const GivenElement& second,
                                    const std::string& message, const NumberFormat& region,
-                                   ExactElements* exactElements = nullptr);
+                                   ExactElements* exactElements = nullptr, bool exact = true);
 
 } // namespace triangle
