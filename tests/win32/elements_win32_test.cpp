@@ -75,6 +75,33 @@ public:
     }
 };
 
+TEST_F(Win32Elements, ALengthFieldTakesTheRootSignFromAltSAndItsMenu)
+{
+    // Alt+S comes as the key's virtual code in any layout, then the layout's character, which
+    // must not reach a menu as a mnemonic.
+    open();
+    type(Element::a, L"2");
+    SendMessageW(field(Element::a), WM_SYSKEYDOWN, 'S', 1 | (1 << 29));
+    SendMessageW(field(Element::a), WM_SYSCHAR, L'я', 1 | (1 << 29));
+    EXPECT_EQ(textOf(field(Element::a)), L"2√");
+    type(Element::a, L"3");
+    LastEntryChooser::seen().clear();
+    {
+        const LastEntryChooser chooser;
+        RECT place{};
+        GetWindowRect(field(Element::b), &place);
+        SendMessageW(field(Element::b), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(field(Element::b)),
+                     MAKELPARAM(place.left + 5, place.top + 5));
+    }
+    ASSERT_FALSE(LastEntryChooser::seen().empty());
+    EXPECT_EQ(LastEntryChooser::seen().back(), L"Вмъкни √\tAlt+S");
+    type(Element::b, L"2");
+    pressKey(field(Element::b), VK_RETURN);
+    // a = 2√3 and b = √2: c = √14.
+    EXPECT_EQ(textOf(field(Element::a)), L"2√3");
+    EXPECT_EQ(textOf(field(Element::c)), L"√14 ≈ 3.742");
+}
+
 TEST_F(Win32Elements, AnAngleFieldsMenuInsertsTheDegreeSign)
 {
     // State: "36" typed into α; action: "Вмъкни °" from its menu, then "52'" and c = 10.
@@ -118,36 +145,31 @@ TEST_F(Win32Elements, TextbookProblemsGiveTheirAnswers)
     // Legs 6 and 8: c = 10, tg α = 3/4; c = 10 and α = 30°: a = 5, b = 5√3; projections 9
     // and 16: c = 25, a = 15, b = 20; a = 6 and h = 4.8 and r = 2 with c = 10: legs 6 and 8.
     const Problem problems[] = {
-        {"TwoLegs",
-         Element::a,
-         L"6",
-         Element::b,
-         L"8",
-         {L"10.000", L"36°52′ (36.870°)", L"24.000", L"24.000"}},
+        {"TwoLegs", Element::a, L"6", Element::b, L"8", {L"10", L"36°52′ (36.870°)", L"24", L"24"}},
         {"HypotenuseAndAngle",
          Element::c,
          L"10",
          Element::alpha,
          L"30",
-         {L"10.000", L"30.000°", L"21.651", L"23.660"}},
+         {L"10", L"30°", L"25√3/2 ≈ 21.651", L"15 + 5√3 ≈ 23.660"}},
         {"Projections",
          Element::a1,
          L"9",
          Element::b1,
          L"16",
-         {L"25.000", L"36°52′ (36.870°)", L"150.000", L"60.000"}},
+         {L"25", L"36°52′ (36.870°)", L"150", L"60"}},
         {"LegAndHeight",
          Element::a,
          L"6",
          Element::h,
          L"4.8",
-         {L"10.000", L"36°52′ (36.870°)", L"24.000", L"24.000"}},
+         {L"10", L"36°52′ (36.870°)", L"24", L"24"}},
         {"InradiusAndHypotenuse",
          Element::c,
          L"10",
          Element::r,
          L"2",
-         {L"10.000", L"36°52′ (36.870°)", L"24.000", L"24.000"}},
+         {L"10", L"36°52′ (36.870°)", L"24", L"24"}},
     };
     open();
     for (const Problem& p : problems) {
@@ -217,18 +239,17 @@ TEST_F(Win32Elements, TheStepsAreAListAndCtrlCCopiesTheTwelveThenTheSteps)
     SetFocus(steps);
     EXPECT_TRUE(pressKey(steps, 'C', true));
     const std::wstring copied = ClipboardText();
-    EXPECT_EQ(copied.rfind(L"a = 6.000\r\nb = 8.000\r\nc = 10.000\r\nα = 36°52′ (36.870°)\r\n", 0),
-              0u)
+    EXPECT_EQ(copied.rfind(L"a = 6\r\nb = 8\r\nc = 10\r\nα = 36°52′ (36.870°)\r\n", 0), 0u)
         << triangle::win32::Narrow(copied);
-    EXPECT_NE(copied.find(L"R = 5.000\r\n\r\nДадени: a = 6.000 и b = 8.000."), std::wstring::npos);
+    EXPECT_NE(copied.find(L"R = 5\r\n\r\nДадени: a = 6.000 и b = 8.000."), std::wstring::npos);
 }
 
 TEST_F(Win32Elements, TheResultsAreAnnouncedAndTheComputedDescribed)
 {
     open();
     solve(Element::a, L"6", Element::b, L"8");
-    EXPECT_EQ(textOf(elements().announcer()), L"Изчислено: c = 10.000, α = 36°52′ (36.870°), β = "
-                                              L"53°8′ (53.130°), S = 24.000, P = 24.000");
+    EXPECT_EQ(textOf(elements().announcer()),
+              L"Изчислено: c = 10, α = 36°52′ (36.870°), β = 53°8′ (53.130°), S = 24, P = 24");
 }
 
 TEST_F(Win32Elements, TheSolutionsButtonOpensItWithTheRowsGivenValues)
