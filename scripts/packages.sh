@@ -12,6 +12,7 @@ TRIANGLE_PACKAGES=(
     qt6-wayland weston
     g++-mingw-w64-x86-64-posix wine wine64 nsis zip unzip xdotool python3 locales
     wixl msitools osslsigncode openssl
+    poppler-utils
 )
 
 ensure_packages() {

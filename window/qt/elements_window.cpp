@@ -7,6 +7,7 @@
 #include "window/qt/qt_number_format.h"
 #include "window/qt/refusal_box.h"
 #include "window/qt/solution_drawing_view.h"
+#include "window/qt/solution_printer.h"
 #include "window/qt/steps_list.h"
 #include "window/qt/window_placement.h"
 #include "window/solution/solution_page.h"
@@ -17,6 +18,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
@@ -303,6 +305,8 @@ void ElementsWindow::announce(const std::string& text)
 
 void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
+    m_page = page;
+    m_region = region;
     m_drawing->setPage(page, region);
     m_steps->setSteps(page.steps);
 }
@@ -310,6 +314,21 @@ void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& regi
 NumberFormat ElementsWindow::numberFormat() const
 {
     return NumberFormatOf(QLocale());
+}
+
+void ElementsWindow::printSolution()
+{
+    PrintSolution(this, m_page, m_region);
+}
+
+void ElementsWindow::saveSolutionPdf()
+{
+    SaveSolutionPdf(this, m_page, m_region);
+}
+
+void ElementsWindow::saveDrawingPicture()
+{
+    SaveDrawingPicture(this, m_page.triangle ? m_drawing->image() : QImage());
 }
 
 } // namespace triangle

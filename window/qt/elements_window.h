@@ -35,6 +35,11 @@ public:
     // window, or raises it when it is already open; the focus goes to the first field.
     void openBeside(const QWidget& main, const QWidget* solution);
     void copyAll() const;
+    // The page on paper through the print dialog, as a PDF, and the drawing as a PNG picture
+    // at twice its size on screen, each to where the system's dialog says.
+    void printSolution();
+    void saveSolutionPdf();
+    void saveDrawingPicture();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +69,9 @@ private:
     SolutionDrawingView* m_drawing = nullptr;
     StepsList* m_steps = nullptr;
     Announcer* m_announcer = nullptr;
+    // What is shown, for printing.
+    SolutionPage m_page;
+    NumberFormat m_region;
     // Set while the program writes a field, so that only the user's edits reach the logic.
     bool m_settingText = false;
 };

@@ -1,6 +1,7 @@
 #include "window/qt/solution_window.h"
 
 #include "window/qt/solution_drawing_view.h"
+#include "window/qt/solution_printer.h"
 #include "window/qt/steps_list.h"
 #include "window/qt/window_placement.h"
 #include "window/text/ui_texts.h"
@@ -82,6 +83,8 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 void SolutionWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
+    m_page = page;
+    m_region = region;
     m_drawing->setPage(page, region);
     m_steps->setSteps(page.steps);
 }
@@ -104,6 +107,21 @@ void SolutionWindow::copySteps() const
 void SolutionWindow::copyDrawing() const
 {
     QGuiApplication::clipboard()->setImage(m_drawing->image());
+}
+
+void SolutionWindow::printSolution()
+{
+    PrintSolution(this, m_page, m_region);
+}
+
+void SolutionWindow::saveSolutionPdf()
+{
+    SaveSolutionPdf(this, m_page, m_region);
+}
+
+void SolutionWindow::saveDrawingPicture()
+{
+    SaveDrawingPicture(this, m_page.triangle ? m_drawing->image() : QImage());
 }
 
 } // namespace triangle

@@ -34,10 +34,18 @@ signals:
 public:
     void copySteps() const;
     void copyDrawing() const;
+    // The page on paper through the print dialog, as a PDF, and the drawing as a PNG picture
+    // at twice its size on screen, each to where the system's dialog says.
+    void printSolution();
+    void saveSolutionPdf();
+    void saveDrawingPicture();
 
 private:
     SolutionDrawingView* m_drawing = nullptr;
     StepsList* m_steps = nullptr;
+    // What is shown, for printing.
+    SolutionPage m_page;
+    NumberFormat m_region;
 };
 
 } // namespace triangle

@@ -20,6 +20,8 @@ using std::min;
 
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace triangle::win32 {
 
@@ -352,6 +354,69 @@ void DrawingPane::showMenu(int x, int y) const
         copyDrawing();
     else if (chosen == CopyStepsCommand && copySteps)
         copySteps();
+}
+
+namespace {
+
+// The class id of GDI+'s encoder for `mime`, from the encoders it lists.
+std::optional<CLSID> encoderOf(const wchar_t* mime)
+{
+    UINT count = 0;
+    UINT bytes = 0;
+    if (Gdiplus::GetImageEncodersSize(&count, &bytes) != Gdiplus::Ok || bytes == 0)
+        return std::nullopt;
+    std::vector<unsigned char> buffer(bytes);
+    auto* encoders = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
+    if (Gdiplus::GetImageEncoders(count, bytes, encoders) != Gdiplus::Ok)
+        return std::nullopt;
+    for (UINT i = 0; i < count; ++i)
+        if (std::wcscmp(encoders[i].MimeType, mime) == 0)
+            return encoders[i].Clsid;
+    return std::nullopt;
+}
+
+} // namespace
+
+bool DrawingPane::savePicture(const std::wstring& path) const
+{
+    const std::optional<CLSID> png = encoderOf(L"image/png");
+    if (!m_triangle || !png)
+        return false;
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    // Twice the window's size, as the copy: sharp when enlarged in a document.
+    const int width = std::max(1, 2 * static_cast<int>(client.right));
+    const int height = std::max(1, 2 * static_cast<int>(client.bottom));
+    Gdiplus::Bitmap bitmap(width, height, PixelFormat32bppRGB);
+    {
+        Gdiplus::Graphics graphics(&bitmap);
+        paintList(graphics,
+                  layOutList(m_triangle, width, height, 2.0 * m_dpi / USER_DEFAULT_SCREEN_DPI,
+                             m_region, m_projections, m_angleMinutes));
+    }
+    return bitmap.Save(path.c_str(), &*png, nullptr) == Gdiplus::Ok;
+}
+
+void DrawTriangleInto(HDC dc, const drawing::Box& box, const TriangleDetails& triangle,
+                      const NumberFormat& region, double scale, bool projections, bool angleMinutes)
+{
+    using Gdiplus::REAL;
+    ULONG_PTR token = 0;
+    const Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    {
+        const drawing::DisplayList list =
+            layOutList(triangle, box.width, box.height, scale, region, projections, angleMinutes);
+        Gdiplus::Graphics graphics(dc);
+        graphics.SetPageUnit(Gdiplus::UnitPixel);
+        // The list clears its own background: only within the box.
+        graphics.SetClip(Gdiplus::RectF(static_cast<REAL>(box.left), static_cast<REAL>(box.top),
+                                        static_cast<REAL>(box.width),
+                                        static_cast<REAL>(box.height)));
+        graphics.TranslateTransform(static_cast<REAL>(box.left), static_cast<REAL>(box.top));
+        paintList(graphics, list);
+    }
+    Gdiplus::GdiplusShutdown(token);
 }
 
 } // namespace triangle::win32

@@ -34,6 +34,9 @@ public:
     // The display list as last laid out, in the pane's pixels.
     const drawing::DisplayList& displayList() const { return m_list; }
     void copyDrawing() const;
+    // The drawing as a PNG picture at twice the pane's size, through GDI+'s PNG encoder;
+    // false where there is no triangle or the file cannot be written.
+    bool savePicture(const std::wstring& path) const;
 
     std::function<void()> copySteps;
 
@@ -53,5 +56,11 @@ private:
     bool m_angleMinutes = false;
     drawing::DisplayList m_list;
 };
+
+// A triangle drawn with GDI+ into `box` of any device context, at `scale` device pixels per
+// logical pixel, the rest of the context left as it is: the drawing on a printed page.
+void DrawTriangleInto(HDC dc, const drawing::Box& box, const TriangleDetails& triangle,
+                      const NumberFormat& region, double scale, bool projections = false,
+                      bool angleMinutes = false);
 
 } // namespace triangle::win32

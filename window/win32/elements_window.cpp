@@ -10,6 +10,7 @@
 #include "window/win32/control_ids.h"
 #include "window/win32/given_field.h"
 #include "window/win32/refusal_box.h"
+#include "window/win32/solution_printer.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/window_place.h"
 #include "window/win32/windows_number_format.h"
@@ -365,6 +366,8 @@ void ElementsWindow::announce(const std::string& text)
 
 void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
+    m_page = page;
+    m_region = region;
     m_steps.setSteps(page.steps);
     m_drawing.setTriangle(page.triangle, region, page.description, page.empty, page.projections,
                           page.angleMinutes);
@@ -375,6 +378,21 @@ NumberFormat ElementsWindow::numberFormat() const
     if (m_numberFormatOverride)
         return *m_numberFormatOverride;
     return NumberFormatOf(UserLocaleNumberSettings());
+}
+
+void ElementsWindow::printSolution()
+{
+    PrintSolution(m_hwnd, m_page, m_region);
+}
+
+void ElementsWindow::saveSolutionPdf()
+{
+    SaveSolutionPdf(m_hwnd, m_page, m_region);
+}
+
+void ElementsWindow::saveDrawingPicture()
+{
+    SaveDrawingPicture(m_hwnd, m_page, m_drawing);
 }
 
 } // namespace triangle::win32

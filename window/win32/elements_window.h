@@ -47,6 +47,12 @@ public:
     HWND drawing() const { return m_drawing.window(); }
     HWND announcer() const { return m_announcer; }
     void copyAll() const;
+    // The page on paper through the print dialog, as a PDF through "Microsoft Print to PDF"
+    // where Windows has that printer, and the drawing as a PNG picture at twice its size, each
+    // to where the system's dialog says.
+    void printSolution();
+    void saveSolutionPdf();
+    void saveDrawingPicture();
     // A region to use instead of the user's, for tests that must hold in any region.
     void setNumberFormatOverride(std::optional<NumberFormat> region);
 
@@ -106,6 +112,9 @@ private:
     // Set while the program writes a field, so that only the user's edits reach the logic.
     bool m_settingText = false;
     std::optional<NumberFormat> m_numberFormatOverride;
+    // What is shown, for printing.
+    SolutionPage m_page;
+    NumberFormat m_region;
 };
 
 } // namespace triangle::win32

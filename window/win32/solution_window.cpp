@@ -4,6 +4,7 @@
 #include "window/win32/child_windows.h"
 #include "window/win32/clipboard.h"
 #include "window/win32/control_ids.h"
+#include "window/win32/solution_printer.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/window_place.h"
 
@@ -114,6 +115,8 @@ HBRUSH SolutionWindow::OnCtlColor(HWND, HDC dc, HWND control, int type)
 
 void SolutionWindow::showPage(const SolutionPage& page, const NumberFormat& region)
 {
+    m_page = page;
+    m_region = region;
     m_steps.setSteps(page.steps);
     m_drawing.setTriangle(page.triangle, region, page.description, page.empty);
 }
@@ -183,6 +186,21 @@ void SolutionWindow::layOut()
     const int margin = MulDiv(4, m_dpi, USER_DEFAULT_SCREEN_DPI);
     MoveWindow(m_elementsButton, margin, height + margin,
                MulDiv(260, m_dpi, USER_DEFAULT_SCREEN_DPI), row - 2 * margin, TRUE);
+}
+
+void SolutionWindow::printSolution()
+{
+    PrintSolution(m_hwnd, m_page, m_region);
+}
+
+void SolutionWindow::saveSolutionPdf()
+{
+    SaveSolutionPdf(m_hwnd, m_page, m_region);
+}
+
+void SolutionWindow::saveDrawingPicture()
+{
+    SaveDrawingPicture(m_hwnd, m_page, m_drawing);
 }
 
 } // namespace triangle::win32

@@ -37,6 +37,12 @@ public:
     const drawing::DisplayList& displayList() const { return m_drawing.displayList(); }
     void copySteps() const;
     void copyDrawing() const { m_drawing.copyDrawing(); }
+    // The page on paper through the print dialog, as a PDF through "Microsoft Print to PDF"
+    // where Windows has that printer, and the drawing as a PNG picture at twice its size, each
+    // to where the system's dialog says.
+    void printSolution();
+    void saveSolutionPdf();
+    void saveDrawingPicture();
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -59,6 +65,9 @@ private:
     DrawingPane m_drawing;
     StepsPane m_steps;
     HWND m_elementsButton = nullptr;
+    // What is shown, for printing.
+    SolutionPage m_page;
+    NumberFormat m_region;
     // The DPI of the screen the window is on, as its last WM_DPICHANGED told.
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
 };

@@ -44,6 +44,12 @@ public:
     // values typed in where the row is solved.
     void openElements();
     ElementsWindow& elements() { return m_elements; }
+    // The selected row's solution on paper through the print dialog, as a PDF, and its
+    // drawing as a PNG picture at twice the size "Решение" draws it, each to where the
+    // system's dialog says.
+    void printSolution();
+    void saveSolutionPdf();
+    void saveDrawingPicture();
 
     // A region to use instead of the user's, for tests that must hold in any region.
     void setNumberFormatOverride(std::optional<NumberFormat> region);
