@@ -262,6 +262,20 @@ template <Term T> ExactNumber writeExact(const T& term, Step& step, const Steps&
     return value;
 }
 
+// The tangent an angle was found from, for the step's textbook form.
+template <Term T> void writeTangent(const T& tangent, Step& step, const Steps& steps)
+{
+    step.fromTangent = true;
+    step.tangentFormula = namesOf(tangent);
+    Writer values{&steps.region(), {}};
+    tangent.write(values);
+    step.tangentSubstituted = std::move(values.text);
+    step.tangent = tangent.value().value();
+    if (steps.showsExact())
+        step.tangentExact =
+            WriteExact(tangent.exact(steps), steps.region(), RationalForm::Fraction).value_or("");
+}
+
 // Names the value of a term, and writes the step into steps when there are steps to keep;
 // without them nothing is written and nothing allocated.
 template <Term T>
@@ -277,6 +291,8 @@ Quantity step(Steps* steps, const char* name, const T& term, const char* unit = 
             name, std::move(names.text), std::move(values.text), term.value().value(), unit, note};
         if (steps->exact())
             steps->setExact(name, writeExact(term, written, *steps));
+        if constexpr (requires { term.tangent(); })
+            writeTangent(term.tangent(), written, *steps);
         steps->add(std::move(written));
     }
     return Quantity(name, term.value(), unit);

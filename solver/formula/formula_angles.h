@@ -12,7 +12,8 @@
 namespace triangle::formula {
 
 // The angle whose tangent is y / x, in degrees, by atan2, which finds it without forming
-// the quotient; written arctg(y / x).
+// the quotient; written arctg(y / x), and in the steps as a textbook does, from its tangent
+// (Step::fromTangent).
 template <Term Y, Term X> class ArcTangentDegrees {
 public:
     static constexpr Binding binding = Binding::Primary;
@@ -27,6 +28,8 @@ public:
     {
         return DegreesOf(Ratio::Tangent, m_y.exact(steps) / m_x.exact(steps));
     }
+    // y / x, the tangent, for the steps only.
+    Operation<Over, Y, X> tangent() const { return {m_y, m_x}; }
     void write(Writer& out) const
     {
         out.text += "arctg(";

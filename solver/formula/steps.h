@@ -53,6 +53,14 @@ struct Step {
     std::string exactRadicand;
     std::string exactResult;
     bool exactIsShort = false; // a rational of at most three decimals: no decimal after it
+    // An angle found from its tangent, as a textbook of the eighth grade writes it: "tg α =
+    // a / b = 7/24 ⇒ α ≈ 16°16′". The ratio's names, its numbers put in, its exact value
+    // where the steps show one ("7/24", "√3/3"), and its value.
+    bool fromTangent = false;
+    std::string tangentFormula;
+    std::string tangentSubstituted;
+    std::string tangentExact;
+    double tangent = 0.0;
     // The exact value of the result, where the steps work exact values out; none otherwise.
     // A decimal on a half thousandth is rounded half up from it (FormatRoundedByHand).
     ExactNumber exactValue;

@@ -128,8 +128,34 @@ std::string StepLines(const Step& step, const NumberFormat& region, bool angleMi
     return lines + '\n' + StepLine(step, region, angleMinutes);
 }
 
+namespace {
+
+// "tg α = a / b = 7/24 ⇒ α ≈ 16°16′", "tg α = √3/3 ⇒ α = 30°"; in "Решение", with the row's
+// three decimals first, "⇒ α = 16,260° ≈ 16°16′".
+std::string tangentLine(const Step& step, const NumberFormat& region, bool angleMinutes)
+{
+    std::string line = texts::StepsTangent + step.name + " = " + step.tangentFormula;
+    if (!step.tangentExact.empty())
+        line += " = " + step.tangentExact;
+    else
+        line += " = " + step.tangentSubstituted + " = " + FormatFieldNumber(step.tangent, region);
+    line += texts::StepsTherefore + step.name;
+    if (!step.exactResult.empty())
+        return line + " = " + step.exactResult + step.unit;
+    if (IsSpecialAngle(step.result))
+        return line + " = " + AngleFieldText(step.result, region);
+    if (angleMinutes)
+        return line + " ≈ " + WriteDegreesMinutes(step.result);
+    return line + " = " + FormatFieldNumber(step.result, region) + step.unit + " ≈ " +
+           WriteDegreesMinutes(step.result);
+}
+
+} // namespace
+
 std::string StepLine(const Step& step, const NumberFormat& region, bool angleMinutes)
 {
+    if (step.fromTangent)
+        return tangentLine(step, region, angleMinutes);
     if (step.note == StepNote::RadicandWithinRounding)
         return Filled(texts::StepsIsoscelesWithinRounding,
                       {{"radicand", step.formula}, {"value", MessageNumber(step.result, region)}});

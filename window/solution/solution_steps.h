@@ -16,8 +16,9 @@ struct Step;
 // One step as a line: "b = √(c² − a²) = √(5,000² − 3,000²) = 4,000", numbers in the
 // region's format with three decimals; for the note that a radicand is below zero only
 // within the rounding of the given values, that sentence. With `angleMinutes` (the window of
-// any two elements), an angle's decimal result is written in degrees and minutes instead,
-// "α = arctg(a / b) = arctg(7,000 / 24,000) ≈ 16°16′".
+// any two elements), an angle's decimal result is written in degrees and minutes instead. An
+// angle found from its tangent is written as a textbook does: "tg α = a / b = 7/24 ⇒
+// α ≈ 16°16′", in "Решение" "⇒ α = 16,260° ≈ 16°16′".
 std::string StepLine(const Step& step, const NumberFormat& region, bool angleMinutes = false);
 
 // The step's line, each after a line feed, and before it the line that says what its

@@ -47,4 +47,8 @@ inline constexpr const char* ElementStepsGiven = "Дадени: {first} и {seco
 inline constexpr const char* StepsSolvedNumerically =
     "{name} е коренът на уравнението {equation}, намерен числено:";
 
+// An angle from its tangent: "tg α = a / b = 7/24 ⇒ α ≈ 16°16′".
+inline constexpr const char* StepsTangent = "tg ";
+inline constexpr const char* StepsTherefore = " ⇒ ";
+
 } // namespace triangle::texts

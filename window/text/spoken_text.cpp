@@ -39,6 +39,12 @@ private:
                 return;
             }
         }
+        // "⇒ α = 30°": a new sentence, whose first "=" is "е равно на" again.
+        if (take(" ⇒ ")) {
+            m_out += texts::SpokenTherefore;
+            m_equalled = false;
+            return;
+        }
         if (take(" = ") || take("\u00A0=\u00A0")) {
             m_out +=
                 m_speech == Speech::Step && !m_equalled ? texts::SpokenIs : texts::SpokenEquals;
@@ -156,9 +162,16 @@ std::string SpokenText(std::string_view text, Speech speech)
 
 std::string SpokenLine(std::string_view line)
 {
+    // A step names one quantity before its first "=": "b", "a₁", or a function of one,
+    // "tg α", not of a number, "sin 30°".
     const std::size_t equals = line.find(" = ");
+    std::string_view name = line.substr(0, equals);
+    for (std::string_view function : {"sin ", "cos ", "tg ", "cotg "})
+        if (name.starts_with(function))
+            name.remove_prefix(function.size());
     const bool step = equals != std::string_view::npos &&
-                      line.substr(0, equals).find(' ') == std::string_view::npos;
+                      name.find(' ') == std::string_view::npos &&
+                      !(name.size() != line.substr(0, equals).size() && IsDigit(name.front()));
     return SpokenText(line, step ? Speech::Step : Speech::Sentence);
 }
 

@@ -16,6 +16,7 @@ inline constexpr const char* SpokenWholeOver = ", цялото върху ";
 inline constexpr const char* SpokenSquared = " на квадрат";
 inline constexpr const char* SpokenRootOf = "корен квадратен от ";
 inline constexpr const char* SpokenArcTangentOf = "аркустангенс от ";
+inline constexpr const char* SpokenTherefore = ", следователно ";
 inline constexpr const char* SpokenOpenBracket = "скоба ";
 inline constexpr const char* SpokenCloseBracket = ", край на скобата";
 inline constexpr const char* SpokenIndexOne = " едно";
