@@ -2,6 +2,7 @@
 
 #include "window/elements/elements_controls.h"
 #include "window/elements/elements_form_logic.h"
+#include "window/menu/menu_bar.h"
 
 #include <QWidget>
 
@@ -35,11 +36,18 @@ public:
     // window, or raises it when it is already open; the focus goes to the first field.
     void openBeside(const QWidget& main, const QWidget* solution);
     void copyAll() const;
+    void printSolution();
+    void saveSolutionPdf();
+    void saveDrawingPicture();
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void runCommand(menu::Command command);
     void buildPanel(QWidget* panel);
     // The tooltip of α and β says what may be typed; their menu can insert the degree sign.
     void addAngleHelp(FittingField* field, Element element);
