@@ -3,6 +3,7 @@
 #include "window/qt/layout_widgets.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -55,6 +56,14 @@ QMenuBar* BuildMenuBar(QWidget* window, menu::Window which, std::function<void(m
 {
     auto* bar = new QMenuBar(window);
     bar->setObjectName(QStringLiteral("MenuBar"));
+    // The desktop's own menu font and colours, not the window's layout font and background:
+    // set whole, so that nothing of the window's is inherited.
+    QFont font = QApplication::font(bar);
+    font.setResolveMask(QFont::AllPropertiesResolved);
+    bar->setFont(font);
+    QPalette palette = QApplication::palette(bar);
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    bar->setPalette(palette);
     for (const menu::Menu& table : menu::MenuBar(which)) {
         QMenu* menu = bar->addMenu(Qs(table.title));
         for (const menu::Entry& entry : table.entries) {
