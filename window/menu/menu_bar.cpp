@@ -42,6 +42,7 @@ constexpr Entry SecondFile[] = {
     Separator,
     {Command::Close, texts::MenuClose, {Plain("Escape")}},
 };
+// Ctrl+2, "two elements": not Ctrl+E, which the fields keep for the end of the line.
 constexpr Entry MainTriangle[] = {
     {Command::OpenElements, texts::MenuOpenElements, {Ctrl("2")}},
     {Command::OpenSolution, texts::MenuOpenSolution, {Ctrl("R")}},
