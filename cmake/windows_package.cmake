@@ -1,8 +1,8 @@
 # The Windows packages `cpack --preset windows` makes from the stripped program:
 # - triangle-solver-<version>-win64.exe, the installer (NSIS, built by Debian's makensis from
 #   packaging/windows/NSIS.template.in), in Bulgarian, for a computer at home;
-# - triangle-solver-<version>-win64.zip, the program alone, for a computer where nothing may
-#   be installed;
+# - triangle-solver-<version>-win64.zip, the program and its third-party notices, for a
+#   computer where nothing may be installed;
 # - triangle-solver-<version>-win64.msi, the Windows Installer package for a school's network
 #   (Group Policy, Intune), made after the first package by packaging/windows/cpack_msi.cmake
 #   with Debian's wixl, since CPack's own WIX generator needs WiX's Windows tools.
@@ -14,7 +14,8 @@ set(CPACK_PACKAGE_VENDOR "Triangle solver developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Right-triangle solver with a Bulgarian interface")
 set(CPACK_PACKAGE_FILE_NAME "triangle-solver-${PROJECT_VERSION}-win64")
 set(CPACK_STRIP_FILES ON)
-# The zip holds triangle-solver.exe at its top, with no folder around it.
+# The zip holds triangle-solver.exe and THIRD-PARTY-NOTICES.txt at its top, with no folder
+# around them.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 
 # Numeric versions for Windows: 1.00 is 1.0.0 for Windows Installer, which compares its

@@ -34,7 +34,7 @@ work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 # wixl takes its sources' paths relative to the folder it runs in.
 mkdir "$work/program"
-cp "$staged/triangle-solver.exe" "$work/program/"
+cp "$staged/triangle-solver.exe" "$staged/THIRD-PARTY-NOTICES.txt" "$work/program/"
 cp "$icon" "$work/triangle-solver.ico"
 (cd "$work" && wixl -a x64 -o package.msi -D ProductCode="$product_code" \
     -D Version="$version" -D SourceDir=program -D Icon=triangle-solver.ico "$source")

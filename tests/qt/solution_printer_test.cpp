@@ -129,9 +129,7 @@ void SolutionPrinterTest::cleanup()
 
 void SolutionPrinterTest::ctrlSWritesAPdfWhoseTextHoldsTheGivenValuesAndTheRoots()
 {
-    // State: "Решение" shows legs 1 and 2; Ctrl+S bound here as the menu binds it.
-    QShortcut save(QKeySequence::Save, m_window.get());
-    connect(&save, &QShortcut::activated, m_window.get(), &SolutionWindow::saveSolutionPdf);
+    // State: "Решение" shows legs 1 and 2; Ctrl+S is its menu's "Запази като PDF…".
     QTest::keyClick(m_window.get(), Qt::Key_S, Qt::ControlModifier);
 
     const QString text = pdfText(m_folder->path() + "/решение.pdf");

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -228,8 +229,12 @@ void SolverFormTest::cleanup()
 
 void SolverFormTest::controlsStandWhereTheLayoutPutsThem()
 {
-    // Twips from the layout divided by 15.
-    QCOMPARE(m_form->size(), QSize(471, 347));
+    // Twips from the layout divided by 15: the client below the menu bar; the window grows by
+    // the menu bar's height and by nothing else.
+    auto* client = control<QWidget>("SolverClient");
+    QCOMPARE(client->size(), QSize(471, 347));
+    QCOMPARE(client->mapTo(m_form.get(), QPoint(0, 0)), QPoint(0, m_form->menuBar()->height()));
+    QCOMPARE(m_form->size(), QSize(471, 347 + m_form->menuBar()->height()));
     QCOMPARE(m_form->minimumSize(), m_form->maximumSize());
     QCOMPARE(control<QLabel>(name("Label1", 0))->geometry(), QRect(48, 0, 377, 25));
     for (int i = 1; i <= 4; ++i)
@@ -240,7 +245,7 @@ void SolverFormTest::controlsStandWhereTheLayoutPutsThem()
         QCOMPARE(option->parentWidget(), control<QGroupBox>("Frame1"));
         QCOMPARE(option->geometry(), QRect(8, 24 + 24 * k, 97, 25));
         // Each row lies level with its option button.
-        QCOMPARE(option->mapTo(m_form.get(), QPoint(0, 0)).y(), field(4 * k)->y());
+        QCOMPARE(option->mapTo(client, QPoint(0, 0)).y(), field(4 * k)->y());
     }
     QCOMPARE(control<QPushButton>(name("Command1", 0))->geometry(), QRect(392, 56, 73, 25));
     QCOMPARE(control<QPushButton>(name("Command1", 1))->geometry(), QRect(392, 176, 73, 25));
@@ -909,7 +914,7 @@ void SolverFormTest::enterInTheGroupDoesTheSameAndArrowsStillMoveThroughIt()
 
 void SolverFormTest::pushButtonFacesAreExactlyTheirColours()
 {
-    const QImage window = m_form->grab().toImage();
+    const QImage window = control<QWidget>("SolverClient")->grab().toImage();
     const QColor colours[2] = {QColor(128, 255, 128), QColor(255, 0, 0)};
     for (int i = 0; i < 2; ++i) {
         const QRect button = control<QPushButton>(name("Command1", i))->geometry();

@@ -3,7 +3,8 @@
 # Xwayland: a headless Weston of its own, Qt's Wayland platform and nothing to fall back
 # on. The client's own protocol trace (WAYLAND_DEBUG) shows what it asked the compositor
 # for: its title, its fixed size and its app id, which must be the desktop file's name for
-# a dock or a task switcher to tie the window to its entry and icon.
+# a dock or a task switcher to tie the window to its entry and icon. The client is the
+# layout's 471 × 347 below the menu bar.
 # Usage: wayland_start.sh PROGRAM DESKTOP_FILE
 # Exits 77, which CTest counts as skipped, where Weston cannot run.
 set -euo pipefail
@@ -82,7 +83,16 @@ expect() {
 }
 expect set_title "\"$title\""
 expect set_app_id "\"$app_id\""
-# A fixed size: the smallest and the largest are the same.
-expect set_min_size "$width, $height"
-expect set_max_size "$width, $height"
+# A fixed size: the smallest and the largest are the same, the layout's client below a menu
+# bar of one line (its height is the style's, between 16 and 40 pixels).
+min_size=$(grep -o -- "-> xdg_toplevel@[0-9]*\.set_min_size(.*)" "$trace" | tail -n 1 | sed 's/^.*(\(.*\))$/\1/')
+bar=$(( ${min_size#*, } - height ))
+if [ "${min_size%%, *}" = "$width" ] && [ "$bar" -ge 16 ] && [ "$bar" -le 40 ]; then
+    echo "ok   client $width × $height below a menu bar of $bar"
+    expect set_min_size "$width, $((height + bar))"
+    expect set_max_size "$width, $((height + bar))"
+else
+    echo "FAIL set_min_size: expected ($width, $height + a menu bar), the program asked for (${min_size:-nothing})"
+    failures=$((failures + 1))
+fi
 exit $((failures > 0))

@@ -1,19 +1,20 @@
 #!/usr/bin/env bash
 # Installs the Windows installer silently in a throwaway Wine prefix, checks what it put in
-# place (the program in Program Files, the Start menu's shortcut, the entry in the list of
-# installed programs), installs again over it, starts the program and closes it, uninstalls
-# silently and checks that nothing is left behind. With TRIANGLE_SIGNED_BY=CA.pem
-# (tests/win32/signing_test.sh), also checks that the installed program and uninstaller are
-# signed by that certificate.
+# place (the program in Program Files with the notices beside it, the Start menu's shortcut,
+# the entry in the list of installed programs), installs again over it, starts the program
+# and closes it, uninstalls silently and checks that nothing is left behind. With
+# TRIANGLE_SIGNED_BY=CA.pem (tests/win32/signing_test.sh), also checks that the installed
+# program and uninstaller are signed by that certificate.
 #     tests/win32/installer_test.sh build/windows
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 build="$(cd "$1" && pwd)"
 installer="$build/triangle-solver-1.00-win64.exe"
 [ -f "$installer" ] || { echo "no installer: run cpack --preset windows first" >&2; exit 1; }
-# The zip beside it holds the program alone.
-[ "$(unzip -Z1 "$build/triangle-solver-1.00-win64.zip")" = "triangle-solver.exe" ] ||
-    { echo "FAIL: the zip holds more or less than triangle-solver.exe" >&2; exit 1; }
+# The zip beside it holds the program and the notices of what it carries linked in.
+[ "$(unzip -Z1 "$build/triangle-solver-1.00-win64.zip" | sort | tr '\n' ' ')" = \
+    "THIRD-PARTY-NOTICES.txt triangle-solver.exe " ] ||
+    { echo "FAIL: the zip holds more or less than the program and its notices" >&2; exit 1; }
 
 WINEPREFIX="$build/installer-prefix"
 source "$here/wine_prefix.sh"
@@ -32,6 +33,8 @@ echo "Installing silently"
 wine "$installer" /S
 wineserver -w
 [ -f "$program_dir/triangle-solver.exe" ] || fail "the program is not in Program Files"
+grep -q "Copyright (c) 2011-2016 mingw-w64 project" "$program_dir/THIRD-PARTY-NOTICES.txt" ||
+    fail "the notices of winpthreads are not beside the program"
 [ -n "$(shortcut)" ] || fail "no Start menu shortcut"
 echo "Start menu: ${shortcut_path:=$(shortcut)}"
 [[ "$shortcut_path" == *"Start Menu/Programs/"* ]] || fail "the shortcut is not in the Start menu"

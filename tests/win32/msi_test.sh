@@ -105,6 +105,8 @@ icon="$(wine reg query "HKLM\\Software\\Classes\\Installer\\Products\\$(packed "
 cmp -s "$(winepath -u "$icon")" "$build/window/win32/triangle-solver.ico" || fail "the entry's icon ($icon) is not the program's"
 
 [ -f "$program" ] || fail "the program is not in Program Files"
+grep -q "Copyright (c) 2011-2016 mingw-w64 project" "$(dirname "$program")/THIRD-PARTY-NOTICES.txt" ||
+    fail "the notices of winpthreads are not beside the program"
 cmp -s "$program" "$packaged" || fail "the program installed is not the one packaged"
 [ -n "$(shortcut)" ] || fail "no shortcut '$name' in the Start menu"
 echo "Starting the program through its shortcut"

@@ -583,7 +583,7 @@ protected:
     {
         RECT suggested{0, 0, layout::Pixels(layout::ClientWidth, dpi),
                        layout::Pixels(layout::ClientHeight, dpi)};
-        AdjustWindowRectExForDpi(&suggested, GetWindowStyle(window()), FALSE,
+        AdjustWindowRectExForDpi(&suggested, GetWindowStyle(window()), GetMenu(window()) != nullptr,
                                  GetWindowExStyle(window()), GetDpiForWindow(window()));
         OffsetRect(&suggested, -suggested.left, -suggested.top);
         SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
@@ -656,10 +656,12 @@ TEST_F(Win32SolverForm, TheClientAreaIsTheLayoutsSizeAtTheWindowsDpi)
 TEST_F(Win32SolverForm, AtAHigherDpiEverythingIsLaidOutAgain)
 {
     // The window's new frame as Windows would suggest it for a move to a 144 DPI screen: the
-    // same client area at 144 DPI inside a frame of the screen the window really is on.
+    // same client area at 144 DPI inside a frame, with the menu bar, of the screen the window
+    // really is on.
     RECT suggested{0, 0, 706, 520};
     AdjustWindowRectExForDpi(&suggested, static_cast<DWORD>(GetWindowLongW(window(), GWL_STYLE)),
-                             FALSE, static_cast<DWORD>(GetWindowLongW(window(), GWL_EXSTYLE)),
+                             GetMenu(window()) != nullptr,
+                             static_cast<DWORD>(GetWindowLongW(window(), GWL_EXSTYLE)),
                              GetDpiForWindow(window()));
     SendMessageW(window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&suggested));

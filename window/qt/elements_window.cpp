@@ -3,7 +3,9 @@
 #include "window/elements/elements_layout.h"
 #include "window/qt/announcer.h"
 #include "window/qt/fitting_field.h"
+#include "window/qt/help_window.h"
 #include "window/qt/layout_widgets.h"
+#include "window/qt/menu_bar_builder.h"
 #include "window/qt/qt_number_format.h"
 #include "window/qt/refusal_box.h"
 #include "window/qt/solution_drawing_view.h"
@@ -23,6 +25,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -94,9 +97,9 @@ ElementsWindow::ElementsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     FillBackground(this, QColour(layout::WindowColour));
 
     m_announcer = new Announcer(this);
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    close->setObjectName(QStringLiteral("CloseElements"));
-    connect(close, &QShortcut::activated, this, &QWidget::close);
+    // Escape is the menu bar's.
+    layout->setMenuBar(BuildMenuBar(this, menu::Window::Elements,
+                                    [this](menu::Command command) { runCommand(command); }));
 
     setTabChain();
     resize(elements_layout::OpeningWidth, elements_layout::OpeningHeight);
@@ -330,5 +333,48 @@ void ElementsWindow::saveDrawingPicture()
 {
     SaveDrawingPicture(this, m_page.triangle ? m_drawing->image() : QImage());
 }
+
+void ElementsWindow::runCommand(menu::Command command)
+{
+    switch (command) {
+    case menu::Command::Print:
+        printSolution();
+        break;
+    case menu::Command::SavePdf:
+        saveSolutionPdf();
+        break;
+    case menu::Command::SavePicture:
+        saveDrawingPicture();
+        break;
+    case menu::Command::Close:
+        close();
+        break;
+    case menu::Command::CopyElements:
+        copyAll();
+        break;
+    case menu::Command::ZoomIn:
+        zoomIn();
+        break;
+    case menu::Command::ZoomOut:
+        zoomOut();
+        break;
+    case menu::Command::ZoomReset:
+        zoomReset();
+        break;
+    case menu::Command::ShowHelp:
+        ShowHelp(this);
+        break;
+    case menu::Command::About:
+        ShowAbout(this);
+        break;
+    default:
+        break;
+    }
+}
+
+// Printing and zoom.
+void ElementsWindow::zoomIn() {}
+void ElementsWindow::zoomOut() {}
+void ElementsWindow::zoomReset() {}
 
 } // namespace triangle

@@ -2,6 +2,7 @@
 
 #include "window/elements/elements_controls.h"
 #include "window/elements/elements_form_logic.h"
+#include "window/menu/menu_bar.h"
 
 #include <QWidget>
 
@@ -40,11 +41,15 @@ public:
     void printSolution();
     void saveSolutionPdf();
     void saveDrawingPicture();
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void runCommand(menu::Command command);
     void buildPanel(QWidget* panel);
     // The tooltip of α and β says what may be typed; their menu can insert the degree sign.
     void addInsertHelp(FittingField* field, Element element);

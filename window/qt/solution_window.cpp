@@ -1,5 +1,7 @@
 #include "window/qt/solution_window.h"
 
+#include "window/qt/help_window.h"
+#include "window/qt/menu_bar_builder.h"
 #include "window/qt/solution_drawing_view.h"
 #include "window/qt/solution_printer.h"
 #include "window/qt/steps_list.h"
@@ -10,9 +12,9 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QImage>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QSplitter>
 #include <QVBoxLayout>
 
@@ -58,8 +60,6 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
     auto* copyDrawingAction = new QAction(qs(texts::CopyDrawing), this);
     copyDrawingAction->setObjectName(QStringLiteral("CopyDrawing"));
-    copyDrawingAction->setShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")));
-    copyDrawingAction->setShortcutContext(Qt::WindowShortcut);
     connect(copyDrawingAction, &QAction::triggered, this, &SolutionWindow::copyDrawing);
     auto* copyStepsAction = new QAction(qs(texts::CopySteps), this);
     copyStepsAction->setObjectName(QStringLiteral("CopySteps"));
@@ -69,11 +69,9 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_drawing->addAction(copyDrawingAction);
     m_drawing->addAction(copyStepsAction);
     m_drawing->setContextMenuPolicy(Qt::ActionsContextMenu);
-    addAction(copyDrawingAction);
-
-    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    close->setObjectName(QStringLiteral("CloseSolution"));
-    connect(close, &QShortcut::activated, this, &QWidget::close);
+    // Ctrl+Shift+C and Escape are the menu bar's.
+    layout->setMenuBar(BuildMenuBar(this, menu::Window::Solution,
+                                    [this](menu::Command command) { runCommand(command); }));
 
     // A variant's twelve lines of steps show without scrolling at the size the window opens
     // with.
@@ -123,5 +121,54 @@ void SolutionWindow::saveDrawingPicture()
 {
     SaveDrawingPicture(this, m_page.triangle ? m_drawing->image() : QImage());
 }
+
+void SolutionWindow::runCommand(menu::Command command)
+{
+    switch (command) {
+    case menu::Command::Print:
+        printSolution();
+        break;
+    case menu::Command::SavePdf:
+        saveSolutionPdf();
+        break;
+    case menu::Command::SavePicture:
+        saveDrawingPicture();
+        break;
+    case menu::Command::Close:
+        close();
+        break;
+    case menu::Command::OpenElements:
+        emit elementsRequested();
+        break;
+    case menu::Command::CopySteps:
+        copySteps();
+        break;
+    case menu::Command::CopyDrawing:
+        copyDrawing();
+        break;
+    case menu::Command::ZoomIn:
+        zoomIn();
+        break;
+    case menu::Command::ZoomOut:
+        zoomOut();
+        break;
+    case menu::Command::ZoomReset:
+        zoomReset();
+        break;
+    case menu::Command::ShowHelp:
+        ShowHelp(this);
+        break;
+    case menu::Command::About:
+        ShowAbout(this);
+        break;
+    default:
+        break;
+    }
+}
+
+// Printing and zoom.
+void SolutionWindow::zoomIn() {}
+void SolutionWindow::zoomOut() {}
+void SolutionWindow::zoomReset() {}
 
 } // namespace triangle

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "solver/number/field_number.h"
+#include "window/menu/menu_bar.h"
 #include "window/solution/solution_page.h"
 
 #include <QWidget>
@@ -39,8 +40,13 @@ public:
     void printSolution();
     void saveSolutionPdf();
     void saveDrawingPicture();
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
 
 private:
+    void runCommand(menu::Command command);
+
     SolutionDrawingView* m_drawing = nullptr;
     StepsList* m_steps = nullptr;
     // What is shown, for printing.

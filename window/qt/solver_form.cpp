@@ -7,7 +7,9 @@
 #include "window/qt/announcer.h"
 #include "window/qt/elements_window.h"
 #include "window/qt/fitting_field.h"
+#include "window/qt/help_window.h"
 #include "window/qt/layout_widgets.h"
+#include "window/qt/menu_bar_builder.h"
 #include "window/qt/qt_number_format.h"
 #include "window/qt/refusal_box.h"
 #include "window/qt/solution_window.h"
@@ -23,12 +25,13 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <memory>
@@ -54,8 +57,18 @@ SolverForm::SolverForm(QWidget* parent) : QWidget(parent)
     // plug-in it has, a noticeable part of the start-up.
     setWindowIcon(QPixmap(triangle_solver_icon));
     setFont(WindowFont());
+    // The client keeps the layout's size exactly; the window grows by the menu bar only.
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("SolverClient"));
     FillBackground(this, QColour(layout::WindowColour));
-    setFixedSize(layout::Pixels(layout::ClientWidth), layout::Pixels(layout::ClientHeight));
+    FillBackground(m_client, QColour(layout::WindowColour));
+    m_client->setFixedSize(layout::Pixels(layout::ClientWidth),
+                           layout::Pixels(layout::ClientHeight));
+    auto* frame = new QVBoxLayout(this);
+    frame->setContentsMargins(0, 0, 0, 0);
+    frame->setSpacing(0);
+    frame->setSizeConstraint(QLayout::SetFixedSize);
+    frame->addWidget(m_client);
 
     buildHeadings();
     buildVariants();
@@ -64,19 +77,8 @@ SolverForm::SolverForm(QWidget* parent) : QWidget(parent)
     buildTexts();
     setTabChain();
     m_announcer = new Announcer(this);
-
-    auto* copyRow = new QShortcut(QKeySequence(QStringLiteral("Ctrl+Shift+C")), this);
-    copyRow->setObjectName(QStringLiteral("CopyRow"));
-    connect(copyRow, &QShortcut::activated, this, &SolverForm::copySelectedRow);
-
-    auto* solution = new QShortcut(QKeySequence(QStringLiteral("Ctrl+R")), this);
-    solution->setObjectName(QStringLiteral("OpenSolution"));
-    connect(solution, &QShortcut::activated, this, &SolverForm::openSolution);
-
-    // Ctrl+2, "two elements": not Ctrl+E, which the fields keep for the end of the line.
-    auto* elements = new QShortcut(QKeySequence(QStringLiteral("Ctrl+2")), this);
-    elements->setObjectName(QStringLiteral("OpenElements"));
-    connect(elements, &QShortcut::activated, this, &SolverForm::openElements);
+    buildMenuBar();
+    frame->setMenuBar(m_menuBar);
 
     m_Text1[0]->setFocus();
 }
@@ -87,7 +89,7 @@ void SolverForm::buildHeadings()
 {
     for (int i = 0; i < 5; ++i) {
         const layout::Control& place = layout::ControlOf("Label1", static_cast<std::int16_t>(i));
-        auto* label = new QLabel(Qs(place.text), this);
+        auto* label = new QLabel(Qs(place.text), m_client);
         label->setObjectName(controlName("Label1", i));
         label->setGeometry(PixelRect(place.place));
         label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -99,7 +101,7 @@ void SolverForm::buildHeadings()
 void SolverForm::buildVariants()
 {
     const layout::Control& frame = layout::ControlOf("Frame1", 0);
-    m_Frame1 = new QGroupBox(Qs(frame.text), this);
+    m_Frame1 = new QGroupBox(Qs(frame.text), m_client);
     m_Frame1->setObjectName(QStringLiteral("Frame1"));
     m_Frame1->setGeometry(PixelRect(frame.place));
     m_Frame1->setFocusPolicy(Qt::NoFocus);
@@ -130,7 +132,7 @@ void SolverForm::buildFields()
         const int row = i / 4;
         const int column = i % 4;
         const layout::Field place = layout::FieldOf(static_cast<std::int16_t>(i));
-        auto* field = new FittingField(WindowFont(place.bold), this);
+        auto* field = new FittingField(WindowFont(place.bold), m_client);
         field->setObjectName(controlName("Text2", i));
         field->setGeometry(PixelRect(place.place));
         field->setAlignment(Qt::AlignCenter);
@@ -158,7 +160,7 @@ void SolverForm::buildButtons()
     const char* descriptions[2] = {texts::CalculateDescription, texts::ClearDescription};
     for (int i = 0; i < 2; ++i) {
         const layout::Control& place = layout::ControlOf("Command1", static_cast<std::int16_t>(i));
-        auto* button = new QPushButton(Qs(place.text), this);
+        auto* button = new QPushButton(Qs(place.text), m_client);
         button->setObjectName(controlName("Command1", i));
         button->setGeometry(PixelRect(place.place));
         button->setAccessibleName(Qs(place.text));
@@ -178,7 +180,7 @@ void SolverForm::buildTexts()
 {
     for (int i = 0; i < 2; ++i) {
         const layout::Control& place = layout::ControlOf("Text1", static_cast<std::int16_t>(i));
-        auto* text = new QPlainTextEdit(this);
+        auto* text = new QPlainTextEdit(m_client);
         text->setObjectName(controlName("Text1", i));
         text->setGeometry(PixelRect(place.place));
         text->setReadOnly(true);
@@ -244,6 +246,7 @@ void SolverForm::showSolution()
 
 void SolverForm::rowChanged()
 {
+    updateMenus();
     // An open solution follows the row at once, so that it never shows a triangle the row
     // does not; a closed one is brought up to date when it opens.
     if (m_solution && m_solution->isVisible())

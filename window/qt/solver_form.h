@@ -2,7 +2,9 @@
 
 #include "window/main_form/solver_controls.h"
 #include "window/main_form/solver_form_logic.h"
+#include "window/menu/menu_bar.h"
 
+#include <QPointer>
 #include <QWidget>
 
 #include <array>
@@ -11,6 +13,7 @@
 
 class QGroupBox;
 class QLabel;
+class QMenuBar;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
@@ -41,6 +44,7 @@ public:
     // values typed in where the row is solved.
     void openElements();
     ElementsWindow* elements() const { return m_elements; }
+    QMenuBar* menuBar() const;
     // The selected row's solution on paper through the print dialog, as a PDF, and its
     // drawing as a PNG picture at twice the size "Решение" draws it, each to where the
     // system's dialog says.
@@ -60,6 +64,10 @@ private:
     void setTabChain();
     void copySelectedRow();
     void showSolution();
+    void buildMenuBar();
+    void runCommand(menu::Command command);
+    // Enables the menus' entries as the fields' menu enables them, for the focused field.
+    void updateMenus();
 
     // An entry that every field's context menu adds below the toolkit's own.
     struct FieldMenuEntry {
@@ -84,6 +92,9 @@ private:
     NumberFormat numberFormat() const override;
 
     SolverFormLogic m_logic{*this};
+    QWidget* m_client = nullptr; // below the menu bar: the layout's controls in their places
+    // Null once the window's children go: the focus still moves while the others close.
+    QPointer<QMenuBar> m_menuBar;
     std::array<QLabel*, 5> m_Label1{};
     QGroupBox* m_Frame1 = nullptr;
     std::array<QRadioButton*, 6> m_Option1{};

@@ -4,6 +4,7 @@
 
 #include "window/text/elements_texts.h"
 #include "window/text/main_window_texts.h"
+#include "window/text/menu_texts.h"
 #include "window/text/print_texts.h"
 #include "window/text/refusal_texts.h"
 #include "window/text/solution_texts.h"

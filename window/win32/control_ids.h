@@ -25,6 +25,8 @@ inline constexpr int ElementsCalculate = 3100;
 inline constexpr int ElementsClear = 3101;
 // The steps' list, in "Решение" and in the window of any two elements.
 inline constexpr int Steps = 3200;
+// The menu bars' entries and their keys: MenuCommands + the command's place in its enum.
+inline constexpr int MenuCommands = 4000;
 // Sent by a field to its window, as the code of a WM_COMMAND, when it is double-clicked.
 inline constexpr unsigned FieldDoubleClicked = 0x8001;
 

@@ -9,6 +9,7 @@
 #include "window/win32/colours.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/given_field.h"
+#include "window/win32/menu_bar.h"
 #include "window/win32/refusal_box.h"
 #include "window/win32/solution_printer.h"
 #include "window/win32/wide_text.h"
@@ -37,6 +38,8 @@ ElementsWindow::~ElementsWindow()
 {
     if (m_hwnd)
         DestroyWindow(m_hwnd);
+    if (m_accelerators)
+        DestroyAcceleratorTable(m_accelerators);
 }
 
 bool ElementsWindow::Create(HINSTANCE instance, HWND owner)
@@ -45,9 +48,11 @@ bool ElementsWindow::Create(HINSTANCE instance, HWND owner)
     if (!RegisterProgramClass(instance, ClassName, WindowProc, 0, true))
         return false;
     const std::wstring title = Widen(texts::ElementsTitle);
+    m_accelerators = CreateMenuAccelerators(menu::Window::Elements);
     CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, title.c_str(), WS_OVERLAPPEDWINDOW,
                     CW_USEDEFAULT, CW_USEDEFAULT, elements_layout::OpeningWidth,
-                    elements_layout::OpeningHeight, owner, nullptr, instance, this);
+                    elements_layout::OpeningHeight, owner, CreateMenuBar(menu::Window::Elements),
+                    instance, this);
     if (m_hwnd)
         m_logic.Form_Load();
     return m_hwnd != nullptr;
@@ -232,7 +237,9 @@ void ElementsWindow::layOut()
 
 void ElementsWindow::OnCommand(HWND, int id, HWND, UINT code)
 {
-    if (inArray(id, ids::ElementField, ElementCount)) {
+    if (const std::optional<menu::Command> command = MenuCommandOf(id)) {
+        runCommand(*command);
+    } else if (inArray(id, ids::ElementField, ElementCount)) {
         if (code == EN_CHANGE && !m_settingText)
             m_logic.FieldChange(static_cast<Element>(id - ids::ElementField));
     } else if (id == ids::ElementsCalculate || id == ids::ElementsClear) {
@@ -282,6 +289,9 @@ bool ElementsWindow::TranslateKeyboard(MSG& message)
 {
     if (!isOpen() || (message.hwnd != m_hwnd && !IsChild(m_hwnd, message.hwnd)))
         return false;
+    // Escape and the rest of the menu bar's keys.
+    if (TranslateAcceleratorW(m_hwnd, m_accelerators, &message))
+        return true;
     if (message.message == WM_KEYDOWN && message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 &&
         GetKeyState(VK_SHIFT) >= 0) {
         const bool inField =

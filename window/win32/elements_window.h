@@ -2,6 +2,7 @@
 
 #include "window/elements/elements_controls.h"
 #include "window/elements/elements_form_logic.h"
+#include "window/menu/menu_bar.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/base_window.h"
 #include "window/win32/drawing_pane.h"
@@ -53,6 +54,9 @@ public:
     void printSolution();
     void saveSolutionPdf();
     void saveDrawingPicture();
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
     // A region to use instead of the user's, for tests that must hold in any region.
     void setNumberFormatOverride(std::optional<NumberFormat> region);
 
@@ -80,6 +84,7 @@ private:
     int scaled(int pixels) const;
     void createControls();
     void layOut();
+    void runCommand(menu::Command command);
 
     std::string text(Element field) const override;
     void setText(Element field, const std::string& text) override;
@@ -94,6 +99,7 @@ private:
     ElementsFormLogic m_logic{*this};
     Accessibility m_accessibility;
     HWND m_owner = nullptr;
+    HACCEL m_accelerators = nullptr; // the menu bar's keys
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
     FontSet m_fonts;
     Brush m_windowBrush;

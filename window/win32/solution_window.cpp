@@ -4,6 +4,7 @@
 #include "window/win32/child_windows.h"
 #include "window/win32/clipboard.h"
 #include "window/win32/control_ids.h"
+#include "window/win32/menu_bar.h"
 #include "window/win32/solution_printer.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/window_place.h"
@@ -25,6 +26,8 @@ SolutionWindow::~SolutionWindow()
 {
     if (m_hwnd)
         DestroyWindow(m_hwnd);
+    if (m_accelerators)
+        DestroyAcceleratorTable(m_accelerators);
 }
 
 bool SolutionWindow::Create(HINSTANCE instance, HWND owner)
@@ -34,9 +37,10 @@ bool SolutionWindow::Create(HINSTANCE instance, HWND owner)
                               reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1)))
         return false;
     const std::wstring title = Widen(texts::SolutionTitle);
+    m_accelerators = CreateMenuAccelerators(menu::Window::Solution);
     CreateWindowExW(0, ClassName, title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-                    CW_USEDEFAULT, CW_USEDEFAULT, OpeningSize, OpeningSize, owner, nullptr,
-                    instance, this);
+                    CW_USEDEFAULT, CW_USEDEFAULT, OpeningSize, OpeningSize, owner,
+                    CreateMenuBar(menu::Window::Solution), instance, this);
     return m_hwnd != nullptr;
 }
 
@@ -80,7 +84,9 @@ BOOL SolutionWindow::OnCreate(HWND, LPCREATESTRUCT)
 
 void SolutionWindow::OnCommand(HWND, int id, HWND, UINT)
 {
-    if (id == ids::OpenElements && m_owner)
+    if (const std::optional<menu::Command> command = MenuCommandOf(id))
+        runCommand(*command);
+    else if (id == ids::OpenElements && m_owner)
         FORWARD_WM_COMMAND(m_owner, ids::OpenElements, nullptr, 0, SendMessageW);
 }
 
@@ -136,18 +142,12 @@ bool SolutionWindow::TranslateKeyboard(MSG& message)
 {
     if (!m_hwnd || !isOpen() || (message.hwnd != m_hwnd && !IsChild(m_hwnd, message.hwnd)))
         return false;
+    // Escape, Ctrl+Shift+C and the rest of the menu bar's keys.
+    if (TranslateAcceleratorW(m_hwnd, m_accelerators, &message))
+        return true;
     if (message.message == WM_KEYDOWN) {
         const bool control = GetKeyState(VK_CONTROL) < 0;
-        const bool shift = GetKeyState(VK_SHIFT) < 0;
-        if (message.wParam == VK_ESCAPE) {
-            SendMessageW(m_hwnd, WM_CLOSE, 0, 0);
-            return true;
-        }
         if (control && message.wParam == 'C') {
-            if (shift) {
-                copyDrawing();
-                return true;
-            }
             if (message.hwnd == m_steps.window())
                 PutTextOnClipboard(m_hwnd, m_steps.copiedText());
             else
@@ -202,5 +202,55 @@ void SolutionWindow::saveDrawingPicture()
 {
     SaveDrawingPicture(m_hwnd, m_page, m_drawing);
 }
+
+void SolutionWindow::runCommand(menu::Command command)
+{
+    switch (command) {
+    case menu::Command::Print:
+        printSolution();
+        break;
+    case menu::Command::SavePdf:
+        saveSolutionPdf();
+        break;
+    case menu::Command::SavePicture:
+        saveDrawingPicture();
+        break;
+    case menu::Command::Close:
+        SendMessageW(m_hwnd, WM_CLOSE, 0, 0);
+        break;
+    case menu::Command::OpenElements:
+        if (m_owner)
+            FORWARD_WM_COMMAND(m_owner, ids::OpenElements, nullptr, 0, SendMessageW);
+        break;
+    case menu::Command::CopySteps:
+        copySteps();
+        break;
+    case menu::Command::CopyDrawing:
+        copyDrawing();
+        break;
+    case menu::Command::ZoomIn:
+        zoomIn();
+        break;
+    case menu::Command::ZoomOut:
+        zoomOut();
+        break;
+    case menu::Command::ZoomReset:
+        zoomReset();
+        break;
+    case menu::Command::ShowHelp:
+    case menu::Command::About:
+        // One help and one "За програмата" for the program, the main window's.
+        if (m_owner)
+            FORWARD_WM_COMMAND(m_owner, MenuCommandId(command), nullptr, 0, SendMessageW);
+        break;
+    default:
+        break;
+    }
+}
+
+// Printing and zoom.
+void SolutionWindow::zoomIn() {}
+void SolutionWindow::zoomOut() {}
+void SolutionWindow::zoomReset() {}
 
 } // namespace triangle::win32

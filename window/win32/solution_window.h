@@ -2,6 +2,7 @@
 
 #include "solver/number/field_number.h"
 #include "window/drawing/solution_drawing.h"
+#include "window/menu/menu_bar.h"
 #include "window/solution/solution_page.h"
 #include "window/win32/base_window.h"
 #include "window/win32/drawing_pane.h"
@@ -43,6 +44,9 @@ public:
     void printSolution();
     void saveSolutionPdf();
     void saveDrawingPicture();
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -60,8 +64,10 @@ private:
     int UseDpi(int dpi);
     HBRUSH Background() const { return GetSysColorBrush(COLOR_WINDOW); }
     void layOut();
+    void runCommand(menu::Command command);
 
     HWND m_owner = nullptr;
+    HACCEL m_accelerators = nullptr; // the menu bar's keys
     DrawingPane m_drawing;
     StepsPane m_steps;
     HWND m_elementsButton = nullptr;

@@ -12,6 +12,7 @@
 #include "window/win32/control_ids.h"
 #include "window/win32/edit_menu.h"
 #include "window/win32/layout_controls.h"
+#include "window/win32/menu_bar.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/windows_number_format.h"
 
@@ -53,16 +54,14 @@ bool SolverForm::Create(HINSTANCE instance)
     if (!RegisterProgramClass(instance, ClassName, WindowProc, CS_DBLCLKS, true))
         return false;
 
-    ACCEL keys[] = {{FCONTROL | FSHIFT | FVIRTKEY, 'C', ids::CopyRow},
-                    {FSHIFT | FVIRTKEY, VK_F1, ids::ShowDetails},
-                    {FCONTROL | FVIRTKEY, 'R', ids::OpenSolution},
-                    {FCONTROL | FVIRTKEY, '2', ids::OpenElements}};
-    m_accelerators = CreateAcceleratorTableW(keys, static_cast<int>(std::size(keys)));
+    // The menu bar's keys; the menus are made with the window, which destroys them.
+    m_accelerators = CreateMenuAccelerators(menu::Window::Main);
 
     // Made at a size of nothing: WM_CREATE lays it out at the DPI of its screen.
     const std::wstring caption = Widen(texts::Caption);
     return CreateWindowExW(WindowExStyle, ClassName, caption.c_str(), WindowStyle, CW_USEDEFAULT,
-                           CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this) != nullptr;
+                           CW_USEDEFAULT, 0, 0, nullptr, CreateMenuBar(menu::Window::Main),
+                           instance, this) != nullptr;
 }
 
 LRESULT SolverForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -75,6 +74,7 @@ LRESULT SolverForm::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         TRIANGLE_HANDLE_MSG(WM_CTLCOLORBTN, OnCtlColor);
         TRIANGLE_HANDLE_MSG(WM_DRAWITEM, OnDrawItem);
         TRIANGLE_HANDLE_MSG(WM_CONTEXTMENU, OnContextMenu);
+        TRIANGLE_HANDLE_MSG(WM_INITMENUPOPUP, OnInitMenuPopup);
         TRIANGLE_HANDLE_MSG(WM_ERASEBKGND, OnEraseBkgnd);
         TRIANGLE_HANDLE_MSG(WM_PRINTCLIENT, OnPrintClient);
         TRIANGLE_HANDLE_MSG(WM_PRINT, OnPrint);
@@ -96,13 +96,22 @@ BOOL SolverForm::OnCreate(HWND hwnd, LPCREATESTRUCT)
     m_resultBrush.reset(CreateSolidBrush(ColourRef(layout::ResultColour)));
     createControls();
     layOut();
-    // Made at a size of nothing: the frame around the layout's client at its screen's DPI.
+    // Made at a size of nothing: the frame around the layout's client at its screen's DPI, and
+    // the menu bar above the client.
     const int dpi = m_fonts.dpi();
     RECT frame{0, 0, layout::Pixels(layout::ClientWidth, dpi),
                layout::Pixels(layout::ClientHeight, dpi)};
-    AdjustWindowRectExForDpi(&frame, WindowStyle, FALSE, WindowExStyle, static_cast<UINT>(dpi));
+    AdjustWindowRectExForDpi(&frame, WindowStyle, TRUE, WindowExStyle, static_cast<UINT>(dpi));
     SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A menu bar that wraps takes more than the one line counted above.
+    RECT client{};
+    GetClientRect(m_hwnd, &client);
+    const int missing = layout::Pixels(layout::ClientHeight, dpi) - client.bottom;
+    if (missing > 0)
+        SetWindowPos(m_hwnd, nullptr, 0, 0, frame.right - frame.left,
+                     frame.bottom - frame.top + missing,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     return TRUE;
 }
 
@@ -171,6 +180,10 @@ void SolverForm::OnLButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
 
 void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
 {
+    if (const std::optional<menu::Command> command = MenuCommandOf(id)) {
+        runCommand(*command);
+        return;
+    }
     if (inArray(id, ids::Text2, FieldCount)) {
         const auto field = static_cast<std::int16_t>(id - ids::Text2);
         if (code == ids::FieldDoubleClicked)
@@ -277,9 +290,12 @@ void SolverForm::OnFieldDoubleClick(int id)
 
 bool SolverForm::TranslateKeyboard(MSG& message)
 {
-    if (m_solution.TranslateKeyboard(message) || m_elements.TranslateKeyboard(message))
+    if (m_solution.TranslateKeyboard(message) || m_elements.TranslateKeyboard(message) ||
+        m_help.TranslateKeyboard(message) || m_about.TranslateKeyboard(message))
         return true;
-    if (m_hwnd && TranslateAcceleratorW(m_hwnd, m_accelerators, &message))
+    // The menu bar's keys, for this window's own messages only.
+    if (m_hwnd && (message.hwnd == m_hwnd || IsChild(m_hwnd, message.hwnd)) &&
+        TranslateAcceleratorW(m_hwnd, m_accelerators, &message))
         return true;
     if (!m_hwnd)
         return false;

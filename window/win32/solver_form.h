@@ -2,6 +2,7 @@
 
 #include "window/main_form/solver_controls.h"
 #include "window/main_form/solver_form_logic.h"
+#include "window/menu/menu_bar.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/base_window.h"
 #include "window/win32/elements_window.h"
@@ -9,6 +10,7 @@
 #include "window/win32/fitting_field.h"
 #include "window/win32/gdi_object.h"
 #include "window/win32/solution_window.h"
+#include "window/win32/text_window.h"
 
 #include <windows.h>
 
@@ -54,6 +56,13 @@ public:
     // A region to use instead of the user's, for tests that must hold in any region.
     void setNumberFormatOverride(std::optional<NumberFormat> region);
     HWND toolTips() { return m_Text2.tips().window(); }
+    // "Помощ" (F1) and "За програмата", for every window of the program.
+    TextWindow& help() { return m_help; }
+    TextWindow& about() { return m_about; }
+    // The selected row's solution on paper, as a PDF file, and its drawing as a picture.
+    void printSolution();
+    void saveSolutionPdf();
+    void saveDrawingPicture();
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -75,6 +84,9 @@ private:
     void layOut();
     void copySelectedRow();
     void OnContextMenu(HWND hwnd, HWND target, UINT x, UINT y);
+    // Enables the menus' entries as the fields' menu enables them, for the focused field.
+    void OnInitMenuPopup(HWND hwnd, HMENU menu, UINT item, BOOL systemMenu);
+    void runCommand(menu::Command command);
     void showFieldMenu(std::int16_t field, POINT at);
 
     std::string text(std::int16_t field) const override;
@@ -100,6 +112,8 @@ private:
     HACCEL m_accelerators = nullptr;
     SolutionWindow m_solution; // its window made when first opened
     ElementsWindow m_elements; // its window made when first opened
+    TextWindow m_help;         // made when first opened, as is the next
+    TextWindow m_about;
     std::int16_t m_selectedOption = -1;
     // Set while the arrow keys move the focus through the variants' group.
     bool m_movingInGroup = false;

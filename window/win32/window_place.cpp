@@ -39,9 +39,9 @@ void PlaceBeside(HWND window, HWND main, HWND solution, SIZE wanted)
 void KeepLeastClient(HWND window, MINMAXINFO& limits, SIZE leastClient)
 {
     RECT frame{0, 0, leastClient.cx, leastClient.cy};
-    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
-                             static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)),
-                             GetDpiForWindow(window));
+    AdjustWindowRectExForDpi(
+        &frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), GetMenu(window) != nullptr,
+        static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)), GetDpiForWindow(window));
     const placement::Size least = placement::FittedMinimum(
         {frame.right - frame.left, frame.bottom - frame.top}, workAreaOf(window));
     limits.ptMinTrackSize = {least.width, least.height};

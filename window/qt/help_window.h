@@ -1,0 +1,13 @@
+#pragma once
+
+class QWidget;
+
+namespace triangle {
+
+// The windows "Помощ" (F1) and "За програмата": one of each for the program, made when first
+// asked for and then only shown again and raised. Each text is a read-only, selectable
+// text a screen reader reads line by line.
+void ShowHelp(QWidget* from);
+void ShowAbout(QWidget* from);
+
+} // namespace triangle
