@@ -66,6 +66,12 @@ ElementsWindow::ElementsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_steps->setObjectName(QStringLiteral("ElementsSteps"));
     m_steps->installEventFilter(this);
     m_drawing->installEventFilter(this);
+    const auto wheel = [this](int delta) {
+        if (m_zoom.wheel(delta))
+            applyZoom();
+    };
+    connect(m_steps, &StepsList::zoomWheel, this, wheel);
+    connect(m_drawing, &SolutionDrawingView::zoomWheel, this, wheel);
 
     auto* split = new QSplitter(Qt::Vertical);
     split->setObjectName(QStringLiteral("ElementsSplit"));
@@ -293,6 +299,30 @@ void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& regi
 NumberFormat ElementsWindow::numberFormat() const
 {
     return NumberFormatOf(QLocale());
+}
+
+void ElementsWindow::zoomIn()
+{
+    if (m_zoom.in())
+        applyZoom();
+}
+
+void ElementsWindow::zoomOut()
+{
+    if (m_zoom.out())
+        applyZoom();
+}
+
+void ElementsWindow::zoomReset()
+{
+    if (m_zoom.reset())
+        applyZoom();
+}
+
+void ElementsWindow::applyZoom()
+{
+    m_steps->setZoom(m_zoom.factor());
+    m_drawing->setZoom(m_zoom.factor());
 }
 
 } // namespace triangle

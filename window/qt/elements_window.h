@@ -2,6 +2,7 @@
 
 #include "window/elements/elements_controls.h"
 #include "window/elements/elements_form_logic.h"
+#include "window/zoom/zoom.h"
 
 #include <QWidget>
 
@@ -36,6 +37,13 @@ public:
     void openBeside(const QWidget& main, const QWidget* solution);
     void copyAll() const;
 
+    // The steps' face and the drawing's labels and strokes a step larger, smaller, or at
+    // their normal size; Ctrl and the wheel over either do the same. The fields keep theirs.
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    int zoomPercent() const { return m_zoom.percent(); }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -46,6 +54,7 @@ private:
     void setTabChain();
     // The panel's width with room for its scroll bar.
     int panelScrollWidth() const;
+    void applyZoom();
 
     std::string text(Element field) const override;
     void setText(Element field, const std::string& text) override;
@@ -65,6 +74,7 @@ private:
     Announcer* m_announcer = nullptr;
     // Set while the program writes a field, so that only the user's edits reach the logic.
     bool m_settingText = false;
+    Zoom m_zoom;
 };
 
 } // namespace triangle

@@ -2,6 +2,7 @@
 
 #include "solver/number/field_number.h"
 #include "window/solution/solution_page.h"
+#include "window/zoom/zoom.h"
 
 #include <QWidget>
 
@@ -35,7 +36,17 @@ public:
     void copySteps() const;
     void copyDrawing() const;
 
+    // The steps' face and the drawing's labels and strokes a step larger, smaller, or at
+    // their normal size; Ctrl and the wheel over either do the same.
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    int zoomPercent() const { return m_zoom.percent(); }
+
 private:
+    void applyZoom();
+
+    Zoom m_zoom;
     SolutionDrawingView* m_drawing = nullptr;
     StepsList* m_steps = nullptr;
 };
