@@ -117,7 +117,7 @@ void paintList(Gdiplus::Graphics& graphics, const drawing::DisplayList& list)
 
 drawing::DisplayList layOutList(const std::optional<TriangleDetails>& triangle, double width,
                                 double height, double scale, const NumberFormat& region,
-                                bool projections, bool angleMinutes)
+                                bool projections, bool angleMinutes, double zoom)
 {
     if (!triangle)
         return {};
@@ -135,7 +135,7 @@ drawing::DisplayList layOutList(const std::optional<TriangleDetails>& triangle, 
             return drawing::TextSize{bounds.Width, bounds.Height};
         };
         list = drawing::DrawSolution(*triangle, width, height, scale, region, measure, projections,
-                                     angleMinutes);
+                                     angleMinutes, zoom);
     }
     DeleteDC(screen);
     return list;
@@ -248,13 +248,19 @@ void DrawingPane::setDpi(int dpi)
     layOut();
 }
 
+void DrawingPane::setZoom(double factor)
+{
+    m_zoom = factor;
+    layOut();
+}
+
 void DrawingPane::layOut()
 {
     RECT client{};
     GetClientRect(m_hwnd, &client);
     m_list = layOutList(m_triangle, client.right, client.bottom,
                         static_cast<double>(m_dpi) / USER_DEFAULT_SCREEN_DPI, m_region,
-                        m_projections, m_angleMinutes);
+                        m_projections, m_angleMinutes, m_zoom);
     InvalidateRect(m_hwnd, nullptr, FALSE);
 }
 
@@ -267,7 +273,7 @@ void DrawingPane::copyDrawing() const
     const int height = std::max(1, 2 * static_cast<int>(client.bottom));
     const drawing::DisplayList list =
         layOutList(m_triangle, width, height, 2.0 * m_dpi / USER_DEFAULT_SCREEN_DPI, m_region,
-                   m_projections, m_angleMinutes);
+                   m_projections, m_angleMinutes, m_zoom);
 
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);

@@ -9,6 +9,7 @@
 #include "window/win32/gdi_object.h"
 #include "window/win32/scroll_panel.h"
 #include "window/win32/steps_pane.h"
+#include "window/zoom/zoom.h"
 
 #include <windows.h>
 
@@ -50,6 +51,13 @@ public:
     // A region to use instead of the user's, for tests that must hold in any region.
     void setNumberFormatOverride(std::optional<NumberFormat> region);
 
+    // The steps' face and the drawing's labels and strokes a step larger, smaller, or at
+    // their normal size; Ctrl and the wheel over either do the same.
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    int zoomPercent() const { return m_zoom.percent(); }
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -86,6 +94,10 @@ private:
 
     ElementsFormLogic m_logic{*this};
     Accessibility m_accessibility;
+    void OnMouseWheel(HWND hwnd, int x, int y, int delta, UINT keys);
+    void applyZoom();
+
+    Zoom m_zoom;
     HWND m_owner = nullptr;
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
     FontSet m_fonts;

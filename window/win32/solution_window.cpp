@@ -43,6 +43,7 @@ LRESULT SolutionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 {
     switch (message) {
         TRIANGLE_HANDLE_MSG(WM_CREATE, OnCreate);
+        TRIANGLE_HANDLE_MSG(WM_MOUSEWHEEL, OnMouseWheel);
         TRIANGLE_HANDLE_MSG(WM_COMMAND, OnCommand);
         TRIANGLE_HANDLE_MSG(WM_SIZE, OnSize);
         TRIANGLE_HANDLE_MSG(WM_DPICHANGED, OnDpiChanged);
@@ -183,6 +184,37 @@ void SolutionWindow::layOut()
     const int margin = MulDiv(4, m_dpi, USER_DEFAULT_SCREEN_DPI);
     MoveWindow(m_elementsButton, margin, height + margin,
                MulDiv(260, m_dpi, USER_DEFAULT_SCREEN_DPI), row - 2 * margin, TRUE);
+}
+
+void SolutionWindow::zoomIn()
+{
+    if (m_zoom.in())
+        applyZoom();
+}
+
+void SolutionWindow::zoomOut()
+{
+    if (m_zoom.out())
+        applyZoom();
+}
+
+void SolutionWindow::zoomReset()
+{
+    if (m_zoom.reset())
+        applyZoom();
+}
+
+void SolutionWindow::OnMouseWheel(HWND, int, int, int delta, UINT keys)
+{
+    // The steps' list hands Ctrl and the wheel on here; the drawing's window, any turn.
+    if ((keys & MK_CONTROL) && m_zoom.wheel(delta))
+        applyZoom();
+}
+
+void SolutionWindow::applyZoom()
+{
+    m_steps.setZoom(m_zoom.factor());
+    m_drawing.setZoom(m_zoom.factor());
 }
 
 } // namespace triangle::win32

@@ -6,6 +6,7 @@
 #include "window/win32/base_window.h"
 #include "window/win32/drawing_pane.h"
 #include "window/win32/steps_pane.h"
+#include "window/zoom/zoom.h"
 
 #include <windows.h>
 
@@ -38,6 +39,13 @@ public:
     void copySteps() const;
     void copyDrawing() const { m_drawing.copyDrawing(); }
 
+    // The steps' face and the drawing's labels and strokes a step larger, smaller, or at
+    // their normal size; Ctrl and the wheel over either do the same.
+    void zoomIn();
+    void zoomOut();
+    void zoomReset();
+    int zoomPercent() const { return m_zoom.percent(); }
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -55,6 +63,10 @@ private:
     HBRUSH Background() const { return GetSysColorBrush(COLOR_WINDOW); }
     void layOut();
 
+    void OnMouseWheel(HWND hwnd, int x, int y, int delta, UINT keys);
+    void applyZoom();
+
+    Zoom m_zoom;
     HWND m_owner = nullptr;
     DrawingPane m_drawing;
     StepsPane m_steps;
