@@ -8,6 +8,8 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QListWidget>
+#include <QSplitter>
+#include <QWheelEvent>
 #include <QtTest>
 
 #include <cmath>
@@ -66,6 +68,7 @@ private slots:
     void theMenuEntryCopiesTheDrawingAsAPicture();
     void theDrawingIsDescribedForAScreenReader();
     void withoutATriangleTheDrawingSaysHowToGetOne();
+    void theZoomAndCtrlWheelScaleTheStepsAndTheDrawing();
 
 private:
     std::unique_ptr<SolutionWindow> m_window;
@@ -235,6 +238,46 @@ void SolutionWindowTest::withoutATriangleTheDrawingSaysHowToGetOne()
     QVERIFY(view->displayList().labels.empty());
     QCOMPARE(view->accessibleDescription(), QStringLiteral("Няма изчислен триъгълник."));
     QCOMPARE(m_window->stepsText(), QString());
+}
+
+void SolutionWindowTest::theZoomAndCtrlWheelScaleTheStepsAndTheDrawing()
+{
+    // The steps' face is 18 pixels and the drawing's labels 14: a 720 × 400 pane is too low
+    // for its own size, min(w, h) / 32 = 12.5, to pass 14. A zoom multiplies both.
+    auto* split = m_window->findChild<QSplitter*>(QStringLiteral("SolutionSplit"));
+    split->setSizes({400, split->height() - 400 - split->handleWidth()});
+    auto* steps = m_window->findChild<QListWidget*>(QStringLiteral("SolutionSteps"));
+    auto* drawing = m_window->findChild<SolutionDrawingView*>(QStringLiteral("SolutionDrawing"));
+    QVERIFY(steps && drawing);
+    QCOMPARE(drawing->height(), 400);
+    QCOMPARE(steps->font().pixelSize(), 18);
+    QCOMPARE(drawing->displayList().fontPixels, 14.0);
+
+    for (int i = 0; i < 3; ++i)
+        m_window->zoomIn();
+    QCOMPARE(m_window->zoomPercent(), 150);
+    QCOMPARE(steps->font().pixelSize(), 27);
+    QCOMPARE(drawing->displayList().fontPixels, 21.0);
+
+    // A notch away from the user with Ctrl over the steps, two toward over the drawing.
+    const auto wheel = [](QWidget* target, int notches, Qt::KeyboardModifiers keys) {
+        const QPointF at(target->width() / 2.0, target->height() / 2.0);
+        QWheelEvent event(at, target->mapToGlobal(at), QPoint(), QPoint(0, 120 * notches),
+                          Qt::NoButton, keys, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &event);
+    };
+    wheel(steps->viewport(), 1, Qt::ControlModifier);
+    QCOMPARE(m_window->zoomPercent(), 175);
+    QCOMPARE(steps->font().pixelSize(), 32); // 31.5, rounded
+    wheel(drawing, -2, Qt::ControlModifier);
+    QCOMPARE(m_window->zoomPercent(), 125);
+    QCOMPARE(drawing->displayList().fontPixels, 17.5);
+    wheel(steps->viewport(), 1, Qt::NoModifier);
+    QCOMPARE(m_window->zoomPercent(), 125);
+
+    m_window->zoomReset();
+    QCOMPARE(steps->font().pixelSize(), 18);
+    QCOMPARE(drawing->displayList().fontPixels, 14.0);
 }
 
 QTEST_MAIN(SolutionWindowTest)

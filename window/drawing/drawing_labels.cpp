@@ -1,9 +1,11 @@
 #include "window/drawing/drawing_labels.h"
 
+#include "window/drawing/drawing_check.h"
 #include "window/drawing/drawing_geometry.h"
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace triangle::drawing {
@@ -38,20 +40,72 @@ const std::vector<Candidate>& candidates()
     return order;
 }
 
+Point NearestOnPolyline(const std::vector<Point>& points, Point p)
+{
+    Point nearest = points.front();
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        const Point d = points[i] - points[i - 1];
+        const double length2 = d.x * d.x + d.y * d.y;
+        const double t =
+            length2 > 0.0
+                ? std::clamp(((p.x - points[i - 1].x) * d.x + (p.y - points[i - 1].y) * d.y) /
+                                 length2,
+                             0.0, 1.0)
+                : 0.0;
+        const Point q = points[i - 1] + d * t;
+        if (Length(q - p) < Length(nearest - p))
+            nearest = q;
+    }
+    return nearest;
+}
+
 } // namespace
 
-bool LabelComposer::label(const LabelRequest& request)
+Placement LabelComposer::label(const LabelRequest& request, bool away)
 {
-    const auto& [text, anchor, preferred, colour, bold, part, along, strokeLength, outside] =
+    const TextSize size = m_measure(request.text, m_font, request.bold);
+    if (place(request, size, BesideFonts * m_font))
+        return Placement::Beside;
+    if (!away)
+        return Placement::Nowhere;
+    if (place(request, size, std::numeric_limits<double>::infinity()))
+        return Placement::Away;
+    // No room anywhere (a target too small for its text): over its anchor.
+    const Point anchor = request.anchor;
+    m_sketch.list.labels.push_back(
+        {request.text,
+         anchor,
+         {anchor.x - size.width / 2.0, anchor.y - size.height / 2.0, size.width, size.height},
+         request.colour,
+         request.bold,
+         request.part});
+    return Placement::Nowhere;
+}
+
+bool LabelComposer::place(const LabelRequest& request, TextSize size, double beside)
+{
+    const auto& [text, anchor, preferred, colour, bold, part, along, strokeLength, outside, named] =
         request;
-    const TextSize size = m_measure(text, m_font, bold);
     const Point toward = UnitOf(preferred);
     const double gap = 0.3 * m_font;
     const double step = 0.5 * m_font;
     const double leaderFrom = gap + 2.0 * step;
     const double extentAlong = std::abs(along.x) * size.width + std::abs(along.y) * size.height;
     const bool mayStayNear = Length(along) == 0.0 || strokeLength >= extentAlong + m_font;
-    const double farthest = std::hypot(m_sketch.list.width, m_sketch.list.height);
+    // No candidate box further out than this can come within `beside` of what it names.
+    double extent = 0.0;
+    Box bounds{anchor.x, anchor.y, 0.0, 0.0};
+    for (const Point p : named) {
+        extent = std::max(extent, Length(p - anchor));
+        const double right = std::max(bounds.right(), p.x);
+        const double bottom = std::max(bounds.bottom(), p.y);
+        bounds.left = std::min(bounds.left, p.x);
+        bounds.top = std::min(bounds.top, p.y);
+        bounds.width = right - bounds.left;
+        bounds.height = bottom - bounds.top;
+    }
+    const double farthest = std::min(std::hypot(m_sketch.list.width, m_sketch.list.height),
+                                     extent + beside + std::hypot(size.width, size.height));
 
     const double nearest = mayStayNear ? gap : leaderFrom;
     for (int pass = outside ? 0 : 1; pass < 2; ++pass) {
@@ -59,46 +113,48 @@ bool LabelComposer::label(const LabelRequest& request)
             const double distance = nearest + candidate.steps * step;
             if (distance > farthest || (pass == 0 && std::abs(candidate.turn) >= 90.0))
                 continue;
-            const bool leader = distance >= leaderFrom - 1e-9;
             const Point way = Rotated(toward, candidate.turn);
             const double reach =
                 std::abs(way.x) * size.width / 2.0 + std::abs(way.y) * size.height / 2.0;
             const Point centre = anchor + way * (distance + reach);
             const Box box{centre.x - size.width / 2.0, centre.y - size.height / 2.0, size.width,
                           size.height};
-            if (!fits(box))
+            // What it names lies in `bounds`: a box further from those misses it by more.
+            if (!named.empty() && std::isfinite(beside) && !Overlap(Grown(bounds, beside), box))
                 continue;
-            const Point end = NearestOnBox(anchor, box);
-            if (leader && !leaderIsClear(anchor, end))
+            const double off = named.empty() ? distance : PolylineToBox(box, named);
+            if (off > beside || !fits(box, part))
+                continue;
+            // The leader starts at the named stroke's point nearest the label, which may lie
+            // away from the stroke's middle.
+            const bool leader = !mayStayNear || off >= leaderFrom - 1e-9;
+            const Point start = named.size() > 1 ? NearestOnPolyline(named, box.centre()) : anchor;
+            const Point end = NearestOnBox(start, box);
+            if (leader && !leaderIsClear(start, end, part))
                 continue;
             if (leader) {
                 m_sketch.list.lines.push_back(
-                    {anchor, end, LeaderInk, 1.0 * m_unit, false, part, true});
-                m_sketch.segments.push_back({anchor, end, 0.5 * m_unit});
+                    {start, end, LeaderInk, 1.0 * m_unit, false, part, true});
+                m_sketch.segments.push_back({start, end, 0.5 * m_unit});
             }
             m_sketch.list.labels.push_back({text, anchor, box, colour, bold, part});
             m_sketch.labelBoxes.push_back(box);
             return true;
         }
     }
-    // No room anywhere (a target too small for its text): the label at its anchor.
-    m_sketch.list.labels.push_back(
-        {text,
-         anchor,
-         {anchor.x - size.width / 2.0, anchor.y - size.height / 2.0, size.width, size.height},
-         colour,
-         bold,
-         part});
     return false;
 }
 
-bool LabelComposer::fits(const Box& box) const
+bool LabelComposer::fits(const Box& box, Part part) const
 {
     const double margin = 0.15 * m_font;
     if (box.left < margin || box.top < margin || box.right() > m_sketch.list.width - margin ||
         box.bottom() > m_sketch.list.height - margin)
         return false;
     const Box clear = Grown(box, margin);
+    for (const Disc& disc : m_sketch.discs)
+        if (disc.part != part && DistanceToBox(clear, disc.centre) < disc.radius)
+            return false;
     for (const Box& taken : m_sketch.dotBoxes)
         if (Overlap(clear, taken))
             return false;
@@ -116,8 +172,12 @@ bool LabelComposer::fits(const Box& box) const
     return true;
 }
 
-bool LabelComposer::leaderIsClear(Point from, Point to) const
+bool LabelComposer::leaderIsClear(Point from, Point to, Part part) const
 {
+    for (const Disc& disc : m_sketch.discs)
+        if (disc.part != part &&
+            SegmentToBox({disc.centre.x, disc.centre.y, 0.0, 0.0}, from, to) < disc.radius)
+            return false;
     for (const Box& taken : m_sketch.labelBoxes)
         if (Crosses(from, to, Grown(taken, 0.1 * m_font)))
             return false;

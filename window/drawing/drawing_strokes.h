@@ -14,11 +14,19 @@ struct Segment {
 
 // A drawing being composed: its display list and what a new label must keep clear of, every
 // stroke, every dot and every label already placed. A copy is a draft to try labels on.
+// A circle whose inside only the labels of its own part may enter, nor their leaders cross.
+struct Disc {
+    Point centre;
+    double radius;
+    Part part;
+};
+
 struct Sketch {
     DisplayList list;
     std::vector<Segment> segments;
     std::vector<Box> dotBoxes;
     std::vector<Box> labelBoxes;
+    std::vector<Disc> discs;
 };
 
 // Places the strokes and dots of a sketch; widths and dot radii are given for 14-pixel text

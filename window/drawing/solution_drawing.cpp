@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 #include <numeric>
 
 namespace triangle::drawing {
@@ -53,16 +54,31 @@ TextSize EstimateText(std::string_view text, double pixelSize, bool bold)
     return {static_cast<double>(characters) * pixelSize * (bold ? 0.68 : 0.62), pixelSize * 1.25};
 }
 
-DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
-                         const NumberFormat& region, const MeasureText& measure, bool projections,
-                         bool angleMinutes)
+namespace {
+
+std::vector<Point> arcPoints(Point centre, double radius, double start, double sweep,
+                             int pieces = 8)
+{
+    std::vector<Point> points;
+    for (int i = 0; i <= pieces; ++i)
+        points.push_back(centre + Direction(start + sweep * i / pieces) * radius);
+    return points;
+}
+
+struct Composed {
+    DisplayList list;
+    std::size_t homeless; // labels that found no room beside what they name
+    bool overlaps;        // whether one found no room at all
+};
+
+// The drawing with margins of `room` text sizes more than the least around the circle.
+Composed compose(const TriangleDetails& details, double width, double height, double font,
+                 double room, const NumberFormat& region, const MeasureText& measure,
+                 bool projections, bool angleMinutes)
 {
     DisplayList list;
     list.width = width;
     list.height = height;
-    // Text grows with the target, so that the drawing reads from the back of a classroom,
-    // but never below a comfortable size on the screen.
-    const double font = std::max(14.0 * scale, std::min(width, height) / 32.0);
     const double unit = font / 14.0; // stroke widths are given for 14-pixel text
     list.fontPixels = font;
 
@@ -71,8 +87,8 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
     const double c = details.c;
     // The circumscribed circle, whose diameter is the hypotenuse, holds the whole triangle;
     // the margins keep room for the labels around it.
-    const double marginX = 2.5 * font;
-    const double marginY = 2.0 * font;
+    const double marginX = (2.5 + room) * font;
+    const double marginY = (2.0 + room) * font;
     const double k =
         std::max(0.0, std::min((width - 2.0 * marginX) / c, (height - 2.0 * marginY) / c));
     const Point O{width / 2.0, height / 2.0};
@@ -85,7 +101,7 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
     const double r = details.r;
     const Point I{A.x + k * ((b + c - a) / 2.0), O.y - k * r};
 
-    Sketch sketch{std::move(list), {}, {}, {}};
+    Sketch sketch{std::move(list), {}, {}, {}, {}};
     StrokeComposer draw(sketch, unit);
 
     draw.arc(O, k * c / 2.0, 0.0, 360.0, CircumscribedInk, 2.0, Part::Circumscribed);
@@ -98,6 +114,7 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
     // The radius r goes to the point where the circle touches a leg, on the side away from
     // the height, which lies on the other side of I (or through it, when isosceles).
     draw.arc(I, k * r, 0.0, 360.0, InscribedInk, 2.0, Part::Inscribed);
+    sketch.discs.push_back({I, k * r, Part::Inscribed});
     const Point touch = I.x <= H.x ? A + UnitOf(C - A) * (k * (b + c - a) / 2.0)
                                    : B + UnitOf(C - B) * (k * (a + c - b) / 2.0);
     draw.line(I, touch, InscribedInk, 2.0, Part::Inscribed);
@@ -134,9 +151,9 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
     const Point awayFromI{H.x < I.x ? -1.0 : 1.0, 0.0};
     // The legs' labels stand outward, their normals turned away from the triangle's inside.
     std::vector<LabelRequest> labels = {
-        {"A", A, {-1.0, 0.2}, SideInk, true, Part::VertexA},
-        {"B", B, {1.0, 0.2}, SideInk, true, Part::VertexB},
-        {"C", C, C - I, SideInk, true, Part::VertexC},
+        {"A", A, {-1.0, 0.2}, SideInk, true, Part::VertexA, {}, 0.0, false, {A}},
+        {"B", B, {1.0, 0.2}, SideInk, true, Part::VertexB, {}, 0.0, false, {B}},
+        {"C", C, C - I, SideInk, true, Part::VertexC, {}, 0.0, false, {C}},
         {named("c", c, region),
          (A + B) * 0.5,
          {0.0, 1.0},
@@ -144,7 +161,9 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
          false,
          Part::SideC,
          alongC,
-         k * c},
+         k * c,
+         false,
+         {A, B}},
         {named("b", b, region),
          (C + A) * 0.5,
          {-alongB.y, alongB.x},
@@ -153,7 +172,8 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
          Part::SideB,
          alongB,
          legB,
-         true},
+         true,
+         {C, A}},
         {named("a", a, region),
          (B + C) * 0.5,
          {-alongA.y, alongA.x},
@@ -162,13 +182,28 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
          Part::SideA,
          alongA,
          legA,
-         true},
+         true,
+         {B, C}},
         {angleMinutes ? NamedAngle("α", alpha) : named("α", alpha, region, texts::Degree),
-         A + Direction(alpha / 2.0) * arcAtA, Direction(alpha / 2.0), AngleInk, false,
-         Part::AngleAlpha},
+         A + Direction(alpha / 2.0) * arcAtA,
+         Direction(alpha / 2.0),
+         AngleInk,
+         false,
+         Part::AngleAlpha,
+         {},
+         0.0,
+         false,
+         arcPoints(A, arcAtA, 0.0, alpha)},
         {angleMinutes ? NamedAngle("β", beta) : named("β", beta, region, texts::Degree),
-         B + Direction(180.0 - beta / 2.0) * arcAtB, Direction(180.0 - beta / 2.0), AngleInk, false,
-         Part::AngleBeta},
+         B + Direction(180.0 - beta / 2.0) * arcAtB,
+         Direction(180.0 - beta / 2.0),
+         AngleInk,
+         false,
+         Part::AngleBeta,
+         {},
+         0.0,
+         false,
+         arcPoints(B, arcAtB, 180.0 - beta, beta)},
         {named("h", details.h, region),
          (C + H) * 0.5,
          awayFromI,
@@ -176,9 +211,19 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
          false,
          Part::Height,
          {0.0, 1.0},
-         Length(C - H)},
-        {named("R", details.R, region), (O + bottom) * 0.5, Direction(30.0), CircumscribedInk,
-         false, Part::Circumscribed, Direction(-60.0), k * c / 2.0},
+         Length(C - H),
+         false,
+         {C, H}},
+        {named("R", details.R, region),
+         (O + bottom) * 0.5,
+         Direction(30.0),
+         CircumscribedInk,
+         false,
+         Part::Circumscribed,
+         Direction(-60.0),
+         k * c / 2.0,
+         false,
+         {O, bottom}},
         {named("r", r, region),
          (I + touch) * 0.5,
          {alongR.y, -alongR.x},
@@ -186,7 +231,10 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
          false,
          Part::Inscribed,
          alongR,
-         k * r},
+         k * r,
+         false,
+         // Beside its circle, inside or out, as beside the radius.
+         arcPoints(I, k * r, 0.0, 360.0, 48)},
     };
 
     if (projections) {
@@ -210,29 +258,97 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
         // Right after the hypotenuse's, before the angles' and the radii's, which have room
         // elsewhere: a projection's label belongs under its own stretch.
         const LabelRequest projectionLabels[] = {
-            {named("b₁", details.b1, region), (A + H) * 0.5 + down * below, down, ProjectionInk,
-             false, Part::ProjectionB, alongC, k * details.b1},
-            {named("a₁", details.a1, region), (H + B) * 0.5 + down * below, down, ProjectionInk,
-             false, Part::ProjectionA, alongC, k * details.a1},
-            {"H", H, {-0.4, 1.0}, HeightInk, true, Part::Foot}};
+            {named("b₁", details.b1, region),
+             (A + H) * 0.5 + down * below,
+             down,
+             ProjectionInk,
+             false,
+             Part::ProjectionB,
+             alongC,
+             k * details.b1,
+             false,
+             {A + down * below, H + down * below}},
+            {named("a₁", details.a1, region),
+             (H + B) * 0.5 + down * below,
+             down,
+             ProjectionInk,
+             false,
+             Part::ProjectionA,
+             alongC,
+             k * details.a1,
+             false,
+             {H + down * below, B + down * below}},
+            {"H", H, {-0.4, 1.0}, HeightInk, true, Part::Foot, {}, 0.0, false, {H}}};
         labels.insert(labels.begin() + 4, std::begin(projectionLabels), std::end(projectionLabels));
     }
 
-    // Where crowded labels leave one of them no room, it goes first on the next try.
+    // Where crowded labels leave one of them no room beside what it names, it goes first on
+    // the next try.
     std::vector<std::size_t> order(std::size(labels));
     std::iota(order.begin(), order.end(), std::size_t{0});
-    for (int attempt = 0;; ++attempt) {
+    std::vector<std::size_t> bestOrder;
+    std::vector<std::size_t> bestHomeless(labels.size() + 1);
+    for (int attempt = 0; attempt < 9; ++attempt) {
         Sketch draft = sketch;
         LabelComposer placed(draft, font, unit, measure);
         std::vector<std::size_t> homeless;
         for (std::size_t i : order)
-            if (!placed.label(labels[i]))
+            if (placed.label(labels[i], false) != Placement::Beside)
                 homeless.push_back(i);
-        if (homeless.empty() || attempt == 4)
-            return std::move(draft.list);
+        if (homeless.empty())
+            return {std::move(draft.list), 0, false};
+        if (homeless.size() < bestHomeless.size())
+            bestOrder = order, bestHomeless = homeless;
         std::stable_partition(order.begin(), order.end(), [&homeless](std::size_t i) {
             return std::find(homeless.begin(), homeless.end(), i) != homeless.end();
         });
+    }
+    // The best try again, its homeless labels away from what they name: last, or where one
+    // then finds no room at all, first.
+    const auto isHomeless = [&bestHomeless](std::size_t i) {
+        return std::find(bestHomeless.begin(), bestHomeless.end(), i) != bestHomeless.end();
+    };
+    std::stable_partition(bestOrder.begin(), bestOrder.end(),
+                          [&isHomeless](std::size_t i) { return !isHomeless(i); });
+    for (int homelessFirst = 0;; ++homelessFirst) {
+        Sketch draft = sketch;
+        LabelComposer placed(draft, font, unit, measure);
+        bool overlaps = false;
+        for (std::size_t i : bestOrder)
+            overlaps = placed.label(labels[i], true) == Placement::Nowhere || overlaps;
+        if (!overlaps || homelessFirst == 1)
+            return {std::move(draft.list), bestHomeless.size(), overlaps};
+        std::stable_partition(bestOrder.begin(), bestOrder.end(), isHomeless);
+    }
+}
+
+} // namespace
+
+DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
+                         const NumberFormat& region, const MeasureText& measure, bool projections,
+                         bool angleMinutes, double zoom)
+{
+    // Text grows with the target, so that the drawing reads from the back of a classroom,
+    // but never below a comfortable size on the screen. Zooming in raises that least size
+    // (a large target has larger text already); zooming out shrinks the text whatever its size.
+    const double font =
+        std::max(14.0 * scale * zoom, std::min(width, height) / 32.0 * std::min(zoom, 1.0));
+    // Where labels find no room beside what they name, the triangle makes room for them, a
+    // text size more a round, as long as it stays a fifth of the target.
+    Composed best{{}, std::numeric_limits<std::size_t>::max(), true};
+    for (double room = 0.0;; room += 1.0) {
+        Composed drawn =
+            compose(details, width, height, font, room, region, measure, projections, angleMinutes);
+        // A smaller triangle that leaves no fewer labels homeless will not help further.
+        const bool better = drawn.overlaps < best.overlaps ||
+                            (drawn.overlaps == best.overlaps && drawn.homeless < best.homeless);
+        if (better)
+            best = std::move(drawn);
+        const double least =
+            std::min(width - 2.0 * (3.5 + room) * font, height - 2.0 * (3.0 + room) * font);
+        if (best.homeless == 0 || (!better && !best.overlaps) ||
+            least < std::min(width, height) / 5.0)
+            return std::move(best.list);
     }
 }
 

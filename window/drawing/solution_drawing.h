@@ -125,10 +125,12 @@ struct DisplayList {
 // With projections, the foot H of the height is marked and named, and the projections
 // b₁ = AH and a₁ = HB are measured off under the hypotenuse with their values. With
 // angleMinutes, the angles are named in degrees and minutes, "α ≈ 16°16′" (a special angle
-// "α = 30°"), instead of "α = 16,260°".
+// "α = 30°"), instead of "α = 16,260°". zoom (0.5 to 3, the window's zoom) sets the text's
+// least size to 14 × scale × zoom pixels, and below 1 shrinks any text by it; the strokes'
+// widths follow the text, and the triangle makes room for its labels.
 DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
                          const NumberFormat& region, const MeasureText& measure = EstimateText,
-                         bool projections = false, bool angleMinutes = false);
+                         bool projections = false, bool angleMinutes = false, double zoom = 1.0);
 
 // What the drawing shows, in words, for a screen reader.
 std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region);

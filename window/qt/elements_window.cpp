@@ -71,6 +71,12 @@ ElementsWindow::ElementsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_steps->setObjectName(QStringLiteral("ElementsSteps"));
     m_steps->installEventFilter(this);
     m_drawing->installEventFilter(this);
+    const auto wheel = [this](int delta) {
+        if (m_zoom.wheel(delta))
+            applyZoom();
+    };
+    connect(m_steps, &StepsList::zoomWheel, this, wheel);
+    connect(m_drawing, &SolutionDrawingView::zoomWheel, this, wheel);
 
     auto* split = new QSplitter(Qt::Vertical);
     split->setObjectName(QStringLiteral("ElementsSplit"));
@@ -372,9 +378,28 @@ void ElementsWindow::runCommand(menu::Command command)
     }
 }
 
-// Printing and zoom.
-void ElementsWindow::zoomIn() {}
-void ElementsWindow::zoomOut() {}
-void ElementsWindow::zoomReset() {}
+void ElementsWindow::zoomIn()
+{
+    if (m_zoom.in())
+        applyZoom();
+}
+
+void ElementsWindow::zoomOut()
+{
+    if (m_zoom.out())
+        applyZoom();
+}
+
+void ElementsWindow::zoomReset()
+{
+    if (m_zoom.reset())
+        applyZoom();
+}
+
+void ElementsWindow::applyZoom()
+{
+    m_steps->setZoom(m_zoom.factor());
+    m_drawing->setZoom(m_zoom.factor());
+}
 
 } // namespace triangle

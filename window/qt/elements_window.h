@@ -3,6 +3,7 @@
 #include "window/elements/elements_controls.h"
 #include "window/elements/elements_form_logic.h"
 #include "window/menu/menu_bar.h"
+#include "window/zoom/zoom.h"
 
 #include <QWidget>
 
@@ -41,9 +42,13 @@ public:
     void printSolution();
     void saveSolutionPdf();
     void saveDrawingPicture();
+
+    // The steps' face and the drawing's labels and strokes a step larger, smaller, or at
+    // their normal size; Ctrl and the wheel over either do the same. The fields keep theirs.
     void zoomIn();
     void zoomOut();
     void zoomReset();
+    int zoomPercent() const { return m_zoom.percent(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -56,6 +61,7 @@ private:
     void setTabChain();
     // The panel's width with room for its scroll bar.
     int panelScrollWidth() const;
+    void applyZoom();
 
     std::string text(Element field) const override;
     void setText(Element field, const std::string& text) override;
@@ -79,6 +85,7 @@ private:
     NumberFormat m_region;
     // Set while the program writes a field, so that only the user's edits reach the logic.
     bool m_settingText = false;
+    Zoom m_zoom;
 };
 
 } // namespace triangle

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
+#include <QWheelEvent>
 
 #include <cmath>
 
@@ -102,11 +103,28 @@ QImage SolutionDrawingView::image() const
     picture.fill(Qt::white);
     if (m_triangle) {
         QPainter painter(&picture);
-        PaintDisplayList(
-            painter, drawing::DrawSolution(*m_triangle, picture.width(), picture.height(), 2.0,
-                                           m_region, MeasureLabel, m_projections, m_angleMinutes));
+        PaintDisplayList(painter, drawing::DrawSolution(
+                                      *m_triangle, picture.width(), picture.height(), 2.0, m_region,
+                                      MeasureLabel, m_projections, m_angleMinutes, m_zoom));
     }
     return picture;
+}
+
+void SolutionDrawingView::setZoom(double factor)
+{
+    m_zoom = factor;
+    layOut();
+    update();
+}
+
+void SolutionDrawingView::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        emit zoomWheel(event->angleDelta().y());
+        event->accept();
+        return;
+    }
+    QWidget::wheelEvent(event);
 }
 
 void SolutionDrawingView::paintEvent(QPaintEvent*)
@@ -118,7 +136,7 @@ void SolutionDrawingView::paintEvent(QPaintEvent*)
     }
     painter.fillRect(rect(), Qt::white);
     painter.setPen(Qt::black);
-    painter.setFont(LabelFont(std::max(14.0, std::min(width(), height()) / 32.0), false));
+    painter.setFont(LabelFont(std::max(14.0, std::min(width(), height()) / 32.0) * m_zoom, false));
     painter.drawText(rect().adjusted(20, 20, -20, -20), Qt::AlignCenter | Qt::TextWordWrap,
                      m_empty.isEmpty() ? QString::fromUtf8(texts::NoDrawing) : m_empty);
 }
@@ -132,7 +150,7 @@ void SolutionDrawingView::layOut()
 {
     if (m_triangle)
         m_list = drawing::DrawSolution(*m_triangle, width(), height(), 1.0, m_region, MeasureLabel,
-                                       m_projections, m_angleMinutes);
+                                       m_projections, m_angleMinutes, m_zoom);
     else
         m_list = {};
 }

@@ -29,8 +29,15 @@ public:
     const drawing::DisplayList& displayList() const { return m_list; }
     // The drawing at twice the widget's size, for the clipboard.
     QImage image() const;
+    // The labels and strokes at the window's zoom (0.5 to 3).
+    void setZoom(double factor);
+
+signals:
+    // Ctrl and the wheel over the drawing: delta as QWheelEvent gives it, 120 a notch.
+    void zoomWheel(int delta);
 
 protected:
+    void wheelEvent(QWheelEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -40,6 +47,7 @@ private:
     std::optional<TriangleDetails> m_triangle;
     bool m_projections = false;
     bool m_angleMinutes = false;
+    double m_zoom = 1.0;
     QString m_empty;
     NumberFormat m_region;
     drawing::DisplayList m_list;

@@ -73,6 +73,13 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     layout->setMenuBar(BuildMenuBar(this, menu::Window::Solution,
                                     [this](menu::Command command) { runCommand(command); }));
 
+    const auto wheel = [this](int delta) {
+        if (m_zoom.wheel(delta))
+            applyZoom();
+    };
+    connect(m_steps, &StepsList::zoomWheel, this, wheel);
+    connect(m_drawing, &SolutionDrawingView::zoomWheel, this, wheel);
+
     // A variant's twelve lines of steps show without scrolling at the size the window opens
     // with.
     resize(720, 920);
@@ -95,6 +102,30 @@ void SolutionWindow::openBeside(const QWidget& mainWindow)
 QString SolutionWindow::stepsText() const
 {
     return m_steps->stepsText();
+}
+
+void SolutionWindow::zoomIn()
+{
+    if (m_zoom.in())
+        applyZoom();
+}
+
+void SolutionWindow::zoomOut()
+{
+    if (m_zoom.out())
+        applyZoom();
+}
+
+void SolutionWindow::zoomReset()
+{
+    if (m_zoom.reset())
+        applyZoom();
+}
+
+void SolutionWindow::applyZoom()
+{
+    m_steps->setZoom(m_zoom.factor());
+    m_drawing->setZoom(m_zoom.factor());
 }
 
 void SolutionWindow::copySteps() const
@@ -165,10 +196,5 @@ void SolutionWindow::runCommand(menu::Command command)
         break;
     }
 }
-
-// Printing and zoom.
-void SolutionWindow::zoomIn() {}
-void SolutionWindow::zoomOut() {}
-void SolutionWindow::zoomReset() {}
 
 } // namespace triangle

@@ -3,6 +3,7 @@
 #include "solver/number/field_number.h"
 #include "window/menu/menu_bar.h"
 #include "window/solution/solution_page.h"
+#include "window/zoom/zoom.h"
 
 #include <QWidget>
 
@@ -40,13 +41,20 @@ public:
     void printSolution();
     void saveSolutionPdf();
     void saveDrawingPicture();
+
+    // The steps' face and the drawing's labels and strokes a step larger, smaller, or at
+    // their normal size; Ctrl and the wheel over either do the same.
     void zoomIn();
     void zoomOut();
     void zoomReset();
+    int zoomPercent() const { return m_zoom.percent(); }
 
 private:
     void runCommand(menu::Command command);
 
+    void applyZoom();
+
+    Zoom m_zoom;
     SolutionDrawingView* m_drawing = nullptr;
     StepsList* m_steps = nullptr;
     // What is shown, for printing.

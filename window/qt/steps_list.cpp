@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -69,6 +70,23 @@ void StepsList::copy() const
 {
     const QString selected = selectedText();
     QGuiApplication::clipboard()->setText(selectedItems().isEmpty() ? stepsText() : selected);
+}
+
+void StepsList::setZoom(double factor)
+{
+    setFont(LabelFont(18.0 * factor, false));
+    // The wrapped lines take their new heights.
+    scheduleDelayedItemsLayout();
+}
+
+void StepsList::wheelEvent(QWheelEvent* event)
+{
+    if (event->modifiers() & Qt::ControlModifier) {
+        emit zoomWheel(event->angleDelta().y());
+        event->accept();
+        return;
+    }
+    QListWidget::wheelEvent(event);
 }
 
 void StepsList::focusInEvent(QFocusEvent* event)

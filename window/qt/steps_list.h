@@ -25,8 +25,15 @@ public:
     // The selected lines as shown, in their order, separated by "\n"; empty for none.
     QString selectedText() const;
     void copy() const;
+    // The face at the window's zoom (1 is 18 pixels).
+    void setZoom(double factor);
+
+signals:
+    // Ctrl and the wheel over the list: delta as QWheelEvent gives it, 120 a notch.
+    void zoomWheel(int delta);
 
 protected:
+    void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

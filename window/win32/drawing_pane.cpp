@@ -119,7 +119,7 @@ void paintList(Gdiplus::Graphics& graphics, const drawing::DisplayList& list)
 
 drawing::DisplayList layOutList(const std::optional<TriangleDetails>& triangle, double width,
                                 double height, double scale, const NumberFormat& region,
-                                bool projections, bool angleMinutes)
+                                bool projections, bool angleMinutes, double zoom)
 {
     if (!triangle)
         return {};
@@ -137,7 +137,7 @@ drawing::DisplayList layOutList(const std::optional<TriangleDetails>& triangle, 
             return drawing::TextSize{bounds.Width, bounds.Height};
         };
         list = drawing::DrawSolution(*triangle, width, height, scale, region, measure, projections,
-                                     angleMinutes);
+                                     angleMinutes, zoom);
     }
     DeleteDC(screen);
     return list;
@@ -250,13 +250,19 @@ void DrawingPane::setDpi(int dpi)
     layOut();
 }
 
+void DrawingPane::setZoom(double factor)
+{
+    m_zoom = factor;
+    layOut();
+}
+
 void DrawingPane::layOut()
 {
     RECT client{};
     GetClientRect(m_hwnd, &client);
     m_list = layOutList(m_triangle, client.right, client.bottom,
                         static_cast<double>(m_dpi) / USER_DEFAULT_SCREEN_DPI, m_region,
-                        m_projections, m_angleMinutes);
+                        m_projections, m_angleMinutes, m_zoom);
     InvalidateRect(m_hwnd, nullptr, FALSE);
 }
 
@@ -269,7 +275,7 @@ void DrawingPane::copyDrawing() const
     const int height = std::max(1, 2 * static_cast<int>(client.bottom));
     const drawing::DisplayList list =
         layOutList(m_triangle, width, height, 2.0 * m_dpi / USER_DEFAULT_SCREEN_DPI, m_region,
-                   m_projections, m_angleMinutes);
+                   m_projections, m_angleMinutes, m_zoom);
 
     BITMAPINFOHEADER header{};
     header.biSize = sizeof(header);
@@ -392,7 +398,7 @@ bool DrawingPane::savePicture(const std::wstring& path) const
         Gdiplus::Graphics graphics(&bitmap);
         paintList(graphics,
                   layOutList(m_triangle, width, height, 2.0 * m_dpi / USER_DEFAULT_SCREEN_DPI,
-                             m_region, m_projections, m_angleMinutes));
+                             m_region, m_projections, m_angleMinutes, 1.0));
     }
     return bitmap.Save(path.c_str(), &*png, nullptr) == Gdiplus::Ok;
 }
@@ -405,8 +411,8 @@ void DrawTriangleInto(HDC dc, const drawing::Box& box, const TriangleDetails& tr
     const Gdiplus::GdiplusStartupInput input;
     Gdiplus::GdiplusStartup(&token, &input, nullptr);
     {
-        const drawing::DisplayList list =
-            layOutList(triangle, box.width, box.height, scale, region, projections, angleMinutes);
+        const drawing::DisplayList list = layOutList(triangle, box.width, box.height, scale, region,
+                                                     projections, angleMinutes, 1.0);
         Gdiplus::Graphics graphics(dc);
         graphics.SetPageUnit(Gdiplus::UnitPixel);
         // The list clears its own background: only within the box.

@@ -31,6 +31,8 @@ public:
                      const std::string& description, const std::string& empty,
                      bool projections = false, bool angleMinutes = false);
     void setDpi(int dpi);
+    // The labels and strokes at the window's zoom (0.5 to 3).
+    void setZoom(double factor);
     // The display list as last laid out, in the pane's pixels.
     const drawing::DisplayList& displayList() const { return m_list; }
     void copyDrawing() const;
@@ -54,6 +56,7 @@ private:
     std::string m_empty;
     bool m_projections = false;
     bool m_angleMinutes = false;
+    double m_zoom = 1.0;
     drawing::DisplayList m_list;
 };
 

@@ -62,6 +62,7 @@ LRESULT ElementsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 {
     switch (message) {
         TRIANGLE_HANDLE_MSG(WM_CREATE, OnCreate);
+        TRIANGLE_HANDLE_MSG(WM_MOUSEWHEEL, OnMouseWheel);
         TRIANGLE_HANDLE_MSG(WM_SIZE, OnSize);
         TRIANGLE_HANDLE_MSG(WM_GETMINMAXINFO, OnGetMinMaxInfo);
         TRIANGLE_HANDLE_MSG(WM_DPICHANGED, OnDpiChanged);
@@ -403,6 +404,37 @@ void ElementsWindow::saveSolutionPdf()
 void ElementsWindow::saveDrawingPicture()
 {
     SaveDrawingPicture(m_hwnd, m_page, m_drawing);
+}
+
+void ElementsWindow::zoomIn()
+{
+    if (m_zoom.in())
+        applyZoom();
+}
+
+void ElementsWindow::zoomOut()
+{
+    if (m_zoom.out())
+        applyZoom();
+}
+
+void ElementsWindow::zoomReset()
+{
+    if (m_zoom.reset())
+        applyZoom();
+}
+
+void ElementsWindow::OnMouseWheel(HWND, int, int, int delta, UINT keys)
+{
+    // The steps' list hands Ctrl and the wheel on here; the drawing's window, any turn.
+    if ((keys & MK_CONTROL) && m_zoom.wheel(delta))
+        applyZoom();
+}
+
+void ElementsWindow::applyZoom()
+{
+    m_steps.setZoom(m_zoom.factor());
+    m_drawing.setZoom(m_zoom.factor());
 }
 
 } // namespace triangle::win32

@@ -10,6 +10,7 @@
 #include "window/win32/gdi_object.h"
 #include "window/win32/scroll_panel.h"
 #include "window/win32/steps_pane.h"
+#include "window/zoom/zoom.h"
 
 #include <windows.h>
 
@@ -54,11 +55,15 @@ public:
     void printSolution();
     void saveSolutionPdf();
     void saveDrawingPicture();
+    // A region to use instead of the user's, for tests that must hold in any region.
+    void setNumberFormatOverride(std::optional<NumberFormat> region);
+
+    // The steps' face and the drawing's labels and strokes a step larger, smaller, or at
+    // their normal size; Ctrl and the wheel over either do the same.
     void zoomIn();
     void zoomOut();
     void zoomReset();
-    // A region to use instead of the user's, for tests that must hold in any region.
-    void setNumberFormatOverride(std::optional<NumberFormat> region);
+    int zoomPercent() const { return m_zoom.percent(); }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -98,6 +103,10 @@ private:
 
     ElementsFormLogic m_logic{*this};
     Accessibility m_accessibility;
+    void OnMouseWheel(HWND hwnd, int x, int y, int delta, UINT keys);
+    void applyZoom();
+
+    Zoom m_zoom;
     HWND m_owner = nullptr;
     HACCEL m_accelerators = nullptr; // the menu bar's keys
     int m_dpi = USER_DEFAULT_SCREEN_DPI;

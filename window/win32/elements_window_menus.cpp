@@ -46,9 +46,4 @@ void ElementsWindow::runCommand(menu::Command command)
     }
 }
 
-// Printing and zoom.
-void ElementsWindow::zoomIn() {}
-void ElementsWindow::zoomOut() {}
-void ElementsWindow::zoomReset() {}
-
 } // namespace triangle::win32

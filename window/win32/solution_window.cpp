@@ -48,6 +48,7 @@ LRESULT SolutionWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 {
     switch (message) {
         TRIANGLE_HANDLE_MSG(WM_CREATE, OnCreate);
+        TRIANGLE_HANDLE_MSG(WM_MOUSEWHEEL, OnMouseWheel);
         TRIANGLE_HANDLE_MSG(WM_COMMAND, OnCommand);
         TRIANGLE_HANDLE_MSG(WM_SIZE, OnSize);
         TRIANGLE_HANDLE_MSG(WM_DPICHANGED, OnDpiChanged);
@@ -248,9 +249,35 @@ void SolutionWindow::runCommand(menu::Command command)
     }
 }
 
-// Printing and zoom.
-void SolutionWindow::zoomIn() {}
-void SolutionWindow::zoomOut() {}
-void SolutionWindow::zoomReset() {}
+void SolutionWindow::zoomIn()
+{
+    if (m_zoom.in())
+        applyZoom();
+}
+
+void SolutionWindow::zoomOut()
+{
+    if (m_zoom.out())
+        applyZoom();
+}
+
+void SolutionWindow::zoomReset()
+{
+    if (m_zoom.reset())
+        applyZoom();
+}
+
+void SolutionWindow::OnMouseWheel(HWND, int, int, int delta, UINT keys)
+{
+    // The steps' list hands Ctrl and the wheel on here; the drawing's window, any turn.
+    if ((keys & MK_CONTROL) && m_zoom.wheel(delta))
+        applyZoom();
+}
+
+void SolutionWindow::applyZoom()
+{
+    m_steps.setZoom(m_zoom.factor());
+    m_drawing.setZoom(m_zoom.factor());
+}
 
 } // namespace triangle::win32

@@ -7,6 +7,7 @@
 #include "window/win32/base_window.h"
 #include "window/win32/drawing_pane.h"
 #include "window/win32/steps_pane.h"
+#include "window/zoom/zoom.h"
 
 #include <windows.h>
 
@@ -44,9 +45,13 @@ public:
     void printSolution();
     void saveSolutionPdf();
     void saveDrawingPicture();
+
+    // The steps' face and the drawing's labels and strokes a step larger, smaller, or at
+    // their normal size; Ctrl and the wheel over either do the same.
     void zoomIn();
     void zoomOut();
     void zoomReset();
+    int zoomPercent() const { return m_zoom.percent(); }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -66,6 +71,10 @@ private:
     void layOut();
     void runCommand(menu::Command command);
 
+    void OnMouseWheel(HWND hwnd, int x, int y, int delta, UINT keys);
+    void applyZoom();
+
+    Zoom m_zoom;
     HWND m_owner = nullptr;
     HACCEL m_accelerators = nullptr; // the menu bar's keys
     DrawingPane m_drawing;

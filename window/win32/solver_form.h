@@ -59,11 +59,6 @@ public:
     // "Помощ" (F1) and "За програмата", for every window of the program.
     TextWindow& help() { return m_help; }
     TextWindow& about() { return m_about; }
-    // The selected row's solution on paper, as a PDF file, and its drawing as a picture.
-    void printSolution();
-    void saveSolutionPdf();
-    void saveDrawingPicture();
-
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:

@@ -10,6 +10,7 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 
 namespace triangle::win32 {
@@ -57,6 +58,9 @@ LRESULT CALLBACK StepsPane::ListProc(HWND list, UINT message, WPARAM wParam, LPA
             new (std::nothrow)
                 ListAccessible(list, reinterpret_cast<const StepsPane*>(pane)->m_spoken),
             list, wParam, lParam);
+    // Ctrl and the wheel zoom the window, which the list's own scrolling would swallow.
+    if (message == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL))
+        return SendMessageW(GetParent(list), message, wParam, lParam);
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(list, &StepsPane::ListProc, 0);
     return DefSubclassProc(list, message, wParam, lParam);
@@ -115,7 +119,31 @@ std::wstring StepsPane::copiedText() const
 void StepsPane::setDpi(int dpi)
 {
     m_dpi = dpi;
-    Font font(CreateFontW(-scaled(18), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    makeFont();
+}
+
+void StepsPane::setZoom(double factor)
+{
+    m_zoom = factor;
+    makeFont();
+    RECT place{};
+    GetWindowRect(m_caption, &place);
+    MapWindowPoints(nullptr, GetParent(m_caption), reinterpret_cast<POINT*>(&place), 2);
+    RECT list{};
+    GetWindowRect(m_steps, &list);
+    MapWindowPoints(nullptr, GetParent(m_steps), reinterpret_cast<POINT*>(&list), 2);
+    // The caption grows with its face, the list keeps the rest.
+    this->place(list.left, place.top, list.right - list.left, list.bottom - place.top);
+}
+
+int StepsPane::zoomed(int pixels) const
+{
+    return static_cast<int>(std::lround(scaled(pixels) * m_zoom));
+}
+
+void StepsPane::makeFont()
+{
+    Font font(CreateFontW(-zoomed(18), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
                           stepsFace()));
     SetWindowFont(m_steps, font.get(), TRUE);
@@ -127,7 +155,7 @@ void StepsPane::setDpi(int dpi)
 
 void StepsPane::place(int left, int top, int width, int height)
 {
-    const int captionHeight = scaled(26);
+    const int captionHeight = zoomed(26);
     MoveWindow(m_caption, left + 4, top, width - 4, captionHeight, TRUE);
     MoveWindow(m_steps, left, top + captionHeight, width, height - captionHeight, TRUE);
     measureAll(); // the lines wrap at the new width

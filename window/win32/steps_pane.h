@@ -35,6 +35,8 @@ public:
     std::wstring copiedText() const;
     // In the face's size for dpi dots per inch.
     void setDpi(int dpi);
+    // The face at the window's zoom (1 is 18 pixels at 96 DPI).
+    void setZoom(double factor);
     void place(int left, int top, int width, int height);
     // The brush for WM_CTLCOLORSTATIC or WM_CTLCOLORLISTBOX of `control`; null for a control
     // of another pane.
@@ -50,10 +52,14 @@ private:
     int lineHeight(std::size_t i) const;
     void measureAll();
     int scaled(int pixels) const { return MulDiv(pixels, m_dpi, USER_DEFAULT_SCREEN_DPI); }
+    // Pixels at the screen's DPI and the zoom.
+    int zoomed(int pixels) const;
+    void makeFont();
 
     HWND m_caption = nullptr;
     HWND m_steps = nullptr;
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
+    double m_zoom = 1.0;
     Font m_font;
     std::vector<std::wstring> m_lines;
     // What a screen reader hears for each line, shared with the list's accessible objects.
