@@ -1,5 +1,6 @@
 #include "fuzz/fuzz_regions.h"
 #include "solver/element/element_solver.h"
+#include "solver/exact/exact_text.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -21,14 +22,33 @@ void check(bool condition)
         std::abort();
 }
 
+// A value typed as a fraction or a root is written back in its canonical form, which must
+// read as the same number again: "2*sqrt(3)" as "2√3", "√12" as "2√3".
+void checkWrittenBack(Element element, std::string_view text, const triangle::NumberFormat& region)
+{
+    const auto read = triangle::ReadGivenElement(element, text, region);
+    if (!read.ok() || !read.value().form)
+        return;
+    const auto written =
+        triangle::WriteExact(read.value().exact, region, triangle::RationalForm::Fraction);
+    // A whole number grouped by its region ("1.236") is written back as a decimal instead.
+    if (!written || (!region.groupSeparator.empty() &&
+                     written->find(region.groupSeparator) != std::string::npos))
+        return;
+    const auto again = triangle::ReadGivenElement(element, *written, region);
+    check(again.ok() && triangle::ExactlyEquals(again.value().exact, read.value().exact));
+    check(again.value().value == read.value().value);
+}
+
 } // namespace
 
-// Any two elements from two arbitrary texts: a whole right triangle or a refusal. A triangle
-// has twelve finite values shown without a minus sign, legs and hypotenuse with
-// a² + b² = c², projections that add up to c and angles to 90°, and, where they were not
-// given, the height, the area, the perimeter and the radii that belong to its legs (a
-// given one may be off by its typing where the values were taken as the isosceles
-// triangle). A refusal carries a reason and names one of the two fields.
+// Any two elements from two arbitrary texts, decimals, fractions or roots: a whole right
+// triangle or a refusal; a fraction or a root reads back as itself from its written form. A
+// triangle has twelve finite values shown without a minus sign, legs and hypotenuse with a² + b² =
+// c², projections that add up to c and angles to 90°, and, where they were not given, the height,
+// the area, the perimeter and the radii that belong to its legs (a given one may be off by its
+// typing where the values were taken as the isosceles triangle). A refusal carries a reason and
+// names one of the two fields.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const auto input = TakeApart(data, size, 2);
@@ -37,6 +57,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto first = static_cast<Element>(input->choices[0] % triangle::ElementCount);
     const auto second = static_cast<Element>(input->choices[1] % triangle::ElementCount);
     const triangle::NumberFormat& region = input->region;
+    checkWrittenBack(first, input->first(), region);
+    checkWrittenBack(second, input->second(), region);
     const auto solved =
         triangle::SolveElements(first, input->first(), second, input->second(), region);
     if (!solved.ok()) {

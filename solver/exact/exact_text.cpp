@@ -81,6 +81,13 @@ private:
         } while (magnitude != 0);
         if (count > m_longest)
             m_tooLong = true;
+        // A form's integers have at most four digits and stay ungrouped, "2611/500": a
+        // group separator inside a form could read as a decimal one ("2.611/500").
+        if (m_longest == longestExactInteger) {
+            for (int i = count; i-- > 0;)
+                m_text += digits[i];
+            return;
+        }
         std::size_t group = 0;
         int inGroup = 0;
         std::string grouped;

@@ -15,7 +15,8 @@ namespace triangle {
 // A form in which any one integer (a coefficient, a radicand, a numerator or a denominator)
 // has more digits than this is too long to help a reader, "187 489√3/93 750": the caller
 // shows the decimal alone. An integer or a decimal of at most three decimals is written
-// whole up to `longestPlainInteger` digits: it is the value itself, not a form of it.
+// whole up to `longestPlainInteger` digits: it is the value itself, not a form of it, and
+// only then are its digits grouped as the region groups them.
 inline constexpr int longestExactInteger = 4;
 inline constexpr int longestPlainInteger = 15;
 

@@ -70,6 +70,21 @@ std::string GivenFieldText(std::string_view typed, double value, bool angle,
     return text + unit;
 }
 
+namespace {
+
+// Whether an exact text reads back as itself: not a whole number grouped by a separator that
+// could be a decimal one ("1.236" where the period groups digits), which a decimal with its
+// three decimals writes unmistakably ("1.236,000").
+bool readsBack(const std::string& written, const NumberFormat& region)
+{
+    return region.groupSeparator.empty() ||
+           written.find(region.groupSeparator) == std::string::npos ||
+           written.find(region.decimalSeparator) != std::string::npos ||
+           (region.groupSeparator != "." && region.groupSeparator != ",");
+}
+
+} // namespace
+
 std::string GivenFieldText(std::string_view typed, const TypedNumber& value, Element element,
                            const NumberFormat& region)
 {
@@ -87,7 +102,7 @@ std::string ComputedFieldText(Element element, double value, const std::string& 
     if (IsAngle(element))
         return AngleFieldText(value, region);
     const std::optional<std::string> written = WriteExact(exact, region);
-    if (!written)
+    if (!written || !readsBack(*written, region))
         return decimal;
     if (FitsThreeDecimals(exact))
         return *written;

@@ -113,7 +113,7 @@ def write(terms, region):
         digits = str(m)
         if len(digits) > longest:
             raise TooLong
-        return f"{m:,}".replace(",", group)
+        return f"{m:,}".replace(",", group) if plain else digits
 
     def product(c, n):
         if n == 1:
