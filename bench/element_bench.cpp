@@ -15,7 +15,7 @@
 namespace {
 
 using triangle::Element;
-using triangle::ElementCount;
+using triangle::MeasuredElementCount;
 
 // The 3-4-5 triangle scaled by 2.3, each element typed to three decimals as a textbook
 // states it: a = 6.9, b = 9.2, c = 11.5, the angles of sine 0.6 and 0.8.
@@ -24,7 +24,7 @@ struct GivenText {
     const char* period;
     const char* bulgarian;
 };
-constexpr GivenText givenTexts[ElementCount] = {
+constexpr GivenText givenTexts[MeasuredElementCount] = {
     {"a", "6.900", "6,900"},       {"b", "9.200", "9,200"},      {"c", "11.500", "11,500"},
     {"alpha", "36.870", "36,870"}, {"beta", "53.130", "53,130"}, {"h", "5.520", "5,520"},
     {"a1", "4.140", "4,140"},      {"b1", "7.360", "7,360"},     {"S", "31.740", "31,740"},
@@ -41,15 +41,15 @@ triangle::NumberFormat bulgarian()
 struct Pair {
     Element first;
     Element second;
-    std::array<double, ElementCount> values; // the twelve elements as the pair gives them
+    std::array<double, MeasuredElementCount> values; // the twelve elements as the pair gives them
 };
 
 // Every unordered pair but the two that state one fact twice: α with β, c with R.
 std::vector<Pair> determiningPairs()
 {
     std::vector<Pair> pairs;
-    for (int i = 0; i < ElementCount; ++i) {
-        for (int j = i + 1; j < ElementCount; ++j) {
+    for (int i = 0; i < MeasuredElementCount; ++i) {
+        for (int j = i + 1; j < MeasuredElementCount; ++j) {
             const auto first = static_cast<Element>(i);
             const auto second = static_cast<Element>(j);
             const bool dependent = (first == Element::alpha && second == Element::beta) ||
@@ -79,7 +79,7 @@ void elementCalculation(benchmark::State& state, const Pair& pair,
         const auto solved = triangle::SolveElements(pair.first, first.bulgarian, pair.second,
                                                     second.bulgarian, region);
         const triangle::TriangleDetails& triangle = solved.value();
-        for (int e = 0; e < ElementCount; ++e) {
+        for (int e = 0; e < MeasuredElementCount; ++e) {
             std::string text =
                 triangle::FormatFieldNumber(triangle::ElementOf(triangle, Element(e)), region);
             benchmark::DoNotOptimize(text);
@@ -123,7 +123,7 @@ void RegisterElementBenchmarks()
                          pairName(pair).c_str());
             std::exit(EXIT_FAILURE);
         }
-        for (int e = 0; e < ElementCount; ++e)
+        for (int e = 0; e < MeasuredElementCount; ++e)
             pair.values[static_cast<std::size_t>(e)] =
                 triangle::ElementOf(solved.value(), Element(e));
     }
