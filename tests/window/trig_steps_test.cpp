@@ -4,6 +4,7 @@
 #include "tests/lines_of.h"
 #include "tests/regions.h"
 #include "tests/window/fake_elements_controls.h"
+#include "window/text/refusal_message.h"
 
 #include <gtest/gtest.h>
 
@@ -71,3 +72,25 @@ TEST(TrigonometricSteps, WindowSolvesATypedTangentWithALeg)
 }
 
 } // namespace
+
+// Two trigonometric values that contradict each other are refused in words that say why; a
+// sine of 1 with its bound.
+TEST(TrigonometricSteps, RefusalsSayWhyInWords)
+{
+    const auto contradicting =
+        SolveElements(Element::sinAlpha, "0,6", Element::cosAlpha, "0,5", regions::bgBG());
+    ASSERT_FALSE(contradicting.ok());
+    const std::string words =
+        ElementRefusalMessage(contradicting.fault(), "0,6", "0,5", regions::bgBG());
+    EXPECT_NE(
+        words.find("sin α\u00A0=\u00A00,600 и cos α\u00A0=\u00A00,500: двете стойности задават "
+                   "различни ъгли"),
+        std::string::npos)
+        << words;
+    EXPECT_NE(words.find("sin²α\u00A0+\u00A0cos²α\u00A0=\u00A01"), std::string::npos) << words;
+
+    const auto right = SolveElements(Element::sinAlpha, "1", Element::c, "5", regions::bgBG());
+    ASSERT_FALSE(right.ok());
+    const std::string bound = ElementRefusalMessage(right.fault(), "1", "5", regions::bgBG());
+    EXPECT_NE(bound.find("sin\u00A0α\u00A0<\u00A01\u00A0=\u00A01,000"), std::string::npos) << bound;
+}
