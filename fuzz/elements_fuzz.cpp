@@ -70,7 +70,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const triangle::TriangleDetails& t = solved.value();
     for (int i = 0; i < triangle::ElementCount; ++i) {
         const double value = triangle::ElementOf(t, static_cast<Element>(i));
-        check(std::isfinite(value) && value >= 0.0);
+        // A tangent of legs 10³⁰⁰ to 10⁻³⁰⁰ lies beyond the doubles; the measured twelve never.
+        check(value >= 0.0 && (std::isfinite(value) || i >= triangle::MeasuredElementCount));
         check(!triangle::FormatFieldNumber(value, region).starts_with(region.negativeSign));
     }
     check(agree(std::hypot(t.a, t.b), t.c));

@@ -62,6 +62,14 @@ public:
         return keep(element,
                     formula::step(m_steps, name(element), term, IsAngle(element) ? "°" : "", note));
     }
+    // Works out `element` by `term` without writing a step, its exact value kept for the
+    // steps to tell: the trigonometric values of the whole triangle, which the window shows.
+    template <formula::Term T> void note(Element element, const T& term)
+    {
+        if (m_steps && m_steps->exact())
+            m_steps->setExact(name(element), term.exact(*m_steps));
+        keep(element, Quantity(name(element), term.value()));
+    }
     const Quantity& keep(Element element, const Quantity& value);
     Steps* steps() const { return m_steps; }
 
@@ -94,6 +102,18 @@ Outcome SolveProjectionPair(Work& work, Element other);
 // Pairs of two of c, h, S, P, r, R (c and R excepted), which fix the triangle up to
 // swapping the legs: a comes out the shorter.
 Outcome SolveSymmetricPair(Work& work, Element first, Element second);
+
+// A trigonometric value of α (sin α, cos α, tg α or cotg α) with a length, the area or the
+// perimeter `other`: sin α and cos α from the value, then c, then the legs, all exactly where
+// the given values are exact.
+Outcome SolveTrigonometricPair(Work& work, Element trigonometric, Element other);
+
+// The refusal of two of α, β and their trigonometric values: OnlyTheShape where they say the
+// same angle within the typing of each, half a thousandth either way, ShapeContradicts where
+// they say different angles (sin α = 0,6 with cos α = 0,5); none where either is a length,
+// the area or the perimeter.
+std::optional<ElementRefusalReason> ShapeTwice(Element first, double firstValue, Element second,
+                                               double secondValue);
 
 // a₁ with S, P or r: b₁ is the root of one equation, found numerically.
 Outcome SolveProjectionNumerically(Work& work, Element other);

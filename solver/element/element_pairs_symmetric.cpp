@@ -61,6 +61,14 @@ void isosceles(Work& work, Element kept)
     case E::beta:
     case E::a1:
     case E::b1:
+    case E::sinAlpha:
+    case E::cosAlpha:
+    case E::tgAlpha:
+    case E::cotgAlpha:
+    case E::sinBeta:
+    case E::cosBeta:
+    case E::tgBeta:
+    case E::cotgBeta:
     case E::r: // every pair with r has one of the others, kept first
         return;
     }

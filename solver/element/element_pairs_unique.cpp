@@ -144,6 +144,14 @@ Outcome SolveLegPair(Work& work, Element other)
         return std::nullopt;
     }
     case E::a:
+    case E::sinAlpha:
+    case E::cosAlpha:
+    case E::tgAlpha:
+    case E::cotgAlpha:
+    case E::sinBeta:
+    case E::cosBeta:
+    case E::tgBeta:
+    case E::cotgBeta:
         break;
     }
     return notThisKind(work);
@@ -198,6 +206,14 @@ Outcome SolveAnglePair(Work& work, Element other)
     case E::b:
     case E::alpha:
     case E::beta:
+    case E::sinAlpha:
+    case E::cosAlpha:
+    case E::tgAlpha:
+    case E::cotgAlpha:
+    case E::sinBeta:
+    case E::cosBeta:
+    case E::tgBeta:
+    case E::cotgBeta:
         break;
     }
     return notThisKind(work);
@@ -242,6 +258,14 @@ Outcome SolveProjectionPair(Work& work, Element other)
     case E::alpha:
     case E::beta:
     case E::a1:
+    case E::sinAlpha:
+    case E::cosAlpha:
+    case E::tgAlpha:
+    case E::cotgAlpha:
+    case E::sinBeta:
+    case E::cosBeta:
+    case E::tgBeta:
+    case E::cotgBeta:
         break;
     }
     return notThisKind(work);

@@ -20,19 +20,22 @@ using formula::Quantity;
 using formula::two;
 
 enum class Side { A, B, Both };
-enum class Kind { Leg, Angle, Projection, Symmetric };
+enum class Kind { Leg, Angle, Projection, Symmetric, Trigonometric };
 
 // Each element's side and kind, in the order of Element, three a line: a, b, c; α, β, h;
-// a₁, b₁, S; P, r, R.
+// a₁, b₁, S; P, r, R; then the trigonometric values of α and of β.
 struct Place {
     Side side;
     Kind kind;
 };
 constexpr Place places[] = {
-    {Side::A, Kind::Leg},          {Side::B, Kind::Leg},          {Side::Both, Kind::Symmetric},
-    {Side::A, Kind::Angle},        {Side::B, Kind::Angle},        {Side::Both, Kind::Symmetric},
-    {Side::A, Kind::Projection},   {Side::B, Kind::Projection},   {Side::Both, Kind::Symmetric},
-    {Side::Both, Kind::Symmetric}, {Side::Both, Kind::Symmetric}, {Side::Both, Kind::Symmetric},
+    {Side::A, Kind::Leg},           {Side::B, Kind::Leg},           {Side::Both, Kind::Symmetric},
+    {Side::A, Kind::Angle},         {Side::B, Kind::Angle},         {Side::Both, Kind::Symmetric},
+    {Side::A, Kind::Projection},    {Side::B, Kind::Projection},    {Side::Both, Kind::Symmetric},
+    {Side::Both, Kind::Symmetric},  {Side::Both, Kind::Symmetric},  {Side::Both, Kind::Symmetric},
+    {Side::A, Kind::Trigonometric}, {Side::A, Kind::Trigonometric}, {Side::A, Kind::Trigonometric},
+    {Side::A, Kind::Trigonometric}, {Side::B, Kind::Trigonometric}, {Side::B, Kind::Trigonometric},
+    {Side::B, Kind::Trigonometric}, {Side::B, Kind::Trigonometric},
 };
 static_assert(std::size(places) == ElementCount);
 
@@ -49,6 +52,31 @@ Kind kindOf(Element element)
 bool isPair(Element x, Element y, Element p, Element q)
 {
     return (x == p && y == q) || (x == q && y == p);
+}
+
+// The trigonometric values of the whole triangle not given or found already, from its legs
+// and hypotenuse as ElementOf works them out; kept without steps, for their exact values.
+// A ratio beyond the doubles (tg α of a triangle 10³⁰⁰ times as long as it is wide) is left
+// without one: it refuses no triangle.
+void noteTrigonometric(Work& work)
+try {
+    using E = Element;
+    const Quantity a = work[E::a];
+    const Quantity b = work[E::b];
+    const Quantity c = work[E::c];
+    const auto note = [&work](Element element, const auto& term) {
+        if (!work.has(element))
+            work.note(element, term);
+    };
+    note(E::sinAlpha, a / c);
+    note(E::cosAlpha, b / c);
+    note(E::tgAlpha, a / b);
+    note(E::cotgAlpha, b / a);
+    note(E::sinBeta, b / c);
+    note(E::cosBeta, a / c);
+    note(E::tgBeta, b / a);
+    note(E::cotgBeta, a / b);
+} catch (const CalculationStopped&) {
 }
 
 // The rest of the triangle from its legs and hypotenuse, each element not given or found
@@ -91,17 +119,17 @@ void complete(Work& work)
 std::optional<TriangleDetails> detailsOf(const Work& work)
 {
     TriangleDetails details;
-    for (int i = 0; i < ElementCount; ++i) {
+    for (int i = 0; i < MeasuredElementCount; ++i) {
         const auto element = static_cast<Element>(i);
-        ElementOf(details, element) = work.number(element);
-        if (!(ElementOf(details, element) >= std::numeric_limits<double>::min()))
+        ElementPlace(details, element) = work.number(element);
+        if (!(ElementPlace(details, element) >= std::numeric_limits<double>::min()))
             return std::nullopt;
     }
     return details;
 }
 
 // The checks every pair shares, before its own: two different elements that say more than
-// one fact, both positive, an angle below a right angle.
+// one fact, both positive, an angle below a right angle, a sine or cosine below 1.
 std::optional<ElementRefusal> commonRefusal(const ElementRefusal& base)
 {
     ElementRefusal refusal = base;
@@ -137,6 +165,21 @@ std::optional<ElementRefusal> commonRefusal(const ElementRefusal& base)
             refusal.boundValue = 90.0;
             return refusal;
         }
+        const bool sine = element == Element::sinAlpha || element == Element::sinBeta;
+        const bool cosine = element == Element::cosAlpha || element == Element::cosBeta;
+        if ((sine || cosine) && !(value < 1.0)) {
+            refusal.reason = ElementRefusalReason::Bound;
+            refusal.bound = sine ? ElementBound::SineBelowOne : ElementBound::CosineBelowOne;
+            refusal.field = element;
+            refusal.otherLeg = sideOf(element) == Side::B;
+            refusal.boundValue = 1.0;
+            return refusal;
+        }
+    }
+    if (const auto twice =
+            elements::ShapeTwice(base.first, *base.firstValue, base.second, *base.secondValue)) {
+        refusal.reason = *twice;
+        return refusal;
     }
     return std::nullopt;
 }
@@ -146,6 +189,16 @@ std::optional<ElementRefusal> commonRefusal(const ElementRefusal& base)
 // (a and b, a₁ and b₁) is its own mirror image.
 Outcome solvePair(Work& work, Element first, Element second)
 {
+    if (kindOf(second) == Kind::Trigonometric)
+        std::swap(first, second);
+    if (kindOf(first) == Kind::Trigonometric) {
+        // The trigonometric value leads; α's, or β's under the mirror.
+        if (work.mirrored()) {
+            first = elements::MirrorOf(first);
+            second = elements::MirrorOf(second);
+        }
+        return elements::SolveTrigonometricPair(work, first, second);
+    }
     if (kindOf(first) == Kind::Symmetric && kindOf(second) == Kind::Symmetric)
         return SolveSymmetricPair(work, first, second);
     // The leading element first; of two of one kind (a and b, a₁ and b₁), a's.
@@ -162,7 +215,8 @@ Outcome solvePair(Work& work, Element first, Element second)
         return SolveAnglePair(work, second);
     case Kind::Projection:
         return SolveProjectionPair(work, second);
-    case Kind::Symmetric: // with a leading symmetric element both are, solved above
+    case Kind::Symmetric:     // with a leading symmetric element both are, solved above
+    case Kind::Trigonometric: // solved above
         break;
     }
     return SolveSymmetricPair(work, first, second);
@@ -170,6 +224,10 @@ Outcome solvePair(Work& work, Element first, Element second)
 
 bool mirroredPair(Element first, Element second)
 {
+    if (kindOf(first) == Kind::Trigonometric)
+        return sideOf(first) == Side::B;
+    if (kindOf(second) == Kind::Trigonometric)
+        return sideOf(second) == Side::B;
     if (kindOf(second) < kindOf(first))
         std::swap(first, second);
     if (kindOf(first) == Kind::Symmetric)
@@ -209,9 +267,11 @@ ElementSolution SolveGivenElements(const GivenElement& firstGiven, const GivenEl
                                ? ElementRefusalReason::ResultBeyondRange
                                : ElementRefusalReason::NoTriangle);
     }
-    if (const auto details = detailsOf(work))
-        return *details;
-    return work.refuse(ElementRefusalReason::ResultTooSmall);
+    const auto details = detailsOf(work);
+    if (!details)
+        return work.refuse(ElementRefusalReason::ResultTooSmall);
+    noteTrigonometric(work);
+    return *details;
 }
 
 ElementSolution SolveElements(Element first, std::string_view firstText, Element second,

@@ -1,7 +1,8 @@
 #pragma once
 
-// The right triangle from any two of its twelve elements, as a textbook sets the problem:
-// two legs, a side and an angle, the projections of the legs, the height or a radius.
+// The right triangle from any two of its twenty elements, as a textbook sets the problem:
+// two legs, a side and an angle, the projections of the legs, the height or a radius, the
+// sine, cosine, tangent or cotangent of an acute angle.
 
 #include "solver/formula/calculation_fault.h"
 #include "solver/number/field_text_check.h"
@@ -18,17 +19,46 @@ namespace triangle {
 // a and b the legs, c the hypotenuse, α and β the acute angles opposite a and b in degrees,
 // h the height to the hypotenuse, a₁ and b₁ the projections of a and b on the hypotenuse,
 // S the area, P the perimeter, r and R the radii of the inscribed and the circumscribed
-// circle. The order is the order of the window's fields and of every list of them.
-enum class Element : std::uint8_t { a, b, c, alpha, beta, h, a1, b1, S, P, r, R };
-inline constexpr int ElementCount = 12;
+// circle; then sin α, cos α, tg α, cotg α and the same of β, plain numbers. The order is the
+// order of the window's fields and of every list of them.
+enum class Element : std::uint8_t {
+    a,
+    b,
+    c,
+    alpha,
+    beta,
+    h,
+    a1,
+    b1,
+    S,
+    P,
+    r,
+    R,
+    sinAlpha,
+    cosAlpha,
+    tgAlpha,
+    cotgAlpha,
+    sinBeta,
+    cosBeta,
+    tgBeta,
+    cotgBeta
+};
+inline constexpr int ElementCount = 20;
+// The first twelve, the lengths, angles, area and perimeter a TriangleDetails holds.
+inline constexpr int MeasuredElementCount = 12;
 
-// "a", "α", "a₁", …: the symbol a formula writes.
+// "a", "α", "a₁", "sin α", …: the symbol a formula writes.
 const char* ElementSymbol(Element element);
 bool IsAngle(Element element);
+// sin α to cotg β.
+bool IsTrigonometric(Element element);
 
-// The value of one element of a whole triangle, and its place there.
+// The value of one element of a whole triangle: a trigonometric value from the legs and the
+// hypotenuse (sin α = a / c, tg α = a / b).
 double ElementOf(const TriangleDetails& triangle, Element element);
-double& ElementOf(TriangleDetails& triangle, Element element);
+// The place of one of the first twelve (MeasuredElementCount) in a whole triangle; named
+// apart from ElementOf so that a triangle that is not const never reaches it by overloading.
+double& ElementPlace(TriangleDetails& triangle, Element element);
 
 // A condition some pairs of elements must meet. Each is a bound on one element, `limited`,
 // set by the other. Those marked "flat" are reached only as the triangle flattens or grows
@@ -48,6 +78,8 @@ enum class ElementBound {
     PerimeterAboveTwiceHypotenuse,     // P > 2c (flat)
     PerimeterAboveFourCircumradii,     // P > 4R (flat)
     AngleBelowRightAngle,              // α < 90° (flat)
+    SineBelowOne,                      // sin α < 1 (flat)
+    CosineBelowOne,                    // cos α < 1 (flat)
     AreaAtMostQuarterHypotenuseSquare, // S ≤ c²/4
     PerimeterAtMostHypotenuseShare,    // P ≤ (1 + √2)·c
     AreaAtMostPerimeterShare,          // S ≤ (3 − 2√2)·P²/4
@@ -64,14 +96,16 @@ enum class ElementBound {
     InradiusAtMostCircumradiusShare,   // r ≤ (√2 − 1)·R
 };
 
-// The bound as a formula, "h ≤ c/2", for b's leg and projection where `otherLeg`.
+// The bound as a formula, "h ≤ c/2", for b's leg, projection and angle where `otherLeg`.
 const char* ElementBoundFormula(ElementBound bound, bool otherLeg);
 
 enum class ElementRefusalReason {
     FieldText,         // a field does not hold one number (or angle): see textProblem
     NotPositive,       // a given element is zero or negative
     SameElement,       // the same element given twice
-    OnlyTheShape,      // α and β: α + β = 90° says only the shape
+    OnlyTheShape,      // α and β, or two of α, β and their trigonometric values that agree:
+                       // they say only the shape
+    ShapeContradicts,  // two of α, β and their trigonometric values that say different angles
     OnlyTheSize,       // c and R: R = c/2 says only the size
     Bound,             // the pair fails `bound`
     ResultBeyondRange, // a result lies beyond the range of a double
@@ -89,8 +123,8 @@ struct ElementRefusal {
     std::optional<double> firstValue; // as read; unset where a text was no number
     std::optional<double> secondValue;
     ElementBound bound = ElementBound::LegBelowHypotenuse; // with Bound
-    // Where the bound is written with a leg or a projection, whether it is b's (b < c,
-    // b₁ < b) rather than a's.
+    // Where the bound is written with a leg, a projection or an angle, whether it is b's
+    // (b < c, b₁ < b, sin β < 1) rather than a's.
     bool otherLeg = false;
     // The bound's value from the other given element; unset where it is beyond the range of
     // a double.
@@ -128,7 +162,8 @@ ElementSolution SolveElementValues(Element first, double firstValue, Element sec
 ElementSolution SolveGivenElements(const GivenElement& first, const GivenElement& second,
                                    Steps* steps = nullptr, Steps* rest = nullptr);
 
-// Reads a given element's text: an angle by ReadTypedAngle, any other by ReadTypedNumber.
+// Reads a given element's text: an angle by ReadTypedAngle, any other (a trigonometric value
+// too: "5/13", "√3/2", "0,6") by ReadTypedNumber.
 Calculated<TypedNumber, FieldTextProblem> ReadGivenElement(Element element, std::string_view text,
                                                            const NumberFormat& region = {});
 

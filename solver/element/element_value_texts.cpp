@@ -29,7 +29,10 @@ std::array<std::string, ElementCount> ElementNumberTexts(Element first, double f
         const auto element = static_cast<Element>(i);
         if (IsAngle(element))
             continue;
-        const double scale = element == Element::S ? length * length / 4.0 : length;
+        // A trigonometric value is a ratio of two lengths, worked out from values near itself.
+        const double scale = IsTrigonometric(element) ? 1.0
+                             : element == Element::S  ? length * length / 4.0
+                                                      : length;
         texts[static_cast<std::size_t>(i)] = FormatRoundedByHand(
             ElementOf(triangle, element), scale, [&] { return exactOf(element); }, region);
     }

@@ -7,14 +7,20 @@ namespace triangle {
 
 const char* ElementSymbol(Element element)
 {
-    static constexpr const char* symbols[ElementCount] = {"a",  "b",  "c", "α", "β", "h",
-                                                          "a₁", "b₁", "S", "P", "r", "R"};
+    static constexpr const char* symbols[ElementCount] = {
+        "a", "b", "c",     "α",     "β",    "h",      "a₁",    "b₁",    "S",    "P",
+        "r", "R", "sin α", "cos α", "tg α", "cotg α", "sin β", "cos β", "tg β", "cotg β"};
     return symbols[static_cast<std::size_t>(element)];
 }
 
 bool IsAngle(Element element)
 {
     return element == Element::alpha || element == Element::beta;
+}
+
+bool IsTrigonometric(Element element)
+{
+    return element >= Element::sinAlpha;
 }
 
 namespace {
@@ -24,8 +30,8 @@ std::size_t indexOf(Element element)
     return static_cast<std::size_t>(element);
 }
 
-// Each element's place in a whole triangle, in the order of Element.
-constexpr double TriangleDetails::*detailsMembers[ElementCount] = {
+// Each measured element's place in a whole triangle, in the order of Element.
+constexpr double TriangleDetails::*detailsMembers[MeasuredElementCount] = {
     &TriangleDetails::a,    &TriangleDetails::b, &TriangleDetails::c,  &TriangleDetails::alpha,
     &TriangleDetails::beta, &TriangleDetails::h, &TriangleDetails::a1, &TriangleDetails::b1,
     &TriangleDetails::S,    &TriangleDetails::P, &TriangleDetails::r,  &TriangleDetails::R};
@@ -49,6 +55,8 @@ constexpr BoundFormulas boundFormulas[] = {
     {"P > 2c", "P > 2c"},                         // PerimeterAboveTwiceHypotenuse
     {"P > 4R", "P > 4R"},                         // PerimeterAboveFourCircumradii
     {"α < 90°", "β < 90°"},                       // AngleBelowRightAngle
+    {"sin α < 1", "sin β < 1"},                   // SineBelowOne
+    {"cos α < 1", "cos β < 1"},                   // CosineBelowOne
     {"S ≤ c²/4", "S ≤ c²/4"},                     // AreaAtMostQuarterHypotenuseSquare
     {"P ≤ (1 + √2)·c", "P ≤ (1 + √2)·c"},         // PerimeterAtMostHypotenuseShare
     {"S ≤ (3 − 2√2)·P²/4", "S ≤ (3 − 2√2)·P²/4"}, // AreaAtMostPerimeterShare
@@ -67,19 +75,36 @@ constexpr BoundFormulas boundFormulas[] = {
 static_assert(std::size(boundFormulas) ==
               static_cast<std::size_t>(ElementBound::InradiusAtMostCircumradiusShare) + 1);
 
-// a ↔ b, α ↔ β, a₁ ↔ b₁, in the order of Element.
-constexpr Element mirrors[ElementCount] = {Element::b,     Element::a, Element::c,  Element::beta,
-                                           Element::alpha, Element::h, Element::b1, Element::a1,
-                                           Element::S,     Element::P, Element::r,  Element::R};
+// a ↔ b, α ↔ β, a₁ ↔ b₁, sin α ↔ sin β, …, in the order of Element.
+constexpr Element mirrors[ElementCount] = {
+    Element::b,        Element::a,        Element::c,        Element::beta,    Element::alpha,
+    Element::h,        Element::b1,       Element::a1,       Element::S,       Element::P,
+    Element::r,        Element::R,        Element::sinBeta,  Element::cosBeta, Element::tgBeta,
+    Element::cotgBeta, Element::sinAlpha, Element::cosAlpha, Element::tgAlpha, Element::cotgAlpha};
 
 } // namespace
 
 double ElementOf(const TriangleDetails& triangle, Element element)
 {
-    return triangle.*detailsMembers[indexOf(element)];
+    switch (element) {
+    case Element::sinAlpha:
+    case Element::cosBeta:
+        return triangle.a / triangle.c;
+    case Element::cosAlpha:
+    case Element::sinBeta:
+        return triangle.b / triangle.c;
+    case Element::tgAlpha:
+    case Element::cotgBeta:
+        return triangle.a / triangle.b;
+    case Element::cotgAlpha:
+    case Element::tgBeta:
+        return triangle.b / triangle.a;
+    default:
+        return triangle.*detailsMembers[indexOf(element)];
+    }
 }
 
-double& ElementOf(TriangleDetails& triangle, Element element)
+double& ElementPlace(TriangleDetails& triangle, Element element)
 {
     return triangle.*detailsMembers[indexOf(element)];
 }

@@ -1,4 +1,5 @@
 #include "tests/qt/open_window.h"
+#include "window/elements/elements_layout.h"
 #include "window/qt/announcer.h"
 #include "window/qt/elements_window.h"
 #include "window/qt/solution_window.h"
@@ -228,16 +229,32 @@ void ElementsWindowTest::tabGoesThroughTheFieldsInReadingOrderThenTheButtons()
     QVERIFY(open());
     QTRY_COMPARE(QApplication::focusWidget(), field(QStringLiteral("катет a")));
     QStringList seen;
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < 22; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         seen << QApplication::focusWidget()->accessibleName();
     }
-    QCOMPARE(seen, (QStringList{
-                       "катет b", "хипотенуза c", "ъгъл α срещу катета a", "ъгъл β срещу катета b",
-                       "височина към хипотенузата h", "проекция на катета a върху хипотенузата a₁",
-                       "проекция на катета b върху хипотенузата b₁", "лице S", "периметър P",
-                       "радиус на вписаната окръжност r", "радиус на описаната окръжност R",
-                       "Изчисли", "Изчисти", "Решение стъпка по стъпка"}));
+    QCOMPARE(seen, (QStringList{"катет b",
+                                "хипотенуза c",
+                                "ъгъл α срещу катета a",
+                                "ъгъл β срещу катета b",
+                                "височина към хипотенузата h",
+                                "проекция на катета a върху хипотенузата a₁",
+                                "проекция на катета b върху хипотенузата b₁",
+                                "лице S",
+                                "периметър P",
+                                "радиус на вписаната окръжност r",
+                                "радиус на описаната окръжност R",
+                                "синус на ъгъл α",
+                                "косинус на ъгъл α",
+                                "тангенс на ъгъл α",
+                                "котангенс на ъгъл α",
+                                "синус на ъгъл β",
+                                "косинус на ъгъл β",
+                                "тангенс на ъгъл β",
+                                "котангенс на ъгъл β",
+                                "Изчисли",
+                                "Изчисти",
+                                "Решение стъпка по стъпка"}));
 }
 
 void ElementsWindowTest::editingAGivenValueEmptiesTheTen()
@@ -267,7 +284,12 @@ void ElementsWindowTest::theStepsAreALineAnItemAndCtrlCCopiesAllOrTheSelectedLin
     const QString copied = QGuiApplication::clipboard()->text();
     QVERIFY2(copied.startsWith(QStringLiteral("a = 6\nb = 8\nc = 10\nα = 36°52′ (36.870°)\n")),
              qPrintable(copied));
-    QVERIFY(copied.contains(QStringLiteral("\nR = 5\n\nДадени: a = 6.000 и b = 8.000.\n")));
+    QVERIFY(copied.contains(
+        QStringLiteral("\nR = 5\nsin α = 0.6\n") +
+        QStringLiteral("cos α = 0.8\ntg α = 0.75\ncotg α = 4/3 ≈ 1.333\nsin β = 0.8\n") +
+        QStringLiteral(
+            "cos β = 0.6\ntg β = 4/3 ≈ 1.333\ncotg β = 0.75\n\nДадени: a = 6.000 и b = ") +
+        QStringLiteral("8.000.\n")));
     // With lines selected in the steps, Ctrl+C copies those lines.
     steps->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     QTest::keyClick(steps, Qt::Key_Down);
@@ -326,12 +348,13 @@ void ElementsWindowTest::anAngleFieldSaysWhatMayBeTypedAndItsMenuInsertsTheDegre
 
 void ElementsWindowTest::onAScreenLowerThanItsFieldsItFitsAndThePanelScrolls()
 {
-    // State: the offscreen screen, 800 × 600, is lower than the fields' panel (676).
+    // State: the offscreen screen, 910 × 512, is lower than the fields' panel.
     ElementsWindow* window = open();
     QVERIFY(window);
     QTRY_VERIFY(window->isVisible());
     const QRect free = window->screen()->availableGeometry();
-    QVERIFY2(free.height() < 676, "the test needs a screen lower than the panel");
+    QVERIFY2(free.height() < triangle::elements_layout::PanelHeight,
+             "the test needs a screen lower than the panel");
 
     // The window lies whole on the screen and cannot be made smaller than what fits there.
     QVERIFY(free.contains(window->frameGeometry()));
@@ -345,7 +368,7 @@ void ElementsWindowTest::onAScreenLowerThanItsFieldsItFitsAndThePanelScrolls()
     auto* clear = window->findChild<QAbstractButton*>(QStringLiteral("ElementsClear"));
     QVERIFY(clear);
     QWidget* focus = QApplication::focusWidget();
-    for (int i = 0; i < 20 && focus != clear; ++i) {
+    for (int i = 0; i < 30 && focus != clear; ++i) {
         QTest::keyClick(focus, Qt::Key_Tab);
         focus = QApplication::focusWidget();
     }

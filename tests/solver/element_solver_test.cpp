@@ -50,7 +50,7 @@ struct ElementRow {
     int line = 0;
     Element given[2];
     std::string text[2];
-    std::string expected[ElementCount];
+    std::string expected[triangle::MeasuredElementCount]; // the twelve the table holds
     double tieDistance = 0.0;
 };
 
@@ -97,7 +97,7 @@ TEST(ElementAccuracy, ShownTextsAreTheExactTriangleRoundedHalfUpAndNoRealTriangl
         ASSERT_TRUE(solved.ok()) << where << " refused";
         ++solvedRows;
         std::string shown, exact;
-        for (int i = 0; i < ElementCount; ++i) {
+        for (int i = 0; i < triangle::MeasuredElementCount; ++i) {
             shown += FormatFieldNumber(ElementOf(solved.value(), elementAt(i)), ungrouped) + " ";
             exact += row.expected[i] + " ";
         }

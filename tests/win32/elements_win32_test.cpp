@@ -208,7 +208,7 @@ TEST_F(Win32Elements, TabGoesThroughTheFieldsInReadingOrderThenTheButtonsAndTheS
 {
     open();
     std::vector<int> seen;
-    for (int i = 0; i < 14; ++i) {
+    for (int i = 0; i < triangle::ElementCount + 2; ++i) {
         pressKey(GetFocus(), VK_TAB);
         seen.push_back(GetFocus() == elements().steps() ? -1 : GetDlgCtrlID(GetFocus()));
     }
@@ -227,7 +227,7 @@ TEST_F(Win32Elements, EscapeOnlyHidesIt)
     EXPECT_TRUE(IsWindowVisible(m_form->Window()));
 }
 
-TEST_F(Win32Elements, TheStepsAreAListAndCtrlCCopiesTheTwelveThenTheSteps)
+TEST_F(Win32Elements, TheStepsAreAListAndCtrlCCopiesTheTwentyThenTheSteps)
 {
     open();
     solve(Element::a, L"6", Element::b, L"8");
@@ -241,7 +241,9 @@ TEST_F(Win32Elements, TheStepsAreAListAndCtrlCCopiesTheTwelveThenTheSteps)
     const std::wstring copied = ClipboardText();
     EXPECT_EQ(copied.rfind(L"a = 6\r\nb = 8\r\nc = 10\r\nα = 36°52′ (36.870°)\r\n", 0), 0u)
         << triangle::win32::Narrow(copied);
-    EXPECT_NE(copied.find(L"R = 5\r\n\r\nДадени: a = 6.000 и b = 8.000."), std::wstring::npos);
+    EXPECT_NE(copied.find(L"R = 5\r\nsin α = 0.6\r\n"), std::wstring::npos);
+    EXPECT_NE(copied.find(L"cotg β = 0.75\r\n\r\nДадени: a = 6.000 и b = 8.000."),
+              std::wstring::npos);
 }
 
 TEST_F(Win32Elements, TheResultsAreAnnouncedAndTheComputedDescribed)

@@ -88,10 +88,10 @@ TEST_F(Win32SecondWindows, ShrunkTheElementsWindowKeepsEveryFieldAndButtonWhole)
     PumpMessages();
     RECT client{};
     GetClientRect(elements().Window(), &client);
-    // The panel, 576 × 676 pixels at 96 DPI, beside at least 240 of drawing: the work area
+    // The panel, 740 × 566 pixels at 96 DPI, beside at least 240 of drawing: the work area
     // of the test's screen holds that.
-    EXPECT_GE(client.right, 576 + 240);
-    EXPECT_GE(client.bottom, 676);
+    EXPECT_GE(client.right, 740 + 240);
+    EXPECT_GE(client.bottom, 566);
     for (int i = 0; i < triangle::ElementCount; ++i)
         expectWholeInView(elements().field(static_cast<Element>(i)), "a field");
     for (int i = 0; i < 2; ++i)
@@ -101,7 +101,7 @@ TEST_F(Win32SecondWindows, ShrunkTheElementsWindowKeepsEveryFieldAndButtonWhole)
 TEST_F(Win32SecondWindows, WhereTheScreenIsTooLowThePanelScrollsToTheButtons)
 {
     openBoth();
-    // At 144 DPI the panel is 1014 pixels high, more than the test's screen: the window as
+    // At 144 DPI the panel is 849 pixels high, more than the test's screen: the window as
     // Windows would place it there, filling the work area.
     const RECT free = workAreaOf(elements().Window());
     SendMessageW(elements().Window(), WM_DPICHANGED, MAKEWPARAM(144, 144),
@@ -112,13 +112,13 @@ TEST_F(Win32SecondWindows, WhereTheScreenIsTooLowThePanelScrollsToTheButtons)
     EXPECT_TRUE(inside(frame, free));
     SCROLLINFO scroll{sizeof(SCROLLINFO), SIF_RANGE | SIF_PAGE, 0, 0, 0, 0, 0};
     ASSERT_TRUE(GetScrollInfo(elements().panel(), SB_VERT, &scroll));
-    EXPECT_EQ(scroll.nMax + 1, 1014);
-    EXPECT_LT(scroll.nPage, 1014u);
-    // The fields keep their width: 864 pixels of panel at 144 DPI.
+    EXPECT_EQ(scroll.nMax + 1, 849);
+    EXPECT_LT(scroll.nPage, 849u);
+    // The fields keep their width: 1110 pixels of panel at 144 DPI.
     RECT panel{};
     GetClientRect(elements().panel(), &panel);
-    EXPECT_GE(panel.right, 864);
-    // Tab from a through the eleven other fields to "Изчисли" and "Изчисти".
+    EXPECT_GE(panel.right, 1110);
+    // Tab from a through the nineteen other fields to "Изчисли" and "Изчисти".
     SetFocus(elements().field(Element::a));
     for (int i = 0; i < triangle::ElementCount + 1; ++i)
         pressKey(GetFocus(), VK_TAB);

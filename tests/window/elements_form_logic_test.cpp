@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -20,10 +21,34 @@ using Texts = std::array<std::string, triangle::ElementCount>;
 
 // The whole triangle of legs 6 and 8, worked by hand: c = 10, tg α = 3/4 (α = 36,8699° =
 // 36°52,19′, β = 53,1301° = 53°7,81′), h = 6·8/10, a₁ = 6²/10, b₁ = 8²/10, r = (6 + 8 − 10)/2,
-// R = c/2. Exact values are shown as they are; the given ones as typed.
-const Texts legs6and8 = {
-    "6",  "8", "10", "36°52′ (36.870°)", "53°8′ (53.130°)", "4.8", "3.6", "6.4", "24",
-    "24", "2", "5"};
+// R = c/2; sin α = 6/10, cos α = 8/10, tg α = 6/8, cotg α = 8/6, the β ones swapped. Exact
+// values are shown as they are; the given ones as typed.
+using Measured = std::array<std::string, triangle::MeasuredElementCount>;
+using Trigonometric = std::array<std::string, 8>;
+
+Texts joined(const Measured& measured, const Trigonometric& trigonometric)
+{
+    Texts all;
+    std::copy(measured.begin(), measured.end(), all.begin());
+    std::copy(trigonometric.begin(), trigonometric.end(), all.begin() + measured.size());
+    return all;
+}
+
+// 3:4:5, all exact.
+const Trigonometric trigonometricOf345 = {"0.6", "0.8", "0.75",        "4/3 ≈ 1.333",
+                                          "0.8", "0.6", "4/3 ≈ 1.333", "0.75"};
+// sin α = 1/2, cos α = √3/2, tg α = 1/√3 = √3/3, cotg α = √3 (α = 30°); the β ones swapped.
+const Trigonometric trigonometricOf30 = {"0.5",        "√3/2 ≈ 0.866", "√3/3 ≈ 0.577",
+                                         "√3 ≈ 1.732", "√3/2 ≈ 0.866", "0.5",
+                                         "√3 ≈ 1.732", "√3/3 ≈ 0.577"};
+// The same of 60°.
+const Trigonometric trigonometricOf60 = {"√3/2 ≈ 0.866", "0.5",       "√3 ≈ 1.732",
+                                         "√3/3 ≈ 0.577", "0.5",       "√3/2 ≈ 0.866",
+                                         "√3/3 ≈ 0.577", "√3 ≈ 1.732"};
+
+const Texts legs6and8 = joined({"6", "8", "10", "36°52′ (36.870°)", "53°8′ (53.130°)", "4.8", "3.6",
+                                "6.4", "24", "24", "2", "5"},
+                               trigonometricOf345);
 
 struct TextbookCase : GivenPair<const char*> {
     Texts expected;
@@ -39,64 +64,46 @@ const TextbookCase textbookCases[] = {
     // a = c·sin 30° = 5, b = c·cos 30° = 5√3 = 8.66025, h = ab/c = 5√3/2 = 4.33013,
     // a₁ = a²/c = 2.5, S = ab/2 = 25√3/2 = 21.65064, P = 15 + 5√3 = 23.66025,
     // r = (a + b − c)/2 = (5√3 − 5)/2 = 1.83013.
-    {"HypotenuseAndAngle",
-     Element::c,
-     "10",
-     Element::alpha,
-     "30",
-     {"5", "5√3 ≈ 8.660", "10", "30°", "60°", "5√3/2 ≈ 4.330", "2.5", "7.5", "25√3/2 ≈ 21.651",
-      "15 + 5√3 ≈ 23.660", "(5√3 − 5)/2 ≈ 1.830", "5"}},
+    {"HypotenuseAndAngle", Element::c, "10", Element::alpha, "30",
+     joined({"5", "5√3 ≈ 8.660", "10", "30°", "60°", "5√3/2 ≈ 4.330", "2.5", "7.5",
+             "25√3/2 ≈ 21.651", "15 + 5√3 ≈ 23.660", "(5√3 − 5)/2 ≈ 1.830", "5"},
+            trigonometricOf30)},
     // c = 9 + 16, a = √(9·25), b = √(16·25), h = √(9·16).
-    {"Projections",
-     Element::a1,
-     "9",
-     Element::b1,
-     "16",
-     {"15", "20", "25", "36°52′ (36.870°)", "53°8′ (53.130°)", "12", "9", "16", "150", "60", "5",
-      "12.5"}},
+    {"Projections", Element::a1, "9", Element::b1, "16",
+     joined({"15", "20", "25", "36°52′ (36.870°)", "53°8′ (53.130°)", "12", "9", "16", "150", "60",
+             "5", "12.5"},
+            trigonometricOf345)},
     // 4.8²·(36 + b²) = 36·b² gives b = 8.
     {"LegAndHeight", Element::a, "6", Element::h, "4.8", legs6and8},
     // a + b = c + 2r = 14 and a² + b² = 100 give ab = 48: the legs 6 and 8, a the shorter.
     {"InradiusAndHypotenuse", Element::c, "10", Element::r, "2", legs6and8},
-    {"AngleTypedWithItsSign",
-     Element::alpha,
-     "30°",
-     Element::c,
-     "10",
-     {"5", "5√3 ≈ 8.660", "10", "30°", "60°", "5√3/2 ≈ 4.330", "2.5", "7.5", "25√3/2 ≈ 21.651",
-      "15 + 5√3 ≈ 23.660", "(5√3 − 5)/2 ≈ 1.830", "5"}},
+    {"AngleTypedWithItsSign", Element::alpha, "30°", Element::c, "10",
+     joined({"5", "5√3 ≈ 8.660", "10", "30°", "60°", "5√3/2 ≈ 4.330", "2.5", "7.5",
+             "25√3/2 ≈ 21.651", "15 + 5√3 ≈ 23.660", "(5√3 − 5)/2 ≈ 1.830", "5"},
+            trigonometricOf30)},
     // Typed exactly. sin 60° = √3/2: c = a / sin α = 2√3 / (√3/2) = 4, b = c·cos 60° = 2,
     // h = ab/c = √3, a₁ = a²/c = 3, S = ab/2 = 2√3, P = 6 + 2√3, r = (a + b − c)/2 = √3 − 1.
-    {"RootAndAngle",
-     Element::a,
-     "2*sqrt(3)",
-     Element::alpha,
-     "60",
-     {"2√3", "2", "4", "60°", "30°", "√3 ≈ 1.732", "3", "1", "2√3 ≈ 3.464", "6 + 2√3 ≈ 9.464",
-      "√3 − 1 ≈ 0.732", "2"}},
+    {"RootAndAngle", Element::a, "2*sqrt(3)", Element::alpha, "60",
+     joined({"2√3", "2", "4", "60°", "30°", "√3 ≈ 1.732", "3", "1", "2√3 ≈ 3.464",
+             "6 + 2√3 ≈ 9.464", "√3 − 1 ≈ 0.732", "2"},
+            trigonometricOf60)},
     // Legs 3/5 and 4/5: c = 1, h = 12/25, a₁ = 9/25, b₁ = 16/25, S = 6/25, P = 12/5,
     // r = (3/5 + 4/5 − 1)/2 = 1/5.
-    {"Fractions",
-     Element::a,
-     "3/5",
-     Element::b,
-     "4/5",
-     {"3/5", "4/5", "1", "36°52′ (36.870°)", "53°8′ (53.130°)", "0.48", "0.36", "0.64", "0.24",
-      "2.4", "0.2", "0.5"}},
+    {"Fractions", Element::a, "3/5", Element::b, "4/5",
+     joined({"3/5", "4/5", "1", "36°52′ (36.870°)", "53°8′ (53.130°)", "0.48", "0.36", "0.64",
+             "0.24", "2.4", "0.2", "0.5"},
+            trigonometricOf345)},
     // 3,464 stands for a rounded 2√3 and gives decimals alone: c = 3,464/sin 60° = 3,99988,
     // b = 1,99994, a₁ = 2,99991, P = 9,46382.
-    {"ThreeDecimalsGiveDecimals",
-     Element::a,
-     "3.464",
-     Element::alpha,
-     "60",
-     {"3.464", "2.000", "4.000", "60°", "30°", "1.732", "3.000", "1.000", "3.464", "9.464", "0.732",
-      "2.000"}},
+    {"ThreeDecimalsGiveDecimals", Element::a, "3.464", Element::alpha, "60",
+     joined({"3.464", "2.000", "4.000", "60°", "30°", "1.732", "3.000", "1.000", "3.464", "9.464",
+             "0.732", "2.000"},
+            {"0.866", "0.500", "1.732", "0.577", "0.500", "0.866", "0.577", "1.732"})},
 };
 
 class ElementsTextbook : public testing::TestWithParam<TextbookCase> {};
 
-TEST_P(ElementsTextbook, TwoGivenFillTheTenOthersAsComputed)
+TEST_P(ElementsTextbook, TwoGivenFillTheOthersAsComputed)
 {
     const TextbookCase& c = GetParam();
     FakeElementsControls window;
@@ -161,10 +168,10 @@ TEST_F(ElementsLogic, LoadingLeavesEveryFieldEmptyAndOpenWithAHint)
     EXPECT_EQ(window.page.steps, triangle::texts::ElementsHint);
 }
 
-TEST_F(ElementsLogic, EditingAGivenFieldEmptiesTheTenAndOpensAllTwelve)
+TEST_F(ElementsLogic, EditingAGivenFieldEmptiesTheComputedAndOpensAllTwenty)
 {
     solveLegs();
-    ASSERT_EQ(filledCount(), 12);
+    ASSERT_EQ(filledCount(), 20);
     EXPECT_FALSE(window.type(Element::c, "11")) << "a computed field takes no typing";
 
     window.type(Element::a, "6.5");
@@ -286,13 +293,15 @@ TEST_F(ElementsLogic, ACalculationAnnouncesTheSidesAnglesAreaAndPerimeterNotGive
               "Изчислено: c = 10, α = 36°52′ (36.870°), β = 53°8′ (53.130°), S = 24, P = 24");
 }
 
-TEST_F(ElementsLogic, CopyTextHasTheTwelveOneALineThenTheSteps)
+TEST_F(ElementsLogic, CopyTextHasTheTwentyOneALineThenTheSteps)
 {
     solveLegs();
     const std::string text = window.logic.CopyText();
     EXPECT_EQ(text.substr(0, text.find("\n\n")),
               "a = 6\nb = 8\nc = 10\nα = 36°52′ (36.870°)\nβ = 53°8′ (53.130°)\nh = 4.8\n"
-              "a₁ = 3.6\nb₁ = 6.4\nS = 24\nP = 24\nr = 2\nR = 5");
+              "a₁ = 3.6\nb₁ = 6.4\nS = 24\nP = 24\nr = 2\nR = 5\nsin α = 0.6\ncos α = 0.8\n"
+              "tg α = 0.75\ncotg α = 4/3 ≈ 1.333\nsin β = 0.8\ncos β = 0.6\ntg β = 4/3 ≈ 1.333\n"
+              "cotg β = 0.75");
     EXPECT_EQ(text.substr(text.find("\n\n") + 2), window.page.steps);
 }
 

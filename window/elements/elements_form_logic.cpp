@@ -12,14 +12,18 @@
 #include "window/text/ui_texts.h"
 
 #include <algorithm>
+#include <array>
 
 namespace triangle {
 
 namespace {
 
-constexpr Element AllElements[ElementCount] = {
-    Element::a,  Element::b,  Element::c, Element::alpha, Element::beta, Element::h,
-    Element::a1, Element::b1, Element::S, Element::P,     Element::r,    Element::R};
+constexpr std::array<Element, ElementCount> AllElements = [] {
+    std::array<Element, ElementCount> all{};
+    for (int i = 0; i < ElementCount; ++i)
+        all[static_cast<std::size_t>(i)] = static_cast<Element>(i);
+    return all;
+}();
 
 // What a screen reader hears after a calculation: short enough to listen to.
 constexpr Element Announced[] = {Element::a,    Element::b, Element::c, Element::alpha,
@@ -58,6 +62,8 @@ TypedNumber readValue(Element element, const std::string& text, const NumberForm
 // What may be typed in the field.
 const char* hintOf(Element element)
 {
+    if (IsTrigonometric(element))
+        return texts::TrigonometricFieldHint;
     return IsAngle(element) ? texts::AngleFieldHint : texts::LengthFieldHint;
 }
 

@@ -2,6 +2,7 @@
 
 #include "window/text/ui_texts.h"
 
+#include <algorithm>
 #include <array>
 
 namespace triangle::elements_layout {
@@ -12,26 +13,56 @@ constexpr int Margin = 12;
 constexpr int TitleHeight = 26; // the group box's caption above its first row
 constexpr int RowHeight = 34;
 constexpr int FieldHeight = 28;
-constexpr int LabelWidth = 380;
-constexpr int FieldWidth = 140;
 constexpr int GroupGap = 8;
-constexpr int GroupWidth = Margin + LabelWidth + 8 + FieldWidth + Margin;
 constexpr int ButtonWidth = 150;
 constexpr int ButtonHeight = 34;
 
-constexpr std::array<Group, 5> groups = [] {
-    const Element firsts[5] = {Element::a, Element::alpha, Element::h, Element::S, Element::r};
-    const int counts[5] = {3, 2, 3, 2, 2};
-    std::array<Group, 5> all{};
+// A group of one column: a label and a field a row.
+constexpr int LabelWidth = 176;
+constexpr int FieldWidth = 144;
+constexpr int GroupWidth = Margin + LabelWidth + 8 + FieldWidth + Margin;
+// The table of the trigonometric values: four labels and fields a row, one row an angle.
+constexpr int TableColumns = 4;
+constexpr int TableLabelWidth = 56;
+constexpr int TableFieldWidth = 110;
+constexpr int TableGap = 4;
+constexpr int TableWidth = 2 * GroupWidth + Margin;
+static_assert(Margin + TableColumns * (TableLabelWidth + TableGap + TableFieldWidth) +
+                  (TableColumns - 1) * TableGap + Margin ==
+              TableWidth);
+
+constexpr int GroupCount = 6;
+
+// Two groups a line, in reading order, the table of the trigonometric values alone across
+// the last line.
+constexpr std::array<Group, GroupCount> groups = [] {
+    const Element firsts[GroupCount] = {Element::a, Element::alpha, Element::h,
+                                        Element::S, Element::r,     Element::sinAlpha};
+    const int counts[GroupCount] = {3, 2, 3, 2, 2, 8};
+    const int columns[GroupCount] = {1, 1, 1, 1, 1, TableColumns};
+    const int lines[GroupCount] = {0, 0, 1, 1, 2, 3};
+    const int lineRows[4] = {3, 3, 2, 2};
+    std::array<Group, GroupCount> all{};
     int top = Margin;
-    for (int i = 0; i < 5; ++i) {
-        const int height = TitleHeight + counts[i] * RowHeight + 6;
-        all[static_cast<std::size_t>(i)] = {
-            texts::ElementGroups[i], firsts[i], counts[i], {Margin, top, GroupWidth, height}};
+    for (int line = 0, i = 0; line < 4; ++line) {
+        const int height = TitleHeight + lineRows[line] * RowHeight + 6;
+        for (int left = Margin; i < GroupCount && lines[i] == line; ++i) {
+            const int width = columns[i] > 1 ? TableWidth : GroupWidth;
+            all[static_cast<std::size_t>(i)] = {texts::ElementGroups[i],
+                                                firsts[i],
+                                                counts[i],
+                                                columns[i],
+                                                {left, top, width, height}};
+            left += width + Margin;
+        }
         top += height + GroupGap;
     }
     return all;
 }();
+
+static_assert(PanelWidth == 3 * Margin + 2 * GroupWidth);
+static_assert(PanelHeight == groups.back().place.top + groups.back().place.height + 2 * GroupGap +
+                                 ButtonHeight + Margin);
 
 const Group& groupOf(Element element)
 {
@@ -43,11 +74,29 @@ const Group& groupOf(Element element)
     return groups[0];
 }
 
-int rowTop(Element element)
+// The element's row and column in its group.
+struct Cell {
+    const Group& group;
+    int row;
+    int column;
+};
+
+Cell cellOf(Element element)
 {
     const Group& group = groupOf(element);
-    const int row = static_cast<int>(element) - static_cast<int>(group.first);
-    return group.place.top + TitleHeight + row * RowHeight;
+    const int i = static_cast<int>(element) - static_cast<int>(group.first);
+    return {group, i / group.columns, i % group.columns};
+}
+
+int rowTop(const Cell& cell)
+{
+    return cell.group.place.top + TitleHeight + cell.row * RowHeight;
+}
+
+int cellLeft(const Cell& cell)
+{
+    return cell.group.place.left + Margin +
+           cell.column * (TableLabelWidth + TableGap + TableFieldWidth + TableGap);
 }
 
 } // namespace
@@ -59,12 +108,18 @@ std::span<const Group> Groups()
 
 Rect LabelPlace(Element element)
 {
-    return {2 * Margin, rowTop(element), LabelWidth, FieldHeight};
+    const Cell cell = cellOf(element);
+    const int width = cell.group.columns > 1 ? TableLabelWidth : LabelWidth;
+    return {cellLeft(cell), rowTop(cell), width, FieldHeight};
 }
 
 Rect FieldPlace(Element element)
 {
-    return {2 * Margin + LabelWidth + 8, rowTop(element), FieldWidth, FieldHeight};
+    const Cell cell = cellOf(element);
+    if (cell.group.columns > 1)
+        return {cellLeft(cell) + TableLabelWidth + TableGap, rowTop(cell), TableFieldWidth,
+                FieldHeight};
+    return {cellLeft(cell) + LabelWidth + 8, rowTop(cell), FieldWidth, FieldHeight};
 }
 
 Rect ButtonPlace(int button)

@@ -19,12 +19,14 @@ struct Rect {
 };
 
 // A group box of fields that belong together in the textbook: sides, angles, height and
-// projections, area and perimeter, radii. Its fields are `count` elements from `first` in
-// Element's order, which is also the order of Tab.
+// projections, area and perimeter, radii, two in a line; then the trigonometric values as a
+// table across the panel, a row an angle. Its fields are `count` elements from `first` in
+// Element's order, `columns` a row, which is also the order of Tab.
 struct Group {
     const char* title;
     Element first;
     int count;
+    int columns;
     Rect place;
 };
 std::span<const Group> Groups();
@@ -35,8 +37,10 @@ Rect FieldPlace(Element element);
 Rect ButtonPlace(int button);
 layout::Colour ButtonColour(int button);
 
-inline constexpr int PanelWidth = 576;
-inline constexpr int PanelHeight = 676;
+// Wide rather than tall: all twenty fields whole on a work area of 1024 × 768 with the window's
+// title and menu bars.
+inline constexpr int PanelWidth = 740;
+inline constexpr int PanelHeight = 566;
 // The size the window opens with, before the screen's limits.
 inline constexpr int OpeningWidth = 1280;
 inline constexpr int OpeningHeight = 720;

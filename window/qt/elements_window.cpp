@@ -44,8 +44,10 @@ QRect rectOf(const elements_layout::Rect& place)
 }
 
 // The fields' object names, in Element's order.
-constexpr const char* objectNames[ElementCount] = {"a",  "b",  "c", "alpha", "beta", "h",
-                                                   "a1", "b1", "S", "P",     "r",    "R"};
+constexpr const char* objectNames[ElementCount] = {
+    "a",       "b",         "c",       "alpha",   "beta",   "h",        "a1",
+    "b1",      "S",         "P",       "r",       "R",      "sinAlpha", "cosAlpha",
+    "tgAlpha", "cotgAlpha", "sinBeta", "cosBeta", "tgBeta", "cotgBeta"};
 
 Element elementAt(int i)
 {
@@ -169,7 +171,7 @@ void ElementsWindow::buildPanel(QWidget* panel)
         field->setAlignment(Qt::AlignCenter);
         field->setAccessibleName(name);
         field->setDescription(name);
-        auto* label = new QLabel(name, panel);
+        auto* label = new QLabel(Qs(texts::ElementLabels[i]), panel);
         label->setGeometry(rectOf(elements_layout::LabelPlace(element)));
         label->setFont(WindowFont());
         label->setBuddy(field);

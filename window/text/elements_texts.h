@@ -7,7 +7,7 @@
 
 namespace triangle::texts {
 
-// The window of any two elements: the twelve elements as fields in groups that read like
+// The window of any two elements: the twenty elements as fields in groups that read like
 // the textbook, each named as in the whole triangle, and the same drawing and steps as
 // "Решение". {names} stands for fields' names, each quoted, {count} for their number.
 inline constexpr const char* ElementsTitle = "Правоъгълен триъгълник по два елемента";
@@ -19,21 +19,46 @@ inline constexpr const char* OtherPairsHint =
     "Друга двойка елементи (два катета, катет и ъгъл, височина, проекции, радиус)? Ctrl+2 "
     "отваря „Правоъгълен триъгълник по два елемента“.";
 inline constexpr const char* ElementsOpenDescription =
-    "Отваря прозорец, в който триъгълникът се изчислява по кои да е два от дванадесетте му "
-    "елемента: катети, ъгли, височина, проекции, лице, периметър, радиуси (Ctrl+2)";
-inline constexpr const char* ElementFieldNames[12] = {
-    DetailLegA, DetailLegB,      DetailHypotenuse,  DetailAlpha,
-    DetailBeta, DetailHeight,    DetailProjectionA, DetailProjectionB,
-    DetailArea, DetailPerimeter, DetailInscribed,   DetailCircumscribed};
-inline constexpr const char* ElementGroups[5] = {"Страни", "Ъгли", "Височина и проекции",
-                                                 "Лице и периметър", "Радиуси"};
+    "Отваря прозорец, в който триъгълникът се изчислява по кои да е два от двадесетте му "
+    "елемента: катети, ъгли, височина, проекции, лице, периметър, радиуси, синус, косинус, "
+    "тангенс и котангенс на острите ъгли (Ctrl+2)";
+inline constexpr const char* ElementFieldNames[20] = {
+    DetailLegA,        DetailLegB,          DetailHypotenuse,    DetailAlpha,
+    DetailBeta,        DetailHeight,        DetailProjectionA,   DetailProjectionB,
+    DetailArea,        DetailPerimeter,     DetailInscribed,     DetailCircumscribed,
+    "синус на ъгъл α", "косинус на ъгъл α", "тангенс на ъгъл α", "котангенс на ъгъл α",
+    "синус на ъгъл β", "косинус на ъгъл β", "тангенс на ъгъл β", "котангенс на ъгъл β"};
+// The label beside each field, shorter than its name where the group says the rest.
+inline constexpr const char* ElementLabels[20] = {DetailLegA,
+                                                  DetailLegB,
+                                                  DetailHypotenuse,
+                                                  DetailAlpha,
+                                                  DetailBeta,
+                                                  "височина h",
+                                                  "проекция a₁",
+                                                  "проекция b₁",
+                                                  DetailArea,
+                                                  DetailPerimeter,
+                                                  "вписана окръжност r",
+                                                  "описана окръжност R",
+                                                  "sin α",
+                                                  "cos α",
+                                                  "tg α",
+                                                  "cotg α",
+                                                  "sin β",
+                                                  "cos β",
+                                                  "tg β",
+                                                  "cotg β"};
+inline constexpr const char* ElementGroups[6] = {
+    "Страни",           "Ъгли",    "Височина към хипотенузата и проекции",
+    "Лице и периметър", "Радиуси", "Тригонометрични функции на острите ъгли"};
 // A computed field's accessible description.
 inline constexpr const char* ElementComputed = "изчислено";
 inline constexpr const char* ElementsCalculateDescription =
-    "Изчислява останалите десет елемента от двата попълнени (Enter)";
-inline constexpr const char* ElementsClearDescription = "Изчиства всичките дванадесет полета";
+    "Изчислява останалите осемнадесет елемента от двата попълнени (Enter)";
+inline constexpr const char* ElementsClearDescription = "Изчиства всичките двадесет полета";
 inline constexpr const char* ElementsHint =
-    "Попълнете кои да е два от дванадесетте елемента, например двата катета, и натиснете "
+    "Попълнете кои да е два от двадесетте елемента, например двата катета, и натиснете "
     "„Изчисли“.";
 inline constexpr const char* ElementsCountTitle = "Нужни са точно два елемента";
 inline constexpr const char* ElementsNoneFilled =
@@ -62,6 +87,10 @@ inline constexpr const char* AngleFieldHint =
     "градус 36 52′ (за минутите ′ или ').";
 // The entry of an angle field's context menu that puts the degree sign at the cursor.
 inline constexpr const char* InsertDegree = "Вмъкни °";
+// What may be typed in a field of a sine, cosine, tangent or cotangent.
+inline constexpr const char* TrigonometricFieldHint =
+    "Число, дроб или корен: 0,6; 5/13; √3/2; √3/3, или без знака √: sqrt(3)/2. Синусът и "
+    "косинусът са между 0 и 1. Знакът √ се въвежда с Alt+S или от контекстното меню.";
 // What may be typed in a field of a length, the area or the perimeter.
 inline constexpr const char* LengthFieldHint =
     "Число, дроб или корен: 12,5; 3/5; 2√3; √3/2; 3 + √3, или без знака √: 2*sqrt(3). Знакът √ "

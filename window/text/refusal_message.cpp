@@ -262,8 +262,12 @@ std::string ElementRefusalMessage(const ElementRefusal& refusal, std::string_vie
     case ElementRefusalReason::SameElement:
         return Filled(texts::ElementSameTwice, {{"field", texts::ElementSubjects[field]}});
     case ElementRefusalReason::OnlyTheShape:
-        return Filled(texts::ElementOnlyTheShape,
+        return Filled(IsTrigonometric(refusal.first) || IsTrigonometric(refusal.second)
+                          ? texts::ElementOnlyTheShapeTrigonometric
+                          : texts::ElementOnlyTheShape,
                       {{"givens", capitalised(elementGivens(refusal, region))}});
+    case ElementRefusalReason::ShapeContradicts:
+        return Filled(texts::ElementShapeContradicts, {{"givens", elementGivens(refusal, region)}});
     case ElementRefusalReason::OnlyTheSize:
         return Filled(texts::ElementOnlyTheSize,
                       {{"givens", capitalised(elementGivens(refusal, region))}});

@@ -65,11 +65,11 @@ inline constexpr const char* GivensJoined = "{first} и {second}";
 inline constexpr const char* QuantityValue = "{quantity}\u00A0=\u00A0{value}";
 inline constexpr const char* BoundValue = "\u00A0=\u00A0{value}";
 
-// Any two of the twelve elements. Each element's name in a message, "височина h = 6,000",
+// Any two of the twenty elements. Each element's name in a message, "височина h = 6,000",
 // and as the subject of a sentence; in the order of triangle::Element.
 inline constexpr const char* DetailProjectionA = "проекция на катета a върху хипотенузата a₁";
 inline constexpr const char* DetailProjectionB = "проекция на катета b върху хипотенузата b₁";
-inline constexpr const char* ElementNames[12] = {"катет a",
+inline constexpr const char* ElementNames[20] = {"катет a",
                                                  "катет b",
                                                  "хипотенуза c",
                                                  "ъгъл α",
@@ -80,11 +80,20 @@ inline constexpr const char* ElementNames[12] = {"катет a",
                                                  "лице S",
                                                  "периметър P",
                                                  "радиус на вписаната окръжност r",
-                                                 "радиус на описаната окръжност R"};
-inline constexpr const char* ElementSubjects[12] = {
-    "Катетът a", "Катетът b",     "Хипотенузата c", "Ъгълът α",
-    "Ъгълът β",  "Височината h",  "Проекцията a₁",  "Проекцията b₁",
-    "Лицето S",  "Периметърът P", "Радиусът r",     "Радиусът R"};
+                                                 "радиус на описаната окръжност R",
+                                                 "sin α",
+                                                 "cos α",
+                                                 "tg α",
+                                                 "cotg α",
+                                                 "sin β",
+                                                 "cos β",
+                                                 "tg β",
+                                                 "cotg β"};
+inline constexpr const char* ElementSubjects[20] = {
+    "Катетът a",    "Катетът b",     "Хипотенузата c", "Ъгълът α", "Ъгълът β",
+    "Височината h", "Проекцията a₁", "Проекцията b₁",  "Лицето S", "Периметърът P",
+    "Радиусът r",   "Радиусът R",    "sin α",          "cos α",    "tg α",
+    "cotg α",       "sin β",         "cos β",          "tg β",     "cotg β"};
 // Why two elements give no triangle: after "{givens}: ", each bound's reason, where {leg},
 // {projection} and {angle} stand for a, a₁ and α or for b, b₁ and β, and {bound} for "="
 // and the bound's value. The bounds reached only by a flat or an endless triangle say so.
@@ -138,6 +147,12 @@ inline constexpr const char* ElementBoundReasons[] = {
     "острият ъгъл на правоъгълния триъгълник е по-малък от правия, "
     "{angle}\u00A0<\u00A090°{bound}. При {angle}\u00A0=\u00A090° триъгълникът би се изродил в "
     "отсечка.",
+    // sin α < 1
+    "синусът на остър ъгъл е по-малък от 1, sin {angle} < 1{bound}. При "
+    "sin {angle} = 1 ъгълът би бил прав, а триъгълникът би се изродил в отсечка.",
+    // cos α < 1
+    "косинусът на остър ъгъл е по-малък от 1, cos {angle} < 1{bound}. При "
+    "cos {angle} = 1 ъгълът би бил 0°, а триъгълникът би се изродил в отсечка.",
     // S ≤ c²/4
     "при тази хипотенуза лицето е най-много c²/4{bound}.",
     // P ≤ (1 + √2)·c
@@ -173,6 +188,16 @@ inline constexpr const char* ElementSameTwice =
 inline constexpr const char* ElementOnlyTheShape =
     "{givens} определят само формата на триъгълника, не и размера му: винаги "
     "α\u00A0+\u00A0β\u00A0=\u00A090°. Въведете вместо единия ъгъл някоя дължина или лицето.";
+// Two of α, β and their sines, cosines, tangents and cotangents.
+inline constexpr const char* ElementOnlyTheShapeTrigonometric =
+    "{givens} определят само формата на триъгълника, не и размера му: двете стойности задават "
+    "един и същ ъгъл α. Въведете вместо едната някоя дължина или лицето.";
+inline constexpr const char* ElementShapeContradicts =
+    "Няма правоъгълен триъгълник с {givens}: двете стойности задават различни ъгли. За всеки "
+    "остър ъгъл sin²α + cos²α = 1, tg α = sin α /"
+    " cos α, cotg α = 1 / tg α, а sin β ="
+    " cos α и α + β = 90°. Въведете само една от тях и някоя "
+    "дължина или лицето.";
 inline constexpr const char* ElementOnlyTheSize =
     "{givens} определят само размера на триъгълника, не и формата му: винаги "
     "R\u00A0=\u00A0c/2. Въведете вместо едното от двете друг елемент.";

@@ -148,7 +148,8 @@ void ElementsWindow::createControls()
     for (int i = 0; i < ElementCount; ++i) {
         const std::wstring name = Widen(texts::ElementFieldNames[i]);
         m_labels[static_cast<std::size_t>(i)] =
-            child(panel, WC_STATICW, name, SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0);
+            child(panel, WC_STATICW, Widen(texts::ElementLabels[i]),
+                  SS_NOPREFIX | SS_LEFTNOWORDWRAP | SS_CENTERIMAGE, 0);
         HWND edit = child(panel, WC_EDITW, L"", WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL,
                           ids::ElementField + i, WS_EX_CLIENTEDGE);
         m_accessibility.setName(edit, name);

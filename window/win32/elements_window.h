@@ -116,7 +116,7 @@ private:
     Font m_labelFont; // the window font's size in a face with the projections' subscripts
     std::array<HWND, ElementCount> m_fields{};
     std::array<HWND, ElementCount> m_labels{};
-    std::array<HWND, 5> m_groups{};
+    std::array<HWND, 6> m_groups{};
     std::array<HWND, 2> m_buttons{};
     HWND m_announcer = nullptr;
     HWND m_fieldTips = nullptr; // what may be typed in each field
