@@ -17,6 +17,7 @@
 #include "window/solution/solution_steps.h"
 #include "window/text/ui_texts.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGroupBox>
@@ -83,7 +84,12 @@ SolverForm::SolverForm(QWidget* parent) : QWidget(parent)
     m_Text1[0]->setFocus();
 }
 
-SolverForm::~SolverForm() = default;
+SolverForm::~SolverForm()
+{
+    // The application tells of focus changes while the widget beneath this form is being
+    // destroyed, when this is no longer a SolverForm to update its menus.
+    disconnect(qApp, &QApplication::focusChanged, this, nullptr);
+}
 
 void SolverForm::buildHeadings()
 {
