@@ -30,7 +30,7 @@ struct SolutionPage {
     // window of any two elements does; "Решение" writes "α = 16,260°".
     bool angleMinutes = false;
     // The medians and bisectors drawn, each in a line style of its own with its label.
-    std::vector<Cevian> cevians;
+    std::vector<Cevian> cevians{};
 };
 
 } // namespace triangle
