@@ -65,10 +65,14 @@ struct Writer {
         const bool bareRoot = value.isSqrtOfInteger();
         // "(√6 − √2)/4" is one fraction: a sum need not bracket it again.
         const bool oneFraction = sum && fraction;
-        const bool bracket = (place == Place::Sum && ((sum && !oneFraction) || negative)) ||
-                             (place == Place::Product && (sum || negative || fraction)) ||
-                             (place == Place::Divisor && !plain && !bareRoot) ||
-                             (place == Place::Power && !plain);
+        // A product is read left to right, so a fraction right after "·" reads as the value
+        // it is: c·p/q is (c·p)/q, which equals c·(p/q) ("26·5/13"). Anywhere else in a
+        // product, first or as a divisor, it keeps its brackets ("a / (5/13)").
+        const bool factor = place == Place::Product && text.ends_with("·");
+        const bool bracket =
+            (place == Place::Sum && ((sum && !oneFraction) || negative)) ||
+            (place == Place::Product && (sum || negative || (fraction && !factor))) ||
+            (place == Place::Divisor && !plain && !bareRoot) || (place == Place::Power && !plain);
         text += bracket ? "(" + *written + ")" : *written;
         text += unit;
     }

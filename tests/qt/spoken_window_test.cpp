@@ -149,8 +149,9 @@ void SpokenWindowTest::eachStepIsShownWithItsSymbolsAndReadInWords_data()
         << "синус 30 градуса, равно на 1 върху 2, косинус 30 градуса, равно на корен "
            "квадратен от 3 върху 2, тангенс 30 градуса, равно на корен квадратен от 3 върху 3";
     QTest::newRow("two elements: a leg from the angle")
-        << "two elements" << tenThirty << "a = c·sin α = 10·sin 30° = 5"
-        << "a е равно на c по синус алфа, равно на 10 по синус 30 градуса, равно на 5";
+        << "two elements" << tenThirty << "sin α = a / c ⇒ a = c·sin α = 10·sin 30° = 5"
+        << "синус алфа е равно на a върху c, следователно a е равно на c по синус алфа, равно "
+           "на 10 по синус 30 градуса, равно на 5";
 }
 
 void SpokenWindowTest::eachStepIsShownWithItsSymbolsAndReadInWords()

@@ -204,7 +204,8 @@ TEST_F(SpokenWin32, EachStepIsAListItemShownWithItsSymbolsAndNamedInWords)
 
 TEST_F(SpokenWin32, TheStepsOfAnyTwoElementsAreNamedInWords)
 {
-    // c = 10, α = 30°: the given angle's sine, cosine and tangent, then a = c·sin α.
+    // c = 10, α = 30°: the given angle's sine, cosine and tangent, then sin α = a / c ⇒
+    // a = c·sin α.
     const triangle::SolutionPage page = triangle::ElementSolutionPageOf(
         triangle::Element::c, 10, triangle::Element::alpha, 30, "", bulgarian());
     m_window.showPage(page, bulgarian());
@@ -214,8 +215,8 @@ TEST_F(SpokenWin32, TheStepsOfAnyTwoElementsAreNamedInWords)
     EXPECT_EQ(list.name(2), L"синус 30 градуса, равно на 1 върху 2, косинус 30 градуса, равно на "
                             L"корен квадратен от 3 върху 2, тангенс 30 градуса, равно на корен "
                             L"квадратен от 3 върху 3");
-    EXPECT_EQ(list.name(3), L"a е равно на c по синус алфа, равно на 10 по синус 30 градуса, "
-                            L"равно на 5");
+    EXPECT_EQ(list.name(3), L"синус алфа е равно на a върху c, следователно a е равно на c по "
+                            L"синус алфа, равно на 10 по синус 30 градуса, равно на 5");
 }
 
 TEST_F(SpokenWin32, TheArrowMovesTheFocusAndTheSelectionToTheNextItem)

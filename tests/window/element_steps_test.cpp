@@ -14,7 +14,10 @@ using namespace triangle;
 
 namespace {
 
-// One pair of each family of formulas, its steps worked by hand.
+// One pair of each family of formulas, its steps worked by hand; last the trigonometric
+// values of both angles, a ratio of the sides each (3/5 = 0,600 and 4/3 = 1,333 for the
+// legs 3 and 4 and their multiples; 1/2, √3/2 = 0,866, √3/3 = 0,577 and √3 = 1,732 for 30°;
+// √2/2 = 0,707 and 1 for 45°).
 struct ElementStepsCase {
     const char* name;
     Element first;
@@ -53,20 +56,24 @@ const ElementStepsCase elementStepsCases[] = {
       "tg β = b / a = 8,000 / 6,000 = 1,333 ⇒ β ≈ 53°8′", "b₁ = b² / c = 8,000² / 10,000 = 6,400",
       "S = a·b / 2 = 6,000·8,000 / 2 = 24,000", "P = a + b + c = 6,000 + 8,000 + 10,000 = 24,000",
       "r = a·b / (a + b + c) = 6,000·8,000 / (6,000 + 8,000 + 10,000) = 2,000",
-      "R = c / 2 = 10,000 / 2 = 5,000"}},
+      "R = c / 2 = 10,000 / 2 = 5,000",
+      "sin α = 0,600, cos α = 0,800, tg α = 0,750, cotg α = 1,333",
+      "sin β = 0,800, cos β = 0,600, tg β = 1,333, cotg β = 0,750"}},
     {"hypotenuseAndAngle",
      Element::c,
      10,
      Element::alpha,
      30,
      false,
-     {"Дадени: c = 10,000 и α = 30°.", "a = c·sin α = 10,000·sin 30,000° = 5,000",
-      "b = c·cos α = 10,000·cos 30,000° = 8,660", rest, "β = 90° − α = 90° − 30,000° = 60°",
-      "h = a·b / c = 5,000·8,660 / 10,000 = 4,330", "a₁ = a² / c = 5,000² / 10,000 = 2,500",
-      "b₁ = b² / c = 8,660² / 10,000 = 7,500", "S = a·b / 2 = 5,000·8,660 / 2 = 21,651",
-      "P = a + b + c = 5,000 + 8,660 + 10,000 = 23,660",
+     {"Дадени: c = 10,000 и α = 30°.", "sin α = a / c ⇒ a = c·sin α = 10,000·sin 30,000° = 5,000",
+      "cos α = b / c ⇒ b = c·cos α = 10,000·cos 30,000° = 8,660", rest,
+      "β = 90° − α = 90° − 30,000° = 60°", "h = a·b / c = 5,000·8,660 / 10,000 = 4,330",
+      "a₁ = a² / c = 5,000² / 10,000 = 2,500", "b₁ = b² / c = 8,660² / 10,000 = 7,500",
+      "S = a·b / 2 = 5,000·8,660 / 2 = 21,651", "P = a + b + c = 5,000 + 8,660 + 10,000 = 23,660",
       "r = a·b / (a + b + c) = 5,000·8,660 / (5,000 + 8,660 + 10,000) = 1,830",
-      "R = c / 2 = 10,000 / 2 = 5,000"}},
+      "R = c / 2 = 10,000 / 2 = 5,000",
+      "sin α = 0,500, cos α = 0,866, tg α = 0,577, cotg α = 1,732",
+      "sin β = 0,866, cos β = 0,500, tg β = 1,732, cotg β = 0,577"}},
     {"projectionOfBAndAreaNumerically",
      Element::b1,
      16,
@@ -82,7 +89,9 @@ const ElementStepsCase elementStepsCases[] = {
       "h = a·b / c = 15,000·20,000 / 25,000 = 12,000",
       "P = a + b + c = 15,000 + 20,000 + 25,000 = 60,000",
       "r = a·b / (a + b + c) = 15,000·20,000 / (15,000 + 20,000 + 25,000) = 5,000",
-      "R = c / 2 = 25,000 / 2 = 12,500"}},
+      "R = c / 2 = 25,000 / 2 = 12,500",
+      "sin α = 0,600, cos α = 0,800, tg α = 0,750, cotg α = 1,333",
+      "sin β = 0,800, cos β = 0,600, tg β = 1,333, cotg β = 0,750"}},
     {"inradiusAndHypotenuse",
      Element::r,
      2,
@@ -97,7 +106,9 @@ const ElementStepsCase elementStepsCases[] = {
       "tg β = b / a = 8,000 / 6,000 = 1,333 ⇒ β ≈ 53°8′",
       "h = a·b / c = 6,000·8,000 / 10,000 = 4,800", "a₁ = a² / c = 6,000² / 10,000 = 3,600",
       "b₁ = b² / c = 8,000² / 10,000 = 6,400", "P = a + b + c = 6,000 + 8,000 + 10,000 = 24,000",
-      "R = c / 2 = 10,000 / 2 = 5,000"}},
+      "R = c / 2 = 10,000 / 2 = 5,000",
+      "sin α = 0,600, cos α = 0,800, tg α = 0,750, cotg α = 1,333",
+      "sin β = 0,800, cos β = 0,600, tg β = 1,333, cotg β = 0,750"}},
     {"heightPastItsBoundWithinTyping",
      Element::c,
      10,
@@ -113,7 +124,9 @@ const ElementStepsCase elementStepsCases[] = {
       "b₁ = b² / c = 7,071² / 10,000 = 5,000", "S = a·b / 2 = 7,071·7,071 / 2 = 25,000",
       "P = a + b + c = 7,071 + 7,071 + 10,000 = 24,142",
       "r = a·b / (a + b + c) = 7,071·7,071 / (7,071 + 7,071 + 10,000) = 2,071",
-      "R = c / 2 = 10,000 / 2 = 5,000"}},
+      "R = c / 2 = 10,000 / 2 = 5,000",
+      "sin α = 0,707, cos α = 0,707, tg α = 1,000, cotg α = 1,000",
+      "sin β = 0,707, cos β = 0,707, tg β = 1,000, cotg β = 1,000"}},
     {"variantThreeWithItsLongerLegCalledB",
      Element::c,
      5,
@@ -131,7 +144,8 @@ const ElementStepsCase elementStepsCases[] = {
       "h = a·b / c = 3,000·4,000 / 5,000 = 2,400", "a₁ = a² / c = 3,000² / 5,000 = 1,800",
       "b₁ = b² / c = 4,000² / 5,000 = 3,200",
       "r = a·b / (a + b + c) = 3,000·4,000 / (3,000 + 4,000 + 5,000) = 1,000",
-      "R = c / 2 = 5,000 / 2 = 2,500"}},
+      "R = c / 2 = 5,000 / 2 = 2,500", "sin α = 0,600, cos α = 0,800, tg α = 0,750, cotg α = 1,333",
+      "sin β = 0,800, cos β = 0,600, tg β = 1,333, cotg β = 0,750"}},
 };
 INSTANTIATE_TEST_SUITE_P(EachFamily, ElementSteps, testing::ValuesIn(elementStepsCases),
                          [](const auto& info) { return std::string(info.param.name); });
@@ -143,8 +157,8 @@ TEST(ElementStepsRegion, WritesThePeriodRegionsNumbers)
     const std::vector<std::string> lines = linesOf(page.steps);
     ASSERT_GE(lines.size(), 3u);
     EXPECT_EQ(lines[0], "Дадени: b = 8.000 и β ≈ 53°8′.");
-    EXPECT_EQ(lines[1], "c = b / sin β = 8.000 / sin 53.130° = 10.000");
-    EXPECT_EQ(lines[2], "a = b / tg β = 8.000 / tg 53.130° = 6.000");
+    EXPECT_EQ(lines[1], "sin β = b / c ⇒ c = b / sin β = 8.000 / sin 53.130° = 10.000");
+    EXPECT_EQ(lines[2], "tg β = b / a ⇒ a = b / tg β = 8.000 / tg 53.130° = 6.000");
 }
 
 // The refusals worded by hand: a bound reached only by the isosceles triangle, one reached

@@ -43,6 +43,8 @@ RowOutcome refusedRow(std::int16_t k, const char* first, const char* second)
     return outcome;
 }
 
+// The trigonometric values of both angles end the steps, ratios of the sides: 3/5 = 0,600,
+// 4/5 = 0,800, 3/4 = 0,750, 4/3 = 1,333; √2/2 = 0,707 for 45°.
 struct StepsCase {
     const char* name;
     std::int16_t k;
@@ -65,6 +67,8 @@ const std::vector<std::string> restOf345 = {
     "R = c / 2 = 5,000 / 2 = 2,500",
     "a₁ = a² / c = 3,000² / 5,000 = 1,800",
     "b₁ = b² / c = 4,000² / 5,000 = 3,200",
+    "sin α = 0,600, cos α = 0,800, tg α = 0,750, cotg α = 1,333",
+    "sin β = 0,800, cos β = 0,600, tg β = 1,333, cotg β = 0,750",
 };
 
 std::vector<std::string> joined(std::vector<std::string> head, const std::vector<std::string>& tail)
@@ -112,7 +116,9 @@ const StepsCase stepsCases[] = {
       "h = a·b / c = 4,000·3,000 / 5,000 = 2,400",
       "r = a·b / (a + b + c) = 4,000·3,000 / (4,000 + 3,000 + 5,000) = 1,000",
       "R = c / 2 = 5,000 / 2 = 2,500", "a₁ = a² / c = 4,000² / 5,000 = 3,200",
-      "b₁ = b² / c = 3,000² / 5,000 = 1,800"}},
+      "b₁ = b² / c = 3,000² / 5,000 = 1,800",
+      "sin α = 0,800, cos α = 0,600, tg α = 1,333, cotg α = 0,750",
+      "sin β = 0,600, cos β = 0,800, tg β = 0,750, cotg β = 1,333"}},
     {"hypotenuseAndPerimeter", 3, "5", "12",
      joined({"Вариант 4. Дадени: c = 5,000 и P = 12,000.",
              "r = (P − 2·c) / 2 = (12,000 − 2·5,000) / 2 = 1,000",
@@ -161,7 +167,9 @@ const StepsCase isoscelesWithinRoundingCases[] = {
       "tg β = b / a = 0,059 / 0,059 = 1,000 ⇒ β = 45°", "h = a·b / c = 0,059·0,059 / 0,083 = 0,041",
       "r = a·b / (a + b + c) = 0,059·0,059 / (0,059 + 0,059 + 0,083) = 0,017",
       "R = c / 2 = 0,083 / 2 = 0,041", "a₁ = a² / c = 0,059² / 0,083 = 0,041",
-      "b₁ = b² / c = 0,059² / 0,083 = 0,041"}},
+      "b₁ = b² / c = 0,059² / 0,083 = 0,041",
+      "sin α = 0,707, cos α = 0,707, tg α = 1,000, cotg α = 1,000",
+      "sin β = 0,707, cos β = 0,707, tg β = 1,000, cotg β = 1,000"}},
     {"hypotenuseAndPerimeter",
      3,
      "10",
@@ -177,7 +185,9 @@ const StepsCase isoscelesWithinRoundingCases[] = {
       "h = a·b / c = 7,071·7,071 / 10,000 = 5,000",
       "r = a·b / (a + b + c) = 7,071·7,071 / (7,071 + 7,071 + 10,000) = 2,071",
       "R = c / 2 = 10,000 / 2 = 5,000", "a₁ = a² / c = 7,071² / 10,000 = 5,000",
-      "b₁ = b² / c = 7,071² / 10,000 = 5,000"}},
+      "b₁ = b² / c = 7,071² / 10,000 = 5,000",
+      "sin α = 0,707, cos α = 0,707, tg α = 1,000, cotg α = 1,000",
+      "sin β = 0,707, cos β = 0,707, tg β = 1,000, cotg β = 1,000"}},
 };
 INSTANTIATE_TEST_SUITE_P(IsoscelesWithinRounding, SolutionSteps,
                          testing::ValuesIn(isoscelesWithinRoundingCases),

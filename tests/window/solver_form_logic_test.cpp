@@ -351,7 +351,8 @@ TEST_F(SolverFormLogicTest, ACalculatedRowDescribesTheWholeTriangle)
     window.type(0, "3");
     window.type(1, "5");
     window.logic.Command1_Click(0);
-    // The 3-4-5 triangle, worked by hand: α = atan(3/4) = 36.8699°, h = 12/5, r = 1, R = 5/2.
+    // The 3-4-5 triangle, worked by hand: α = atan(3/4) = 36.8699°, h = 12/5, r = 1, R = 5/2,
+    // sin α = 3/5, cos α = 4/5, tg α = 3/4, cotg α = 4/3.
     EXPECT_EQ(window.rowDetails[0], "Целият триъгълник:\n"
                                     "катет a = 3,000\n"
                                     "катет b = 4,000\n"
@@ -362,7 +363,9 @@ TEST_F(SolverFormLogicTest, ACalculatedRowDescribesTheWholeTriangle)
                                     "ъгъл β срещу катета b = 53,130°\n"
                                     "височина към хипотенузата h = 2,400\n"
                                     "радиус на вписаната окръжност r = 1,000\n"
-                                    "радиус на описаната окръжност R = 2,500");
+                                    "радиус на описаната окръжност R = 2,500\n"
+                                    "sin α = 0,600, cos α = 0,800, tg α = 0,750, cotg α = 1,333\n"
+                                    "sin β = 0,800, cos β = 0,600, tg β = 1,333, cotg β = 0,750");
     for (std::int16_t k = 1; k < triangle::VariantCount; ++k)
         EXPECT_EQ(window.rowDetails[k], "") << "row " << k;
 }

@@ -26,7 +26,8 @@ TEST(TrigonometricSteps, SineWithHypotenuseGivesTheLegsExactly)
                               {Element::c, 26.0, ExactNumber::integer(26)}, {}, regions::bgBG());
     const std::vector<std::string> lines = linesOf(page.steps);
     for (const char* line : {"cos α = √(1 − sin²α) = √(1 − (5/13)²) = √(144/169) = 12/13 ≈ 0,923",
-                             "a = c·sin α = 26·(5/13) = 10", "b = c·cos α = 26·(12/13) = 24"})
+                             "sin α = a / c ⇒ a = c·sin α = 26·5/13 = 10",
+                             "cos α = b / c ⇒ b = c·cos α = 26·12/13 = 24"})
         EXPECT_NE(std::find(lines.begin(), lines.end(), line), lines.end())
             << "no line " << line << "\n"
             << page.steps;

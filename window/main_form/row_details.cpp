@@ -4,6 +4,7 @@
 #include "solver/exact/tie_rounding.h"
 #include "solver/formula/steps.h"
 #include "solver/variant/triangle_details.h"
+#include "window/solution/trigonometric_lines.h"
 #include "window/text/ui_texts.h"
 
 #include <string_view>
@@ -56,7 +57,8 @@ std::string RowDetailsText(const TriangleDetails& details, const NumberFormat& r
         }
         text += line.unit;
     }
-    return text;
+    // The main window shows three decimals: the trigonometric values too.
+    return text + '\n' + TrigonometricLines(details, region, exact, false);
 }
 
 Steps ExactValuesOfRow(std::int16_t k, double first, double second, const NumberFormat& region)

@@ -12,7 +12,8 @@ class Steps;
 
 // The whole triangle of a calculated row as the tooltip of its fields shows it: a heading,
 // then one quantity per line, "катет b = 4,000", in the region's number format, angles in
-// degrees with the degree sign.
+// degrees with the degree sign; last the trigonometric values of α and of β, a line each,
+// "sin α = 0,600, cos α = 0,800, tg α = 0,750, cotg α = 1,333".
 // With the exact values of the calculation (by the quantities' names), each value that
 // has an exact form other than its decimal is written with it: "катет b = 5√3 ≈ 8,660".
 std::string RowDetailsText(const TriangleDetails& details, const NumberFormat& region,

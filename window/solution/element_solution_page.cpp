@@ -3,6 +3,7 @@
 #include "solver/formula/formula.h"
 #include "window/drawing/solution_drawing.h"
 #include "window/solution/solution_steps.h"
+#include "window/solution/trigonometric_lines.h"
 #include "window/text/angle_text.h"
 #include "window/text/refusal_message.h"
 #include "window/text/ui_texts.h"
@@ -87,6 +88,7 @@ SolutionPage ElementSolutionPageOf(const GivenElement& firstGiven, const GivenEl
     page.steps += texts::StepsRest;
     for (const Step& step : rest.list())
         page.steps += '\n' + StepLine(step, region, true);
+    page.steps += '\n' + TrigonometricLines(solved.value(), region, &rest, rest.showsExact());
     if (exactElements && rest.showsExact()) {
         for (int i = 0; i < ElementCount; ++i)
             (*exactElements)[static_cast<std::size_t>(i)] =

@@ -6,12 +6,14 @@
 #include "solver/variant/variant_solver.h"
 #include "window/drawing/solution_drawing.h"
 #include "window/main_form/row_outcome.h"
+#include "window/solution/trigonometric_lines.h"
 #include "window/text/angle_text.h"
 #include "window/text/refusal_message.h"
 #include "window/text/ui_texts.h"
 
 #include <cmath>
 #include <numbers>
+#include <string_view>
 
 namespace triangle {
 
@@ -60,6 +62,7 @@ Worked work(std::int16_t k, double first, double second, const NumberFormat& reg
     worked.text += texts::StepsRest;
     for (const Step& step : rest.list())
         worked.text += '\n' + StepLine(step, region);
+    worked.text += '\n' + TrigonometricLines(*worked.triangle, region, &rest, rest.showsExact());
     return worked;
 }
 
@@ -150,6 +153,45 @@ std::string tangentLine(const Step& step, const NumberFormat& region, bool angle
            WriteDegreesMinutes(step.result);
 }
 
+// "sin α = a / c ⇒ " before "a = c·sin α": a side found by a trigonometric value of an
+// angle, x = y·sin α or x = y / sin α, is a ratio of two sides first, as the book says it;
+// nothing before any other formula.
+std::string ratioFirst(const Step& step)
+{
+    const auto isSide = [](std::string_view name) {
+        for (int i = 0; i < MeasuredElementCount; ++i) {
+            const auto element = static_cast<Element>(i);
+            if (!IsAngle(element) && name == ElementSymbol(element))
+                return true;
+        }
+        return false;
+    };
+    const auto isRatio = [](std::string_view name) {
+        for (int i = MeasuredElementCount; i < ElementCount; ++i) {
+            if (name == ElementSymbol(static_cast<Element>(i)))
+                return true;
+        }
+        return false;
+    };
+    if (!isSide(step.name))
+        return {};
+    const std::string_view formula = step.formula;
+    for (const std::string_view sign : {std::string_view("·"), std::string_view(" / ")}) {
+        const std::size_t at = formula.find(sign);
+        if (at == std::string_view::npos)
+            continue;
+        const std::string_view side = formula.substr(0, at);
+        const std::string_view ratio = formula.substr(at + sign.size());
+        if (!isSide(side) || !isRatio(ratio))
+            continue;
+        // x = y·f ⇒ f = x / y; x = y / f ⇒ f = y / x.
+        const bool times = sign == "·";
+        return std::string(ratio) + " = " + std::string(times ? step.name : side) + " / " +
+               std::string(times ? side : step.name) + texts::StepsTherefore;
+    }
+    return {};
+}
+
 } // namespace
 
 std::string StepLine(const Step& step, const NumberFormat& region, bool angleMinutes)
@@ -168,7 +210,7 @@ std::string StepLine(const Step& step, const NumberFormat& region, bool angleMin
         step.result, 0.0, [&] { return step.exactValue; }, region);
     // An angle in the window of any two elements: "≈ 16°16′", a special angle "= 30°".
     const bool minutes = angleMinutes && step.unit == texts::Degree;
-    std::string line = step.name + " = " + step.formula;
+    std::string line = ratioFirst(step) + step.name + " = " + step.formula;
     // "b = √(c² − a²) = √(10² − 5²) = √75 = 5√3 ≈ 8,660": the exact forms, then the decimal
     // unless the exact result is a short decimal itself.
     if (!step.exactResult.empty()) {

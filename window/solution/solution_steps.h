@@ -18,7 +18,8 @@ struct Step;
 // within the rounding of the given values, that sentence. With `angleMinutes` (the window of
 // any two elements), an angle's decimal result is written in degrees and minutes instead. An
 // angle found from its tangent is written as a textbook does: "tg α = a / b = 7/24 ⇒
-// α ≈ 16°16′", in "Решение" "⇒ α = 16,260° ≈ 16°16′".
+// α ≈ 16°16′", in "Решение" "⇒ α = 16,260° ≈ 16°16′". A side found by a trigonometric value
+// says the ratio first: "sin α = a / c ⇒ a = c·sin α = 26·5/13 = 10".
 std::string StepLine(const Step& step, const NumberFormat& region, bool angleMinutes = false);
 
 // The step's line, each after a line feed, and before it the line that says what its
@@ -27,17 +28,19 @@ std::string StepLines(const Step& step, const NumberFormat& region, bool angleMi
 
 // What the window "Решение" shows for the selected row. A solved row: its given values, the
 // variant's formulas in the order the solver evaluated them, then the rest of the triangle
-// (α, β, h, r, R), each with its numbers put in. A refused one: the explanation the user was
-// given and, where the bound crossed belongs to a triangle (the isosceles one), that
-// triangle's calculation and drawing. An empty row: what to do to get a triangle. With
+// (α, β, h, r, R), each with its numbers put in, and the trigonometric values of α and of β
+// (TrigonometricLines). A refused one: the explanation the user was given and, where the
+// bound crossed belongs to a triangle (the isosceles one), that triangle's calculation and
+// drawing. An empty row: what to do to get a triangle. With
 // `exact`, each step whose result follows exactly from the given values shows its exact
 // form too ("√75 = 5√3 ≈ 8,660"); the decimals are the same either way.
 SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& region,
                             bool exact = true);
 
 // What the window of any two elements shows for two given values as read: the given values,
-// the pair's formulas as the solver evaluated them, then the rest of the triangle; after a
-// refusal, `message`, the explanation the user was given, and nothing drawn.
+// the pair's formulas as the solver evaluated them, then the rest of the triangle and the
+// trigonometric values of α and of β (TrigonometricLines); after a refusal, `message`, the
+// explanation the user was given, and nothing drawn.
 SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element second,
                                    double secondValue, const std::string& message,
                                    const NumberFormat& region, bool exact = true);
