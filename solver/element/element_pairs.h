@@ -109,9 +109,9 @@ Outcome SolveSymmetricPair(Work& work, Element first, Element second);
 Outcome SolveTrigonometricPair(Work& work, Element trigonometric, Element other);
 
 // The refusal of two of α, β and their trigonometric values: OnlyTheShape where they say the
-// same angle within the typing of each, half a thousandth either way, ShapeContradicts where
-// they say different angles (sin α = 0,6 with cos α = 0,5); none where either is a length,
-// the area or the perimeter.
+// same angle within the typing of each (half a thousandth either way, an angle half a
+// minute), ShapeContradicts where they say different angles (sin α = 0,6 with cos α = 0,5);
+// none where either is a length, the area or the perimeter.
 std::optional<ElementRefusalReason> ShapeTwice(Element first, double firstValue, Element second,
                                                double secondValue);
 

@@ -99,11 +99,15 @@ double alphaOf(Element element, double value)
     }
 }
 
-// The angles α that a value stands for within its typing, half a thousandth either way.
+// The angles α that a value stands for within its typing: half a thousandth either way, an
+// angle half a minute, as the window shows it to the minute ("16°16′") and it is typed back
+// so. A minute is coarser than what a thousandth of a trigonometric value leaves of the angle
+// (cotg α = 3,429 says α to ±0,002°), so an angle so typed still says the same angle.
 std::pair<double, double> alphaWithinTyping(Element element, double value)
 {
-    return std::minmax(alphaOf(element, std::max(value - halfThousandth, 0.0)),
-                       alphaOf(element, value + halfThousandth));
+    const double rounding = IsAngle(element) ? 1.0 / 120.0 : halfThousandth;
+    return std::minmax(alphaOf(element, std::max(value - rounding, 0.0)),
+                       alphaOf(element, value + rounding));
 }
 
 bool isShape(Element element)
