@@ -81,16 +81,16 @@ TEST(TextbookSteps, TheWholeTriangleEndsWithTheValuesOfBothAngles)
                                  "sin β = 0,960, cos β = 0,280, tg β = 3,428, cotg β = 0,292"});
 }
 
-// Variant 1, a = 3 and c = 5: the main window's whole triangle ends with the two lines in
-// three decimals (3/5, 4/5, 3/4, 4/3); "Решение" of the row writes them as fractions, its
-// angles with degrees and minutes beside the row's decimals (arctg 0,75 = 36,8699° =
-// 36°52,19′).
+// Variant 1, a = 3 and c = 5: the main window's whole triangle (its fields' tooltip) ends with
+// the two lines in three decimals (3/5, 4/5, 3/4, 4/3); "Решение" of the row writes them as
+// fractions, its angles with degrees and minutes beside the row's decimals (arctg 0,75 =
+// 36,8699° = 36°52,19′).
 TEST(TextbookSteps, TheMainWindowShowsTheValuesOfBothAngles)
 {
     const Solution solved = SolveValues(0, 3.0, 5.0);
     ASSERT_TRUE(solved.ok());
     const Steps exact = ExactValuesOfRow(0, 3.0, 5.0, regions::bgBG());
-    expectLines(RowDetailsText(*DetailsOf(solved.value()), regions::bgBG(), &exact),
+    expectLines(RowTipText(*DetailsOf(solved.value()), regions::bgBG(), exact),
                 {"sin α = 0,600, cos α = 0,800, tg α = 0,750, cotg α = 1,333",
                  "sin β = 0,800, cos β = 0,600, tg β = 1,333, cotg β = 0,750"});
 

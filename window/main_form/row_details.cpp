@@ -57,8 +57,15 @@ std::string RowDetailsText(const TriangleDetails& details, const NumberFormat& r
         }
         text += line.unit;
     }
+    return text;
+}
+
+std::string RowTipText(const TriangleDetails& details, const NumberFormat& region,
+                       const Steps& exact)
+{
     // The main window shows three decimals: the trigonometric values too.
-    return text + '\n' + TrigonometricLines(details, region, exact, false);
+    return RowDetailsText(details, region, &exact) + '\n' +
+           TrigonometricLines(details, region, &exact, false);
 }
 
 Steps ExactValuesOfRow(std::int16_t k, double first, double second, const NumberFormat& region)

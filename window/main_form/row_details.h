@@ -12,12 +12,18 @@ class Steps;
 
 // The whole triangle of a calculated row as the tooltip of its fields shows it: a heading,
 // then one quantity per line, "катет b = 4,000", in the region's number format, angles in
-// degrees with the degree sign; last the trigonometric values of α and of β, a line each,
-// "sin α = 0,600, cos α = 0,800, tg α = 0,750, cotg α = 1,333".
+// degrees with the degree sign.
 // With the exact values of the calculation (by the quantities' names), each value that
 // has an exact form other than its decimal is written with it: "катет b = 5√3 ≈ 8,660".
 std::string RowDetailsText(const TriangleDetails& details, const NumberFormat& region,
                            const Steps* exact = nullptr);
+
+// What the tooltip of a calculated row's fields and Shift+F1 show: RowDetailsText with the
+// row's exact values, then the trigonometric values of α and of β, a line each, in three
+// decimals as the main window shows numbers: "sin α = 0,600, cos α = 0,800, tg α = 0,750,
+// cotg α = 1,333". A printed solution has them in its steps already.
+std::string RowTipText(const TriangleDetails& details, const NumberFormat& region,
+                       const Steps& exact);
 
 // The exact values of variant k's triangle from its given values, for RowDetailsText.
 Steps ExactValuesOfRow(std::int16_t k, double first, double second, const NumberFormat& region);

@@ -159,7 +159,7 @@ void SolverFormLogic::Calculate()
     const std::optional<TriangleDetails> details = DetailsOf(row);
     const Steps exact =
         ExactValuesOfRow(k, *valueIn(row, given.first), *valueIn(row, given.second), region);
-    m_controls.setRowDetails(k, details ? RowDetailsText(*details, region, &exact) : std::string());
+    m_controls.setRowDetails(k, details ? RowTipText(*details, region, exact) : std::string());
     m_described = details.has_value();
     RowOutcome outcome;
     outcome.state = RowState::Solved;
