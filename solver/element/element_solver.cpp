@@ -116,6 +116,15 @@ void complete(Work& work)
         work.find(Element::r, (a * b) / ((a + b) + c));
     if (!work.has(Element::R))
         work.find(Element::R, c / two);
+}
+
+// The medians and bisectors not given, once the triangle is whole (their formulas divide by
+// sums of the sides, which a triangle too small for the doubles makes zero).
+void completeCevians(Work& work)
+{
+    const Quantity a = work[Element::a];
+    const Quantity b = work[Element::b];
+    const Quantity c = work[Element::c];
     for (const Element cevian : {Element::mA, Element::mB, Element::lA, Element::lB, Element::lC}) {
         if (!work.has(cevian))
             elements::CevianTerm(cevian, a, b, c, [&](const auto& term) {
@@ -286,6 +295,11 @@ ElementSolution SolveGivenElements(const GivenElement& firstGiven, const GivenEl
     const auto details = detailsOf(work);
     if (!details)
         return work.refuse(ElementRefusalReason::ResultTooSmall);
+    try {
+        completeCevians(work);
+    } catch (const CalculationStopped&) {
+        return work.refuse(ElementRefusalReason::ResultTooSmall);
+    }
     noteTrigonometric(work);
     return *details;
 }
