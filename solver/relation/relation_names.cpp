@@ -14,7 +14,7 @@ struct NameRow {
 };
 
 // One row an element, each spelling as typed; they are compared after `normalized`.
-const std::array<NameRow, 12> names = {{
+const std::array<NameRow, 17> names = {{
     {Element::a, {"a"}},
     {Element::b, {"b"}},
     {Element::c, {"c"}},
@@ -27,6 +27,11 @@ const std::array<NameRow, 12> names = {{
     {Element::S, {"S"}},
     {Element::alpha, {"α", "alpha", "алфа"}},
     {Element::beta, {"β", "beta", "бета"}},
+    {Element::mA, {"m_a", "ma"}},
+    {Element::mB, {"m_b", "mb"}},
+    {Element::lA, {"l_a", "la"}},
+    {Element::lB, {"l_b", "lb"}},
+    {Element::lC, {"l_c", "lc"}},
 }};
 
 struct Replacement {
@@ -34,11 +39,12 @@ struct Replacement {
     std::string_view to;
 };
 
-// The Cyrillic letters of the same look (а, б for its sound, с, Р), С and Ѕ for S, and the
-// subscripts as the digit or letter they lower.
+// The Cyrillic letters of the same look (а, б for its sound, с, Р), С and Ѕ for S, м and л
+// for the medians' and bisectors' m and l, and the subscripts as the digit or letter they
+// lower.
 constexpr Replacement replacements[] = {
-    {"а", "a"}, {"б", "b"}, {"с", "c"}, {"Р", "P"}, {"С", "S"},
-    {"Ѕ", "S"}, {"₁", "1"}, {"ₐ", "a"}, {" ", ""},  {"\t", ""},
+    {"а", "a"}, {"б", "b"}, {"с", "c"}, {"Р", "P"}, {"С", "S"}, {"Ѕ", "S"},
+    {"м", "m"}, {"л", "l"}, {"₁", "1"}, {"ₐ", "a"}, {" ", ""},  {"\t", ""},
 };
 
 std::string normalized(std::string_view name)

@@ -1,8 +1,8 @@
 #pragma once
 
 // The names a relation's elements may be typed with: the symbols ("a₁", "α"), what a keyboard
-// types for them ("a1", "alpha", "алфа", "ma"), and the Cyrillic letters that look like the
-// Latin ones (а, б, с, Р) or stand for them on the phonetic layout's key (С for S).
+// types for them ("a1", "alpha", "алфа", "ma", "l_c"), and the Cyrillic letters that look like
+// the Latin ones (а, б, с, Р) or stand for them on the phonetic layout's key (С for S, м, л).
 
 #include "solver/element/element_solver.h"
 

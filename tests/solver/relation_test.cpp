@@ -96,6 +96,16 @@ const std::vector<ReadRow> readRows = {
      12.5, 0, "α − β = 12,5°"},
     {"angles_multiple", "β = 2alpha", RelationKind::Multiple, Element::beta, Element::alpha, 2, 0,
      "β = 2α"},
+    {"median_ratio", "m_a : b = 5 : 3", RelationKind::Ratio, Element::mA, Element::b, 5, 3,
+     "m_a : b = 5 : 3"},
+    {"medians_plain_cyrillic", "ма : мб = 1 : 2", RelationKind::Ratio, Element::mA, Element::mB, 1,
+     2, "m_a : m_b = 1 : 2"},
+    {"bisector_difference", "lb-la=1", RelationKind::Difference, Element::lB, Element::lA, 1, 0,
+     "l_b − l_a = 1"},
+    {"bisector_of_right_angle", "l_c + h = 7", RelationKind::Sum, Element::lC, Element::h, 7, 0,
+     "l_c + h = 7"},
+    {"multiple_of_median", "c = 2m_b", RelationKind::Multiple, Element::c, Element::mB, 2, 0,
+     "c = 2m_b"},
 };
 
 // Every form reads as the relation worked out by hand, is written in the book's form, and
@@ -161,6 +171,8 @@ const std::vector<FaultRow> faultRows = {
     {"trigonometric", "sin α : cos α = 3 : 4", RelationTextProblem::MixedKinds},
     {"angle_multiple_of_length", "α = 2a", RelationTextProblem::MixedKinds},
     {"same_element", "a : a = 1 : 2", RelationTextProblem::SameElement},
+    {"median_with_angle", "ma : α = 1 : 2", RelationTextProblem::MixedKinds},
+    {"median_spelt_twice", "m_a - ma = 1", RelationTextProblem::SameElement},
     {"same_element_spelt_twice", "alpha - α = 3", RelationTextProblem::SameElement},
     {"blank_inside_number", "a + b = 3 5", RelationTextProblem::NumberText, Problem::BlankInside},
     {"degrees_on_a_length", "a + b = 40°", RelationTextProblem::NumberText, Problem::NotOneNumber},

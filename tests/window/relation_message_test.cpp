@@ -31,7 +31,8 @@ TEST(RelationMessage, NamesTheTextAndWhatToType)
          {RelationTextProblem::UnknownElement},
          "x + b = 3",
          "В „x + b = 3“ има име, което не е елемент на триъгълника. Във връзка могат да се "
-         "пишат a, b, c, h, a₁ (a1), b₁ (b1), P, r, R, α (alpha, алфа) и β (beta, бета)."},
+         "пишат a, b, c, h, a₁ (a1), b₁ (b1), P, r, R, α (alpha, алфа), β (beta, бета), m_a "
+         "(ma), m_b (mb), l_a (la), l_b (lb) и l_c (lc)."},
         {"decimal_separator",
          {RelationTextProblem::NumberText, triangle::FieldTextProblem::DecimalSeparator},
          "a + b = 2,5",

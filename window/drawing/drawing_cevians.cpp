@@ -1,5 +1,6 @@
 #include "window/drawing/drawing_cevians.h"
 
+#include "solver/element/element_solver.h"
 #include "window/drawing/drawing_geometry.h"
 
 namespace triangle::drawing {
@@ -12,13 +13,15 @@ constexpr Colour CevianInk{0, 110, 130};
 struct CevianRow {
     Cevian cevian;
     Part part;
-    const char* symbol;
+    Element element; // whose symbol names it, as the fields and the steps write it
 };
 
 constexpr CevianRow rows[] = {
-    {Cevian::MedianA, Part::MedianA, "m_a"},     {Cevian::MedianB, Part::MedianB, "m_b"},
-    {Cevian::BisectorA, Part::BisectorA, "l_a"}, {Cevian::BisectorB, Part::BisectorB, "l_b"},
-    {Cevian::BisectorC, Part::BisectorC, "l_c"},
+    {Cevian::MedianA, Part::MedianA, Element::mA},
+    {Cevian::MedianB, Part::MedianB, Element::mB},
+    {Cevian::BisectorA, Part::BisectorA, Element::lA},
+    {Cevian::BisectorB, Part::BisectorB, Element::lB},
+    {Cevian::BisectorC, Part::BisectorC, Element::lC},
 };
 
 const CevianRow& rowOf(Cevian cevian)
@@ -70,7 +73,7 @@ std::vector<LabelRequest> DrawCevians(StrokeComposer& draw, const std::vector<Ce
         draw.dot(ends.to, 2.5, CevianInk, row.part);
         const Point along = UnitOf(ends.to - ends.from);
         // Beside the stroke's far half, away from the crowd at its vertex.
-        labels.push_back({row.symbol,
+        labels.push_back({ElementSymbol(row.element),
                           between(ends.from, ends.to, 0.6),
                           {along.y, -along.x},
                           CevianInk,

@@ -12,13 +12,15 @@ inline constexpr const char* RelationFieldTip =
     "Връзка между два елемента, както е дадена в задачата: a : b = 5 : 12, a + b = 23, "
     "c − a = 1, c = 2a, b = a√3, α : β = 1 : 5 или α − β = 40°.\n"
     "С клавиатурата: a:b=5:12, a1:b1=2:3, c-a=1, c=2a, c=2*a, b=a*sqrt(3); α се пише и alpha "
-    "или алфа, β и beta или бета. На кирилица а, б, с и Р се четат като a, b, c и P.\n"
+    "или алфа, β и beta или бета, медианите и ъглополовящите m_a, m_b, l_a, l_b, l_c и ma, mb, "
+    "la, lb, lc. На кирилица а, б, с и Р се четат като a, b, c и P.\n"
     "Връзката е между две дължини (периметърът е една от тях) или между двата остри ъгъла.";
 
 inline constexpr const char* RelationExamples =
     "a : b = 5 : 12, a + b = 23, c − a = 1, c = 2a или α − β = 40°";
 inline constexpr const char* RelationNames =
-    "a, b, c, h, a₁ (a1), b₁ (b1), P, r, R, α (alpha, алфа) и β (beta, бета)";
+    "a, b, c, h, a₁ (a1), b₁ (b1), P, r, R, α (alpha, алфа), β (beta, бета), m_a (ma), m_b "
+    "(mb), l_a (la), l_b (lb) и l_c (lc)";
 
 inline constexpr const char* RelationEmpty =
     "Полето „Връзка между два елемента“ е празно. Напишете връзка, например {examples}.";
