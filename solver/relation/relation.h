@@ -36,6 +36,7 @@ enum class RelationTextProblem : std::uint8_t {
     NumberText,     // a number that does not read: see `number`
     MixedKinds,     // a length with an angle, or an element no relation takes (S, sin α)
     SameElement,    // "a : a = 1 : 2"
+    NotPositive, // a number that reads but is zero or negative: "a : b = 0 : 1", "c − a = −1"
 };
 
 struct RelationTextFault {

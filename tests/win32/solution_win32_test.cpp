@@ -242,6 +242,32 @@ TEST_F(SolutionWin32Keys, TheDrawingIsNamedWithWhatItShows)
     EXPECT_EQ(std::wstring(name), L"Чертеж на триъгълника. описание");
 }
 
+// The page's projections and its medians and bisectors are drawn as the Qt form draws them,
+// each named once, a median's foot painted in its own ink.
+TEST_F(SolutionWin32Keys, TheDrawingShowsTheProjectionsAndCeviansThePageAsksFor)
+{
+    triangle::SolutionPage page{fromLegs(3, 4), "", "", "", true};
+    page.cevians = {triangle::Cevian::MedianA, triangle::Cevian::BisectorC};
+    m_window.showPage(page, {});
+    pump();
+    const drawing::DisplayList& list = m_window.displayList();
+    for (const drawing::Part part :
+         {drawing::Part::Foot, drawing::Part::ProjectionA, drawing::Part::ProjectionB,
+          drawing::Part::MedianA, drawing::Part::BisectorC})
+        EXPECT_EQ(std::count_if(list.labels.begin(), list.labels.end(),
+                                [part](const drawing::Label& l) { return l.part == part; }),
+                  1)
+            << static_cast<int>(part);
+    const auto foot = std::find_if(list.dots.begin(), list.dots.end(), [](const drawing::Dot& d) {
+        return d.part == drawing::Part::MedianA;
+    });
+    ASSERT_NE(foot, list.dots.end());
+    const Capture shot = capture(m_window.drawing());
+    EXPECT_TRUE(isInk(shot.at(static_cast<int>(std::lround(foot->centre.x)),
+                              static_cast<int>(std::lround(foot->centre.y))),
+                      foot->colour));
+}
+
 TEST_F(SolutionWin32Keys, MovedToAHigherDpiItTakesTheSuggestedPlaceAndScalesItsText)
 {
     // Windows suggests the frame on the new screen; Wine stays at 96 DPI, so the move is

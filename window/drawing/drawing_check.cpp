@@ -17,7 +17,8 @@ bool isCircle(const Arc& arc)
     return std::abs(arc.sweepDegrees) >= 360.0;
 }
 
-// The stroke a label names, where it names one: a side, the height, a radius, a projection.
+// The stroke a label names, where it names one: a side, the height, a radius, a projection,
+// a median or a bisector.
 bool namesStroke(Part part)
 {
     switch (part) {
@@ -29,6 +30,11 @@ bool namesStroke(Part part)
     case Part::Circumscribed:
     case Part::ProjectionA:
     case Part::ProjectionB:
+    case Part::MedianA:
+    case Part::MedianB:
+    case Part::BisectorA:
+    case Part::BisectorB:
+    case Part::BisectorC:
         return true;
     default:
         return false;

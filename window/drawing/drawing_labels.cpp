@@ -134,7 +134,7 @@ bool LabelComposer::place(const LabelRequest& request, TextSize size, double bes
                 continue;
             if (leader) {
                 m_sketch.list.lines.push_back(
-                    {start, end, LeaderInk, 1.0 * m_unit, false, part, true});
+                    {start, end, LeaderInk, 1.0 * m_unit, false, part, true, false});
                 m_sketch.segments.push_back({start, end, 0.5 * m_unit});
             }
             m_sketch.list.labels.push_back({text, anchor, box, colour, bold, part});

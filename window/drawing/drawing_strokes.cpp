@@ -10,7 +10,13 @@ namespace triangle::drawing {
 
 void StrokeComposer::line(Point from, Point to, Colour colour, double width, Part part, bool dashed)
 {
-    m_sketch.list.lines.push_back({from, to, colour, width * m_unit, dashed, part, false});
+    m_sketch.list.lines.push_back({from, to, colour, width * m_unit, dashed, part, false, false});
+    m_sketch.segments.push_back({from, to, width * m_unit / 2.0});
+}
+
+void StrokeComposer::dashDotLine(Point from, Point to, Colour colour, double width, Part part)
+{
+    m_sketch.list.lines.push_back({from, to, colour, width * m_unit, false, part, false, true});
     m_sketch.segments.push_back({from, to, width * m_unit / 2.0});
 }
 

@@ -36,6 +36,8 @@ public:
     StrokeComposer(Sketch& sketch, double unit) : m_sketch(sketch), m_unit(unit) {}
 
     void line(Point from, Point to, Colour colour, double width, Part part, bool dashed = false);
+    // A median's or a bisector's stroke, of dashes and dots.
+    void dashDotLine(Point from, Point to, Colour colour, double width, Part part);
     // Angles as in Arc: degrees counter-clockwise as seen.
     void arc(Point centre, double radius, double start, double sweep, Colour colour, double width,
              Part part);

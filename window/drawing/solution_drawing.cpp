@@ -1,6 +1,7 @@
 #include "window/drawing/solution_drawing.h"
 
 #include "solver/variant/triangle_details.h"
+#include "window/drawing/drawing_cevians.h"
 #include "window/drawing/drawing_geometry.h"
 #include "window/drawing/drawing_labels.h"
 #include "window/drawing/drawing_strokes.h"
@@ -74,7 +75,7 @@ struct Composed {
 // The drawing with margins of `room` text sizes more than the least around the circle.
 Composed compose(const TriangleDetails& details, double width, double height, double font,
                  double room, const NumberFormat& region, const MeasureText& measure,
-                 bool projections, bool angleMinutes)
+                 bool projections, bool angleMinutes, const std::vector<Cevian>& cevians)
 {
     DisplayList list;
     list.width = width;
@@ -121,6 +122,7 @@ Composed compose(const TriangleDetails& details, double width, double height, do
     draw.dot(I, 2.0, InscribedInk, Part::Inscribed);
 
     draw.line(C, H, HeightInk, 2.0, Part::Height, true);
+    std::vector<LabelRequest> cevianLabels = DrawCevians(draw, cevians, {A, B, C, a, b, c});
 
     const double legA = k * a;
     const double legB = k * b;
@@ -282,6 +284,8 @@ Composed compose(const TriangleDetails& details, double width, double height, do
         labels.insert(labels.begin() + 4, std::begin(projectionLabels), std::end(projectionLabels));
     }
 
+    labels.insert(labels.end(), cevianLabels.begin(), cevianLabels.end());
+
     // Where crowded labels leave one of them no room beside what it names, it goes first on
     // the next try.
     std::vector<std::size_t> order(std::size(labels));
@@ -326,7 +330,7 @@ Composed compose(const TriangleDetails& details, double width, double height, do
 
 DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
                          const NumberFormat& region, const MeasureText& measure, bool projections,
-                         bool angleMinutes, double zoom)
+                         bool angleMinutes, double zoom, const std::vector<Cevian>& cevians)
 {
     // Text grows with the target, so that the drawing reads from the back of a classroom,
     // but never below a comfortable size on the screen. Zooming in raises that least size
@@ -337,8 +341,8 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
     // text size more a round, as long as it stays a fifth of the target.
     Composed best{{}, std::numeric_limits<std::size_t>::max(), true};
     for (double room = 0.0;; room += 1.0) {
-        Composed drawn =
-            compose(details, width, height, font, room, region, measure, projections, angleMinutes);
+        Composed drawn = compose(details, width, height, font, room, region, measure, projections,
+                                 angleMinutes, cevians);
         // A smaller triangle that leaves no fewer labels homeless will not help further.
         const bool better = drawn.overlaps < best.overlaps ||
                             (drawn.overlaps == best.overlaps && drawn.homeless < best.homeless);

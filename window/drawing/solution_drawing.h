@@ -6,6 +6,7 @@
 
 #include "solver/number/field_number.h"
 #include "window/main_form/form_layout.h"
+#include "window/solution/solution_page.h"
 
 #include <functional>
 #include <string>
@@ -54,6 +55,11 @@ enum class Part {
     Foot,        // H, the foot of the height, where it is drawn
     ProjectionA, // a₁ = HB, the projection of a on the hypotenuse
     ProjectionB, // b₁ = AH
+    MedianA,     // m_a, from A to the midpoint of BC
+    MedianB,     // m_b, from B to the midpoint of CA
+    BisectorA,   // l_a, from A to BC, halving α
+    BisectorB,   // l_b, from B to CA, halving β
+    BisectorC,   // l_c, from C to the hypotenuse, halving the right angle
 };
 
 struct Line {
@@ -64,6 +70,8 @@ struct Line {
     bool dashed;
     Part part;
     bool leader; // joins a label that stands away from what it names
+    // Dashes and dots, long and short: a median or a bisector, apart from the dashed height.
+    bool dashDot = false;
 };
 
 // Angles in degrees, counter-clockwise as seen on the screen from the direction of 3 o'clock;
@@ -127,10 +135,12 @@ struct DisplayList {
 // angleMinutes, the angles are named in degrees and minutes, "α ≈ 16°16′" (a special angle
 // "α = 30°"), instead of "α = 16,260°". zoom (0.5 to 3, the window's zoom) sets the text's
 // least size to 14 × scale × zoom pixels, and below 1 shrinks any text by it; the strokes'
-// widths follow the text, and the triangle makes room for its labels.
+// widths follow the text, and the triangle makes room for its labels. Each of `cevians` is
+// drawn from its vertex to its foot, dashed and dotted, and named by its symbol ("m_a").
 DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
                          const NumberFormat& region, const MeasureText& measure = EstimateText,
-                         bool projections = false, bool angleMinutes = false, double zoom = 1.0);
+                         bool projections = false, bool angleMinutes = false, double zoom = 1.0,
+                         const std::vector<Cevian>& cevians = {});
 
 // What the drawing shows, in words, for a screen reader.
 std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region);

@@ -31,17 +31,17 @@ static_assert(Margin + TableColumns * (TableLabelWidth + TableGap + TableFieldWi
                   (TableColumns - 1) * TableGap + Margin ==
               TableWidth);
 
-constexpr int GroupCount = 6;
+constexpr int GroupCount = 7;
 
 // Two groups a line, in reading order, the table of the trigonometric values alone across
 // the last line.
 constexpr std::array<Group, GroupCount> groups = [] {
-    const Element firsts[GroupCount] = {Element::a, Element::alpha, Element::h,
-                                        Element::S, Element::r,     Element::sinAlpha};
-    const int counts[GroupCount] = {3, 2, 3, 2, 2, 8};
-    const int columns[GroupCount] = {1, 1, 1, 1, 1, TableColumns};
-    const int lines[GroupCount] = {0, 0, 1, 1, 2, 3};
-    const int lineRows[4] = {3, 3, 2, 2};
+    const Element firsts[GroupCount] = {Element::a, Element::alpha, Element::h,       Element::S,
+                                        Element::r, Element::mA,    Element::sinAlpha};
+    const int counts[GroupCount] = {3, 2, 3, 2, 2, 5, 8};
+    const int columns[GroupCount] = {1, 1, 1, 1, 1, 1, TableColumns};
+    const int lines[GroupCount] = {0, 0, 1, 1, 2, 2, 3};
+    const int lineRows[4] = {3, 3, 5, 2};
     std::array<Group, GroupCount> all{};
     int top = Margin;
     for (int line = 0, i = 0; line < 4; ++line) {

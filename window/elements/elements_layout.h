@@ -40,7 +40,7 @@ layout::Colour ButtonColour(int button);
 // Wide rather than tall: all twenty fields whole on a work area of 1024 × 768 with the window's
 // title and menu bars.
 inline constexpr int PanelWidth = 740;
-inline constexpr int PanelHeight = 566;
+inline constexpr int PanelHeight = 668;
 // The size the window opens with, before the screen's limits.
 inline constexpr int OpeningWidth = 1280;
 inline constexpr int OpeningHeight = 720;

@@ -47,7 +47,8 @@ QRect rectOf(const elements_layout::Rect& place)
 constexpr const char* objectNames[ElementCount] = {
     "a",       "b",         "c",       "alpha",   "beta",   "h",        "a1",
     "b1",      "S",         "P",       "r",       "R",      "sinAlpha", "cosAlpha",
-    "tgAlpha", "cotgAlpha", "sinBeta", "cosBeta", "tgBeta", "cotgBeta"};
+    "tgAlpha", "cotgAlpha", "sinBeta", "cosBeta", "tgBeta", "cotgBeta", "mA",
+    "mB",      "lA",        "lB",      "lC"};
 
 Element elementAt(int i)
 {

@@ -60,6 +60,9 @@ void PaintDisplayList(QPainter& painter, const drawing::DisplayList& list)
         QPen pen(qColour(line.colour), line.width, Qt::SolidLine, Qt::RoundCap);
         if (line.dashed)
             pen.setDashPattern({4.0, 3.0});
+        // In widths of the pen: a long dash, a gap, a dot, a gap.
+        if (line.dashDot)
+            pen.setDashPattern({6.0, 2.5, 0.5, 2.5});
         painter.setPen(pen);
         painter.drawLine(QPointF(line.from.x, line.from.y), QPointF(line.to.x, line.to.y));
     }
@@ -91,6 +94,7 @@ void SolutionDrawingView::setPage(const SolutionPage& page, const NumberFormat& 
     m_region = region;
     m_projections = page.projections;
     m_angleMinutes = page.angleMinutes;
+    m_cevians = page.cevians;
     m_empty = QString::fromStdString(page.empty);
     setAccessibleDescription(m_triangle ? QString::fromStdString(page.description) : m_empty);
     layOut();
@@ -103,9 +107,10 @@ QImage SolutionDrawingView::image() const
     picture.fill(Qt::white);
     if (m_triangle) {
         QPainter painter(&picture);
-        PaintDisplayList(painter, drawing::DrawSolution(
-                                      *m_triangle, picture.width(), picture.height(), 2.0, m_region,
-                                      MeasureLabel, m_projections, m_angleMinutes, m_zoom));
+        PaintDisplayList(painter,
+                         drawing::DrawSolution(*m_triangle, picture.width(), picture.height(), 2.0,
+                                               m_region, MeasureLabel, m_projections,
+                                               m_angleMinutes, m_zoom, m_cevians));
     }
     return picture;
 }
@@ -150,7 +155,7 @@ void SolutionDrawingView::layOut()
 {
     if (m_triangle)
         m_list = drawing::DrawSolution(*m_triangle, width(), height(), 1.0, m_region, MeasureLabel,
-                                       m_projections, m_angleMinutes, m_zoom);
+                                       m_projections, m_angleMinutes, m_zoom, m_cevians);
     else
         m_list = {};
 }

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <optional>
+#include <vector>
 
 class QImage;
 class QPainter;
@@ -22,8 +23,9 @@ class SolutionDrawingView : public QWidget {
 public:
     explicit SolutionDrawingView(QWidget* parent = nullptr);
 
-    // The page's triangle, with the height's foot and the projections where the page asks
-    // for them; without a triangle the view says what the page says instead.
+    // The page's triangle, with the height's foot, the projections and the medians and
+    // bisectors where the page asks for them; without a triangle the view says what the page says
+    // instead.
     void setPage(const SolutionPage& page, const NumberFormat& region);
     // The display list as last painted, in the widget's logical pixels.
     const drawing::DisplayList& displayList() const { return m_list; }
@@ -47,6 +49,7 @@ private:
     std::optional<TriangleDetails> m_triangle;
     bool m_projections = false;
     bool m_angleMinutes = false;
+    std::vector<Cevian> m_cevians;
     double m_zoom = 1.0;
     QString m_empty;
     NumberFormat m_region;

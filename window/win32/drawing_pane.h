@@ -3,6 +3,8 @@
 #include "solver/number/field_number.h"
 #include "solver/variant/triangle_details.h"
 #include "window/drawing/solution_drawing.h"
+#include "window/solution/solution_page.h"
+#include "window/win32/gdiplus_painting.h"
 
 #include <windows.h>
 
@@ -30,6 +32,9 @@ public:
     void setTriangle(const std::optional<TriangleDetails>& triangle, const NumberFormat& region,
                      const std::string& description, const std::string& empty,
                      bool projections = false, bool angleMinutes = false);
+    // The page's triangle with what the page asks to draw beside it: the projections, the
+    // angles in minutes, the medians and bisectors.
+    void setPage(const SolutionPage& page, const NumberFormat& region);
     void setDpi(int dpi);
     // The labels and strokes at the window's zoom (0.5 to 3).
     void setZoom(double factor);
@@ -44,6 +49,8 @@ public:
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void show(const std::optional<TriangleDetails>& triangle, const NumberFormat& region,
+              const std::string& description, const std::string& empty, DrawingParts parts);
     void layOut();
     void paint(HDC dc) const;
     void showMenu(int x, int y) const;
@@ -54,16 +61,9 @@ private:
     std::optional<TriangleDetails> m_triangle;
     NumberFormat m_region;
     std::string m_empty;
-    bool m_projections = false;
-    bool m_angleMinutes = false;
+    DrawingParts m_parts;
     double m_zoom = 1.0;
     drawing::DisplayList m_list;
 };
-
-// A triangle drawn with GDI+ into `box` of any device context, at `scale` device pixels per
-// logical pixel, the rest of the context left as it is: the drawing on a printed page.
-void DrawTriangleInto(HDC dc, const drawing::Box& box, const TriangleDetails& triangle,
-                      const NumberFormat& region, double scale, bool projections = false,
-                      bool angleMinutes = false);
 
 } // namespace triangle::win32

@@ -125,7 +125,7 @@ void SolutionWindow::showPage(const SolutionPage& page, const NumberFormat& regi
     m_page = page;
     m_region = region;
     m_steps.setSteps(page.steps);
-    m_drawing.setTriangle(page.triangle, region, page.description, page.empty);
+    m_drawing.setPage(page, region);
 }
 
 void SolutionWindow::openBeside()
