@@ -2,6 +2,7 @@
 #include "solver/exact/exact_text.h"
 #include "solver/formula/steps.h"
 
+#include "tests/regions.h"
 #include "tests/table_rows.h"
 
 #include <gtest/gtest.h>
@@ -226,6 +227,27 @@ TEST(FactRefusals, EachBoundRefusesBeyondItAndSolvesWithin)
             EXPECT_NEAR(solved.fault().boundValue.value_or(0), c.boundValue, 1e-12) << c.name;
         }
     }
+}
+
+// The median's formula as the steps write it, worked by hand for a = 8, b = 6:
+// m_a = √(b² + a²/4) = √(36 + 16) = √52 = 2√13 ≈ 7,211.
+TEST(FactSteps, TheMedianIsWorkedOutByItsFormula)
+{
+    triangle::Steps steps(regions::bgBG());
+    triangle::Steps rest(regions::bgBG());
+    const auto solved = triangle::SolveFacts(GivenElement{Element::a, 8.0, {}},
+                                             GivenElement{Element::b, 6.0, {}}, 0, &steps, &rest);
+    ASSERT_TRUE(solved.ok());
+    const triangle::Step* median = nullptr;
+    for (const triangle::Step& step : rest.list())
+        if (step.name == "m_a")
+            median = &step;
+    ASSERT_NE(median, nullptr);
+    EXPECT_EQ(median->formula, "√(b² + a² / 4)");
+    EXPECT_EQ(median->substituted, "√(6,000² + 8,000² / 4)");
+    EXPECT_EQ(median->exactRadicand, "√52");
+    EXPECT_EQ(median->exactResult, "2√13");
+    EXPECT_NEAR(median->result, 7.2111025509, 1e-9);
 }
 
 } // namespace
