@@ -66,8 +66,7 @@ std::vector<Pair> determiningPairs()
             const auto first = static_cast<Element>(i);
             const auto second = static_cast<Element>(j);
             const bool dependent = (isShape(first) && isShape(second)) ||
-                                   (first == Element::c && second == Element::R) ||
-                                   triangle::IsCevian(first) || triangle::IsCevian(second);
+                                   (first == Element::c && second == Element::R);
             if (!dependent)
                 pairs.push_back({first, second, {}});
         }

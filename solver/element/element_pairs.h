@@ -115,6 +115,15 @@ Outcome SolveTrigonometricPair(Work& work, Element trigonometric, Element other)
 std::optional<ElementRefusalReason> ShapeTwice(Element first, double firstValue, Element second,
                                                double secondValue);
 
+// A pair with a median to a leg or a bisector: m_a with b (m_b with a) by a = 2√(m_a² − b²),
+// every other by the scheme of element_scheme.h, α found numerically. Where two triangles
+// fit, `which` (0 or 1) picks one, the shorter a first, and `count` is set to how many.
+Outcome SolveCevianPair(Work& work, Element first, Element second, int which, int* count);
+
+// SolveGivenElements with the choice of `which` triangle where two fit, and their `count`.
+ElementSolution SolveGivenPair(const GivenElement& first, const GivenElement& second, int which,
+                               int* count, Steps* steps = nullptr, Steps* rest = nullptr);
+
 // a₁ with S, P or r: b₁ is the root of one equation, found numerically.
 Outcome SolveProjectionNumerically(Work& work, Element other);
 

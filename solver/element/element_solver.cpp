@@ -207,10 +207,10 @@ std::optional<ElementRefusal> commonRefusal(const ElementRefusal& base)
 // Solves the pair in the orientation where the element that leads it (a leg before an
 // angle before a projection) is a's; a pair of one element of each side of the same kind
 // (a and b, a₁ and b₁) is its own mirror image.
-Outcome solvePair(Work& work, Element first, Element second)
+Outcome solvePair(Work& work, Element first, Element second, int which, int* count)
 {
     if (IsCevian(first) || IsCevian(second))
-        return work.refuse(ElementRefusalReason::NoTriangle);
+        return elements::SolveCevianPair(work, first, second, which, count);
     if (kindOf(second) == Kind::Trigonometric)
         std::swap(first, second);
     if (kindOf(first) == Kind::Trigonometric) {
@@ -271,6 +271,13 @@ ElementSolution SolveElementValues(Element first, double firstValue, Element sec
 ElementSolution SolveGivenElements(const GivenElement& firstGiven, const GivenElement& secondGiven,
                                    Steps* steps, Steps* rest)
 {
+    return elements::SolveGivenPair(firstGiven, secondGiven, 0, nullptr, steps, rest);
+}
+
+ElementSolution elements::SolveGivenPair(const GivenElement& firstGiven,
+                                         const GivenElement& secondGiven, int which, int* count,
+                                         Steps* steps, Steps* rest)
+{
     const Element first = firstGiven.element;
     const Element second = secondGiven.element;
     ElementRefusal base;
@@ -283,7 +290,7 @@ ElementSolution SolveGivenElements(const GivenElement& firstGiven, const GivenEl
 
     Work work(base, mirroredPair(first, second), steps, {firstGiven.exact, secondGiven.exact});
     try {
-        if (auto refused = solvePair(work, first, second))
+        if (auto refused = solvePair(work, first, second, which, count))
             return *refused;
         work.unmirror(rest);
         complete(work);

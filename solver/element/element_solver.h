@@ -11,6 +11,7 @@
 
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
 
@@ -104,6 +105,11 @@ enum class ElementBound {
     InradiusAtMostPerimeterShare,      // r ≤ (3 − 2√2)·P/2
     PerimeterAtMostCircumradiusShare,  // P ≤ 2(1 + √2)·R
     InradiusAtMostCircumradiusShare,   // r ≤ (√2 − 1)·R
+    MedianAboveOtherLeg,               // m_a > b (flat)
+    SumOfLegsAboveHypotenuse,          // a + b > c (flat)
+    SumOfLegsAtMostHypotenuseShare,    // a + b ≤ c·√2
+    HypotenuseLongest,                 // c > a (flat): a ratio or difference of c and a leg
+    DifferenceBelowOtherLeg,           // c − a < b (flat)
 };
 
 // The bound as a formula, "h ≤ c/2", for b's leg, projection and angle where `otherLeg`.
@@ -123,6 +129,8 @@ enum class ElementRefusalReason {
     NoTriangle,        // a last guard: a root or divisor the checks let through
 };
 
+struct Relation;
+
 // Why two elements gave no triangle, as a value the window words for the user.
 struct ElementRefusal {
     ElementRefusalReason reason = ElementRefusalReason::FieldText;
@@ -139,6 +147,11 @@ struct ElementRefusal {
     // The bound's value from the other given element; unset where it is beyond the range of
     // a double.
     std::optional<double> boundValue;
+    // Where a fact was a relation ("a + b = 25"), the relation: first and second then name
+    // its left element; and which fact to correct, 0 the first, 1 the second.
+    std::shared_ptr<const Relation> firstRelation;
+    std::shared_ptr<const Relation> secondRelation;
+    std::optional<int> factToCorrect;
 };
 
 using ElementSolution = Calculated<TriangleDetails, ElementRefusal>;

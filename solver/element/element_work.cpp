@@ -79,9 +79,14 @@ constexpr BoundFormulas boundFormulas[] = {
     {"r ≤ (3 − 2√2)·P/2", "r ≤ (3 − 2√2)·P/2"},   // InradiusAtMostPerimeterShare
     {"P ≤ 2(1 + √2)·R", "P ≤ 2(1 + √2)·R"},       // PerimeterAtMostCircumradiusShare
     {"r ≤ (√2 − 1)·R", "r ≤ (√2 − 1)·R"},         // InradiusAtMostCircumradiusShare
+    {"m_a > b", "m_b > a"},                       // MedianAboveOtherLeg
+    {"a + b > c", "a + b > c"},                   // SumOfLegsAboveHypotenuse
+    {"a + b ≤ c·√2", "a + b ≤ c·√2"},             // SumOfLegsAtMostHypotenuseShare
+    {"c > a", "c > b"},                           // HypotenuseLongest
+    {"c − a < b", "c − b < a"},                   // DifferenceBelowOtherLeg
 };
 static_assert(std::size(boundFormulas) ==
-              static_cast<std::size_t>(ElementBound::InradiusAtMostCircumradiusShare) + 1);
+              static_cast<std::size_t>(ElementBound::DifferenceBelowOtherLeg) + 1);
 
 // a ↔ b, α ↔ β, a₁ ↔ b₁, sin α ↔ sin β, …, in the order of Element.
 constexpr Element mirrors[ElementCount] = {

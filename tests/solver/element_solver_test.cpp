@@ -207,20 +207,29 @@ TEST(ElementRoundTrip, EveryShownValueTypedBackInAnyPairGivesTheSameTriangleToIt
             for (int j = i + 1; j < ElementCount; ++j) {
                 const Element x = elementAt(i);
                 const Element y = elementAt(j);
+                // A median or bisector of a triangle more than ten times as long as it is wide,
+                // or of one within typing of isosceles, says its shape too weakly for three
+                // decimals; their bounds are not named yet.
+                const bool cevian = triangle::IsCevian(x) || triangle::IsCevian(y);
+                if (cevian && (std::max(a, b) > 10.0 * std::min(a, b) ||
+                               std::fabs(a - b) < 0.01 * std::max(a, b)))
+                    continue;
                 const auto typed = SolveElements(x, shown[i], y, shown[j]);
                 if (!typed.ok()) {
                     const auto reason = typed.fault().reason;
+                    // m_b > l_b and the like, met by every triangle and reached only as it
+                    // flattens, which three decimals can show as equal.
+                    if (cevian && reason == triangle::ElementRefusalReason::NoTriangle)
+                        continue;
                     // Only the two pairs that say one fact twice, or a bound a flat triangle
                     // reaches, which three decimals can show as met.
-                    // A pair with a median or a bisector is not solved yet.
-                    if (triangle::IsCevian(x) || triangle::IsCevian(y))
-                        continue;
                     EXPECT_TRUE(reason == triangle::ElementRefusalReason::OnlyTheShape ||
                                 reason == triangle::ElementRefusalReason::OnlyTheSize ||
                                 (reason == triangle::ElementRefusalReason::Bound &&
                                  typed.fault().bound <
                                      triangle::ElementBound::AreaAtMostQuarterHypotenuseSquare))
-                        << shown[i] << ", " << shown[j];
+                        << triangle::ElementSymbol(x) << " = " << shown[i] << ", "
+                        << triangle::ElementSymbol(y) << " = " << shown[j];
                     continue;
                 }
                 const bool symmetric = isSymmetric(x) && isSymmetric(y);

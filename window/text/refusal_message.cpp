@@ -1,6 +1,7 @@
 #include "window/text/refusal_message.h"
 
 #include "solver/number/field_number.h"
+#include "solver/relation/relation.h"
 #include "solver/variant/variant_solver.h"
 #include "window/text/ui_texts.h"
 
@@ -187,9 +188,14 @@ std::string elementValue(Element element, std::optional<double> value, const Num
 
 std::string elementGivens(const ElementRefusal& refusal, const NumberFormat& region)
 {
+    // A relation given as a fact is named as it was written: "a + b = 25".
+    const auto fact = [&](const std::shared_ptr<const Relation>& relation, Element element,
+                          std::optional<double> value) {
+        return relation ? WriteRelation(*relation, region) : elementValue(element, value, region);
+    };
     return Filled(texts::GivensJoined,
-                  {{"first", elementValue(refusal.first, refusal.firstValue, region)},
-                   {"second", elementValue(refusal.second, refusal.secondValue, region)}});
+                  {{"first", fact(refusal.firstRelation, refusal.first, refusal.firstValue)},
+                   {"second", fact(refusal.secondRelation, refusal.second, refusal.secondValue)}});
 }
 
 std::string boundReason(const ElementRefusal& refusal, const NumberFormat& region)
@@ -204,6 +210,7 @@ std::string boundReason(const ElementRefusal& refusal, const NumberFormat& regio
     const bool b = refusal.otherLeg;
     return Filled(texts::ElementBoundReasons[static_cast<std::size_t>(refusal.bound)],
                   {{"leg", b ? "b" : "a"},
+                   {"other", b ? "a" : "b"},
                    {"projection", b ? "b₁" : "a₁"},
                    {"angle", b ? "β" : "α"},
                    {"bound", bound}});
