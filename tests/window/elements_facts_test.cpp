@@ -178,4 +178,51 @@ TEST(ElementsFacts, RelationsSolveAsTheTextbookStatesThem)
     }
 }
 
+// The median m_a, the first element after cotg β; there from twenty-five elements on.
+constexpr auto MedianA = static_cast<Element>(20);
+
+// Needs the medians and SolveFacts: skipped while they are not there. h = 4,8 with
+// m_a = √73 fits the legs 6 and 8 (m_a² = b² + a²/4 = 64 + 9, h = 6·8/10), and a second,
+// not its mirror image: ab = h·c and b² + a²/4 = 73 with a² + b² = c² give, for c = 14,6,
+// 3b² = 4·73 − c² = 78,84, b² = 26,28, a² = 186,88, and ab = √(26,28·186,88) = 70,08 = 4,8·14,6.
+// So a = 13,670, b = 5,126: the shorter a, 6, is shown first.
+TEST(ElementsFacts, TwoTrianglesAreSaidAndTheOtherIsChosen)
+{
+    if (triangle::ElementCount <= 20)
+        GTEST_SKIP() << "the medians are not elements yet";
+    FakeElementsControls window;
+    window.logic.Form_Load();
+    window.type(Element::h, "4.8");
+    window.type(MedianA, "√73");
+    window.logic.Calculate();
+    if (window.choiceCount != 2)
+        GTEST_SKIP() << "SolveFacts does not find the second triangle yet";
+    ASSERT_TRUE(window.messages.empty());
+    EXPECT_EQ(window.choiceShown, 0);
+    EXPECT_EQ(window.texts[at(Element::a)], "6");
+    EXPECT_EQ(window.texts[at(Element::c)], "10");
+    EXPECT_EQ(window.logic.CopyText().rfind("Решение 1 от 2\n", 0), 0U);
+    ASSERT_FALSE(window.announcements.empty());
+    EXPECT_EQ(window.announcements.back().rfind("Две решения. Решение 1 от 2. Изчислено: ", 0), 0U);
+
+    // Action: the second chosen. Expected: its triangle, the choice on it, the copy and the
+    // speech saying so; the given texts as they were.
+    window.logic.ShowSolution(1);
+    EXPECT_EQ(window.choiceCount, 2);
+    EXPECT_EQ(window.choiceShown, 1);
+    EXPECT_EQ(window.texts[at(Element::a)], "13.670");
+    EXPECT_EQ(window.texts[at(Element::b)], "5.126");
+    // c = 73/5 exactly; a pair solved numerically shows it as a decimal.
+    EXPECT_TRUE(window.texts[at(Element::c)] == "14.600" || window.texts[at(Element::c)] == "14.6")
+        << window.texts[at(Element::c)];
+    EXPECT_EQ(window.texts[at(Element::h)], "4.8");
+    EXPECT_EQ(window.logic.CopyText().rfind("Решение 2 от 2\n", 0), 0U);
+    EXPECT_NE(window.announcements.back().find("Решение 2 от 2"), std::string::npos);
+
+    // Editing a given value hides the choice and empties the computed fields.
+    window.type(Element::h, "4.");
+    EXPECT_EQ(window.choiceCount, 0);
+    EXPECT_TRUE(window.texts[at(Element::a)].empty());
+}
+
 } // namespace
