@@ -199,6 +199,8 @@ TEST(ElementsFacts, TwoTrianglesAreSaidAndTheOtherIsChosen)
         GTEST_SKIP() << "SolveFacts does not find the second triangle yet";
     ASSERT_TRUE(window.messages.empty());
     EXPECT_EQ(window.choiceShown, 0);
+    // The median given is drawn.
+    EXPECT_EQ(window.page.cevians, std::vector<triangle::Cevian>{triangle::Cevian::MedianA});
     EXPECT_EQ(window.texts[at(Element::a)], "6");
     EXPECT_EQ(window.texts[at(Element::c)], "10");
     EXPECT_EQ(window.logic.CopyText().rfind("Решение 1 от 2\n", 0), 0U);

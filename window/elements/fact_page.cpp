@@ -9,6 +9,10 @@
 #include "window/text/refusal_message.h"
 #include "window/text/ui_texts.h"
 
+#include <algorithm>
+#include <optional>
+#include <vector>
+
 namespace triangle {
 
 namespace {
@@ -43,10 +47,53 @@ bool showsProjections(const Fact& fact)
     return shows(relation.left) || shows(relation.right);
 }
 
+// The median or bisector an element is: the five follow cotg β in the order of Cevian.
+std::optional<Cevian> cevianOf(Element element)
+{
+    const int i = static_cast<int>(element) - static_cast<int>(Element::cotgBeta) - 1;
+    if (i < 0 || i > static_cast<int>(Cevian::BisectorC))
+        return std::nullopt;
+    return static_cast<Cevian>(i);
+}
+
+// The medians and bisectors among the facts, each once, to be drawn.
+std::vector<Cevian> ceviansOf(const Fact& first, const Fact& second)
+{
+    std::vector<Cevian> cevians;
+    const auto add = [&](Element element) {
+        const std::optional<Cevian> cevian = cevianOf(element);
+        if (cevian && std::find(cevians.begin(), cevians.end(), *cevian) == cevians.end())
+            cevians.push_back(*cevian);
+    };
+    for (const Fact* fact : {&first, &second}) {
+        if (const auto* given = valueOf(*fact)) {
+            add(given->element);
+        } else {
+            add(std::get<Relation>(*fact).left);
+            add(std::get<Relation>(*fact).right);
+        }
+    }
+    return cevians;
+}
+
+SolutionPage pageOf(const Fact& first, const Fact& second, int which, const NumberFormat& region,
+                    ExactElements* exact);
+
 } // namespace
 
 SolutionPage FactSolutionPageOf(const Fact& first, const Fact& second, int which,
                                 const NumberFormat& region, ExactElements* exact)
+{
+    SolutionPage page = pageOf(first, second, which, region, exact);
+    if (page.triangle)
+        page.cevians = ceviansOf(first, second);
+    return page;
+}
+
+namespace {
+
+SolutionPage pageOf(const Fact& first, const Fact& second, int which, const NumberFormat& region,
+                    ExactElements* exact)
 {
     const GivenElement* x = valueOf(first);
     const GivenElement* y = valueOf(second);
@@ -82,6 +129,8 @@ SolutionPage FactSolutionPageOf(const Fact& first, const Fact& second, int which
         page.description += drawing::DescribeProjections(*page.triangle, region);
     return page;
 }
+
+} // namespace
 
 std::array<std::string, ElementCount> FactNumberTexts(const Fact& first, const Fact& second,
                                                       int which, const TriangleDetails& triangle,
