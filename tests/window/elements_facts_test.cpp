@@ -103,6 +103,23 @@ TEST(ElementsFacts, ARelationThatDoesNotReadIsRefusedWithTheFocusInItsField)
     EXPECT_FALSE(window.computed[at(Element::a)]);
 }
 
+TEST(ElementsFacts, AValueThatDoesNotReadBesideARelationIsRefusedInItsField)
+{
+    // State: c = "1O" (a letter O) and the first relation typed.
+    FakeElementsControls window;
+    window.logic.Form_Load();
+    window.type(Element::c, "1O");
+    window.typeRelation(0, "a:b=5:12");
+    window.logic.Calculate();
+    // Expected: the value's text quoted in the message, the focus in c, not in the relation.
+    ASSERT_EQ(window.messages.size(), 1U);
+    EXPECT_EQ(window.messages[0].first, texts::RefusalTitle);
+    EXPECT_NE(window.messages[0].second.find("„1O“"), std::string::npos)
+        << window.messages[0].second;
+    EXPECT_EQ(window.messages[0].second.find("a:b=5:12"), std::string::npos);
+    EXPECT_EQ(window.focused, static_cast<int>(Element::c));
+}
+
 TEST(ElementsFacts, EditingARelationAfterACalculationEmptiesTheComputedFields)
 {
     // State: legs 6 and 8 calculated.

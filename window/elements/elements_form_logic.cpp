@@ -194,15 +194,23 @@ void ElementsFormLogic::calculate(int which)
             const auto value = ReadGivenElement(element, fact.text, region);
             if (!value.ok()) {
                 ElementRefusal refusal;
-                refusal.first = filled[0].element.value_or(element);
-                refusal.second = filled[1].element.value_or(element);
                 refusal.field = element;
                 refusal.textProblem = value.fault();
-                if (!facts.empty() && facts[0].field.element)
-                    refusal.firstValue = facts[0].typed.value;
-                facts.push_back(fact);
-                facts.resize(2, fact);
-                refuse(facts[0], facts[1], refusal, region);
+                if (filled[0].element && filled[1].element) {
+                    // Two values: worded and drawn as SolveElements refuses them.
+                    refusal.first = *filled[0].element;
+                    refusal.second = *filled[1].element;
+                    if (!facts.empty())
+                        refusal.firstValue = facts[0].typed.value;
+                    facts.push_back(fact);
+                    facts.resize(2, fact);
+                    refuse(facts[0], facts[1], refusal, region);
+                } else {
+                    // With a relation: the value's text alone is at fault.
+                    refusal.first = element;
+                    refusal.second = element;
+                    refuse(fact, fact, refusal, region);
+                }
                 return;
             }
             fact.typed = value.value();
