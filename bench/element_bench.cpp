@@ -33,7 +33,9 @@ constexpr GivenText givenTexts[ElementCount] = {
     {"P", "27.600", "27,600"},     {"r", "2.300", "2,300"},      {"R", "5.750", "5,750"},
     {"sinA", "0.600", "0,600"},    {"cosA", "0.800", "0,800"},   {"tgA", "0.750", "0,750"},
     {"cotgA", "1.333", "1,333"},   {"sinB", "0.800", "0,800"},   {"cosB", "0.600", "0,600"},
-    {"tgB", "1.333", "1,333"},     {"cotgB", "0.750", "0,750"}};
+    {"tgB", "1.333", "1,333"},     {"cotgB", "0.750", "0,750"},  {"mA", "9.826", "9,826"},
+    {"mB", "8.293", "8,293"},      {"lA", "9.698", "9,698"},     {"lB", "7.714", "7,714"},
+    {"lC", "5.576", "5,576"}};
 
 triangle::NumberFormat bulgarian()
 {
@@ -64,7 +66,8 @@ std::vector<Pair> determiningPairs()
             const auto first = static_cast<Element>(i);
             const auto second = static_cast<Element>(j);
             const bool dependent = (isShape(first) && isShape(second)) ||
-                                   (first == Element::c && second == Element::R);
+                                   (first == Element::c && second == Element::R) ||
+                                   triangle::IsCevian(first) || triangle::IsCevian(second);
             if (!dependent)
                 pairs.push_back({first, second, {}});
         }

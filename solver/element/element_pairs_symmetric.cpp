@@ -69,6 +69,11 @@ void isosceles(Work& work, Element kept)
     case E::cosBeta:
     case E::tgBeta:
     case E::cotgBeta:
+    case E::mA:
+    case E::mB:
+    case E::lA:
+    case E::lB:
+    case E::lC:
     case E::r: // every pair with r has one of the others, kept first
         return;
     }

@@ -152,6 +152,11 @@ Outcome SolveLegPair(Work& work, Element other)
     case E::cosBeta:
     case E::tgBeta:
     case E::cotgBeta:
+    case E::mA:
+    case E::mB:
+    case E::lA:
+    case E::lB:
+    case E::lC:
         break;
     }
     return notThisKind(work);
@@ -214,6 +219,11 @@ Outcome SolveAnglePair(Work& work, Element other)
     case E::cosBeta:
     case E::tgBeta:
     case E::cotgBeta:
+    case E::mA:
+    case E::mB:
+    case E::lA:
+    case E::lB:
+    case E::lC:
         break;
     }
     return notThisKind(work);
@@ -266,6 +276,11 @@ Outcome SolveProjectionPair(Work& work, Element other)
     case E::cosBeta:
     case E::tgBeta:
     case E::cotgBeta:
+    case E::mA:
+    case E::mB:
+    case E::lA:
+    case E::lB:
+    case E::lC:
         break;
     }
     return notThisKind(work);

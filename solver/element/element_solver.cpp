@@ -1,5 +1,6 @@
 #include "solver/element/element_solver.h"
 
+#include "solver/element/cevians.h"
 #include "solver/element/element_pairs.h"
 #include "solver/formula/formula_angles.h"
 #include "solver/variant/variant_solver.h"
@@ -20,10 +21,11 @@ using formula::Quantity;
 using formula::two;
 
 enum class Side { A, B, Both };
-enum class Kind { Leg, Angle, Projection, Symmetric, Trigonometric };
+enum class Kind { Leg, Angle, Projection, Symmetric, Trigonometric, Cevian };
 
 // Each element's side and kind, in the order of Element, three a line: a, b, c; α, β, h;
-// a₁, b₁, S; P, r, R; then the trigonometric values of α and of β.
+// a₁, b₁, S; P, r, R; then the trigonometric values of α and of β; then the medians and
+// bisectors.
 struct Place {
     Side side;
     Kind kind;
@@ -35,7 +37,9 @@ constexpr Place places[] = {
     {Side::Both, Kind::Symmetric},  {Side::Both, Kind::Symmetric},  {Side::Both, Kind::Symmetric},
     {Side::A, Kind::Trigonometric}, {Side::A, Kind::Trigonometric}, {Side::A, Kind::Trigonometric},
     {Side::A, Kind::Trigonometric}, {Side::B, Kind::Trigonometric}, {Side::B, Kind::Trigonometric},
-    {Side::B, Kind::Trigonometric}, {Side::B, Kind::Trigonometric},
+    {Side::B, Kind::Trigonometric}, {Side::B, Kind::Trigonometric}, {Side::A, Kind::Cevian},
+    {Side::B, Kind::Cevian},        {Side::A, Kind::Cevian},        {Side::B, Kind::Cevian},
+    {Side::Both, Kind::Cevian},
 };
 static_assert(std::size(places) == ElementCount);
 
@@ -114,6 +118,22 @@ void complete(Work& work)
         work.find(Element::R, c / two);
 }
 
+// The medians and bisectors not given, once the triangle is whole (their formulas divide by
+// sums of the sides, which a triangle too small for the doubles makes zero).
+void completeCevians(Work& work)
+{
+    const Quantity a = work[Element::a];
+    const Quantity b = work[Element::b];
+    const Quantity c = work[Element::c];
+    for (const Element cevian : {Element::mA, Element::mB, Element::lA, Element::lB, Element::lC}) {
+        if (!work.has(cevian))
+            elements::CevianTerm(cevian, a, b, c, [&](const auto& term) {
+                work.find(cevian, term);
+                return 0;
+            });
+    }
+}
+
 // Every element of the solved triangle; nothing where one is so small that its square
 // leaves the doubles, which would make zeros and no triangle.
 std::optional<TriangleDetails> detailsOf(const Work& work)
@@ -189,6 +209,8 @@ std::optional<ElementRefusal> commonRefusal(const ElementRefusal& base)
 // (a and b, a₁ and b₁) is its own mirror image.
 Outcome solvePair(Work& work, Element first, Element second)
 {
+    if (IsCevian(first) || IsCevian(second))
+        return work.refuse(ElementRefusalReason::NoTriangle);
     if (kindOf(second) == Kind::Trigonometric)
         std::swap(first, second);
     if (kindOf(first) == Kind::Trigonometric) {
@@ -217,6 +239,7 @@ Outcome solvePair(Work& work, Element first, Element second)
         return SolveProjectionPair(work, second);
     case Kind::Symmetric:     // with a leading symmetric element both are, solved above
     case Kind::Trigonometric: // solved above
+    case Kind::Cevian:        // solved above
         break;
     }
     return SolveSymmetricPair(work, first, second);
@@ -224,6 +247,8 @@ Outcome solvePair(Work& work, Element first, Element second)
 
 bool mirroredPair(Element first, Element second)
 {
+    if (IsCevian(first) || IsCevian(second))
+        return false;
     if (kindOf(first) == Kind::Trigonometric)
         return sideOf(first) == Side::B;
     if (kindOf(second) == Kind::Trigonometric)
@@ -270,6 +295,11 @@ ElementSolution SolveGivenElements(const GivenElement& firstGiven, const GivenEl
     const auto details = detailsOf(work);
     if (!details)
         return work.refuse(ElementRefusalReason::ResultTooSmall);
+    try {
+        completeCevians(work);
+    } catch (const CalculationStopped&) {
+        return work.refuse(ElementRefusalReason::ResultTooSmall);
+    }
     noteTrigonometric(work);
     return *details;
 }

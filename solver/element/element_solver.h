@@ -1,8 +1,8 @@
 #pragma once
 
-// The right triangle from any two of its twenty elements, as a textbook sets the problem:
+// The right triangle from any two of its twenty-five elements, as a textbook sets the problem:
 // two legs, a side and an angle, the projections of the legs, the height or a radius, the
-// sine, cosine, tangent or cotangent of an acute angle.
+// sine, cosine, tangent or cotangent of an acute angle, a median to a leg or a bisector.
 
 #include "solver/formula/calculation_fault.h"
 #include "solver/number/field_text_check.h"
@@ -19,7 +19,10 @@ namespace triangle {
 // a and b the legs, c the hypotenuse, α and β the acute angles opposite a and b in degrees,
 // h the height to the hypotenuse, a₁ and b₁ the projections of a and b on the hypotenuse,
 // S the area, P the perimeter, r and R the radii of the inscribed and the circumscribed
-// circle; then sin α, cos α, tg α, cotg α and the same of β, plain numbers. The order is the
+// circle; then sin α, cos α, tg α, cotg α and the same of β, plain numbers; then the medians
+// to the legs m_a and m_b (from the midpoint of a, of b, to the opposite vertex), the
+// bisectors l_a and l_b of α and β (to the sides a and b) and l_c of the right angle (to the
+// hypotenuse; the median to the hypotenuse is R). The order is the
 // order of the window's fields and of every list of them.
 enum class Element : std::uint8_t {
     a,
@@ -41,9 +44,14 @@ enum class Element : std::uint8_t {
     sinBeta,
     cosBeta,
     tgBeta,
-    cotgBeta
+    cotgBeta,
+    mA,
+    mB,
+    lA,
+    lB,
+    lC
 };
-inline constexpr int ElementCount = 20;
+inline constexpr int ElementCount = 25;
 // The first twelve, the lengths, angles, area and perimeter a TriangleDetails holds.
 inline constexpr int MeasuredElementCount = 12;
 
@@ -52,6 +60,8 @@ const char* ElementSymbol(Element element);
 bool IsAngle(Element element);
 // sin α to cotg β.
 bool IsTrigonometric(Element element);
+// m_a, m_b, l_a, l_b, l_c.
+bool IsCevian(Element element);
 
 // The value of one element of a whole triangle: a trigonometric value from the legs and the
 // hypotenuse (sin α = a / c, tg α = a / b).

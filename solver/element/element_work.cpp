@@ -1,5 +1,7 @@
 #include "solver/element/element_pairs.h"
 
+#include "solver/element/cevians.h"
+
 #include <cmath>
 #include <iterator>
 
@@ -8,8 +10,9 @@ namespace triangle {
 const char* ElementSymbol(Element element)
 {
     static constexpr const char* symbols[ElementCount] = {
-        "a", "b", "c",     "α",     "β",    "h",      "a₁",    "b₁",    "S",    "P",
-        "r", "R", "sin α", "cos α", "tg α", "cotg α", "sin β", "cos β", "tg β", "cotg β"};
+        "a",    "b",      "c",   "α",     "β",     "h",    "a₁",     "b₁",    "S",
+        "P",    "r",      "R",   "sin α", "cos α", "tg α", "cotg α", "sin β", "cos β",
+        "tg β", "cotg β", "m_a", "m_b",   "l_a",   "l_b",  "l_c"};
     return symbols[static_cast<std::size_t>(element)];
 }
 
@@ -20,7 +23,12 @@ bool IsAngle(Element element)
 
 bool IsTrigonometric(Element element)
 {
-    return element >= Element::sinAlpha;
+    return element >= Element::sinAlpha && element <= Element::cotgBeta;
+}
+
+bool IsCevian(Element element)
+{
+    return element >= Element::mA;
 }
 
 namespace {
@@ -80,7 +88,8 @@ constexpr Element mirrors[ElementCount] = {
     Element::b,        Element::a,        Element::c,        Element::beta,    Element::alpha,
     Element::h,        Element::b1,       Element::a1,       Element::S,       Element::P,
     Element::r,        Element::R,        Element::sinBeta,  Element::cosBeta, Element::tgBeta,
-    Element::cotgBeta, Element::sinAlpha, Element::cosAlpha, Element::tgAlpha, Element::cotgAlpha};
+    Element::cotgBeta, Element::sinAlpha, Element::cosAlpha, Element::tgAlpha, Element::cotgAlpha,
+    Element::mB,       Element::mA,       Element::lB,       Element::lA,      Element::lC};
 
 } // namespace
 
@@ -99,6 +108,12 @@ double ElementOf(const TriangleDetails& triangle, Element element)
     case Element::cotgAlpha:
     case Element::tgBeta:
         return triangle.b / triangle.a;
+    case Element::mA:
+    case Element::mB:
+    case Element::lA:
+    case Element::lB:
+    case Element::lC:
+        return elements::CevianOf(triangle.a, triangle.b, triangle.c, element);
     default:
         return triangle.*detailsMembers[indexOf(element)];
     }
@@ -116,6 +131,17 @@ const char* ElementBoundFormula(ElementBound bound, bool otherLeg)
 }
 
 namespace elements {
+
+double CevianOf(double a, double b, double c, Element cevian)
+{
+    try {
+        return CevianTerm(cevian, Quantity("a", Checked(a)), Quantity("b", Checked(b)),
+                          Quantity("c", Checked(c)),
+                          [](const auto& term) { return term.value().value(); });
+    } catch (const CalculationStopped&) {
+        return HUGE_VAL;
+    }
+}
 
 Element MirrorOf(Element element)
 {

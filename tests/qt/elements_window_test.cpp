@@ -231,34 +231,40 @@ void ElementsWindowTest::tabGoesThroughTheFieldsInReadingOrderThenTheButtons()
     QVERIFY(open());
     QTRY_COMPARE(QApplication::focusWidget(), field(QStringLiteral("катет a")));
     QStringList seen;
-    for (int i = 0; i < 24; ++i) {
+    for (int i = 0; i < 29; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         seen << QApplication::focusWidget()->accessibleName();
     }
-    QCOMPARE(seen, (QStringList{"катет b",
-                                "хипотенуза c",
-                                "ъгъл α срещу катета a",
-                                "ъгъл β срещу катета b",
-                                "височина към хипотенузата h",
-                                "проекция на катета a върху хипотенузата a₁",
-                                "проекция на катета b върху хипотенузата b₁",
-                                "лице S",
-                                "периметър P",
-                                "радиус на вписаната окръжност r",
-                                "радиус на описаната окръжност R",
-                                "синус на ъгъл α",
-                                "косинус на ъгъл α",
-                                "тангенс на ъгъл α",
-                                "котангенс на ъгъл α",
-                                "синус на ъгъл β",
-                                "косинус на ъгъл β",
-                                "тангенс на ъгъл β",
-                                "котангенс на ъгъл β",
-                                "Първа връзка между два елемента",
-                                "Втора връзка между два елемента",
-                                "Изчисли",
-                                "Изчисти",
-                                "Решение стъпка по стъпка"}));
+    QCOMPARE(seen,
+             (QStringList{"катет b",
+                          "хипотенуза c",
+                          "ъгъл α срещу катета a",
+                          "ъгъл β срещу катета b",
+                          "височина към хипотенузата h",
+                          "проекция на катета a върху хипотенузата a₁",
+                          "проекция на катета b върху хипотенузата b₁",
+                          "лице S",
+                          "периметър P",
+                          "радиус на вписаната окръжност r",
+                          "радиус на описаната окръжност R (медиана към хипотенузата m_c = R)",
+                          "синус на ъгъл α",
+                          "косинус на ъгъл α",
+                          "тангенс на ъгъл α",
+                          "котангенс на ъгъл α",
+                          "синус на ъгъл β",
+                          "косинус на ъгъл β",
+                          "тангенс на ъгъл β",
+                          "котангенс на ъгъл β",
+                          "медиана към катета a m_a",
+                          "медиана към катета b m_b",
+                          "ъглополовяща на ъгъл α l_a",
+                          "ъглополовяща на ъгъл β l_b",
+                          "ъглополовяща на правия ъгъл l_c",
+                          "Първа връзка между два елемента",
+                          "Втора връзка между два елемента",
+                          "Изчисли",
+                          "Изчисти",
+                          "Решение стъпка по стъпка"}));
 }
 
 void ElementsWindowTest::editingAGivenValueEmptiesTheTen()
@@ -291,8 +297,9 @@ void ElementsWindowTest::theStepsAreALineAnItemAndCtrlCCopiesAllOrTheSelectedLin
     QVERIFY(copied.contains(
         QStringLiteral("\nR = 5\nsin α = 0.6\n") +
         QStringLiteral("cos α = 0.8\ntg α = 0.75\ncotg α = 4/3 ≈ 1.333\nsin β = 0.8\n") +
-        QStringLiteral(
-            "cos β = 0.6\ntg β = 4/3 ≈ 1.333\ncotg β = 0.75\n\nДадени: a = 6.000 и b = ") +
+        QStringLiteral("cos β = 0.6\ntg β = 4/3 ≈ 1.333\ncotg β = 0.75\nm_a = √73 ≈ 8.544\n") +
+        QStringLiteral("m_b = 2√13 ≈ 7.211\nl_a = 8√10/3 ≈ 8.433\nl_b = 3√5 ≈ 6.708\n") +
+        QStringLiteral("l_c = 24√2/7 ≈ 4.849\n\nДадени: a = 6.000 и b = ") +
         QStringLiteral("8.000.\n")));
     // With lines selected in the steps, Ctrl+C copies those lines.
     steps->setCurrentRow(0, QItemSelectionModel::NoUpdate);
@@ -396,7 +403,7 @@ void ElementsWindowTest::theRelationFieldsAndTheChoiceExistAndItFitsTheCommonWor
     QLineEdit* second = field(QStringLiteral("Втора връзка между два елемента"));
     QVERIFY(first->toolTip().contains(QStringLiteral("a : b = 5 : 12")));
     QVERIFY(!first->isReadOnly());
-    field(QStringLiteral("котангенс на ъгъл β"))->setFocus();
+    field(QStringLiteral("ъглополовяща на правия ъгъл l_c"))->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), first);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -31,17 +31,17 @@ static_assert(Margin + TableColumns * (TableLabelWidth + TableGap + TableFieldWi
                   (TableColumns - 1) * TableGap + Margin ==
               TableWidth);
 
-constexpr int GroupCount = 6;
+constexpr int GroupCount = 7;
 
 // Two columns of groups, each group under the one before it in its column, in Element's
 // order; then the table of the trigonometric values alone across the panel.
 constexpr std::array<Group, GroupCount> groups = [] {
-    const Element firsts[GroupCount] = {Element::a, Element::alpha, Element::h,
-                                        Element::S, Element::r,     Element::sinAlpha};
-    const int counts[GroupCount] = {3, 2, 3, 2, 2, 8};
-    const int columns[GroupCount] = {1, 1, 1, 1, 1, TableColumns};
+    const Element firsts[GroupCount] = {Element::a, Element::alpha, Element::h,       Element::S,
+                                        Element::r, Element::mA,    Element::sinAlpha};
+    const int counts[GroupCount] = {3, 2, 3, 2, 2, 5, 8};
+    const int columns[GroupCount] = {1, 1, 1, 1, 1, 1, TableColumns};
     // 0 the left column, 1 the right, 2 across both.
-    const int places[GroupCount] = {0, 1, 0, 1, 0, 2};
+    const int places[GroupCount] = {0, 1, 0, 1, 0, 1, 2};
     std::array<Group, GroupCount> all{};
     int tops[2] = {Margin, Margin};
     for (int i = 0; i < GroupCount; ++i) {

@@ -49,7 +49,7 @@ layout::Colour ButtonColour(int button);
 // Wide rather than tall: every field, the relations and the choice of two triangles whole on
 // work areas of 1024 × 768 and 1280 × 720 with the window's title and menu bars.
 inline constexpr int PanelWidth = 740;
-inline constexpr int PanelHeight = 564;
+inline constexpr int PanelHeight = 594;
 // The size the window opens with, before the screen's limits.
 inline constexpr int OpeningWidth = 1280;
 inline constexpr int OpeningHeight = 720;

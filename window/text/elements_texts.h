@@ -22,14 +22,36 @@ inline constexpr const char* ElementsOpenDescription =
     "Отваря прозорец, в който триъгълникът се изчислява по кои да е два от двадесетте му "
     "елемента: катети, ъгли, височина, проекции, лице, периметър, радиуси, синус, косинус, "
     "тангенс и котангенс на острите ъгли (Ctrl+2)";
-inline constexpr const char* ElementFieldNames[20] = {
-    DetailLegA,        DetailLegB,          DetailHypotenuse,    DetailAlpha,
-    DetailBeta,        DetailHeight,        DetailProjectionA,   DetailProjectionB,
-    DetailArea,        DetailPerimeter,     DetailInscribed,     DetailCircumscribed,
-    "синус на ъгъл α", "косинус на ъгъл α", "тангенс на ъгъл α", "котангенс на ъгъл α",
-    "синус на ъгъл β", "косинус на ъгъл β", "тангенс на ъгъл β", "котангенс на ъгъл β"};
+// The circumscribed circle's radius is also the median to the hypotenuse.
+inline constexpr const char* CircumradiusMedian =
+    "радиус на описаната окръжност R (медиана към хипотенузата m_c = R)";
+inline constexpr const char* ElementFieldNames[25] = {DetailLegA,
+                                                      DetailLegB,
+                                                      DetailHypotenuse,
+                                                      DetailAlpha,
+                                                      DetailBeta,
+                                                      DetailHeight,
+                                                      DetailProjectionA,
+                                                      DetailProjectionB,
+                                                      DetailArea,
+                                                      DetailPerimeter,
+                                                      DetailInscribed,
+                                                      CircumradiusMedian,
+                                                      "синус на ъгъл α",
+                                                      "косинус на ъгъл α",
+                                                      "тангенс на ъгъл α",
+                                                      "котангенс на ъгъл α",
+                                                      "синус на ъгъл β",
+                                                      "косинус на ъгъл β",
+                                                      "тангенс на ъгъл β",
+                                                      "котангенс на ъгъл β",
+                                                      "медиана към катета a m_a",
+                                                      "медиана към катета b m_b",
+                                                      "ъглополовяща на ъгъл α l_a",
+                                                      "ъглополовяща на ъгъл β l_b",
+                                                      "ъглополовяща на правия ъгъл l_c"};
 // The label beside each field, shorter than its name where the group says the rest.
-inline constexpr const char* ElementLabels[20] = {DetailLegA,
+inline constexpr const char* ElementLabels[25] = {DetailLegA,
                                                   DetailLegB,
                                                   DetailHypotenuse,
                                                   DetailAlpha,
@@ -48,10 +70,19 @@ inline constexpr const char* ElementLabels[20] = {DetailLegA,
                                                   "sin β",
                                                   "cos β",
                                                   "tg β",
-                                                  "cotg β"};
-inline constexpr const char* ElementGroups[6] = {
-    "Страни",           "Ъгли",    "Височина към хипотенузата и проекции",
-    "Лице и периметър", "Радиуси", "Тригонометрични функции на острите ъгли"};
+                                                  "cotg β",
+                                                  "медиана m_a",
+                                                  "медиана m_b",
+                                                  "ъглополовяща l_a",
+                                                  "ъглополовяща l_b",
+                                                  "ъглополовяща l_c"};
+inline constexpr const char* ElementGroups[7] = {"Страни",
+                                                 "Ъгли",
+                                                 "Височина към хипотенузата и проекции",
+                                                 "Лице и периметър",
+                                                 "Радиуси",
+                                                 "Медиани и ъглополовящи",
+                                                 "Тригонометрични функции на острите ъгли"};
 // A computed field's accessible description.
 inline constexpr const char* ElementComputed = "изчислено";
 inline constexpr const char* ElementsCalculateDescription =

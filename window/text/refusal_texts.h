@@ -69,7 +69,7 @@ inline constexpr const char* BoundValue = "\u00A0=\u00A0{value}";
 // and as the subject of a sentence; in the order of triangle::Element.
 inline constexpr const char* DetailProjectionA = "проекция на катета a върху хипотенузата a₁";
 inline constexpr const char* DetailProjectionB = "проекция на катета b върху хипотенузата b₁";
-inline constexpr const char* ElementNames[20] = {"катет a",
+inline constexpr const char* ElementNames[25] = {"катет a",
                                                  "катет b",
                                                  "хипотенуза c",
                                                  "ъгъл α",
@@ -88,12 +88,37 @@ inline constexpr const char* ElementNames[20] = {"катет a",
                                                  "sin β",
                                                  "cos β",
                                                  "tg β",
-                                                 "cotg β"};
-inline constexpr const char* ElementSubjects[20] = {
-    "Катетът a",    "Катетът b",     "Хипотенузата c", "Ъгълът α", "Ъгълът β",
-    "Височината h", "Проекцията a₁", "Проекцията b₁",  "Лицето S", "Периметърът P",
-    "Радиусът r",   "Радиусът R",    "sin α",          "cos α",    "tg α",
-    "cotg α",       "sin β",         "cos β",          "tg β",     "cotg β"};
+                                                 "cotg β",
+                                                 "медиана m_a",
+                                                 "медиана m_b",
+                                                 "ъглополовяща l_a",
+                                                 "ъглополовяща l_b",
+                                                 "ъглополовяща l_c"};
+inline constexpr const char* ElementSubjects[25] = {"Катетът a",
+                                                    "Катетът b",
+                                                    "Хипотенузата c",
+                                                    "Ъгълът α",
+                                                    "Ъгълът β",
+                                                    "Височината h",
+                                                    "Проекцията a₁",
+                                                    "Проекцията b₁",
+                                                    "Лицето S",
+                                                    "Периметърът P",
+                                                    "Радиусът r",
+                                                    "Радиусът R",
+                                                    "sin α",
+                                                    "cos α",
+                                                    "tg α",
+                                                    "cotg α",
+                                                    "sin β",
+                                                    "cos β",
+                                                    "tg β",
+                                                    "cotg β",
+                                                    "Медианата m_a",
+                                                    "Медианата m_b",
+                                                    "Ъглополовящата l_a",
+                                                    "Ъглополовящата l_b",
+                                                    "Ъглополовящата l_c"};
 // Why two elements give no triangle: after "{givens}: ", each bound's reason, where {leg},
 // {projection} and {angle} stand for a, a₁ and α or for b, b₁ and β, and {bound} for "="
 // and the bound's value. The bounds reached only by a flat or an endless triangle say so.
