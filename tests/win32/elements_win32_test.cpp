@@ -277,7 +277,9 @@ TEST_F(Win32Elements, TheStepsAreAListAndCtrlCCopiesTheTwentyThenTheSteps)
     EXPECT_EQ(copied.rfind(L"a = 6\r\nb = 8\r\nc = 10\r\nα = 36°52′ (36.870°)\r\n", 0), 0u)
         << triangle::win32::Narrow(copied);
     EXPECT_NE(copied.find(L"R = 5\r\nsin α = 0.6\r\n"), std::wstring::npos);
-    EXPECT_NE(copied.find(L"cotg β = 0.75\r\n\r\nДадени: a = 6.000 и b = 8.000."),
+    // m_a = √(8² + 6²/4) = √73 and l_c = 6·8·√2/(6 + 8) = 24√2/7, the last of the elements.
+    EXPECT_NE(copied.find(L"cotg β = 0.75\r\nm_a = √73 ≈ 8.544\r\n"), std::wstring::npos);
+    EXPECT_NE(copied.find(L"l_c = 24√2/7 ≈ 4.849\r\n\r\nДадени: a = 6.000 и b = 8.000."),
               std::wstring::npos);
 }
 
