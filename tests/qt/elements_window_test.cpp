@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -45,6 +46,7 @@ private slots:
     void escapeClosesIt();
     void anAngleFieldSaysWhatMayBeTypedAndItsMenuInsertsTheDegreeSign();
     void onAScreenLowerThanItsFieldsItFitsAndThePanelScrolls();
+    void theRelationFieldsAndTheChoiceExistAndItFitsTheCommonWorkAreas();
 
 private:
     QLineEdit* mainField(int i)
@@ -229,7 +231,7 @@ void ElementsWindowTest::tabGoesThroughTheFieldsInReadingOrderThenTheButtons()
     QVERIFY(open());
     QTRY_COMPARE(QApplication::focusWidget(), field(QStringLiteral("катет a")));
     QStringList seen;
-    for (int i = 0; i < 27; ++i) {
+    for (int i = 0; i < 29; ++i) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         seen << QApplication::focusWidget()->accessibleName();
     }
@@ -258,6 +260,8 @@ void ElementsWindowTest::tabGoesThroughTheFieldsInReadingOrderThenTheButtons()
                           "ъглополовяща на ъгъл α l_a",
                           "ъглополовяща на ъгъл β l_b",
                           "ъглополовяща на правия ъгъл l_c",
+                          "Първа връзка между два елемента",
+                          "Втора връзка между два елемента",
                           "Изчисли",
                           "Изчисти",
                           "Решение стъпка по стъпка"}));
@@ -382,6 +386,57 @@ void ElementsWindowTest::onAScreenLowerThanItsFieldsItFitsAndThePanelScrolls()
     QCOMPARE(focus, clear);
     const QRect shown(clear->mapTo(scroll->viewport(), QPoint(0, 0)), clear->size());
     QVERIFY(scroll->viewport()->rect().contains(shown));
+}
+
+void ElementsWindowTest::theRelationFieldsAndTheChoiceExistAndItFitsTheCommonWorkAreas()
+{
+    // State: the window open, nothing typed.
+    ElementsWindow* window = open();
+    QVERIFY(window);
+    QTRY_VERIFY(window->isVisible());
+    // The relation fields: labelled, their tip with examples, open for typing, and Tab from
+    // the last element's field reaches them before "Изчисли".
+    auto* box = window->findChild<QWidget*>(QStringLiteral("RelationGroup"));
+    QVERIFY(box);
+    QCOMPARE(box->property("title").toString(), QStringLiteral("Връзка между два елемента"));
+    QLineEdit* first = field(QStringLiteral("Първа връзка между два елемента"));
+    QLineEdit* second = field(QStringLiteral("Втора връзка между два елемента"));
+    QVERIFY(first->toolTip().contains(QStringLiteral("a : b = 5 : 12")));
+    QVERIFY(!first->isReadOnly());
+    field(QStringLiteral("ъглополовяща на правия ъгъл l_c"))->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), first);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), second);
+    // Alt+S puts the root sign into a relation as into an element's field.
+    QTest::keyClicks(second, QStringLiteral("b=a"));
+    QTest::keyClick(second, Qt::Key_S, Qt::AltModifier);
+    QCOMPARE(second->text(), QStringLiteral("b=a√"));
+    // The choice of two triangles: hidden while one triangle (or none) is shown, with the
+    // mnemonics 1 and 2.
+    for (int i = 1; i <= 2; ++i) {
+        auto* choice = window->findChild<QAbstractButton*>(QStringLiteral("Solution_%1").arg(i));
+        QVERIFY(choice);
+        QVERIFY(!choice->isVisible());
+        QCOMPARE(choice->text(), QStringLiteral("Решение &%1").arg(i));
+    }
+
+    // The panel whole beside the least drawing, under a menu bar, on work areas of 1024 × 768
+    // and 1280 × 720 less a taskbar of 48 and a title bar of 32 (Windows 11 at 100 %).
+    const int menu = window->layout()->menuBar()->sizeHint().height();
+    const int width =
+        window->findChild<QScrollArea*>(QStringLiteral("ElementsPanelScroll"))->width() +
+        triangle::elements_layout::LeastDrawingWidth;
+    QVERIFY2(width <= 1024, qPrintable(QString::number(width)));
+    for (int height : {768, 720})
+        QVERIFY2(triangle::elements_layout::PanelHeight + menu + 32 + 48 <= height,
+                 qPrintable(QString::number(height)));
+    // Every field, relation and button inside the panel.
+    const QRect panel(0, 0, triangle::elements_layout::PanelWidth,
+                      triangle::elements_layout::PanelHeight);
+    for (QWidget* child : window->findChild<QWidget*>(QStringLiteral("ElementsPanel"))
+                              ->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        QVERIFY2(panel.contains(child->geometry()), qPrintable(child->objectName()));
 }
 
 QTEST_MAIN(ElementsWindowTest)

@@ -4,6 +4,7 @@
 #include "tests/given_pair.h"
 #include "tests/win32/main_window_test.h"
 #include "tests/win32/modal_reader.h"
+#include "window/elements/elements_layout.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/control_ids.h"
 #include "window/win32/elements_window.h"
@@ -208,15 +209,49 @@ TEST_F(Win32Elements, TabGoesThroughTheFieldsInReadingOrderThenTheButtonsAndTheS
 {
     open();
     std::vector<int> seen;
-    for (int i = 0; i < triangle::ElementCount + 2; ++i) {
+    for (int i = 0; i < triangle::ElementCount + 4; ++i) {
         pressKey(GetFocus(), VK_TAB);
         seen.push_back(GetFocus() == elements().steps() ? -1 : GetDlgCtrlID(GetFocus()));
     }
     std::vector<int> expected;
     for (int i = 1; i < triangle::ElementCount; ++i)
         expected.push_back(ids::ElementField + i);
-    expected.insert(expected.end(), {ids::ElementsCalculate, ids::ElementsClear, -1});
+    expected.insert(expected.end(), {ids::RelationField, ids::RelationField + 1,
+                                     ids::ElementsCalculate, ids::ElementsClear, -1});
     EXPECT_EQ(seen, expected);
+}
+
+TEST_F(Win32Elements, TheRelationFieldsAndTheChoiceExistAndTheWindowFits1024x768)
+{
+    // State: the window open, nothing typed.
+    open();
+    // The relations: named for a screen reader, reached by Tab from the last element's field,
+    // and Alt+S puts the root sign there as in an element's field.
+    SetFocus(field(static_cast<Element>(triangle::ElementCount - 1)));
+    pressKey(GetFocus(), VK_TAB);
+    ASSERT_EQ(GetFocus(), elements().relation(0));
+    pressKey(GetFocus(), VK_TAB);
+    ASSERT_EQ(GetFocus(), elements().relation(1));
+    for (const wchar_t c : std::wstring(L"b=a"))
+        SendMessageW(elements().relation(1), WM_CHAR, c, 1);
+    SendMessageW(elements().relation(1), WM_SYSKEYDOWN, 'S', 1 | (1 << 29));
+    SendMessageW(elements().relation(1), WM_SYSCHAR, L'я', 1 | (1 << 29));
+    EXPECT_EQ(textOf(elements().relation(1)), L"b=a√");
+    // The choice of two triangles: hidden where one triangle or none is shown; its mnemonics
+    // are 1 and 2.
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_FALSE(IsWindowVisible(elements().choice(i)));
+        EXPECT_EQ(textOf(elements().choice(i)), i == 0 ? L"Решение &1" : L"Решение &2");
+    }
+    // The least window that shows the panel whole beside the least drawing, with its title
+    // and menu bars, inside a work area of 1024 × 768 less a taskbar of 40 at 96 DPI.
+    RECT least{0, 0,
+               triangle::elements_layout::PanelWidth + triangle::elements_layout::LeastDrawingWidth,
+               triangle::elements_layout::PanelHeight};
+    ASSERT_TRUE(AdjustWindowRectExForDpi(&least, WS_OVERLAPPEDWINDOW, TRUE, WS_EX_CONTROLPARENT,
+                                         USER_DEFAULT_SCREEN_DPI));
+    EXPECT_LE(least.right - least.left, 1024);
+    EXPECT_LE(least.bottom - least.top, 768 - 40);
 }
 
 TEST_F(Win32Elements, EscapeOnlyHidesIt)
@@ -242,7 +277,9 @@ TEST_F(Win32Elements, TheStepsAreAListAndCtrlCCopiesTheTwentyThenTheSteps)
     EXPECT_EQ(copied.rfind(L"a = 6\r\nb = 8\r\nc = 10\r\nα = 36°52′ (36.870°)\r\n", 0), 0u)
         << triangle::win32::Narrow(copied);
     EXPECT_NE(copied.find(L"R = 5\r\nsin α = 0.6\r\n"), std::wstring::npos);
-    EXPECT_NE(copied.find(L"cotg β = 0.75\r\n\r\nДадени: a = 6.000 и b = 8.000."),
+    // m_a = √(8² + 6²/4) = √73 and l_c = 6·8·√2/(6 + 8) = 24√2/7, the last of the elements.
+    EXPECT_NE(copied.find(L"cotg β = 0.75\r\nm_a = √73 ≈ 8.544\r\n"), std::wstring::npos);
+    EXPECT_NE(copied.find(L"l_c = 24√2/7 ≈ 4.849\r\n\r\nДадени: a = 6.000 и b = 8.000."),
               std::wstring::npos);
 }
 

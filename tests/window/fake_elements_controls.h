@@ -25,6 +25,11 @@ public:
     int focused = -1;
     triangle::SolutionPage page;
     int writes = 0;
+    std::array<std::string, 2> relations;
+    int focusedRelation = -1;
+    // What the choice between two triangles shows: how many, and which is chosen.
+    int choiceCount = 0;
+    int choiceShown = 0;
 
     static std::size_t at(Element field) { return static_cast<std::size_t>(field); }
 
@@ -40,13 +45,35 @@ public:
     {
         messages.emplace_back(title, text);
     }
-    void focusField(Element field) override { focused = static_cast<int>(field); }
+    void focusField(Element field) override
+    {
+        focused = static_cast<int>(field);
+        focusedRelation = -1;
+    }
     void announce(const std::string& text) override { announcements.push_back(text); }
     void showPage(const triangle::SolutionPage& shown, const triangle::NumberFormat&) override
     {
         page = shown;
     }
     triangle::NumberFormat numberFormat() const override { return region; }
+    std::string relationText(int field) const override
+    {
+        return relations.at(static_cast<std::size_t>(field));
+    }
+    void setRelationText(int field, const std::string& text) override
+    {
+        relations.at(static_cast<std::size_t>(field)) = text;
+    }
+    void focusRelation(int field) override
+    {
+        focusedRelation = field;
+        focused = -1;
+    }
+    void showChoice(int count, int shown) override
+    {
+        choiceCount = count;
+        choiceShown = shown;
+    }
 
     // The user's typing: only into a field open for it, and the logic hears of it.
     bool type(Element field, const std::string& text)
@@ -56,5 +83,10 @@ public:
         texts.at(at(field)) = text;
         logic.FieldChange(field);
         return true;
+    }
+    void typeRelation(int field, const std::string& text)
+    {
+        relations.at(static_cast<std::size_t>(field)) = text;
+        logic.RelationChange(field);
     }
 };

@@ -33,6 +33,15 @@ public:
     virtual void showPage(const SolutionPage& page, const NumberFormat& region) = 0;
     // The user's regional number settings as they are now.
     virtual NumberFormat numberFormat() const = 0;
+
+    // The two fields of a relation between two elements, 0 and 1 ("a : b = 5 : 12"): always
+    // open for typing, written and focused as the element fields are.
+    virtual std::string relationText(int field) const = 0;
+    virtual void setRelationText(int field, const std::string& text) = 0;
+    virtual void focusRelation(int field) = 0;
+    // The choice between the two triangles that fit the facts, with "Две решения": hidden
+    // where `count` is below 2, otherwise shown with triangle `shown` (0 or 1) chosen.
+    virtual void showChoice(int count, int shown) = 0;
 };
 
 } // namespace triangle

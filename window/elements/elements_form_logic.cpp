@@ -5,10 +5,13 @@
 #include "solver/number/field_number.h"
 #include "solver/number/field_text_check.h"
 #include "window/elements/elements_controls.h"
+#include "window/elements/fact_count_message.h"
+#include "window/elements/fact_page.h"
 #include "window/elements/given_text.h"
 #include "window/solution/solution_steps.h"
 #include "window/text/angle_text.h"
 #include "window/text/refusal_message.h"
+#include "window/text/relation_message.h"
 #include "window/text/ui_texts.h"
 
 #include <algorithm>
@@ -17,6 +20,9 @@
 namespace triangle {
 
 namespace {
+
+// The relation fields beside the elements'.
+constexpr int RelationFields = 2;
 
 constexpr std::array<Element, ElementCount> AllElements = [] {
     std::array<Element, ElementCount> all{};
@@ -38,25 +44,6 @@ bool isBlank(const std::string& text)
 {
     return std::all_of(text.begin(), text.end(),
                        [](char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; });
-}
-
-// "„катет a“, „катет b“ и „хипотенуза c“"
-std::string quotedNames(const std::vector<Element>& elements)
-{
-    std::string names;
-    for (std::size_t i = 0; i < elements.size(); ++i) {
-        if (i > 0)
-            names += i + 1 == elements.size() ? texts::LastNameJoined : ", ";
-        names += Filled(texts::QuotedName, {{"name", nameOf(elements[i])}});
-    }
-    return names;
-}
-
-// The value as read, as the solver reads it; nothing where the text is no number.
-TypedNumber readValue(Element element, const std::string& text, const NumberFormat& region)
-{
-    const auto read = ReadGivenElement(element, text, region);
-    return read.ok() ? read.value() : TypedNumber{};
 }
 
 // What may be typed in the field.
@@ -100,7 +87,12 @@ void ElementsFormLogic::Clear()
         m_controls.setComputed(element, false);
         m_controls.setTip(element, hintOf(element));
     }
-    m_given.reset();
+    for (int i = 0; i < RelationFields; ++i)
+        m_controls.setRelationText(i, {});
+    m_facts.clear();
+    m_count = 0;
+    m_shown = 0;
+    m_controls.showChoice(0, 0);
     showHint();
 }
 
@@ -113,86 +105,187 @@ void ElementsFormLogic::OpenWith(Element first, const std::string& firstText, El
     m_controls.focusField(Element::a);
 }
 
+std::optional<std::pair<Element, Element>> ElementsFormLogic::Given() const
+{
+    if (m_facts.size() != 2 || !m_facts[0].element || !m_facts[1].element)
+        return std::nullopt;
+    return std::pair{*m_facts[0].element, *m_facts[1].element};
+}
+
+bool ElementsFormLogic::isFact(Element element) const
+{
+    return std::any_of(m_facts.begin(), m_facts.end(),
+                       [element](const FactField& fact) { return fact.element == element; });
+}
+
 void ElementsFormLogic::FieldChange(Element field)
 {
-    if (m_given && field != m_given->first && field != m_given->second)
+    if (!m_facts.empty() && !isFact(field))
         return;
-    // The ten values belonged to the given ones before the edit; a refusal's explanation
+    // The computed values belonged to the facts before the edit; a refusal's explanation
     // to the texts before it.
-    if (m_given)
+    if (!m_facts.empty())
         emptyComputed();
     showHint();
 }
 
-void ElementsFormLogic::Calculate()
+void ElementsFormLogic::RelationChange(int)
 {
-    const NumberFormat region = m_controls.numberFormat();
-    const std::vector<Element> filled =
-        m_given ? std::vector<Element>{m_given->first, m_given->second} : filledFields();
-    if (filled.size() != 2) {
-        const char* text = filled.empty()       ? texts::ElementsNoneFilled
-                           : filled.size() == 1 ? texts::ElementsOneFilled
-                                                : texts::ElementsManyFilled;
-        m_controls.showMessage(texts::ElementsCountTitle,
-                               Filled(text, {{"names", quotedNames(filled)},
-                                             {"count", std::to_string(filled.size())}}));
-        return;
-    }
-    const Element first = filled[0];
-    const Element second = filled[1];
-    const std::string firstText = m_controls.text(first);
-    const std::string secondText = m_controls.text(second);
-    const ElementSolution solved = SolveElements(first, firstText, second, secondText, region);
-    if (solved.ok())
-        showTriangle(first, second, solved.value(), firstText, secondText, region);
-    else
-        refuse(first, second, solved.fault(), firstText, secondText, region);
+    // A relation field is always open: any edit there changes the facts.
+    if (!m_facts.empty())
+        emptyComputed();
+    showHint();
 }
 
-void ElementsFormLogic::showTriangle(Element first, Element second, const TriangleDetails& triangle,
-                                     const std::string& firstText, const std::string& secondText,
+void ElementsFormLogic::ShowSolution(int which)
+{
+    if (m_count < 2 || which == m_shown || which < 0 || which >= m_count)
+        return;
+    calculate(which);
+}
+
+void ElementsFormLogic::Calculate()
+{
+    calculate(m_facts.empty() ? 0 : m_shown);
+}
+
+std::string ElementsFormLogic::textOf(const FactField& field) const
+{
+    return field.element ? m_controls.text(*field.element)
+                         : m_controls.relationText(field.relation);
+}
+
+void ElementsFormLogic::calculate(int which)
+{
+    const NumberFormat region = m_controls.numberFormat();
+    const std::vector<FactField> filled = m_facts.empty() ? filledFacts() : m_facts;
+    if (filled.size() != 2) {
+        std::vector<const char*> names;
+        for (const FactField& field : filled)
+            names.push_back(
+                field.element
+                    ? nameOf(*field.element)
+                    : texts::RelationFieldNames[static_cast<std::size_t>(field.relation)]);
+        m_controls.showMessage(texts::ElementsCountTitle, FactCountMessage(names));
+        return;
+    }
+    // Each fact as read; the first that does not read is refused, its field to correct.
+    std::vector<ReadFact> facts;
+    for (const FactField& field : filled) {
+        ReadFact fact{field, textOf(field), {}, {}};
+        if (!field.element) {
+            const auto relation = ReadRelation(fact.text, region);
+            if (!relation.ok()) {
+                if (!m_facts.empty())
+                    emptyComputed();
+                const std::string message =
+                    RelationTextMessage(relation.fault(), fact.text, region);
+                SolutionPage page;
+                page.steps = message;
+                page.empty = message;
+                setPage(std::move(page), region);
+                m_controls.showMessage(texts::RefusalTitle, message);
+                m_controls.focusRelation(field.relation);
+                return;
+            }
+            fact.fact = relation.value();
+        } else {
+            const Element element = *field.element;
+            const auto value = ReadGivenElement(element, fact.text, region);
+            if (!value.ok()) {
+                ElementRefusal refusal;
+                refusal.field = element;
+                refusal.textProblem = value.fault();
+                if (filled[0].element && filled[1].element) {
+                    // Two values: worded and drawn as SolveElements refuses them.
+                    refusal.first = *filled[0].element;
+                    refusal.second = *filled[1].element;
+                    if (!facts.empty())
+                        refusal.firstValue = facts[0].typed.value;
+                    facts.push_back(fact);
+                    facts.resize(2, fact);
+                    refuse(facts[0], facts[1], refusal, region);
+                } else {
+                    // With a relation: the value's text alone is at fault.
+                    refusal.first = element;
+                    refusal.second = element;
+                    refuse(fact, fact, refusal, region);
+                }
+                return;
+            }
+            fact.typed = value.value();
+            fact.fact = GivenElement{element, fact.typed.value, fact.typed.exact};
+        }
+        facts.push_back(std::move(fact));
+    }
+    const FactSolution solved = SolveFacts(facts[0].fact, facts[1].fact, which);
+    if (solved.ok())
+        showTriangle(facts[0], facts[1], solved.value(), which, region);
+    else
+        refuse(facts[0], facts[1], solved.fault(), region);
+}
+
+void ElementsFormLogic::showTriangle(const ReadFact& first, const ReadFact& second,
+                                     const FactTriangle& solved, int which,
                                      const NumberFormat& region)
 {
-    const TypedNumber firstValue = readValue(first, firstText, region);
-    const TypedNumber secondValue = readValue(second, secondText, region);
+    const TriangleDetails& triangle = solved.triangle;
     ExactElements exact;
-    SolutionPage page =
-        ElementSolutionPageOf({first, firstValue.value, firstValue.exact},
-                              {second, secondValue.value, secondValue.exact}, {}, region, &exact);
+    SolutionPage page = FactSolutionPageOf(first.fact, second.fact, which, region, &exact);
     const std::array<std::string, ElementCount> numbers =
-        ElementNumberTexts(first, firstValue.value, second, secondValue.value, triangle, region);
+        FactNumberTexts(first.fact, second.fact, which, triangle, region);
     const auto shownValue = [&](Element element) {
         const std::size_t i = static_cast<std::size_t>(element);
         return ComputedFieldText(element, ElementOf(triangle, element), numbers[i], exact[i],
                                  region);
     };
+    m_facts = {first.field, second.field};
+    m_count = solved.count;
+    m_shown = solved.count > 1 ? which : 0;
     for (Element element : AllElements) {
-        const bool given = element == first || element == second;
-        if (element == first)
-            showGiven(element, GivenFieldText(firstText, firstValue, element, region), firstValue,
-                      region);
-        else if (element == second)
-            showGiven(element, GivenFieldText(secondText, secondValue, element, region),
-                      secondValue, region);
-        else
+        const ReadFact* given = first.field.element == element    ? &first
+                                : second.field.element == element ? &second
+                                                                  : nullptr;
+        if (given)
+            showGiven(element, GivenFieldText(given->text, given->typed, element, region),
+                      given->typed, region);
+        else {
             m_controls.setText(element, shownValue(element));
-        if (!given)
             m_controls.setTip(element, {});
+        }
         m_controls.setComputed(element, !given);
     }
-    m_given = {first, second};
+    // A relation as the book writes it.
+    for (const ReadFact* fact : {&first, &second}) {
+        if (const auto* relation = std::get_if<Relation>(&fact->fact)) {
+            const std::string written = WriteRelation(*relation, region);
+            if (!written.empty())
+                m_controls.setRelationText(fact->field.relation, written);
+        }
+    }
+    std::string shown;
+    if (m_count > 1) {
+        shown = Filled(texts::SolutionShown, {{"shown", std::to_string(m_shown + 1)},
+                                              {"count", std::to_string(m_count)}});
+        page.steps = Filled(texts::TwoSolutionsShown, {{"shown", std::to_string(m_shown + 1)}}) +
+                     '\n' + page.steps;
+    }
+    m_controls.showChoice(m_count, m_shown);
     setPage(std::move(page), region);
 
     std::string values;
     for (Element element : Announced) {
-        if (element == first || element == second)
+        if (isFact(element))
             continue;
         if (!values.empty())
             values += ", ";
         values += Filled(texts::AnnouncedValue,
                          {{"quantity", ElementSymbol(element)}, {"value", shownValue(element)}});
     }
-    m_controls.announce(Filled(texts::ElementsCalculated, {{"values", values}}));
+    const std::string calculated = Filled(texts::ElementsCalculated, {{"values", values}});
+    m_controls.announce(shown.empty()
+                            ? calculated
+                            : std::string(texts::TwoSolutions) + ". " + shown + ". " + calculated);
 }
 
 void ElementsFormLogic::showGiven(Element element, const std::string& text,
@@ -208,37 +301,52 @@ void ElementsFormLogic::showGiven(Element element, const std::string& text,
                        {{"form", text}, {"decimal", FormatFieldNumber(value.value, region)}}));
 }
 
-void ElementsFormLogic::refuse(Element first, Element second, const ElementRefusal& refusal,
-                               const std::string& firstText, const std::string& secondText,
-                               const NumberFormat& region)
+void ElementsFormLogic::refuse(const ReadFact& first, const ReadFact& second,
+                               const ElementRefusal& refusal, const NumberFormat& region)
 {
-    const std::string message = ElementRefusalMessage(refusal, firstText, secondText, region);
-    if (m_given)
+    const std::string message = ElementRefusalMessage(refusal, first.text, second.text, region);
+    if (!m_facts.empty())
         emptyComputed();
     SolutionPage page;
-    if (refusal.firstValue && refusal.secondValue)
-        page = ElementSolutionPageOf(first, *refusal.firstValue, second, *refusal.secondValue,
-                                     message, region);
+    if (first.field.element && second.field.element && refusal.firstValue && refusal.secondValue)
+        page = ElementSolutionPageOf(*first.field.element, *refusal.firstValue,
+                                     *second.field.element, *refusal.secondValue, message, region);
     else
         page.steps = message;
     // Without a triangle the drawing says why, as the steps do.
     page.empty = message;
     setPage(std::move(page), region);
     m_controls.showMessage(texts::RefusalTitle, message);
+    // The field to correct: the element's where it was typed, otherwise the relation's.
+    for (const ReadFact* fact : {&first, &second}) {
+        if (fact->field.element == refusal.field) {
+            m_controls.focusField(refusal.field);
+            return;
+        }
+    }
+    for (const ReadFact* fact : {&first, &second}) {
+        if (!fact->field.element) {
+            m_controls.focusRelation(fact->field.relation);
+            return;
+        }
+    }
     m_controls.focusField(refusal.field);
 }
 
 void ElementsFormLogic::emptyComputed()
 {
     for (Element element : AllElements) {
-        if (element != m_given->first && element != m_given->second)
+        if (!isFact(element))
             m_controls.setText(element, {});
     }
     for (Element element : AllElements) {
         m_controls.setComputed(element, false);
         m_controls.setTip(element, hintOf(element));
     }
-    m_given.reset();
+    m_facts.clear();
+    m_count = 0;
+    m_shown = 0;
+    m_controls.showChoice(0, 0);
 }
 
 void ElementsFormLogic::showHint()
@@ -255,18 +363,30 @@ void ElementsFormLogic::setPage(SolutionPage page, const NumberFormat& region)
     m_controls.showPage(m_page, region);
 }
 
-std::vector<Element> ElementsFormLogic::filledFields() const
+std::vector<ElementsFormLogic::FactField> ElementsFormLogic::filledFacts() const
 {
-    std::vector<Element> filled;
+    std::vector<FactField> filled;
     for (Element element : AllElements)
         if (!isBlank(m_controls.text(element)))
-            filled.push_back(element);
+            filled.push_back({element, 0});
+    for (int i = 0; i < RelationFields; ++i)
+        if (!isBlank(m_controls.relationText(i)))
+            filled.push_back({std::nullopt, i});
     return filled;
 }
 
 std::string ElementsFormLogic::CopyText() const
 {
     std::string text;
+    if (m_count > 1)
+        text = Filled(texts::SolutionShown, {{"shown", std::to_string(m_shown + 1)},
+                                             {"count", std::to_string(m_count)}}) +
+               "\n";
+    for (int i = 0; i < RelationFields; ++i) {
+        const std::string relation = m_controls.relationText(i);
+        if (!isBlank(relation))
+            text += relation + '\n';
+    }
     for (Element element : AllElements) {
         const std::string shown = m_controls.text(element);
         if (!isBlank(shown))

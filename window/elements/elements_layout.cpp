@@ -10,10 +10,10 @@ namespace triangle::elements_layout {
 namespace {
 
 constexpr int Margin = 12;
-constexpr int TitleHeight = 26; // the group box's caption above its first row
-constexpr int RowHeight = 34;
-constexpr int FieldHeight = 28;
-constexpr int GroupGap = 8;
+constexpr int TitleHeight = 22; // the group box's caption above its first row
+constexpr int RowHeight = 30;
+constexpr int FieldHeight = 26;
+constexpr int GroupGap = 6;
 constexpr int ButtonWidth = 150;
 constexpr int ButtonHeight = 34;
 
@@ -33,36 +33,45 @@ static_assert(Margin + TableColumns * (TableLabelWidth + TableGap + TableFieldWi
 
 constexpr int GroupCount = 7;
 
-// Two groups a line, in reading order, the table of the trigonometric values alone across
-// the last line.
+// Two columns of groups, each group under the one before it in its column, in Element's
+// order; then the table of the trigonometric values alone across the panel.
 constexpr std::array<Group, GroupCount> groups = [] {
     const Element firsts[GroupCount] = {Element::a, Element::alpha, Element::h,       Element::S,
                                         Element::r, Element::mA,    Element::sinAlpha};
     const int counts[GroupCount] = {3, 2, 3, 2, 2, 5, 8};
     const int columns[GroupCount] = {1, 1, 1, 1, 1, 1, TableColumns};
-    const int lines[GroupCount] = {0, 0, 1, 1, 2, 2, 3};
-    const int lineRows[4] = {3, 3, 5, 2};
+    // 0 the left column, 1 the right, 2 across both.
+    const int places[GroupCount] = {0, 1, 0, 1, 0, 1, 2};
     std::array<Group, GroupCount> all{};
-    int top = Margin;
-    for (int line = 0, i = 0; line < 4; ++line) {
-        const int height = TitleHeight + lineRows[line] * RowHeight + 6;
-        for (int left = Margin; i < GroupCount && lines[i] == line; ++i) {
-            const int width = columns[i] > 1 ? TableWidth : GroupWidth;
-            all[static_cast<std::size_t>(i)] = {texts::ElementGroups[i],
-                                                firsts[i],
-                                                counts[i],
-                                                columns[i],
-                                                {left, top, width, height}};
-            left += width + Margin;
-        }
-        top += height + GroupGap;
+    int tops[2] = {Margin, Margin};
+    for (int i = 0; i < GroupCount; ++i) {
+        const int rows = (counts[i] + columns[i] - 1) / columns[i];
+        const int height = TitleHeight + rows * RowHeight + 6;
+        const int place = places[i];
+        const int top = place < 2 ? tops[place] : std::max(tops[0], tops[1]);
+        const int left = place == 1 ? 2 * Margin + GroupWidth : Margin;
+        const int width = place == 2 ? TableWidth : GroupWidth;
+        all[static_cast<std::size_t>(i)] = {
+            texts::ElementGroups[i], firsts[i], counts[i], columns[i], {left, top, width, height}};
+        if (place < 2)
+            tops[place] = top + height + GroupGap;
+        else
+            tops[0] = tops[1] = top + height + GroupGap;
     }
     return all;
 }();
 
+// The two relation fields side by side in a group of their own under the table.
+constexpr Rect relationGroup = {Margin,
+                                groups.back().place.top + groups.back().place.height + GroupGap,
+                                TableWidth, TitleHeight + RowHeight + 6};
+constexpr int RelationLabelWidth = 48;
+constexpr int RelationFieldWidth =
+    (TableWidth - 2 * Margin - 2 * (RelationLabelWidth + 4) - 12) / 2;
+
 static_assert(PanelWidth == 3 * Margin + 2 * GroupWidth);
-static_assert(PanelHeight == groups.back().place.top + groups.back().place.height + 2 * GroupGap +
-                                 ButtonHeight + Margin);
+static_assert(PanelHeight ==
+              relationGroup.top + relationGroup.height + 2 * GroupGap + ButtonHeight + Margin);
 
 const Group& groupOf(Element element)
 {
@@ -124,9 +133,38 @@ Rect FieldPlace(Element element)
 
 Rect ButtonPlace(int button)
 {
-    const Group& last = groups.back();
-    const int top = last.place.top + last.place.height + 2 * GroupGap;
+    const int top = relationGroup.top + relationGroup.height + 2 * GroupGap;
     return {Margin + button * (ButtonWidth + 2 * Margin), top, ButtonWidth, ButtonHeight};
+}
+
+Rect RelationGroupPlace()
+{
+    return relationGroup;
+}
+
+Rect RelationLabelPlace(int field)
+{
+    return {relationGroup.left + Margin +
+                field * (RelationLabelWidth + 4 + RelationFieldWidth + 12),
+            relationGroup.top + TitleHeight, RelationLabelWidth, FieldHeight};
+}
+
+Rect RelationFieldPlace(int field)
+{
+    const Rect label = RelationLabelPlace(field);
+    return {label.left + RelationLabelWidth + 4, label.top, RelationFieldWidth, FieldHeight};
+}
+
+Rect ChoiceLabelPlace()
+{
+    const Rect clear = ButtonPlace(1);
+    return {clear.left + clear.width + 2 * Margin, clear.top, 110, ButtonHeight};
+}
+
+Rect ChoicePlace(int solution)
+{
+    const Rect label = ChoiceLabelPlace();
+    return {label.left + label.width + solution * 120, label.top, 116, ButtonHeight};
 }
 
 layout::Colour ButtonColour(int button)

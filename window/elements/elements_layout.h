@@ -19,7 +19,7 @@ struct Rect {
 };
 
 // A group box of fields that belong together in the textbook: sides, angles, height and
-// projections, area and perimeter, radii, two in a line; then the trigonometric values as a
+// projections, area and perimeter, radii, in two columns; then the trigonometric values as a
 // table across the panel, a row an angle. Its fields are `count` elements from `first` in
 // Element's order, `columns` a row, which is also the order of Tab.
 struct Group {
@@ -35,12 +35,21 @@ Rect LabelPlace(Element element);
 Rect FieldPlace(Element element);
 // 0 calculates, 1 clears.
 Rect ButtonPlace(int button);
+// The group of the two relation fields, 0 and 1, side by side under the table, each with its
+// label before it.
+Rect RelationGroupPlace();
+Rect RelationLabelPlace(int field);
+Rect RelationFieldPlace(int field);
+// Beside the buttons, shown only where two triangles fit the facts: "Две решения" and the
+// choice of "Решение 1" or "Решение 2".
+Rect ChoiceLabelPlace();
+Rect ChoicePlace(int solution);
 layout::Colour ButtonColour(int button);
 
-// Wide rather than tall: all twenty fields whole on a work area of 1024 × 768 with the window's
-// title and menu bars.
+// Wide rather than tall: every field, the relations and the choice of two triangles whole on
+// work areas of 1024 × 768 and 1280 × 720 with the window's title and menu bars.
 inline constexpr int PanelWidth = 740;
-inline constexpr int PanelHeight = 668;
+inline constexpr int PanelHeight = 594;
 // The size the window opens with, before the screen's limits.
 inline constexpr int OpeningWidth = 1280;
 inline constexpr int OpeningHeight = 720;

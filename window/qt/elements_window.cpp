@@ -3,13 +3,11 @@
 #include "window/elements/elements_layout.h"
 #include "window/qt/announcer.h"
 #include "window/qt/fitting_field.h"
-#include "window/qt/help_window.h"
 #include "window/qt/layout_widgets.h"
 #include "window/qt/menu_bar_builder.h"
 #include "window/qt/qt_number_format.h"
 #include "window/qt/refusal_box.h"
 #include "window/qt/solution_drawing_view.h"
-#include "window/qt/solution_printer.h"
 #include "window/qt/steps_list.h"
 #include "window/qt/window_placement.h"
 #include "window/solution/solution_page.h"
@@ -20,13 +18,13 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -42,13 +40,6 @@ QRect rectOf(const elements_layout::Rect& place)
 {
     return QRect(place.left, place.top, place.width, place.height);
 }
-
-// The fields' object names, in Element's order.
-constexpr const char* objectNames[ElementCount] = {
-    "a",       "b",         "c",       "alpha",   "beta",   "h",        "a1",
-    "b1",      "S",         "P",       "r",       "R",      "sinAlpha", "cosAlpha",
-    "tgAlpha", "cotgAlpha", "sinBeta", "cosBeta", "tgBeta", "cotgBeta", "mA",
-    "mB",      "lA",        "lB",      "lC"};
 
 Element elementAt(int i)
 {
@@ -117,16 +108,15 @@ ElementsWindow::ElementsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
 
 ElementsWindow::~ElementsWindow() = default;
 
-void ElementsWindow::addInsertHelp(FittingField* field, Element element)
+void ElementsWindow::addInsertHelp(FittingField* field, bool angle, std::function<void()> edited)
 {
-    const bool angle = IsAngle(element);
     const QString sign = Qs(angle ? texts::Degree : texts::Root);
-    auto insert = [this, field, element, sign] {
+    auto insert = [this, field, sign, edited] {
         if (field->isReadOnly())
             return;
         field->insert(sign);
         if (!m_settingText)
-            m_logic.FieldChange(element);
+            edited();
     };
     // The usual entries, then the sign for a keyboard that has none.
     field->setContextMenuPolicy(Qt::CustomContextMenu);
@@ -184,7 +174,7 @@ void ElementsWindow::buildPanel(QWidget* panel)
                 m_logic.FieldChange(element);
         });
         connect(field, &QLineEdit::returnPressed, this, [this] { m_logic.Calculate(); });
-        addInsertHelp(field, element);
+        addInsertHelp(field, IsAngle(element), [this, element] { m_logic.FieldChange(element); });
         m_fields[static_cast<std::size_t>(i)] = field;
     }
     const char* names[2] = {texts::Calculate, texts::Clear};
@@ -212,13 +202,17 @@ void ElementsWindow::buildPanel(QWidget* panel)
         });
         m_buttons[static_cast<std::size_t>(i)] = button;
     }
+    buildFacts(panel);
 }
 
 void ElementsWindow::setTabChain()
 {
-    // The fields in reading order, then the buttons, the steps and the drawing.
+    // The fields in reading order, the relations, the buttons, the choice of two triangles,
+    // the steps and the drawing.
     std::vector<QWidget*> chain(m_fields.begin(), m_fields.end());
+    chain.insert(chain.end(), m_relations.begin(), m_relations.end());
     chain.insert(chain.end(), m_buttons.begin(), m_buttons.end());
+    chain.insert(chain.end(), m_choices.begin(), m_choices.end());
     chain.push_back(m_steps);
     chain.push_back(m_drawing);
     for (std::size_t j = 1; j < chain.size(); ++j)
@@ -326,83 +320,6 @@ void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& regi
 NumberFormat ElementsWindow::numberFormat() const
 {
     return NumberFormatOf(QLocale());
-}
-
-void ElementsWindow::printSolution()
-{
-    PrintSolution(this, m_page, m_region);
-}
-
-void ElementsWindow::saveSolutionPdf()
-{
-    SaveSolutionPdf(this, m_page, m_region);
-}
-
-void ElementsWindow::saveDrawingPicture()
-{
-    SaveDrawingPicture(this, m_page.triangle ? m_drawing->image() : QImage());
-}
-
-void ElementsWindow::runCommand(menu::Command command)
-{
-    switch (command) {
-    case menu::Command::Print:
-        printSolution();
-        break;
-    case menu::Command::SavePdf:
-        saveSolutionPdf();
-        break;
-    case menu::Command::SavePicture:
-        saveDrawingPicture();
-        break;
-    case menu::Command::Close:
-        close();
-        break;
-    case menu::Command::CopyElements:
-        copyAll();
-        break;
-    case menu::Command::ZoomIn:
-        zoomIn();
-        break;
-    case menu::Command::ZoomOut:
-        zoomOut();
-        break;
-    case menu::Command::ZoomReset:
-        zoomReset();
-        break;
-    case menu::Command::ShowHelp:
-        ShowHelp(this);
-        break;
-    case menu::Command::About:
-        ShowAbout(this);
-        break;
-    default:
-        break;
-    }
-}
-
-void ElementsWindow::zoomIn()
-{
-    if (m_zoom.in())
-        applyZoom();
-}
-
-void ElementsWindow::zoomOut()
-{
-    if (m_zoom.out())
-        applyZoom();
-}
-
-void ElementsWindow::zoomReset()
-{
-    if (m_zoom.reset())
-        applyZoom();
-}
-
-void ElementsWindow::applyZoom()
-{
-    m_steps->setZoom(m_zoom.factor());
-    m_drawing->setZoom(m_zoom.factor());
 }
 
 } // namespace triangle

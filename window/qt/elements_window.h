@@ -8,8 +8,11 @@
 #include <QWidget>
 
 #include <array>
+#include <functional>
 
+class QLabel;
 class QPushButton;
+class QRadioButton;
 class QScrollArea;
 
 namespace triangle {
@@ -19,8 +22,9 @@ class FittingField;
 class SolutionDrawingView;
 class StepsList;
 
-// The window of any two elements: the twelve elements as labelled fields in their groups at
-// the left, "Изчисли" and "Изчисти" under them, and to the right the triangle drawn to scale
+// The window of any two elements: the elements as labelled fields in their groups at the
+// left, the two relation fields under them, "Изчисли" and "Изчисти" with the choice of two
+// triangles, and to the right the triangle drawn to scale
 // above its calculation, one step an item of a list. Non-modal and resizable; made when first
 // opened, it keeps nothing. It lends its controls to ElementsFormLogic, which holds the
 // behaviour. Escape closes it; Ctrl+C, where no text or line is selected, copies the twelve
@@ -56,8 +60,11 @@ protected:
 private:
     void runCommand(menu::Command command);
     void buildPanel(QWidget* panel);
-    // The tooltip of α and β says what may be typed; their menu can insert the degree sign.
-    void addInsertHelp(FittingField* field, Element element);
+    // The relation fields, the choice of two triangles and its caption.
+    void buildFacts(QWidget* panel);
+    // The tooltip of α and β says what may be typed; their menu can insert the degree sign,
+    // the others' the root sign. `edited` hears of the insertion.
+    void addInsertHelp(FittingField* field, bool angle, std::function<void()> edited);
     void setTabChain();
     // The panel's width with room for its scroll bar.
     int panelScrollWidth() const;
@@ -72,10 +79,17 @@ private:
     void announce(const std::string& text) override;
     void showPage(const SolutionPage& page, const NumberFormat& region) override;
     NumberFormat numberFormat() const override;
+    std::string relationText(int field) const override;
+    void setRelationText(int field, const std::string& text) override;
+    void focusRelation(int field) override;
+    void showChoice(int count, int shown) override;
 
     ElementsFormLogic m_logic{*this};
     std::array<FittingField*, ElementCount> m_fields{};
     std::array<QPushButton*, 2> m_buttons{};
+    std::array<FittingField*, 2> m_relations{};
+    QLabel* m_choiceLabel = nullptr;
+    std::array<QRadioButton*, 2> m_choices{};
     QScrollArea* m_panelScroll = nullptr;
     SolutionDrawingView* m_drawing = nullptr;
     StepsList* m_steps = nullptr;

@@ -132,6 +132,17 @@ inline constexpr const char* GivenDecimalTip = "{form} ≈ {decimal}";
 inline constexpr const char* InsertRoot = "Вмъкни √";
 inline constexpr const char* InsertRootKeys = "Alt+S";
 inline constexpr const char* Root = "√";
+// The two relation fields in messages and to a screen reader; their labels in the group.
+inline constexpr const char* RelationFieldNames[2] = {"първа връзка между два елемента",
+                                                      "втора връзка между два елемента"};
+inline constexpr const char* RelationFieldLabels[2] = {"първа", "втора"};
+// Where two triangles fit the facts: the choice between them, its radio buttons with their
+// mnemonics (Alt+1, Alt+2), and which one is shown, in the steps, Ctrl+C and the speech.
+inline constexpr const char* TwoSolutions = "Две решения";
+inline constexpr const char* SolutionChoices[2] = {"Решение &1", "Решение &2"};
+inline constexpr const char* SolutionShown = "Решение {shown} от {count}";
+inline constexpr const char* TwoSolutionsShown =
+    "Две решения: двата факта дават два различни триъгълника; показано е решение {shown} от 2.";
 
 // Said to a screen reader after a calculation: the two computed quantities,
 // "Изчислено: P = 12,000, S = 6,000".

@@ -23,6 +23,9 @@ inline constexpr int OpenElements = 2003; // Ctrl+2: the window of any two eleme
 inline constexpr int ElementField = 3000;
 inline constexpr int ElementsCalculate = 3100;
 inline constexpr int ElementsClear = 3101;
+// Its two relation fields and the choice of "Решение 1" or "Решение 2".
+inline constexpr int RelationField = 3110;
+inline constexpr int SolutionChoice = 3120;
 // The steps' list, in "Решение" and in the window of any two elements.
 inline constexpr int Steps = 3200;
 // The menu bars' entries and their keys: MenuCommands + the command's place in its enum.

@@ -11,7 +11,6 @@
 #include "window/win32/given_field.h"
 #include "window/win32/menu_bar.h"
 #include "window/win32/refusal_box.h"
-#include "window/win32/solution_printer.h"
 #include "window/win32/wide_text.h"
 #include "window/win32/window_place.h"
 #include "window/win32/windows_number_format.h"
@@ -127,6 +126,8 @@ void ElementsWindow::OnDestroy(HWND)
 {
     for (HWND field : m_fields)
         m_accessibility.clear(field);
+    for (HWND field : m_relations)
+        m_accessibility.clear(field);
     m_accessibility.clear(m_announcer);
 }
 
@@ -160,11 +161,13 @@ void ElementsWindow::createControls()
     for (int i = 0; i < ElementCount; ++i)
         MakeGivenField(m_fields[static_cast<std::size_t>(i)], m_fieldTips,
                        IsAngle(static_cast<Element>(i)));
+    createRelations(instance);
     const char* names[2] = {texts::Calculate, texts::Clear};
     for (int i = 0; i < 2; ++i)
         m_buttons[static_cast<std::size_t>(i)] =
             child(panel, WC_BUTTONW, Widen(names[i]), BS_OWNERDRAW | WS_TABSTOP,
                   ids::ElementsCalculate + i);
+    createChoice(instance);
     m_accessibility.setDescription(m_buttons[0], Widen(texts::ElementsCalculateDescription));
     m_accessibility.setDescription(m_buttons[1], Widen(texts::ElementsClearDescription));
     m_steps.create(m_hwnd, texts::StepsName);
@@ -194,6 +197,7 @@ ElementsWindow::Replaced ElementsWindow::UseDpi(int dpi)
         SetWindowFont(label, m_labelFont.get(), TRUE);
     for (HWND field : m_fields)
         SetWindowFont(field, m_fonts.windowFont(), TRUE);
+    setFactFonts();
     m_steps.setDpi(dpi);
     m_drawing.setDpi(dpi);
     return old;
@@ -231,6 +235,7 @@ void ElementsWindow::layOut()
     }
     for (int i = 0; i < 2; ++i)
         place(m_buttons[static_cast<std::size_t>(i)], elements_layout::ButtonPlace(i));
+    placeFacts(place);
     const int width = std::max(1, static_cast<int>(client.right) - panel);
     const int drawingHeight = client.bottom * elements_layout::DrawingFifths / 5;
     MoveWindow(m_drawing.window(), panel, 0, width, drawingHeight, TRUE);
@@ -244,6 +249,12 @@ void ElementsWindow::OnCommand(HWND, int id, HWND, UINT code)
     } else if (inArray(id, ids::ElementField, ElementCount)) {
         if (code == EN_CHANGE && !m_settingText)
             m_logic.FieldChange(static_cast<Element>(id - ids::ElementField));
+    } else if (inArray(id, ids::RelationField, 2)) {
+        if (code == EN_CHANGE && !m_settingText)
+            m_logic.RelationChange(id - ids::RelationField);
+    } else if (inArray(id, ids::SolutionChoice, 2)) {
+        if (code == BN_CLICKED)
+            m_logic.ShowSolution(id - ids::SolutionChoice);
     } else if (id == ids::ElementsCalculate || id == ids::ElementsClear) {
         if (id == ids::ElementsCalculate)
             m_logic.Calculate();
@@ -254,7 +265,9 @@ void ElementsWindow::OnCommand(HWND, int id, HWND, UINT code)
         const int focus = GetDlgCtrlID(GetFocus());
         if (focus == ids::ElementsClear)
             m_logic.Clear();
-        else if (focus == ids::ElementsCalculate || inArray(focus, ids::ElementField, ElementCount))
+        else if (focus == ids::ElementsCalculate ||
+                 inArray(focus, ids::ElementField, ElementCount) ||
+                 inArray(focus, ids::RelationField, 2))
             m_logic.Calculate();
     } else if (id == IDCANCEL) {
         SendMessageW(m_hwnd, WM_CLOSE, 0, 0);
@@ -297,7 +310,8 @@ bool ElementsWindow::TranslateKeyboard(MSG& message)
     if (message.message == WM_KEYDOWN && message.wParam == 'C' && GetKeyState(VK_CONTROL) < 0 &&
         GetKeyState(VK_SHIFT) >= 0) {
         const bool inField =
-            std::find(m_fields.begin(), m_fields.end(), message.hwnd) != m_fields.end();
+            std::find(m_fields.begin(), m_fields.end(), message.hwnd) != m_fields.end() ||
+            std::find(m_relations.begin(), m_relations.end(), message.hwnd) != m_relations.end();
         if (inField && HasSelection(message.hwnd))
             return false; // the edit copies its selection
         if (message.hwnd == m_steps.window() && ListBox_GetSelCount(message.hwnd) > 0)
@@ -327,115 +341,6 @@ void ElementsWindow::copyAll() const
 void ElementsWindow::setNumberFormatOverride(std::optional<NumberFormat> region)
 {
     m_numberFormatOverride = std::move(region);
-}
-
-std::string ElementsWindow::text(Element field) const
-{
-    return Narrow(WindowText(this->field(field)));
-}
-
-void ElementsWindow::setText(Element field, const std::string& text)
-{
-    m_settingText = true;
-    SetEditText(this->field(field), Widen(text));
-    m_settingText = false;
-}
-
-void ElementsWindow::setComputed(Element field, bool computed)
-{
-    HWND edit = this->field(field);
-    Edit_SetReadOnly(edit, computed);
-    const std::size_t i = static_cast<std::size_t>(field);
-    m_accessibility.setDescription(edit, computed ? Widen(texts::ElementComputed) : m_tips[i]);
-    InvalidateRect(edit, nullptr, TRUE);
-}
-
-void ElementsWindow::setTip(Element field, const std::string& tip)
-{
-    const std::size_t i = static_cast<std::size_t>(field);
-    m_tips[i] = Widen(tip);
-    SetFieldTip(this->field(field), m_fieldTips, m_tips[i]);
-    if (!(GetWindowStyle(this->field(field)) & ES_READONLY))
-        m_accessibility.setDescription(this->field(field), m_tips[i]);
-}
-
-void ElementsWindow::showMessage(const std::string& title, const std::string& text)
-{
-    ShowRefusal(m_hwnd, title, text);
-}
-
-void ElementsWindow::focusField(Element field)
-{
-    m_panel.scrollIntoView(this->field(field));
-    FocusEdit(this->field(field));
-}
-
-void ElementsWindow::announce(const std::string& text)
-{
-    SetWindowTextW(m_announcer, Widen(text).c_str());
-    Accessibility::liveRegionChanged(m_announcer);
-}
-
-void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& region)
-{
-    m_page = page;
-    m_region = region;
-    m_steps.setSteps(page.steps);
-    m_drawing.setTriangle(page.triangle, region, page.description, page.empty, page.projections,
-                          page.angleMinutes);
-}
-
-NumberFormat ElementsWindow::numberFormat() const
-{
-    if (m_numberFormatOverride)
-        return *m_numberFormatOverride;
-    return NumberFormatOf(UserLocaleNumberSettings());
-}
-
-void ElementsWindow::printSolution()
-{
-    PrintSolution(m_hwnd, m_page, m_region);
-}
-
-void ElementsWindow::saveSolutionPdf()
-{
-    SaveSolutionPdf(m_hwnd, m_page, m_region);
-}
-
-void ElementsWindow::saveDrawingPicture()
-{
-    SaveDrawingPicture(m_hwnd, m_page, m_drawing);
-}
-
-void ElementsWindow::zoomIn()
-{
-    if (m_zoom.in())
-        applyZoom();
-}
-
-void ElementsWindow::zoomOut()
-{
-    if (m_zoom.out())
-        applyZoom();
-}
-
-void ElementsWindow::zoomReset()
-{
-    if (m_zoom.reset())
-        applyZoom();
-}
-
-void ElementsWindow::OnMouseWheel(HWND, int, int, int delta, UINT keys)
-{
-    // The steps' list hands Ctrl and the wheel on here; the drawing's window, any turn.
-    if ((keys & MK_CONTROL) && m_zoom.wheel(delta))
-        applyZoom();
-}
-
-void ElementsWindow::applyZoom()
-{
-    m_steps.setZoom(m_zoom.factor());
-    m_drawing.setZoom(m_zoom.factor());
 }
 
 } // namespace triangle::win32

@@ -2,6 +2,7 @@
 
 #include "window/elements/elements_controls.h"
 #include "window/elements/elements_form_logic.h"
+#include "window/elements/elements_layout.h"
 #include "window/menu/menu_bar.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/base_window.h"
@@ -15,12 +16,14 @@
 #include <windows.h>
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace triangle::win32 {
 
-// The window of any two elements: the twelve elements as labelled edits in their group boxes
-// at the left, "Изчисли" and "Изчисти" under them, and to the right the triangle drawn with
+// The window of any two elements: the elements as labelled edits in their group boxes at the
+// left, the two relation fields under them, "Изчисли" and "Изчисти" with the choice of two
+// triangles, and to the right the triangle drawn with
 // GDI+ above its calculation, one step an item of a list. Owned by the main window,
 // non-modal and resizable; made when first opened, closing only hides it. It lends its
 // controls to ElementsFormLogic. Escape closes it; Ctrl+C, where no text is selected,
@@ -42,6 +45,9 @@ public:
     HWND field(Element element) const { return m_fields[static_cast<std::size_t>(element)]; }
     // "Изчисли" (0) and "Изчисти" (1).
     HWND button(int i) const { return m_buttons.at(static_cast<std::size_t>(i)); }
+    // The relation fields (0, 1) and the radio buttons of "Решение 1" and "Решение 2".
+    HWND relation(int i) const { return m_relations.at(static_cast<std::size_t>(i)); }
+    HWND choice(int i) const { return m_choices.at(static_cast<std::size_t>(i)); }
     // The child window that holds the groups, the fields and the buttons, and scrolls them
     // where the window is too short for them.
     HWND panel() const { return m_panel.Window(); }
@@ -88,6 +94,12 @@ private:
     HBRUSH Background() const { return m_windowBrush.get(); }
     int scaled(int pixels) const;
     void createControls();
+    // The relation fields with their group and labels, made after the element fields; the
+    // choice of two triangles and its caption, after the buttons: the order of Tab.
+    void createRelations(HINSTANCE instance);
+    void createChoice(HINSTANCE instance);
+    void setFactFonts();
+    void placeFacts(const std::function<void(HWND, const elements_layout::Rect&)>& place);
     void layOut();
     void runCommand(menu::Command command);
 
@@ -100,6 +112,10 @@ private:
     void announce(const std::string& text) override;
     void showPage(const SolutionPage& page, const NumberFormat& region) override;
     NumberFormat numberFormat() const override;
+    std::string relationText(int field) const override;
+    void setRelationText(int field, const std::string& text) override;
+    void focusRelation(int field) override;
+    void showChoice(int count, int shown) override;
 
     ElementsFormLogic m_logic{*this};
     Accessibility m_accessibility;
@@ -118,6 +134,11 @@ private:
     std::array<HWND, ElementCount> m_labels{};
     std::array<HWND, 6> m_groups{};
     std::array<HWND, 2> m_buttons{};
+    HWND m_relationGroup = nullptr;
+    std::array<HWND, 2> m_relationLabels{};
+    std::array<HWND, 2> m_relations{};
+    HWND m_choiceLabel = nullptr;
+    std::array<HWND, 2> m_choices{};
     HWND m_announcer = nullptr;
     HWND m_fieldTips = nullptr; // what may be typed in each field
     std::array<std::wstring, ElementCount> m_tips;

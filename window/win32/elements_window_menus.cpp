@@ -1,10 +1,11 @@
 #include "window/win32/control_ids.h"
 #include "window/win32/elements_window.h"
 #include "window/win32/menu_bar.h"
+#include "window/win32/solution_printer.h"
 
 #include <windowsx.h>
 
-// The menu bar's commands of the window of any two elements.
+// The menu bar's commands of the window of any two elements: print, save, zoom.
 
 namespace triangle::win32 {
 
@@ -44,6 +45,52 @@ void ElementsWindow::runCommand(menu::Command command)
     default:
         break;
     }
+}
+
+void ElementsWindow::printSolution()
+{
+    PrintSolution(m_hwnd, m_page, m_region);
+}
+
+void ElementsWindow::saveSolutionPdf()
+{
+    SaveSolutionPdf(m_hwnd, m_page, m_region);
+}
+
+void ElementsWindow::saveDrawingPicture()
+{
+    SaveDrawingPicture(m_hwnd, m_page, m_drawing);
+}
+
+void ElementsWindow::zoomIn()
+{
+    if (m_zoom.in())
+        applyZoom();
+}
+
+void ElementsWindow::zoomOut()
+{
+    if (m_zoom.out())
+        applyZoom();
+}
+
+void ElementsWindow::zoomReset()
+{
+    if (m_zoom.reset())
+        applyZoom();
+}
+
+void ElementsWindow::OnMouseWheel(HWND, int, int, int delta, UINT keys)
+{
+    // The steps' list hands Ctrl and the wheel on here; the drawing's window, any turn.
+    if ((keys & MK_CONTROL) && m_zoom.wheel(delta))
+        applyZoom();
+}
+
+void ElementsWindow::applyZoom()
+{
+    m_steps.setZoom(m_zoom.factor());
+    m_drawing.setZoom(m_zoom.factor());
 }
 
 } // namespace triangle::win32

@@ -1,0 +1,153 @@
+#include "window/elements/fact_page.h"
+
+#include "solver/element/element_value_texts.h"
+#include "solver/exact/exact_text.h"
+#include "solver/formula/steps.h"
+#include "solver/number/field_number.h"
+#include "window/drawing/solution_drawing.h"
+#include "window/text/angle_text.h"
+#include "window/text/refusal_message.h"
+#include "window/text/ui_texts.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+namespace triangle {
+
+namespace {
+
+// "a = 7,000", "a = 2√3", "α ≈ 36°52′", "a : b = 5 : 12"
+std::string givenText(const Fact& fact, const NumberFormat& region)
+{
+    if (const auto* relation = std::get_if<Relation>(&fact))
+        return WriteRelation(*relation, region);
+    const auto& given = std::get<GivenElement>(fact);
+    if (IsAngle(given.element))
+        return NamedAngle(ElementSymbol(given.element), given.value);
+    std::string value = FormatFieldNumber(given.value, region);
+    if (!FitsThreeDecimals(given.exact))
+        value = WriteExact(given.exact, region, RationalForm::Fraction).value_or(value);
+    return std::string(ElementSymbol(given.element)) + " = " + value;
+}
+
+const GivenElement* valueOf(const Fact& fact)
+{
+    return std::get_if<GivenElement>(&fact);
+}
+
+bool showsProjections(const Fact& fact)
+{
+    const auto shows = [](Element element) {
+        return element == Element::h || element == Element::a1 || element == Element::b1;
+    };
+    if (const auto* given = valueOf(fact))
+        return shows(given->element);
+    const auto& relation = std::get<Relation>(fact);
+    return shows(relation.left) || shows(relation.right);
+}
+
+// The median or bisector an element is: the five follow cotg β in the order of Cevian.
+std::optional<Cevian> cevianOf(Element element)
+{
+    const int i = static_cast<int>(element) - static_cast<int>(Element::cotgBeta) - 1;
+    if (i < 0 || i > static_cast<int>(Cevian::BisectorC))
+        return std::nullopt;
+    return static_cast<Cevian>(i);
+}
+
+// The medians and bisectors among the facts, each once, to be drawn.
+std::vector<Cevian> ceviansOf(const Fact& first, const Fact& second)
+{
+    std::vector<Cevian> cevians;
+    const auto add = [&](Element element) {
+        const std::optional<Cevian> cevian = cevianOf(element);
+        if (cevian && std::find(cevians.begin(), cevians.end(), *cevian) == cevians.end())
+            cevians.push_back(*cevian);
+    };
+    for (const Fact* fact : {&first, &second}) {
+        if (const auto* given = valueOf(*fact)) {
+            add(given->element);
+        } else {
+            add(std::get<Relation>(*fact).left);
+            add(std::get<Relation>(*fact).right);
+        }
+    }
+    return cevians;
+}
+
+SolutionPage pageOf(const Fact& first, const Fact& second, int which, const NumberFormat& region,
+                    ExactElements* exact);
+
+} // namespace
+
+SolutionPage FactSolutionPageOf(const Fact& first, const Fact& second, int which,
+                                const NumberFormat& region, ExactElements* exact)
+{
+    SolutionPage page = pageOf(first, second, which, region, exact);
+    if (page.triangle)
+        page.cevians = ceviansOf(first, second);
+    return page;
+}
+
+namespace {
+
+SolutionPage pageOf(const Fact& first, const Fact& second, int which, const NumberFormat& region,
+                    ExactElements* exact)
+{
+    const GivenElement* x = valueOf(first);
+    const GivenElement* y = valueOf(second);
+    if (x && y && which == 0)
+        return ElementSolutionPageOf(*x, *y, {}, region, exact);
+
+    SolutionPage page;
+    page.steps = Filled(texts::ElementStepsGiven, {{"first", givenText(first, region)},
+                                                   {"second", givenText(second, region)}});
+    Steps steps(region);
+    Steps rest(region);
+    const FactSolution solved = SolveFacts(first, second, which, &steps, &rest);
+    if (!solved.ok()) {
+        page.steps += '\n' + ElementRefusalMessage(solved.fault(), {}, {}, region);
+        return page;
+    }
+    for (const Step& step : steps.list())
+        page.steps += StepLines(step, region, true);
+    page.steps += '\n';
+    page.steps += texts::StepsRest;
+    for (const Step& step : rest.list())
+        page.steps += '\n' + StepLine(step, region, true);
+    if (exact && rest.showsExact()) {
+        for (int i = 0; i < ElementCount; ++i)
+            (*exact)[static_cast<std::size_t>(i)] =
+                rest.exactOf(ElementSymbol(static_cast<Element>(i)));
+    }
+    page.triangle = solved.value().triangle;
+    page.projections = showsProjections(first) || showsProjections(second);
+    page.angleMinutes = true;
+    page.description = drawing::DescribeDrawing(*page.triangle, region);
+    if (page.projections)
+        page.description += drawing::DescribeProjections(*page.triangle, region);
+    return page;
+}
+
+} // namespace
+
+std::array<std::string, ElementCount> FactNumberTexts(const Fact& first, const Fact& second,
+                                                      int which, const TriangleDetails& triangle,
+                                                      const NumberFormat& region)
+{
+    const GivenElement* x = valueOf(first);
+    const GivenElement* y = valueOf(second);
+    if (x && y && which == 0)
+        return ElementNumberTexts(x->element, x->value, y->element, y->value, triangle, region);
+    std::array<std::string, ElementCount> texts;
+    for (int i = 0; i < ElementCount; ++i) {
+        const auto element = static_cast<Element>(i);
+        if (!IsAngle(element))
+            texts[static_cast<std::size_t>(i)] =
+                FormatFieldNumber(ElementOf(triangle, element), region);
+    }
+    return texts;
+}
+
+} // namespace triangle
