@@ -28,6 +28,7 @@ private slots:
     void ctrl2OpensTheElementsWindowAndEscapeClosesIt();
     void f1OpensTheHelpWithTheKeysAndF1AgainRaisesTheSameOne();
     void printAndPdfWaitForATriangleInTheSelectedRow();
+    void aMenuGetsItsEntriesWhenFirstOpened();
 
 private:
     static QStringList titles(const QWidget* window);
@@ -128,6 +129,25 @@ void MenuBarTest::printAndPdfWaitForATriangleInTheSelectedRow()
     QVERIFY(print->isEnabled());
     QVERIFY(pdf->isEnabled());
     QVERIFY(copy->isEnabled());
+}
+
+void MenuBarTest::aMenuGetsItsEntriesWhenFirstOpened()
+{
+    // The main window's "Файл": Печат…, Запази като PDF…, Запази чертежа като картина…, a
+    // line, Изход.
+    QMenu* file = m_form->menuBar()->findChildren<QMenu*>().at(0);
+    QVERIFY(file->actions().isEmpty());
+    m_form->menuBar()->setActiveAction(file->menuAction());
+    QTRY_VERIFY(file->isVisible());
+    QStringList entries;
+    for (const QAction* action : file->actions())
+        entries << (action->isSeparator() ? QStringLiteral("-") : action->objectName());
+    QCOMPARE(entries,
+             (QStringList{"MenuPrint", "MenuSavePdf", "MenuSavePicture", "-", "MenuExit"}));
+    file->close();
+    // Opened again, it keeps the same entries.
+    emit file->aboutToShow();
+    QCOMPARE(file->actions().size(), 5);
 }
 
 QTEST_MAIN(MenuBarTest)

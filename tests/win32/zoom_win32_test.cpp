@@ -1,8 +1,16 @@
 #include "tests/triangle_from_legs.h"
+#include "tests/win32/keys_and_clipboard.h"
+#include "window/win32/item_pieces.h"
 #include "window/win32/solution_window.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <windowsx.h>
+
+#include <numeric>
+#include <string>
+#include <vector>
 
 using triangle::win32::SolutionWindow;
 
@@ -97,6 +105,120 @@ TEST_F(ZoomWin32, TheCaptionGrowsWithItsFace)
     GetWindowRect(m_window.steps(), &after);
     EXPECT_EQ(after.top - before.top, 2 * 26) << "the caption, 26 pixels, three times as tall";
     EXPECT_EQ(after.bottom, before.bottom);
+}
+
+struct PiecesRow {
+    const char* name;
+    int lines, lineHeight, padding;
+    std::vector<int> pieces; // worked by hand
+};
+
+class ItemPiecesTest : public testing::TestWithParam<PiecesRow> {};
+
+// Up to (255 − 2 × padding) / line height whole lines an item; the first item takes the top
+// padding, the last the bottom one.
+TEST_P(ItemPiecesTest, SplitBetweenLinesNoneOver255)
+{
+    const PiecesRow& row = GetParam();
+    EXPECT_EQ(triangle::win32::ItemPieces(row.lines, row.lineHeight, row.padding, 255), row.pieces);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ItemPiecesTest,
+    testing::Values(
+        // 3 × 20 + 4 = 64.
+        PiecesRow{"ShortStepOneItem", 3, 20, 2, {64}},
+        // 4 × 62 + 4 = 252, still one item.
+        PiecesRow{"FourLinesAt300PercentFit", 4, 62, 2, {252}},
+        // (255 − 4) / 62 = 4 lines an item: 2 + 248, 248, 124 + 2; together 10 × 62 + 4.
+        PiecesRow{"TenLinesAt300Percent", 10, 62, 2, {250, 248, 126}},
+        // 5 × 50 + 6 = 256 passes 255 by one: (255 − 6) / 50 = 4 lines, then 1.
+        PiecesRow{"OnePixelOver", 5, 50, 3, {203, 53}},
+        // A line taller than an item is cut: 300 + 4 = 255 + 49.
+        PiecesRow{"LineTallerThanAnItem", 1, 300, 2, {255, 49}}),
+    [](const testing::TestParamInfo<PiecesRow>& info) { return std::string(info.param.name); });
+
+// A step of many wrapped lines at 300 %: its items, none over 255 pixels, add up to the height
+// the step's text measures at the list's width, and it is copied once.
+TEST_F(ZoomWin32, ALongStepAt300PercentIsDrawnWholeInItemsOfAtMost255Pixels)
+{
+    std::string longStep = "S =";
+    for (int i = 0; i < 12; ++i)
+        longStep += " 12 + 34 + 56 + 78 + 90 +";
+    longStep += " 1";
+    m_window.showPage({fromLegs(3, 4), "b = 4\n" + longStep + "\nP = 12", "", "", false}, {});
+    for (int i = 0; i < 7; ++i)
+        m_window.zoomIn();
+    ASSERT_EQ(m_window.zoomPercent(), 300);
+    pumpMessages();
+
+    HWND list = m_window.steps();
+    const int count = ListBox_GetCount(list);
+    ASSERT_GT(count, 3) << "the long step takes more than one item";
+    std::vector<int> heights;
+    for (int i = 0; i < count; ++i) {
+        heights.push_back(ListBox_GetItemHeight(list, i));
+        EXPECT_LE(heights.back(), 255) << "item " << i;
+    }
+
+    // The step measured as the list draws it: its face, wrapped 4 pixels in from either side,
+    // 2 pixels above and below.
+    RECT client{};
+    GetClientRect(list, &client);
+    const std::wstring text(longStep.begin(), longStep.end());
+    RECT measured{0, 0, client.right - 8, 0};
+    HDC dc = GetDC(list);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured,
+              DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL | DT_CALCRECT);
+    SelectObject(dc, old);
+    ReleaseDC(list, dc);
+    const int stepItems = count - 2; // "b = 4" and "P = 12" take one item each
+    EXPECT_EQ(std::accumulate(heights.begin() + 1, heights.begin() + 1 + stepItems, 0),
+              measured.bottom + 4);
+
+    // Its continuation items hold no text of their own; the step is copied once.
+    wchar_t first[512] = {};
+    ListBox_GetText(list, 1, first);
+    EXPECT_EQ(std::wstring(first), text);
+    EXPECT_EQ(ListBox_GetTextLen(list, 2), 0);
+    // A click on a continuation item selects the step, which Ctrl+C copies once.
+    RECT second{};
+    ListBox_GetItemRect(list, 2, &second);
+    const LPARAM at =
+        MAKELPARAM((second.left + second.right) / 2, (second.top + second.bottom) / 2);
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(list, WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(ListBox_GetSelCount(list), stepItems);
+    EXPECT_EQ(ListBox_GetCaretIndex(list), 1);
+    HeldKeys control(true);
+    MSG copy{list, WM_KEYDOWN, 'C', 0, 0, {}};
+    EXPECT_TRUE(m_window.TranslateKeyboard(copy));
+    EXPECT_EQ(ClipboardText(), text);
+}
+
+// Down from the long step's first item goes to the next step, and the selection takes the
+// long step whole.
+TEST_F(ZoomWin32, TheArrowKeysGoFromStepToStep)
+{
+    std::string longStep = "S =";
+    for (int i = 0; i < 12; ++i)
+        longStep += " 12 + 34 + 56 + 78 + 90 +";
+    m_window.showPage({fromLegs(3, 4), "b = 4\n" + longStep + "\nP = 12", "", "", false}, {});
+    for (int i = 0; i < 7; ++i)
+        m_window.zoomIn();
+    HWND list = m_window.steps();
+    const int count = ListBox_GetCount(list);
+    ASSERT_GT(count, 3);
+    SetFocus(list);
+    SendMessageW(list, WM_KEYDOWN, VK_HOME, 0);
+    SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(ListBox_GetCaretIndex(list), 1) << "the long step's first item";
+    EXPECT_EQ(ListBox_GetSelCount(list), count - 2) << "all of its items";
+    SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(ListBox_GetCaretIndex(list), count - 1) << "P = 12";
+    SendMessageW(list, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(ListBox_GetCaretIndex(list), 1);
 }
 
 } // namespace

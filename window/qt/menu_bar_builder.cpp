@@ -64,14 +64,18 @@ QMenuBar* BuildMenuBar(QWidget* window, menu::Window which, std::function<void(m
     QPalette palette = QApplication::palette(bar);
     palette.setResolveMask(~QPalette::ResolveMask(0));
     bar->setPalette(palette);
+    // The bar gets its titles and the window every entry's action, so that the keys act
+    // from the start; a menu takes its entries when it is first opened, which keeps the
+    // entries' making and their widgets' sizing out of the window's first frame.
     for (const menu::Menu& table : menu::MenuBar(which)) {
         QMenu* menu = bar->addMenu(Qs(table.title));
+        QList<QAction*> entries;
         for (const menu::Entry& entry : table.entries) {
             if (entry.command == menu::Command::Separator) {
-                menu->addSeparator();
+                entries.append(nullptr);
                 continue;
             }
-            QAction* action = menu->addAction(Qs(entry.text));
+            auto* action = new QAction(Qs(entry.text), bar);
             action->setObjectName(QLatin1String("Menu") +
                                   QLatin1String(menu::CommandName(entry.command)));
             action->setData(static_cast<int>(entry.command));
@@ -82,7 +86,19 @@ QMenuBar* BuildMenuBar(QWidget* window, menu::Window which, std::function<void(m
             action->setShortcuts(keys);
             const menu::Command command = entry.command;
             QObject::connect(action, &QAction::triggered, window, [act, command] { act(command); });
+            window->addAction(action);
+            entries.append(action);
         }
+        QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, entries] {
+            if (!menu->isEmpty())
+                return;
+            for (QAction* action : entries) {
+                if (action)
+                    menu->addAction(action);
+                else
+                    menu->addSeparator();
+            }
+        });
     }
     return bar;
 }

@@ -3,6 +3,7 @@
 #include "window/drawing/solution_drawing.h"
 #include "window/print/solution_pages.h"
 #include "window/qt/layout_widgets.h"
+#include "window/qt/print_module.h"
 #include "window/qt/solution_drawing_view.h"
 #include "window/text/refusal_message.h"
 #include "window/text/ui_texts.h"
@@ -16,8 +17,8 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
+
+#include <memory>
 
 namespace triangle {
 
@@ -78,8 +79,7 @@ std::optional<QString> SolutionFileDialogs::picturePath(QWidget* parent)
 
 bool SolutionFileDialogs::choosePrinter(QPrinter& printer, QWidget* parent)
 {
-    QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    return LoadPrintModule().showPrintDialog(&printer, parent);
 }
 
 void SolutionFileDialogs::tell(QWidget* parent, const QString& message)
@@ -155,13 +155,16 @@ QImage DrawingPicture(const SolutionPage& page, const NumberFormat& region, QSiz
 
 bool PrintSolution(QWidget* parent, const SolutionPage& page, const NumberFormat& region)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, {}));
-    // The pages keep their own margins: the painter starts at the sheet's corner.
-    printer.setFullPage(true);
-    if (!FileDialogs().choosePrinter(printer, parent))
+    const PrintModule& module = LoadPrintModule();
+    if (!module.loaded()) {
+        FileDialogs().tell(parent, Qs(texts::PrintFailed));
         return false;
-    if (PaintSolutionPages(printer, page, region))
+    }
+    const std::unique_ptr<QPrinter, void (*)(QPrinter*)> printer(module.newPrinter(),
+                                                                 module.deletePrinter);
+    if (!FileDialogs().choosePrinter(*printer, parent))
+        return false;
+    if (PaintSolutionPages(*module.device(printer.get()), page, region))
         return true;
     FileDialogs().tell(parent, Qs(texts::PrintFailed));
     return false;

@@ -1,5 +1,7 @@
 #include "window/qt/window_style.h"
 
+#include "window/qt/deferred_icon.h"
+
 #include <QPainter>
 #include <QPushButton>
 #include <QStyleFactory>
@@ -104,6 +106,14 @@ void WindowStyle::drawComplexControl(ComplexControl control, const QStyleOptionC
         return;
     }
     QProxyStyle::drawComplexControl(control, option, painter, widget);
+}
+
+QIcon WindowStyle::standardIcon(StandardPixmap which, const QStyleOption* option,
+                                const QWidget* widget) const
+{
+    if (which == SP_ToolBarHorizontalExtensionButton || which == SP_ToolBarVerticalExtensionButton)
+        return DeferredStandardIcon(baseStyle(), which);
+    return QProxyStyle::standardIcon(which, option, widget);
 }
 
 } // namespace triangle

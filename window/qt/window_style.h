@@ -15,6 +15,9 @@ public:
                        const QWidget* widget) const override;
     void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
                             QPainter* painter, const QWidget* widget) const override;
+    // The menu bar's extension arrow is read from its file only when it is shown.
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                       const QWidget* widget) const override;
 };
 
 } // namespace triangle

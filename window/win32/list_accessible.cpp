@@ -159,6 +159,11 @@ HRESULT ListAccessible::get_accState(VARIANT child, VARIANT* state)
     ListBox_GetItemRect(list, item, &place);
     if (place.bottom <= client.top || place.top >= client.bottom)
         flags |= STATE_SYSTEM_OFFSCREEN | STATE_SYSTEM_INVISIBLE;
+    // An item with no words goes on showing the one before it: a reader passes over it.
+    const std::shared_ptr<const std::vector<std::wstring>> spoken = m_spoken.lock();
+    if (spoken && static_cast<std::size_t>(item) < spoken->size() &&
+        (*spoken)[static_cast<std::size_t>(item)].empty())
+        flags = STATE_SYSTEM_INVISIBLE;
     *state = ChildId(flags);
     return S_OK;
 }

@@ -11,8 +11,9 @@ namespace triangle::win32 {
 // The accessible object of a list box whose items a screen reader reads in words the list's
 // owner gives, not as drawn: each item a child with its name, role, state and place, answered from
 // the list box itself, so that they do not depend on what Windows' own object of a list box
-// offers (Wine's offers no items). The list itself is as Windows' own object says, with the
-// role of a list.
+// offers (Wine's offers no items). An item given no words is the rest of the item before it,
+// which a reader passes over as invisible. The list itself is as Windows' own object says,
+// with the role of a list.
 class ListAccessible final : public StandardAccessible {
 public:
     // What a screen reader is to say for each item, in the items' order: held by the list's

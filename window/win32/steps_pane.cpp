@@ -3,6 +3,7 @@
 #include "window/text/spoken_text.h"
 #include "window/win32/child_windows.h"
 #include "window/win32/control_ids.h"
+#include "window/win32/item_pieces.h"
 #include "window/win32/list_accessible.h"
 #include "window/win32/wide_text.h"
 
@@ -25,7 +26,7 @@ const wchar_t* stepsFace()
     return face;
 }
 
-// A variable item's height is a byte: a longer step is cut at the bottom.
+// A variable item's height is a byte: a taller step takes several items.
 constexpr int TallestItem = 255;
 constexpr UINT Wrapped = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
 
@@ -61,6 +62,16 @@ LRESULT CALLBACK StepsPane::ListProc(HWND list, UINT message, WPARAM wParam, LPA
     // Ctrl and the wheel zoom the window, which the list's own scrolling would swallow.
     if (message == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL))
         return SendMessageW(GetParent(list), message, wParam, lParam);
+    if (message == WM_KEYDOWN || message == WM_LBUTTONDOWN || message == WM_LBUTTONUP) {
+        const int caretBefore = ListBox_GetCaretIndex(list);
+        const LRESULT result = DefSubclassProc(list, message, wParam, lParam);
+        const bool down =
+            message == WM_KEYDOWN && (wParam == VK_DOWN || wParam == VK_NEXT || wParam == VK_END);
+        const bool extend =
+            message == WM_LBUTTONUP || (GetKeyState(VK_SHIFT) < 0) || (GetKeyState(VK_CONTROL) < 0);
+        reinterpret_cast<StepsPane*>(pane)->keepStepsWhole(caretBefore, down, extend);
+        return result;
+    }
     if (message == WM_NCDESTROY)
         RemoveWindowSubclass(list, &StepsPane::ListProc, 0);
     return DefSubclassProc(list, message, wParam, lParam);
@@ -69,7 +80,7 @@ LRESULT CALLBACK StepsPane::ListProc(HWND list, UINT message, WPARAM wParam, LPA
 void StepsPane::setSteps(const std::string& steps)
 {
     m_lines.clear();
-    m_spoken->clear();
+    m_words.clear();
     std::size_t start = 0;
     while (start <= steps.size() && !steps.empty()) {
         std::size_t end = steps.find('\n', start);
@@ -77,15 +88,10 @@ void StepsPane::setSteps(const std::string& steps)
             end = steps.size();
         const std::string_view line = std::string_view(steps).substr(start, end - start);
         m_lines.push_back(Widen(line));
-        m_spoken->push_back(Widen(SpokenLine(line)));
+        m_words.push_back(Widen(SpokenLine(line)));
         start = end + 1;
     }
-    SetWindowRedraw(m_steps, FALSE);
-    ListBox_ResetContent(m_steps);
-    for (const std::wstring& line : m_lines)
-        ListBox_AddString(m_steps, line.c_str());
-    SetWindowRedraw(m_steps, TRUE);
-    InvalidateRect(m_steps, nullptr, TRUE);
+    measureAll(true);
 }
 
 std::wstring StepsPane::text() const
@@ -106,12 +112,16 @@ std::wstring StepsPane::copiedText() const
         return text();
     std::vector<int> items(static_cast<std::size_t>(selected));
     ListBox_GetSelItems(m_steps, selected, items.data());
-    std::sort(items.begin(), items.end());
+    std::vector<std::size_t> steps;
+    for (const int item : items)
+        steps.push_back(m_items.at(static_cast<std::size_t>(item)).step);
+    std::sort(steps.begin(), steps.end());
+    steps.erase(std::unique(steps.begin(), steps.end()), steps.end());
     std::wstring text;
-    for (std::size_t j = 0; j < items.size(); ++j) {
+    for (std::size_t j = 0; j < steps.size(); ++j) {
         if (j > 0)
             text += L"\r\n";
-        text += m_lines.at(static_cast<std::size_t>(items[j]));
+        text += m_lines.at(steps[j]);
     }
     return text;
 }
@@ -161,36 +171,135 @@ void StepsPane::place(int left, int top, int width, int height)
     measureAll(); // the lines wrap at the new width
 }
 
-int StepsPane::lineHeight(std::size_t i) const
+std::vector<StepsPane::Item> StepsPane::piecesOf(std::size_t i) const
 {
     RECT client{};
     GetClientRect(m_steps, &client);
     RECT text{0, 0, std::max(1, static_cast<int>(client.right) - 2 * scaled(4)), 0};
+    TEXTMETRICW metrics{};
     HDC dc = GetDC(m_steps);
     {
         SelectedObject selected(dc, m_font.get());
+        GetTextMetricsW(dc, &metrics);
         // An empty line is as tall as one with text.
         const std::wstring& line = m_lines.at(i).empty() ? std::wstring(L" ") : m_lines.at(i);
         DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &text, Wrapped | DT_CALCRECT);
     }
     ReleaseDC(m_steps, dc);
-    return std::min(TallestItem, static_cast<int>(text.bottom) + 2 * scaled(2));
+    // DrawText puts the wrapped lines one character height apart.
+    const int lineHeight = std::max(1, static_cast<int>(metrics.tmHeight));
+    const int lines = std::max(1, (static_cast<int>(text.bottom) + lineHeight - 1) / lineHeight);
+    std::vector<Item> items;
+    int offset = 0;
+    for (const int height : ItemPieces(lines, lineHeight, scaled(2), TallestItem)) {
+        items.push_back({i, offset, height});
+        offset += height;
+    }
+    return items;
 }
 
-void StepsPane::measureAll()
+void StepsPane::measureAll(bool refill)
 {
     if (!m_steps)
         return;
+    std::vector<Item> items;
     for (std::size_t i = 0; i < m_lines.size(); ++i)
-        ListBox_SetItemHeight(m_steps, static_cast<int>(i), lineHeight(i));
+        for (const Item& item : piecesOf(i))
+            items.push_back(item);
+    const auto sameSteps = [](const Item& x, const Item& y) {
+        return x.step == y.step && x.offset == y.offset;
+    };
+    if (refill ||
+        !std::equal(items.begin(), items.end(), m_items.begin(), m_items.end(), sameSteps)) {
+        // The steps selected and the caret's step stay where the items change.
+        std::vector<bool> selected(m_lines.size(), false);
+        std::size_t caret = 0;
+        if (!refill) {
+            for (std::size_t j = 0; j < m_items.size(); ++j)
+                if (ListBox_GetSel(m_steps, static_cast<int>(j)) > 0)
+                    selected.at(m_items[j].step) = true;
+            const int at = ListBox_GetCaretIndex(m_steps);
+            if (at >= 0 && static_cast<std::size_t>(at) < m_items.size())
+                caret = m_items[static_cast<std::size_t>(at)].step;
+        }
+        m_items = std::move(items);
+        m_spoken->clear();
+        SetWindowRedraw(m_steps, FALSE);
+        ListBox_ResetContent(m_steps);
+        int caretItem = 0;
+        for (std::size_t j = 0; j < m_items.size(); ++j) {
+            const bool first = m_items[j].offset == 0;
+            const std::size_t step = m_items[j].step;
+            m_spoken->push_back(first ? m_words.at(step) : std::wstring());
+            ListBox_AddString(m_steps, first ? m_lines.at(step).c_str() : L"");
+            if (selected.at(step))
+                ListBox_SetSel(m_steps, TRUE, static_cast<int>(j));
+            if (first && step == caret)
+                caretItem = static_cast<int>(j);
+        }
+        if (!refill && !m_items.empty())
+            ListBox_SetCaretIndex(m_steps, caretItem);
+        SetWindowRedraw(m_steps, TRUE);
+    } else {
+        m_items = std::move(items);
+    }
+    for (std::size_t j = 0; j < m_items.size(); ++j)
+        ListBox_SetItemHeight(m_steps, static_cast<int>(j), m_items[j].height);
     InvalidateRect(m_steps, nullptr, TRUE);
+}
+
+std::pair<int, int> StepsPane::stepItems(int i) const
+{
+    const std::size_t step = m_items.at(static_cast<std::size_t>(i)).step;
+    int first = i;
+    while (first > 0 && m_items[static_cast<std::size_t>(first - 1)].step == step)
+        --first;
+    int last = i + 1;
+    while (static_cast<std::size_t>(last) < m_items.size() &&
+           m_items[static_cast<std::size_t>(last)].step == step)
+        ++last;
+    return {first, last};
+}
+
+void StepsPane::keepStepsWhole(int caretBefore, bool down, bool extend)
+{
+    const int caret = ListBox_GetCaretIndex(m_steps);
+    if (caret < 0 || static_cast<std::size_t>(caret) >= m_items.size())
+        return;
+    const auto [first, last] = stepItems(caret);
+    int target = first;
+    // Down from a step's first item goes on to the next step, not into the step's rest.
+    if (caret != first && down && caretBefore >= first && caretBefore < last &&
+        static_cast<std::size_t>(last) < m_items.size())
+        target = last;
+    const int count = static_cast<int>(m_items.size());
+    if (!extend) {
+        ListBox_SetSel(m_steps, FALSE, -1);
+        const auto [from, to] = stepItems(target);
+        for (int j = from; j < to; ++j)
+            ListBox_SetSel(m_steps, TRUE, j);
+    } else {
+        for (int j = 0; j < count;) {
+            const auto [from, to] = stepItems(j);
+            bool any = false;
+            for (int k = from; k < to; ++k)
+                any = any || ListBox_GetSel(m_steps, k) > 0;
+            for (int k = from; k < to && any; ++k)
+                ListBox_SetSel(m_steps, TRUE, k);
+            j = to;
+        }
+    }
+    // Last: selecting an item moves the caret to it.
+    if (!extend)
+        SendMessageW(m_steps, LB_SETANCHORINDEX, static_cast<WPARAM>(target), 0);
+    ListBox_SetCaretIndex(m_steps, target);
 }
 
 bool StepsPane::measure(MEASUREITEMSTRUCT& item) const
 {
     if (item.CtlType != ODT_LISTBOX || item.CtlID != static_cast<UINT>(ids::Steps))
         return false;
-    item.itemHeight = item.itemID < m_lines.size() ? static_cast<UINT>(lineHeight(item.itemID))
+    item.itemHeight = item.itemID < m_items.size() ? static_cast<UINT>(m_items[item.itemID].height)
                                                    : static_cast<UINT>(scaled(24));
     return true;
 }
@@ -200,16 +309,26 @@ bool StepsPane::draw(const DRAWITEMSTRUCT& item) const
     if (item.CtlType != ODT_LISTBOX || item.hwndItem != m_steps)
         return false;
     HDC dc = item.hDC;
-    if (item.itemID < m_lines.size()) {
+    if (item.itemID < m_items.size()) {
         const bool selected = item.itemState & ODS_SELECTED;
         FillRect(dc, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
         SetTextColor(dc, selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : RGB(0, 0, 0));
         SetBkMode(dc, TRANSPARENT);
         SelectedObject font(dc, m_font.get());
+        // The whole step, placed so that this item shows its part, cut at the item's edges.
+        const Item& part = m_items[item.itemID];
+        const auto [first, last] = stepItems(static_cast<int>(item.itemID));
+        const Item& end = m_items[static_cast<std::size_t>(last - 1)];
         RECT text = item.rcItem;
+        text.top = item.rcItem.top - part.offset;
+        text.bottom = text.top + end.offset + end.height;
         InflateRect(&text, -scaled(4), -scaled(2));
-        const std::wstring& line = m_lines[item.itemID];
+        const int saved = SaveDC(dc);
+        IntersectClipRect(dc, item.rcItem.left, item.rcItem.top, item.rcItem.right,
+                          item.rcItem.bottom);
+        const std::wstring& line = m_lines[part.step];
         DrawTextW(dc, line.c_str(), static_cast<int>(line.size()), &text, Wrapped);
+        RestoreDC(dc, saved);
     }
     if (item.itemState & ODS_FOCUS)
         DrawFocusRect(dc, &item.rcItem);

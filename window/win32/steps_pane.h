@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace triangle::win32 {
@@ -15,8 +16,11 @@ namespace triangle::win32 {
 // large face, from the back of a classroom too. A list with one step an item, which the
 // arrow keys go through line by line; each item is drawn here, wrapped at the list's width,
 // and a screen reader hears it in words (its spoken form, "b е равно на корен квадратен от
-// 75…") through the list's own accessible object, while it shows its symbols. The parent
-// hands its WM_MEASUREITEM and WM_DRAWITEM on to measure() and draw().
+// 75…") through the list's own accessible object, while it shows its symbols. A step taller
+// than a list item can be (255 pixels: a long step at a large zoom or DPI) takes several
+// items, split between its lines, each drawing its part of the step; the caret and the
+// selection take the step whole, and a screen reader hears it once, at its first item. The
+// parent hands its WM_MEASUREITEM and WM_DRAWITEM on to measure() and draw().
 class StepsPane {
 public:
     StepsPane() = default;
@@ -48,9 +52,20 @@ public:
 private:
     static LRESULT CALLBACK ListProc(HWND list, UINT message, WPARAM wParam, LPARAM lParam,
                                      UINT_PTR, DWORD_PTR pane);
-    // The height of line i wrapped at the list's width, in pixels.
-    int lineHeight(std::size_t i) const;
-    void measureAll();
+    // A list item: a step's part from `offset` pixels below its top, `height` pixels tall.
+    struct Item {
+        std::size_t step;
+        int offset;
+        int height;
+    };
+    // The items of step i wrapped at the list's width.
+    std::vector<Item> piecesOf(std::size_t i) const;
+    // Splits the steps into items again and fills the list with them where that changed.
+    void measureAll(bool refill = false);
+    // The first and one past the last item of the step that item i shows.
+    std::pair<int, int> stepItems(int i) const;
+    // After a key or a click: the caret on a step's first item, every step selected whole.
+    void keepStepsWhole(int caretBefore, bool down, bool extend);
     int scaled(int pixels) const { return MulDiv(pixels, m_dpi, USER_DEFAULT_SCREEN_DPI); }
     // Pixels at the screen's DPI and the zoom.
     int zoomed(int pixels) const;
@@ -62,7 +77,10 @@ private:
     double m_zoom = 1.0;
     Font m_font;
     std::vector<std::wstring> m_lines;
-    // What a screen reader hears for each line, shared with the list's accessible objects.
+    std::vector<std::wstring> m_words; // each step as a screen reader says it
+    std::vector<Item> m_items;
+    // What a screen reader hears for each item, shared with the list's accessible objects:
+    // the step's words at its first item, nothing at the others.
     std::shared_ptr<std::vector<std::wstring>> m_spoken =
         std::make_shared<std::vector<std::wstring>>();
 };
