@@ -168,7 +168,14 @@ const SolvedCase solvedCases[] = {
      "24",
      "26",
      {"a : b = 5 : 12", ""}},
-    {"TwoDifferences", {}, {"c-a=2", "c-b=16"}, "24", "10", "26", {"c − a = 2", "c − b = 16"}},
+    // Two relations are solved numerically: their values are shown as decimals.
+    {"TwoDifferences",
+     {},
+     {"c-a=2", "c-b=16"},
+     "24.000",
+     "10.000",
+     "26.000",
+     {"c − a = 2", "c − b = 16"}},
     {"DifferenceWithALeg", {{Element::b, "7"}}, {"", "c-a=1"}, "24", "7", "25", {"", "c − a = 1"}},
 };
 
@@ -218,8 +225,9 @@ TEST(ElementsFacts, TwoTrianglesAreSaidAndTheOtherIsChosen)
     EXPECT_EQ(window.choiceShown, 0);
     // The median given is drawn.
     EXPECT_EQ(window.page.cevians, std::vector<triangle::Cevian>{triangle::Cevian::MedianA});
-    EXPECT_EQ(window.texts[at(Element::a)], "6");
-    EXPECT_EQ(window.texts[at(Element::c)], "10");
+    // Solved numerically: decimals.
+    EXPECT_EQ(window.texts[at(Element::a)], "6.000");
+    EXPECT_EQ(window.texts[at(Element::c)], "10.000");
     EXPECT_EQ(window.logic.CopyText().rfind("Решение 1 от 2\n", 0), 0U);
     ASSERT_FALSE(window.announcements.empty());
     EXPECT_EQ(window.announcements.back().rfind("Две решения. Решение 1 от 2. Изчислено: ", 0), 0U);
