@@ -19,9 +19,10 @@ inline constexpr const char* OtherPairsHint =
     "Друга двойка елементи (два катета, катет и ъгъл, височина, проекции, радиус)? Ctrl+2 "
     "отваря „Правоъгълен триъгълник по два елемента“.";
 inline constexpr const char* ElementsOpenDescription =
-    "Отваря прозорец, в който триъгълникът се изчислява по кои да е два от двадесетте му "
-    "елемента: катети, ъгли, височина, проекции, лице, периметър, радиуси, синус, косинус, "
-    "тангенс и котангенс на острите ъгли (Ctrl+2)";
+    "Отваря прозорец, в който триъгълникът се изчислява по кои да е два от двадесет и петте "
+    "му елемента: катети, ъгли, височина, проекции, лице, периметър, радиуси, медиани, "
+    "ъглополовящи, синус, косинус, тангенс и котангенс на острите ъгли, или по връзка между "
+    "два елемента (Ctrl+2)";
 // The circumscribed circle's radius is also the median to the hypotenuse.
 inline constexpr const char* CircumradiusMedian =
     "радиус на описаната окръжност R (медиана към хипотенузата m_c = R)";
@@ -86,11 +87,11 @@ inline constexpr const char* ElementGroups[7] = {"Страни",
 // A computed field's accessible description.
 inline constexpr const char* ElementComputed = "изчислено";
 inline constexpr const char* ElementsCalculateDescription =
-    "Изчислява останалите осемнадесет елемента от двата попълнени (Enter)";
-inline constexpr const char* ElementsClearDescription = "Изчиства всичките двадесет полета";
+    "Изчислява останалите елементи от двата попълнени факта (Enter)";
+inline constexpr const char* ElementsClearDescription = "Изчиства всички полета";
 inline constexpr const char* ElementsHint =
-    "Попълнете кои да е два от двадесетте елемента, например двата катета, и натиснете "
-    "„Изчисли“.";
+    "Попълнете кои да е два от двадесет и петте елемента, например двата катета, или връзка "
+    "между два елемента, например „a : b = 5 : 12“ и хипотенузата, и натиснете „Изчисли“.";
 inline constexpr const char* ElementsCountTitle = "Нужни са точно два елемента";
 inline constexpr const char* ElementsNoneFilled =
     "Не е попълнено нито едно поле. Попълнете кои да е два елемента, например двата катета, и "
