@@ -203,7 +203,10 @@ TEST(PrintWin32, ALongSolutionsSecondPageHasItsNumber)
     EXPECT_FALSE(holds(second.texts, "Дадени:"));
     const Recorded last = record(page, pages - 1);
     EXPECT_TRUE(holds(last.texts, ("Страница " + count + " от " + count).c_str()));
-    EXPECT_TRUE(holds(last.texts, "(50)"));
+    bool fiftieth = false;
+    for (std::size_t i = 1; i < pages; ++i)
+        fiftieth = fiftieth || holds(record(page, i).texts, "(50)");
+    EXPECT_TRUE(fiftieth);
 }
 
 class SavedFromTheWindow : public testing::Test {
