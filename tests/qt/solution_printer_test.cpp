@@ -154,7 +154,7 @@ void SolutionPrinterTest::ctrlSWritesAPdfWhoseTextHoldsTheGivenValuesAndTheRoots
 
 void SolutionPrinterTest::theDrawingOnTheFirstPageLiesInsideTheMargins()
 {
-    m_window->saveSolutionPdf();
+    m_window->writeSolution(triangle::menu::Command::SavePdf);
     // A4, 595 × 842 points, at 50 dots an inch: 413.2 × 584.7, rounded up to whole pixels;
     // the 20 mm margins 39.4 pixels.
     const QImage page = pdfPage(m_folder->path() + "/решение.pdf", 1, 50, m_folder->path());
@@ -186,7 +186,7 @@ void SolutionPrinterTest::aLongSolutionRunsOntoASecondNumberedPage()
     for (int i = 1; i <= 50; ++i)
         page.steps += "\nc = √(a² + b²) = √5 ≈ 2,236 (" + std::to_string(i) + ")";
     m_window->showPage(page, bulgarian());
-    m_window->saveSolutionPdf();
+    m_window->writeSolution(triangle::menu::Command::SavePdf);
 
     const QString text = pdfText(m_folder->path() + "/решение.pdf");
     QVERIFY(text.contains(QStringLiteral("Страница 1 от 2")));
@@ -196,7 +196,7 @@ void SolutionPrinterTest::aLongSolutionRunsOntoASecondNumberedPage()
 
 void SolutionPrinterTest::printingGoesToThePrinterTheDialogChose()
 {
-    m_window->printSolution();
+    m_window->writeSolution(triangle::menu::Command::Print);
     const QString text = pdfText(m_folder->path() + "/отпечатано.pdf");
     QVERIFY(text.contains(QStringLiteral("Дадени: a = 1,000 и b = 2,000.")));
     QVERIFY(numberedThrough(text));
@@ -206,7 +206,7 @@ void SolutionPrinterTest::thePictureIsAPngAtTwiceTheDrawingsSize()
 {
     auto* view = m_window->findChild<QWidget*>(QStringLiteral("SolutionDrawing"));
     QVERIFY(view);
-    m_window->saveDrawingPicture();
+    m_window->writeSolution(triangle::menu::Command::SavePicture);
     QFile file(m_folder->path() + "/чертеж.png");
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.read(8), QByteArray("\x89PNG\r\n\x1a\n", 8));
@@ -217,7 +217,7 @@ void SolutionPrinterTest::thePictureIsAPngAtTwiceTheDrawingsSize()
 void SolutionPrinterTest::withoutATriangleNoPictureIsWritten()
 {
     m_window->showPage({std::nullopt, "Няма изчислен триъгълник.", "", "", false}, bulgarian());
-    m_window->saveDrawingPicture();
+    m_window->writeSolution(triangle::menu::Command::SavePicture);
     QVERIFY(!QFile::exists(m_folder->path() + "/чертеж.png"));
     QCOMPARE(m_dialogs->messages,
              QStringList{QStringLiteral("Няма изчислен триъгълник, който да бъде отпечатан.")});

@@ -231,7 +231,7 @@ protected:
 
 TEST_F(SavedFromTheWindow, ThePictureIsAPngTwiceTheDrawingsSize)
 {
-    m_window.saveDrawingPicture();
+    m_window.writeSolution(triangle::menu::Command::SavePicture);
     const std::vector<unsigned char> png = contents(TestDialogs::folder() + L"чертеж.png");
     ASSERT_GE(png.size(), 24u);
     EXPECT_EQ(std::string(png.begin(), png.begin() + 8), std::string("\x89PNG\r\n\x1a\n", 8));
@@ -245,7 +245,7 @@ TEST_F(SavedFromTheWindow, ThePictureIsAPngTwiceTheDrawingsSize)
 
 TEST_F(SavedFromTheWindow, APdfIsWrittenOnlyWhereTheSystemsPdfPrinterIs)
 {
-    m_window.saveSolutionPdf();
+    m_window.writeSolution(triangle::menu::Command::SavePdf);
     const std::vector<unsigned char> pdf = contents(TestDialogs::folder() + L"решение.pdf");
     if (win32::CanSavePdf()) {
         ASSERT_GE(pdf.size(), 5u);

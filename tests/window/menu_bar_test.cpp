@@ -1,3 +1,4 @@
+#include "window/menu/command_target.h"
 #include "window/menu/help_text.h"
 #include "window/menu/menu_bar.h"
 
@@ -154,6 +155,58 @@ TEST(MenuBar, BindsNoKeyTwiceInAWindowAndLeavesAltSToTheFields)
                         EXPECT_NE(KeyText(key), "Alt+S");
                     }
     }
+}
+
+// Writes down which action each command reached.
+class RecordingTarget : public CommandTarget {
+public:
+    std::string reached;
+
+    void writeSolution(Command command) override { reached = "write " + name(command); }
+    void closeWindow() override { reached = "close"; }
+    void showHelp(Command command) override { reached = "help " + name(command); }
+    void openElements() override { reached = "elements"; }
+    void openSolution() override { reached = "solution"; }
+    void showWholeTriangle() override { reached = "whole"; }
+    void copy(Command command) override { reached = "copy " + name(command); }
+    void zoomIn() override { reached = "in"; }
+    void zoomOut() override { reached = "out"; }
+    void zoomReset() override { reached = "reset"; }
+
+private:
+    static std::string name(Command command) { return CommandName(command); }
+};
+
+TEST(RunCommand, GivesEveryEntryOfEveryWindowToItsAction)
+{
+    const std::map<Command, std::string> actions = {
+        {Command::Print, "write Print"},
+        {Command::SavePdf, "write SavePdf"},
+        {Command::SavePicture, "write SavePicture"},
+        {Command::Exit, "close"},
+        {Command::Close, "close"},
+        {Command::OpenElements, "elements"},
+        {Command::OpenSolution, "solution"},
+        {Command::WholeTriangle, "whole"},
+        {Command::CopyRow, "copy CopyRow"},
+        {Command::CopyElements, "copy CopyElements"},
+        {Command::CopySteps, "copy CopySteps"},
+        {Command::CopyDrawing, "copy CopyDrawing"},
+        {Command::ZoomIn, "in"},
+        {Command::ZoomOut, "out"},
+        {Command::ZoomReset, "reset"},
+        {Command::ShowHelp, "help ShowHelp"},
+        {Command::About, "help About"},
+    };
+    for (const Window window : {Window::Main, Window::Elements, Window::Solution})
+        for (const Menu& menu : MenuBar(window))
+            for (const Entry& entry : menu.entries) {
+                if (entry.command == Command::Separator)
+                    continue;
+                RecordingTarget target;
+                RunCommand(target, entry.command);
+                EXPECT_EQ(target.reached, actions.at(entry.command)) << PlainText(entry.text);
+            }
 }
 
 TEST(HelpText, ListsTheMenusKeysAndWhatTheFieldsTake)

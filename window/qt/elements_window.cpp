@@ -65,12 +65,9 @@ ElementsWindow::ElementsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_steps->setObjectName(QStringLiteral("ElementsSteps"));
     m_steps->installEventFilter(this);
     m_drawing->installEventFilter(this);
-    const auto wheel = [this](int delta) {
-        if (m_zoom.wheel(delta))
-            applyZoom();
-    };
-    connect(m_steps, &StepsList::zoomWheel, this, wheel);
-    connect(m_drawing, &SolutionDrawingView::zoomWheel, this, wheel);
+    connect(m_steps, &StepsList::zoomWheel, this, [this](int delta) { zoomWheel(delta); });
+    connect(m_drawing, &SolutionDrawingView::zoomWheel, this,
+            [this](int delta) { zoomWheel(delta); });
 
     auto* split = new QSplitter(Qt::Vertical);
     split->setObjectName(QStringLiteral("ElementsSplit"));
@@ -99,7 +96,7 @@ ElementsWindow::ElementsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_announcer = new Announcer(this);
     // Escape is the menu bar's.
     layout->setMenuBar(BuildMenuBar(this, menu::Window::Elements,
-                                    [this](menu::Command command) { runCommand(command); }));
+                                    [this](menu::Command command) { RunCommand(*this, command); }));
 
     setTabChain();
     resize(elements_layout::OpeningWidth, elements_layout::OpeningHeight);

@@ -2,8 +2,7 @@
 
 #include "window/elements/elements_controls.h"
 #include "window/elements/elements_form_logic.h"
-#include "window/menu/menu_bar.h"
-#include "window/zoom/zoom.h"
+#include "window/menu/command_target.h"
 
 #include <QWidget>
 
@@ -29,7 +28,7 @@ class StepsList;
 // opened, it keeps nothing. It lends its controls to ElementsFormLogic, which holds the
 // behaviour. Escape closes it; Ctrl+C, where no text or line is selected, copies the twelve
 // elements and the steps.
-class ElementsWindow : public QWidget, private ElementsControls {
+class ElementsWindow : public QWidget, private ElementsControls, public menu::ZoomedTarget {
     Q_OBJECT
 
 public:
@@ -43,22 +42,15 @@ public:
     void copyAll() const;
     // The page on paper through the print dialog, as a PDF, and the drawing as a PNG picture
     // at twice its size on screen, each to where the system's dialog says.
-    void printSolution();
-    void saveSolutionPdf();
-    void saveDrawingPicture();
-
-    // The steps' face and the drawing's labels and strokes a step larger, smaller, or at
-    // their normal size; Ctrl and the wheel over either do the same. The fields keep theirs.
-    void zoomIn();
-    void zoomOut();
-    void zoomReset();
-    int zoomPercent() const { return m_zoom.percent(); }
+    void writeSolution(menu::Command command) override;
+    void closeWindow() override;
+    void showHelp(menu::Command command) override;
+    void copy(menu::Command command) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void runCommand(menu::Command command);
     void buildPanel(QWidget* panel);
     // The relation fields, the choice of two triangles and its caption.
     void buildFacts(QWidget* panel);
@@ -68,7 +60,9 @@ private:
     void setTabChain();
     // The panel's width with room for its scroll bar.
     int panelScrollWidth() const;
-    void applyZoom();
+    // The steps' face and the drawing's labels and strokes; Ctrl and the wheel over either
+    // zoom too. The fields keep theirs.
+    void applyZoom(double factor) override;
 
     std::string text(Element field) const override;
     void setText(Element field, const std::string& text) override;
@@ -99,7 +93,6 @@ private:
     NumberFormat m_region;
     // Set while the program writes a field, so that only the user's edits reach the logic.
     bool m_settingText = false;
-    Zoom m_zoom;
 };
 
 } // namespace triangle

@@ -7,83 +7,35 @@
 
 #include <QImage>
 
+// The menu bar's commands of the window of any two elements: print, save, zoom.
+
 namespace triangle {
 
-void ElementsWindow::printSolution()
+void ElementsWindow::writeSolution(menu::Command command)
 {
-    PrintSolution(this, m_page, m_region);
+    WriteSolution(command, this, m_page, m_region, [this] { return m_drawing->image(); });
 }
 
-void ElementsWindow::saveSolutionPdf()
+void ElementsWindow::closeWindow()
 {
-    SaveSolutionPdf(this, m_page, m_region);
+    close();
 }
 
-void ElementsWindow::saveDrawingPicture()
+void ElementsWindow::showHelp(menu::Command command)
 {
-    SaveDrawingPicture(this, m_page.triangle ? m_drawing->image() : QImage());
+    ShowHelpOrAbout(this, command);
 }
 
-void ElementsWindow::runCommand(menu::Command command)
+void ElementsWindow::copy(menu::Command command)
 {
-    switch (command) {
-    case menu::Command::Print:
-        printSolution();
-        break;
-    case menu::Command::SavePdf:
-        saveSolutionPdf();
-        break;
-    case menu::Command::SavePicture:
-        saveDrawingPicture();
-        break;
-    case menu::Command::Close:
-        close();
-        break;
-    case menu::Command::CopyElements:
+    if (command == menu::Command::CopyElements)
         copyAll();
-        break;
-    case menu::Command::ZoomIn:
-        zoomIn();
-        break;
-    case menu::Command::ZoomOut:
-        zoomOut();
-        break;
-    case menu::Command::ZoomReset:
-        zoomReset();
-        break;
-    case menu::Command::ShowHelp:
-        ShowHelp(this);
-        break;
-    case menu::Command::About:
-        ShowAbout(this);
-        break;
-    default:
-        break;
-    }
 }
 
-void ElementsWindow::zoomIn()
+void ElementsWindow::applyZoom(double factor)
 {
-    if (m_zoom.in())
-        applyZoom();
-}
-
-void ElementsWindow::zoomOut()
-{
-    if (m_zoom.out())
-        applyZoom();
-}
-
-void ElementsWindow::zoomReset()
-{
-    if (m_zoom.reset())
-        applyZoom();
-}
-
-void ElementsWindow::applyZoom()
-{
-    m_steps->setZoom(m_zoom.factor());
-    m_drawing->setZoom(m_zoom.factor());
+    m_steps->setZoom(factor);
+    m_drawing->setZoom(factor);
 }
 
 } // namespace triangle

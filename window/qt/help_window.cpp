@@ -87,4 +87,12 @@ void ShowAbout(QWidget* from)
         [] { return menu::AboutText(TRIANGLE_VERSION, nullptr); }, true);
 }
 
+void ShowHelpOrAbout(QWidget* from, menu::Command command)
+{
+    if (command == menu::Command::About)
+        ShowAbout(from);
+    else
+        ShowHelp(from);
+}
+
 } // namespace triangle

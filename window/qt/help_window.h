@@ -1,5 +1,7 @@
 #pragma once
 
+#include "window/menu/menu_bar.h"
+
 class QWidget;
 
 namespace triangle {
@@ -9,5 +11,7 @@ namespace triangle {
 // text a screen reader reads line by line.
 void ShowHelp(QWidget* from);
 void ShowAbout(QWidget* from);
+// The one of the two that the command names: ShowHelp or About.
+void ShowHelpOrAbout(QWidget* from, menu::Command command);
 
 } // namespace triangle

@@ -203,4 +203,15 @@ bool SaveDrawingPicture(QWidget* parent, const QImage& picture)
     return false;
 }
 
+void WriteSolution(menu::Command command, QWidget* parent, const SolutionPage& page,
+                   const NumberFormat& region, const std::function<QImage()>& picture)
+{
+    if (command == menu::Command::Print)
+        PrintSolution(parent, page, region);
+    else if (command == menu::Command::SavePdf)
+        SaveSolutionPdf(parent, page, region);
+    else if (command == menu::Command::SavePicture)
+        SaveDrawingPicture(parent, page.triangle ? picture() : QImage());
+}
+
 } // namespace triangle

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "solver/number/number_format.h"
+#include "window/menu/menu_bar.h"
 #include "window/solution/solution_page.h"
 
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 class QImage;
@@ -60,5 +62,10 @@ bool SaveSolutionPdf(QWidget* parent, const SolutionPage& page, const NumberForm
 // The picture as a PNG, to the file the save dialog names; a null picture, where there is no
 // triangle, is refused with a message.
 bool SaveDrawingPicture(QWidget* parent, const QImage& picture);
+
+// "Печат…", "Запази като PDF…" or "Запази чертежа като картина…" of the solution shown;
+// `picture` draws the drawing, asked only for the picture and only where there is a triangle.
+void WriteSolution(menu::Command command, QWidget* parent, const SolutionPage& page,
+                   const NumberFormat& region, const std::function<QImage()>& picture);
 
 } // namespace triangle

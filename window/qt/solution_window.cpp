@@ -71,14 +71,11 @@ SolutionWindow::SolutionWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     m_drawing->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Ctrl+Shift+C and Escape are the menu bar's.
     layout->setMenuBar(BuildMenuBar(this, menu::Window::Solution,
-                                    [this](menu::Command command) { runCommand(command); }));
+                                    [this](menu::Command command) { RunCommand(*this, command); }));
 
-    const auto wheel = [this](int delta) {
-        if (m_zoom.wheel(delta))
-            applyZoom();
-    };
-    connect(m_steps, &StepsList::zoomWheel, this, wheel);
-    connect(m_drawing, &SolutionDrawingView::zoomWheel, this, wheel);
+    connect(m_steps, &StepsList::zoomWheel, this, [this](int delta) { zoomWheel(delta); });
+    connect(m_drawing, &SolutionDrawingView::zoomWheel, this,
+            [this](int delta) { zoomWheel(delta); });
 
     // A variant's twelve lines of steps show without scrolling at the size the window opens
     // with.
@@ -104,28 +101,10 @@ QString SolutionWindow::stepsText() const
     return m_steps->stepsText();
 }
 
-void SolutionWindow::zoomIn()
+void SolutionWindow::applyZoom(double factor)
 {
-    if (m_zoom.in())
-        applyZoom();
-}
-
-void SolutionWindow::zoomOut()
-{
-    if (m_zoom.out())
-        applyZoom();
-}
-
-void SolutionWindow::zoomReset()
-{
-    if (m_zoom.reset())
-        applyZoom();
-}
-
-void SolutionWindow::applyZoom()
-{
-    m_steps->setZoom(m_zoom.factor());
-    m_drawing->setZoom(m_zoom.factor());
+    m_steps->setZoom(factor);
+    m_drawing->setZoom(factor);
 }
 
 void SolutionWindow::copySteps() const
@@ -138,63 +117,32 @@ void SolutionWindow::copyDrawing() const
     QGuiApplication::clipboard()->setImage(m_drawing->image());
 }
 
-void SolutionWindow::printSolution()
+void SolutionWindow::writeSolution(menu::Command command)
 {
-    PrintSolution(this, m_page, m_region);
+    WriteSolution(command, this, m_page, m_region, [this] { return m_drawing->image(); });
 }
 
-void SolutionWindow::saveSolutionPdf()
+void SolutionWindow::closeWindow()
 {
-    SaveSolutionPdf(this, m_page, m_region);
+    close();
 }
 
-void SolutionWindow::saveDrawingPicture()
+void SolutionWindow::showHelp(menu::Command command)
 {
-    SaveDrawingPicture(this, m_page.triangle ? m_drawing->image() : QImage());
+    ShowHelpOrAbout(this, command);
 }
 
-void SolutionWindow::runCommand(menu::Command command)
+void SolutionWindow::openElements()
 {
-    switch (command) {
-    case menu::Command::Print:
-        printSolution();
-        break;
-    case menu::Command::SavePdf:
-        saveSolutionPdf();
-        break;
-    case menu::Command::SavePicture:
-        saveDrawingPicture();
-        break;
-    case menu::Command::Close:
-        close();
-        break;
-    case menu::Command::OpenElements:
-        emit elementsRequested();
-        break;
-    case menu::Command::CopySteps:
+    emit elementsRequested();
+}
+
+void SolutionWindow::copy(menu::Command command)
+{
+    if (command == menu::Command::CopySteps)
         copySteps();
-        break;
-    case menu::Command::CopyDrawing:
+    else if (command == menu::Command::CopyDrawing)
         copyDrawing();
-        break;
-    case menu::Command::ZoomIn:
-        zoomIn();
-        break;
-    case menu::Command::ZoomOut:
-        zoomOut();
-        break;
-    case menu::Command::ZoomReset:
-        zoomReset();
-        break;
-    case menu::Command::ShowHelp:
-        ShowHelp(this);
-        break;
-    case menu::Command::About:
-        ShowAbout(this);
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace triangle

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "solver/number/field_number.h"
-#include "window/menu/menu_bar.h"
+#include "window/menu/command_target.h"
 #include "window/solution/solution_page.h"
-#include "window/zoom/zoom.h"
 
 #include <QWidget>
 
@@ -17,7 +16,7 @@ class StepsList;
 // changes nothing in the main window. Escape closes it, Ctrl+C copies the steps (in the
 // steps, the selected lines where there are), and the drawing's context menu copies the
 // drawing as a picture.
-class SolutionWindow : public QWidget {
+class SolutionWindow : public QWidget, public menu::ZoomedTarget {
     Q_OBJECT
 
 public:
@@ -38,23 +37,17 @@ public:
     void copyDrawing() const;
     // The page on paper through the print dialog, as a PDF, and the drawing as a PNG picture
     // at twice its size on screen, each to where the system's dialog says.
-    void printSolution();
-    void saveSolutionPdf();
-    void saveDrawingPicture();
-
-    // The steps' face and the drawing's labels and strokes a step larger, smaller, or at
-    // their normal size; Ctrl and the wheel over either do the same.
-    void zoomIn();
-    void zoomOut();
-    void zoomReset();
-    int zoomPercent() const { return m_zoom.percent(); }
+    void writeSolution(menu::Command command) override;
+    void closeWindow() override;
+    void showHelp(menu::Command command) override;
+    void openElements() override;
+    void copy(menu::Command command) override;
 
 private:
-    void runCommand(menu::Command command);
+    // The steps' face and the drawing's labels and strokes; Ctrl and the wheel over either
+    // zoom too.
+    void applyZoom(double factor) override;
 
-    void applyZoom();
-
-    Zoom m_zoom;
     SolutionDrawingView* m_drawing = nullptr;
     StepsList* m_steps = nullptr;
     // What is shown, for printing.

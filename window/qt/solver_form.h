@@ -2,7 +2,7 @@
 
 #include "window/main_form/solver_controls.h"
 #include "window/main_form/solver_form_logic.h"
-#include "window/menu/menu_bar.h"
+#include "window/menu/command_target.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -28,7 +28,7 @@ class FittingField;
 // The program's one window: a fixed layout of the variant buttons, the 6 × 4 grid of
 // fields, the two push buttons and the task statement. It lends its controls to
 // SolverFormLogic, which holds the behaviour.
-class SolverForm : public QWidget, private SolverControls {
+class SolverForm : public QWidget, private SolverControls, public menu::CommandTarget {
     Q_OBJECT
 
 public:
@@ -39,18 +39,21 @@ public:
     void Form_Load() { m_logic.Form_Load(); }
     const SolverFormLogic& logic() const { return m_logic; }
     // Opens the window "Решение" beside this one for the selected row (Ctrl+R).
-    void openSolution();
+    void openSolution() override;
     // Opens the window of any two elements (Ctrl+2), with the selected row's two given
     // values typed in where the row is solved.
-    void openElements();
+    void openElements() override;
     ElementsWindow* elements() const { return m_elements; }
     QMenuBar* menuBar() const;
     // The selected row's solution on paper through the print dialog, as a PDF, and its
     // drawing as a PNG picture at twice the size "Решение" draws it, each to where the
     // system's dialog says.
-    void printSolution();
-    void saveSolutionPdf();
-    void saveDrawingPicture();
+    void writeSolution(menu::Command command) override;
+    void closeWindow() override;
+    void showHelp(menu::Command command) override;
+    // The focused field's whole triangle (Shift+F1).
+    void showWholeTriangle() override;
+    void copy(menu::Command command) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -65,7 +68,6 @@ private:
     void copySelectedRow();
     void showSolution();
     void buildMenuBar();
-    void runCommand(menu::Command command);
     // Enables the menus' entries as the fields' menu enables them, for the focused field.
     void updateMenus();
 

@@ -19,7 +19,7 @@ namespace triangle {
 void SolverForm::buildMenuBar()
 {
     m_menuBar = BuildMenuBar(this, menu::Window::Main,
-                             [this](menu::Command command) { runCommand(command); });
+                             [this](menu::Command command) { RunCommand(*this, command); });
     // The field that has the focus answers Shift+F1 itself: the menu only shows the key.
     MenuAction(m_menuBar, menu::Command::WholeTriangle)->setShortcutContext(Qt::WidgetShortcut);
     // The focus decides "Целият триъгълник": the field whose row it shows.
@@ -49,43 +49,26 @@ void SolverForm::updateMenus()
     MenuAction(m_menuBar, menu::Command::SavePdf)->setEnabled(triangle);
 }
 
-void SolverForm::runCommand(menu::Command command)
+void SolverForm::closeWindow()
 {
-    switch (command) {
-    case menu::Command::Print:
-        printSolution();
-        break;
-    case menu::Command::SavePdf:
-        saveSolutionPdf();
-        break;
-    case menu::Command::SavePicture:
-        saveDrawingPicture();
-        break;
-    case menu::Command::Exit:
-        close();
-        break;
-    case menu::Command::OpenElements:
-        openElements();
-        break;
-    case menu::Command::OpenSolution:
-        openSolution();
-        break;
-    case menu::Command::WholeTriangle:
-        if (auto* field = qobject_cast<FittingField*>(focusWidget()))
-            field->showDetails();
-        break;
-    case menu::Command::CopyRow:
+    close();
+}
+
+void SolverForm::showHelp(menu::Command command)
+{
+    ShowHelpOrAbout(this, command);
+}
+
+void SolverForm::showWholeTriangle()
+{
+    if (auto* field = qobject_cast<FittingField*>(focusWidget()))
+        field->showDetails();
+}
+
+void SolverForm::copy(menu::Command command)
+{
+    if (command == menu::Command::CopyRow)
         copySelectedRow();
-        break;
-    case menu::Command::ShowHelp:
-        ShowHelp(this);
-        break;
-    case menu::Command::About:
-        ShowAbout(this);
-        break;
-    default:
-        break;
-    }
 }
 
 } // namespace triangle

@@ -16,24 +16,12 @@ constexpr QSize SolutionDrawingSize(720, 440);
 
 } // namespace
 
-void SolverForm::printSolution()
-{
-    const NumberFormat region = numberFormat();
-    PrintSolution(this, SolutionPageOf(m_logic.SelectedRowOutcome(), region), region);
-}
-
-void SolverForm::saveSolutionPdf()
-{
-    const NumberFormat region = numberFormat();
-    SaveSolutionPdf(this, SolutionPageOf(m_logic.SelectedRowOutcome(), region), region);
-}
-
-void SolverForm::saveDrawingPicture()
+void SolverForm::writeSolution(menu::Command command)
 {
     const NumberFormat region = numberFormat();
     const SolutionPage page = SolutionPageOf(m_logic.SelectedRowOutcome(), region);
-    SaveDrawingPicture(this, page.triangle ? DrawingPicture(page, region, SolutionDrawingSize)
-                                           : QImage());
+    WriteSolution(command, this, page, region,
+                  [&] { return DrawingPicture(page, region, SolutionDrawingSize); });
 }
 
 } // namespace triangle

@@ -245,7 +245,7 @@ void ElementsWindow::layOut()
 void ElementsWindow::OnCommand(HWND, int id, HWND, UINT code)
 {
     if (const std::optional<menu::Command> command = MenuCommandOf(id)) {
-        runCommand(*command);
+        RunCommand(*this, *command);
     } else if (inArray(id, ids::ElementField, ElementCount)) {
         if (code == EN_CHANGE && !m_settingText)
             m_logic.FieldChange(static_cast<Element>(id - ids::ElementField));

@@ -3,7 +3,7 @@
 #include "window/elements/elements_controls.h"
 #include "window/elements/elements_form_logic.h"
 #include "window/elements/elements_layout.h"
-#include "window/menu/menu_bar.h"
+#include "window/menu/command_target.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/base_window.h"
 #include "window/win32/drawing_pane.h"
@@ -11,7 +11,6 @@
 #include "window/win32/gdi_object.h"
 #include "window/win32/scroll_panel.h"
 #include "window/win32/steps_pane.h"
-#include "window/zoom/zoom.h"
 
 #include <windows.h>
 
@@ -28,7 +27,9 @@ namespace triangle::win32 {
 // non-modal and resizable; made when first opened, closing only hides it. It lends its
 // controls to ElementsFormLogic. Escape closes it; Ctrl+C, where no text is selected,
 // copies the twelve elements and the steps.
-class ElementsWindow : public BaseWindow<ElementsWindow>, private ElementsControls {
+class ElementsWindow : public BaseWindow<ElementsWindow>,
+                       private ElementsControls,
+                       public menu::ZoomedTarget {
 public:
     ElementsWindow() = default;
     ~ElementsWindow();
@@ -58,18 +59,12 @@ public:
     // The page on paper through the print dialog, as a PDF through "Microsoft Print to PDF"
     // where Windows has that printer, and the drawing as a PNG picture at twice its size, each
     // to where the system's dialog says.
-    void printSolution();
-    void saveSolutionPdf();
-    void saveDrawingPicture();
+    void writeSolution(menu::Command command) override;
+    void closeWindow() override;
+    void showHelp(menu::Command command) override;
+    void copy(menu::Command command) override;
     // A region to use instead of the user's, for tests that must hold in any region.
     void setNumberFormatOverride(std::optional<NumberFormat> region);
-
-    // The steps' face and the drawing's labels and strokes a step larger, smaller, or at
-    // their normal size; Ctrl and the wheel over either do the same.
-    void zoomIn();
-    void zoomOut();
-    void zoomReset();
-    int zoomPercent() const { return m_zoom.percent(); }
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -101,7 +96,6 @@ private:
     void setFactFonts();
     void placeFacts(const std::function<void(HWND, const elements_layout::Rect&)>& place);
     void layOut();
-    void runCommand(menu::Command command);
 
     std::string text(Element field) const override;
     void setText(Element field, const std::string& text) override;
@@ -120,9 +114,10 @@ private:
     ElementsFormLogic m_logic{*this};
     Accessibility m_accessibility;
     void OnMouseWheel(HWND hwnd, int x, int y, int delta, UINT keys);
-    void applyZoom();
+    // The steps' face and the drawing's labels and strokes; Ctrl and the wheel over either
+    // zoom too. The fields keep theirs.
+    void applyZoom(double factor) override;
 
-    Zoom m_zoom;
     HWND m_owner = nullptr;
     HACCEL m_accelerators = nullptr; // the menu bar's keys
     int m_dpi = USER_DEFAULT_SCREEN_DPI;

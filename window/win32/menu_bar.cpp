@@ -97,4 +97,10 @@ void EnableMenuCommand(HMENU menu, menu::Command command, bool enabled)
     EnableMenuItem(menu, MenuCommandId(command), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
 }
 
+void ForwardMenuCommand(HWND to, menu::Command command)
+{
+    if (to)
+        SendMessageW(to, WM_COMMAND, MAKEWPARAM(MenuCommandId(command), 0), 0);
+}
+
 } // namespace triangle::win32

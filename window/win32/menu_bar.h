@@ -17,5 +17,8 @@ UINT MenuCommandId(menu::Command command);
 std::optional<menu::Command> MenuCommandOf(int id);
 // Greys or enables an entry of a menu bar or of one of its menus.
 void EnableMenuCommand(HMENU menu, menu::Command command, bool enabled);
+// Gives the command to another window, as its menu would: the second windows' "Помощ" and "За
+// програмата" are the main window's.
+void ForwardMenuCommand(HWND to, menu::Command command);
 
 } // namespace triangle::win32

@@ -320,4 +320,15 @@ void SaveDrawingPicture(HWND owner, const SolutionPage& page, const DrawingPane&
         tellFailed(owner, *path);
 }
 
+void WriteSolution(menu::Command command, HWND owner, const SolutionPage& page,
+                   const NumberFormat& region, const DrawingPane& drawing)
+{
+    if (command == menu::Command::Print)
+        PrintSolution(owner, page, region);
+    else if (command == menu::Command::SavePdf)
+        SaveSolutionPdf(owner, page, region);
+    else if (command == menu::Command::SavePicture)
+        SaveDrawingPicture(owner, page, drawing);
+}
+
 } // namespace triangle::win32

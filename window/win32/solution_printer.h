@@ -1,6 +1,7 @@
 #pragma once
 
 #include "solver/number/number_format.h"
+#include "window/menu/menu_bar.h"
 #include "window/print/solution_pages.h"
 #include "window/solution/solution_page.h"
 
@@ -66,5 +67,8 @@ void PrintSolution(HWND owner, const SolutionPage& page, const NumberFormat& reg
 void SaveSolutionPdf(HWND owner, const SolutionPage& page, const NumberFormat& region);
 // The pane's drawing as a PNG at twice its size, into the file the save dialog names.
 void SaveDrawingPicture(HWND owner, const SolutionPage& page, const DrawingPane& drawing);
+// "Печат…", "Запази като PDF…" or "Запази чертежа като картина…" of the solution shown.
+void WriteSolution(menu::Command command, HWND owner, const SolutionPage& page,
+                   const NumberFormat& region, const DrawingPane& drawing);
 
 } // namespace triangle::win32

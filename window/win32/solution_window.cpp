@@ -86,9 +86,9 @@ BOOL SolutionWindow::OnCreate(HWND, LPCREATESTRUCT)
 void SolutionWindow::OnCommand(HWND, int id, HWND, UINT)
 {
     if (const std::optional<menu::Command> command = MenuCommandOf(id))
-        runCommand(*command);
-    else if (id == ids::OpenElements && m_owner)
-        FORWARD_WM_COMMAND(m_owner, ids::OpenElements, nullptr, 0, SendMessageW);
+        RunCommand(*this, *command);
+    else if (id == ids::OpenElements)
+        openElements();
 }
 
 void SolutionWindow::OnClose(HWND)
@@ -189,95 +189,46 @@ void SolutionWindow::layOut()
                MulDiv(260, m_dpi, USER_DEFAULT_SCREEN_DPI), row - 2 * margin, TRUE);
 }
 
-void SolutionWindow::printSolution()
+void SolutionWindow::writeSolution(menu::Command command)
 {
-    PrintSolution(m_hwnd, m_page, m_region);
+    WriteSolution(command, m_hwnd, m_page, m_region, m_drawing);
 }
 
-void SolutionWindow::saveSolutionPdf()
+void SolutionWindow::closeWindow()
 {
-    SaveSolutionPdf(m_hwnd, m_page, m_region);
+    SendMessageW(m_hwnd, WM_CLOSE, 0, 0);
 }
 
-void SolutionWindow::saveDrawingPicture()
+void SolutionWindow::showHelp(menu::Command command)
 {
-    SaveDrawingPicture(m_hwnd, m_page, m_drawing);
+    ForwardMenuCommand(m_owner, command);
 }
 
-void SolutionWindow::runCommand(menu::Command command)
+void SolutionWindow::openElements()
 {
-    switch (command) {
-    case menu::Command::Print:
-        printSolution();
-        break;
-    case menu::Command::SavePdf:
-        saveSolutionPdf();
-        break;
-    case menu::Command::SavePicture:
-        saveDrawingPicture();
-        break;
-    case menu::Command::Close:
-        SendMessageW(m_hwnd, WM_CLOSE, 0, 0);
-        break;
-    case menu::Command::OpenElements:
-        if (m_owner)
-            FORWARD_WM_COMMAND(m_owner, ids::OpenElements, nullptr, 0, SendMessageW);
-        break;
-    case menu::Command::CopySteps:
+    if (m_owner)
+        FORWARD_WM_COMMAND(m_owner, ids::OpenElements, nullptr, 0, SendMessageW);
+}
+
+void SolutionWindow::copy(menu::Command command)
+{
+    if (command == menu::Command::CopySteps)
         copySteps();
-        break;
-    case menu::Command::CopyDrawing:
+    else if (command == menu::Command::CopyDrawing)
         copyDrawing();
-        break;
-    case menu::Command::ZoomIn:
-        zoomIn();
-        break;
-    case menu::Command::ZoomOut:
-        zoomOut();
-        break;
-    case menu::Command::ZoomReset:
-        zoomReset();
-        break;
-    case menu::Command::ShowHelp:
-    case menu::Command::About:
-        // One help and one "За програмата" for the program, the main window's.
-        if (m_owner)
-            FORWARD_WM_COMMAND(m_owner, MenuCommandId(command), nullptr, 0, SendMessageW);
-        break;
-    default:
-        break;
-    }
-}
-
-void SolutionWindow::zoomIn()
-{
-    if (m_zoom.in())
-        applyZoom();
-}
-
-void SolutionWindow::zoomOut()
-{
-    if (m_zoom.out())
-        applyZoom();
-}
-
-void SolutionWindow::zoomReset()
-{
-    if (m_zoom.reset())
-        applyZoom();
 }
 
 void SolutionWindow::OnMouseWheel(HWND, int, int, int delta, UINT keys)
 {
     // The steps' list hands Ctrl and the wheel on here; the drawing's window, any turn.
-    if ((keys & MK_CONTROL) && m_zoom.wheel(delta))
-        applyZoom();
+    if (keys & MK_CONTROL)
+        zoomWheel(delta);
 }
 
-void SolutionWindow::applyZoom()
+void SolutionWindow::applyZoom(double factor)
 {
-    m_steps.setZoom(m_zoom.factor());
-    m_drawing.setZoom(m_zoom.factor());
+    m_steps.setZoom(factor);
+    m_drawing.setZoom(factor);
 }
 
 } // namespace triangle::win32

@@ -2,12 +2,11 @@
 
 #include "solver/number/field_number.h"
 #include "window/drawing/solution_drawing.h"
-#include "window/menu/menu_bar.h"
+#include "window/menu/command_target.h"
 #include "window/solution/solution_page.h"
 #include "window/win32/base_window.h"
 #include "window/win32/drawing_pane.h"
 #include "window/win32/steps_pane.h"
-#include "window/zoom/zoom.h"
 
 #include <windows.h>
 
@@ -18,7 +17,7 @@ namespace triangle::win32 {
 // and resizable; it keeps nothing, and closing it only hides it. Escape closes it, Ctrl+C
 // copies the steps (in the list, the selected lines where there are), and the drawing's
 // context menu copies the drawing as a picture.
-class SolutionWindow : public BaseWindow<SolutionWindow> {
+class SolutionWindow : public BaseWindow<SolutionWindow>, public menu::ZoomedTarget {
 public:
     SolutionWindow() = default;
     ~SolutionWindow();
@@ -42,16 +41,11 @@ public:
     // The page on paper through the print dialog, as a PDF through "Microsoft Print to PDF"
     // where Windows has that printer, and the drawing as a PNG picture at twice its size, each
     // to where the system's dialog says.
-    void printSolution();
-    void saveSolutionPdf();
-    void saveDrawingPicture();
-
-    // The steps' face and the drawing's labels and strokes a step larger, smaller, or at
-    // their normal size; Ctrl and the wheel over either do the same.
-    void zoomIn();
-    void zoomOut();
-    void zoomReset();
-    int zoomPercent() const { return m_zoom.percent(); }
+    void writeSolution(menu::Command command) override;
+    void closeWindow() override;
+    void showHelp(menu::Command command) override;
+    void openElements() override;
+    void copy(menu::Command command) override;
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -69,12 +63,12 @@ private:
     int UseDpi(int dpi);
     HBRUSH Background() const { return GetSysColorBrush(COLOR_WINDOW); }
     void layOut();
-    void runCommand(menu::Command command);
 
     void OnMouseWheel(HWND hwnd, int x, int y, int delta, UINT keys);
-    void applyZoom();
+    // The steps' face and the drawing's labels and strokes; Ctrl and the wheel over either
+    // zoom too.
+    void applyZoom(double factor) override;
 
-    Zoom m_zoom;
     HWND m_owner = nullptr;
     HACCEL m_accelerators = nullptr; // the menu bar's keys
     DrawingPane m_drawing;

@@ -181,7 +181,7 @@ void SolverForm::OnLButtonDown(HWND, BOOL doubleClick, int x, int y, UINT)
 void SolverForm::OnCommand(HWND, int id, HWND control, UINT code)
 {
     if (const std::optional<menu::Command> command = MenuCommandOf(id)) {
-        runCommand(*command);
+        RunCommand(*this, *command);
         return;
     }
     if (inArray(id, ids::Text2, FieldCount)) {

@@ -2,7 +2,7 @@
 
 #include "window/main_form/solver_controls.h"
 #include "window/main_form/solver_form_logic.h"
-#include "window/menu/menu_bar.h"
+#include "window/menu/command_target.h"
 #include "window/win32/accessibility.h"
 #include "window/win32/base_window.h"
 #include "window/win32/elements_window.h"
@@ -24,7 +24,9 @@ namespace triangle::win32 {
 // buttons in their group box, the 6 × 4 grid of fields, the two push buttons drawn in their
 // colours and the task statement. It lends its controls to SolverFormLogic, which holds the
 // behaviour, and forwards the user's actions to it.
-class SolverForm : public BaseWindow<SolverForm>, private SolverControls {
+class SolverForm : public BaseWindow<SolverForm>,
+                   private SolverControls,
+                   public menu::CommandTarget {
 public:
     SolverForm();
     ~SolverForm() override;
@@ -40,18 +42,21 @@ public:
     bool TranslateKeyboard(MSG& message);
 
     // Opens the window "Решение" beside this one for the selected row (Ctrl+R).
-    void openSolution();
+    void openSolution() override;
     SolutionWindow& solution() { return m_solution; }
     // Opens the window of any two elements (Ctrl+2), with the selected row's two given
     // values typed in where the row is solved.
-    void openElements();
+    void openElements() override;
     ElementsWindow& elements() { return m_elements; }
     // The selected row's solution on paper through the print dialog, as a PDF, and its
     // drawing as a PNG picture at twice the size "Решение" draws it, each to where the
     // system's dialog says.
-    void printSolution();
-    void saveSolutionPdf();
-    void saveDrawingPicture();
+    void writeSolution(menu::Command command) override;
+    void closeWindow() override;
+    void showHelp(menu::Command command) override;
+    // The focused field's whole triangle (Shift+F1).
+    void showWholeTriangle() override;
+    void copy(menu::Command command) override;
 
     // A region to use instead of the user's, for tests that must hold in any region.
     void setNumberFormatOverride(std::optional<NumberFormat> region);
@@ -81,7 +86,6 @@ private:
     void OnContextMenu(HWND hwnd, HWND target, UINT x, UINT y);
     // Enables the menus' entries as the fields' menu enables them, for the focused field.
     void OnInitMenuPopup(HWND hwnd, HMENU menu, UINT item, BOOL systemMenu);
-    void runCommand(menu::Command command);
     void showFieldMenu(std::int16_t field, POINT at);
 
     std::string text(std::int16_t field) const override;

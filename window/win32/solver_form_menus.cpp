@@ -29,43 +29,29 @@ void SolverForm::OnInitMenuPopup(HWND, HMENU menu, UINT, BOOL systemMenu)
     EnableMenuCommand(menu, menu::Command::SavePdf, triangle);
 }
 
-void SolverForm::runCommand(menu::Command command)
+void SolverForm::closeWindow()
 {
-    switch (command) {
-    case menu::Command::Print:
-        printSolution();
-        break;
-    case menu::Command::SavePdf:
-        saveSolutionPdf();
-        break;
-    case menu::Command::SavePicture:
-        saveDrawingPicture();
-        break;
-    case menu::Command::Exit:
-        SendMessageW(m_hwnd, WM_CLOSE, 0, 0);
-        break;
-    case menu::Command::OpenElements:
-        openElements();
-        break;
-    case menu::Command::OpenSolution:
-        openSolution();
-        break;
-    case menu::Command::WholeTriangle:
-        SendMessageW(m_hwnd, WM_COMMAND, ids::ShowDetails, 0);
-        break;
-    case menu::Command::CopyRow:
-        copySelectedRow();
-        break;
-    case menu::Command::ShowHelp:
-        m_help.Show(m_hwnd, texts::HelpTitle, menu::HelpText(), false);
-        break;
-    case menu::Command::About:
+    SendMessageW(m_hwnd, WM_CLOSE, 0, 0);
+}
+
+void SolverForm::showHelp(menu::Command command)
+{
+    if (command == menu::Command::About)
         m_about.Show(m_hwnd, texts::AboutTitle,
                      menu::AboutText(TRIANGLE_VERSION, ThirdPartyNotices), true);
-        break;
-    default:
-        break;
-    }
+    else
+        m_help.Show(m_hwnd, texts::HelpTitle, menu::HelpText(), false);
+}
+
+void SolverForm::showWholeTriangle()
+{
+    SendMessageW(m_hwnd, WM_COMMAND, ids::ShowDetails, 0);
+}
+
+void SolverForm::copy(menu::Command command)
+{
+    if (command == menu::Command::CopyRow)
+        copySelectedRow();
 }
 
 } // namespace triangle::win32

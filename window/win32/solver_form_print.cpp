@@ -7,29 +7,23 @@
 
 namespace triangle::win32 {
 
-void SolverForm::printSolution()
+void SolverForm::writeSolution(menu::Command command)
 {
     const NumberFormat region = numberFormat();
-    PrintSolution(m_hwnd, SolutionPageOf(m_logic.SelectedRowOutcome(), region), region);
-}
-
-void SolverForm::saveSolutionPdf()
-{
-    const NumberFormat region = numberFormat();
-    SaveSolutionPdf(m_hwnd, SolutionPageOf(m_logic.SelectedRowOutcome(), region), region);
-}
-
-void SolverForm::saveDrawingPicture()
-{
-    // The picture is the drawing of "Решение", at its size; made, hidden, where it was not
-    // yet opened.
-    if (!m_solution.Window() &&
-        !m_solution.Create(reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE)),
-                           m_hwnd))
-        return;
-    const NumberFormat region = numberFormat();
-    m_solution.showPage(SolutionPageOf(m_logic.SelectedRowOutcome(), region), region);
-    m_solution.saveDrawingPicture();
+    const SolutionPage page = SolutionPageOf(m_logic.SelectedRowOutcome(), region);
+    if (command == menu::Command::Print) {
+        PrintSolution(m_hwnd, page, region);
+    } else if (command == menu::Command::SavePdf) {
+        SaveSolutionPdf(m_hwnd, page, region);
+    } else if (m_solution.Window() ||
+               m_solution.Create(
+                   reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(m_hwnd, GWLP_HINSTANCE)),
+                   m_hwnd)) {
+        // The picture is the drawing of "Решение", at its size; made, hidden, where it was
+        // not yet opened.
+        m_solution.showPage(page, region);
+        m_solution.writeSolution(command);
+    }
 }
 
 } // namespace triangle::win32
