@@ -2,6 +2,7 @@
 
 #include "solver/element/element_pairs.h"
 #include "solver/element/element_scheme.h"
+#include "solver/element/exact_legs.h"
 #include "solver/element/fact_closed_forms.h"
 
 #include <algorithm>
@@ -130,6 +131,19 @@ std::string factEquation(const SchemeFact& fact, const NumberFormat* region)
     return scale + left + " = " + value;
 }
 
+// "a = c·sin α = 26,000·sin 67,380° = 24": a leg from the hypotenuse and the angle found
+// numerically, with its exact value where the textbook has one.
+Step legStep(const GivenElement& leg, const char* function, double c, double alpha,
+             const Steps& steps)
+{
+    const NumberFormat& region = steps.region();
+    return facts::WithExactResult({ElementSymbol(leg.element), std::string("c·") + function + " α",
+                                   FormatFieldNumber(c, region) + "·" + function + " " +
+                                       FormatFieldNumber(alpha, region) + "°",
+                                   leg.value},
+                                  leg.exact, steps);
+}
+
 FactSolution fromLegs(const facts::Legs& legs, int count, Steps* steps, Steps* rest)
 {
     const ElementSolution solution =
@@ -191,7 +205,14 @@ FactSolution byScheme(const Fact& firstFact, const Fact& secondFact, const Eleme
         steps->add({"c", factEquation(sized, nullptr), factEquation(sized, &steps->region()), c, "",
                     StepNote::SolvedNumerically});
     }
-    const facts::Legs legs{GivenElement{E::a, a, {}}, GivenElement{E::b, b, {}}, true};
+    // Legs the textbook writes exactly (24 and 10) are taken as such, with their exact values.
+    const facts::Legs legs =
+        facts::ExactLegs(a, b, firstFact, secondFact)
+            .value_or(facts::Legs{GivenElement{E::a, a, {}}, GivenElement{E::b, b, {}}, true});
+    if (steps) {
+        steps->add(legStep(legs.first, "sin", c, alpha, *steps));
+        steps->add(legStep(legs.second, "cos", c, alpha, *steps));
+    }
     return fromLegs(legs, static_cast<int>(roots.size()), steps, rest);
 }
 
@@ -248,6 +269,8 @@ FactSolution SolveFacts(const Fact& firstFact, const Fact& secondFact, int which
             refusal.secondRelation = base.secondRelation;
             return refusal;
         }
+        if (steps && rest)
+            facts::WriteExactRest(first, second, solution.value(), *steps, *rest);
         return FactTriangle{solution.value(), count};
     }
     // A relation with one given element: the closed forms of c − a with b and a + b with c.

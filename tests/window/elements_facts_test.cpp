@@ -168,14 +168,9 @@ const SolvedCase solvedCases[] = {
      "24",
      "26",
      {"a : b = 5 : 12", ""}},
-    // Two relations are solved numerically: their values are shown as decimals.
-    {"TwoDifferences",
-     {},
-     {"c-a=2", "c-b=16"},
-     "24.000",
-     "10.000",
-     "26.000",
-     {"c − a = 2", "c − b = 16"}},
+    // Two relations are solved numerically; the legs 24 and 10 are the root's to the last bit
+    // and fit both exactly, so they are shown as the book writes them.
+    {"TwoDifferences", {}, {"c-a=2", "c-b=16"}, "24", "10", "26", {"c − a = 2", "c − b = 16"}},
     {"DifferenceWithALeg", {{Element::b, "7"}}, {"", "c-a=1"}, "24", "7", "25", {"", "c − a = 1"}},
 };
 
@@ -225,9 +220,10 @@ TEST(ElementsFacts, TwoTrianglesAreSaidAndTheOtherIsChosen)
     EXPECT_EQ(window.choiceShown, 0);
     // The median given is drawn.
     EXPECT_EQ(window.page.cevians, std::vector<triangle::Cevian>{triangle::Cevian::MedianA});
-    // Solved numerically: decimals.
-    EXPECT_EQ(window.texts[at(Element::a)], "6.000");
-    EXPECT_EQ(window.texts[at(Element::c)], "10.000");
+    // Solved numerically, to legs that are exact to the last bit and fit both values exactly
+    // (h = 6·8/10 = 24/5, m_a² = 64 + 9): shown as the book writes them.
+    EXPECT_EQ(window.texts[at(Element::a)], "6");
+    EXPECT_EQ(window.texts[at(Element::c)], "10");
     EXPECT_EQ(window.logic.CopyText().rfind("Решение 1 от 2\n", 0), 0U);
     ASSERT_FALSE(window.announcements.empty());
     EXPECT_EQ(window.announcements.back().rfind("Две решения. Решение 1 от 2. Изчислено: ", 0), 0U);
@@ -237,11 +233,10 @@ TEST(ElementsFacts, TwoTrianglesAreSaidAndTheOtherIsChosen)
     window.logic.ShowSolution(1);
     EXPECT_EQ(window.choiceCount, 2);
     EXPECT_EQ(window.choiceShown, 1);
-    EXPECT_EQ(window.texts[at(Element::a)], "13.670");
-    EXPECT_EQ(window.texts[at(Element::b)], "5.126");
-    // c = 73/5 exactly; a pair solved numerically shows it as a decimal.
-    EXPECT_TRUE(window.texts[at(Element::c)] == "14.600" || window.texts[at(Element::c)] == "14.6")
-        << window.texts[at(Element::c)];
+    // a² = 4672/25 = (8√73/5)², b² = 657/25 = (3√73/5)², c = 73/5.
+    EXPECT_EQ(window.texts[at(Element::a)], "8√73/5 ≈ 13.670");
+    EXPECT_EQ(window.texts[at(Element::b)], "3√73/5 ≈ 5.126");
+    EXPECT_EQ(window.texts[at(Element::c)], "14.6");
     EXPECT_EQ(window.texts[at(Element::h)], "4.8");
     EXPECT_EQ(window.logic.CopyText().rfind("Решение 2 от 2\n", 0), 0U);
     EXPECT_NE(window.announcements.back().find("Решение 2 от 2"), std::string::npos);

@@ -5,6 +5,7 @@
 #include "solver/formula/steps.h"
 #include "solver/number/field_number.h"
 #include "window/drawing/solution_drawing.h"
+#include "window/solution/trigonometric_lines.h"
 #include "window/text/angle_text.h"
 #include "window/text/refusal_message.h"
 #include "window/text/ui_texts.h"
@@ -116,6 +117,8 @@ SolutionPage pageOf(const Fact& first, const Fact& second, int which, const Numb
     page.steps += texts::StepsRest;
     for (const Step& step : rest.list())
         page.steps += '\n' + StepLine(step, region, true);
+    page.steps +=
+        '\n' + TrigonometricLines(solved.value().triangle, region, &rest, rest.showsExact());
     if (exact && rest.showsExact()) {
         for (int i = 0; i < ElementCount; ++i)
             (*exact)[static_cast<std::size_t>(i)] =

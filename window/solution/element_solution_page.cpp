@@ -1,3 +1,4 @@
+#include "solver/element/exact_legs.h"
 #include "solver/exact/exact_text.h"
 #include "solver/exact/special_angles.h"
 #include "solver/formula/formula.h"
@@ -78,6 +79,9 @@ SolutionPage ElementSolutionPageOf(const GivenElement& firstGiven, const GivenEl
             message.empty() ? ElementRefusalMessage(solved.fault(), {}, {}, region) : message;
         return page;
     }
+    // A pair solved numerically whose legs the book writes exactly: the rest from them.
+    if (exact)
+        facts::WriteExactRest(firstGiven, secondGiven, solved.value(), steps, rest);
     if (steps.showsExact()) {
         page.steps += specialAngleLine(first, firstValue, region);
         page.steps += specialAngleLine(second, secondValue, region);
