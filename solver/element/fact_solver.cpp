@@ -198,12 +198,12 @@ FactSolution byScheme(const Fact& firstFact, const Fact& secondFact, const Eleme
     if (!(a > 0.0 && b > 0.0 && std::isfinite(c)))
         return refused(base, ElementRefusalReason::NoTriangle, 1);
     if (steps) {
-        steps->add(
-            {"α", factEquation(first, nullptr) + ", " + factEquation(second, nullptr),
-             factEquation(first, &steps->region()) + ", " + factEquation(second, &steps->region()),
-             alpha, "°", StepNote::SolvedNumerically});
-        steps->add({"c", factEquation(sized, nullptr), factEquation(sized, &steps->region()), c, "",
-                    StepNote::SolvedNumerically});
+        // The equations with their numbers: a relation's number has no name of its own.
+        const std::string both =
+            factEquation(first, &steps->region()) + ", " + factEquation(second, &steps->region());
+        const std::string one = factEquation(sized, &steps->region());
+        steps->add({"α", both, both, alpha, "°", StepNote::SolvedNumerically});
+        steps->add({"c", one, one, c, "", StepNote::SolvedNumerically});
     }
     // Legs the textbook writes exactly (24 and 10) are taken as such, with their exact values.
     const facts::Legs legs =
