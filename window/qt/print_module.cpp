@@ -1,23 +1,25 @@
 #include "window/qt/print_module.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QLibrary>
-#include <QStringList>
 
 namespace triangle {
+
+QStringList PrintModulePlaces(const QString& programDir)
+{
+    const QString name = QStringLiteral(TRIANGLE_PRINT_MODULE);
+    // TRIANGLE_PRINT_MODULE_DIR is the plugins' folder relative to the programs' folder.
+    return {QDir::cleanPath(programDir + QLatin1Char('/') + name),
+            QDir::cleanPath(programDir + QStringLiteral("/" TRIANGLE_PRINT_MODULE_DIR "/") + name),
+            QStringLiteral(TRIANGLE_PRINT_MODULE_BUILT)};
+}
 
 namespace {
 
 PrintModule load()
 {
-    const QString name = QStringLiteral(TRIANGLE_PRINT_MODULE);
-    const QString here = QCoreApplication::applicationDirPath();
-    // The build tree keeps it beside the program; an installed program finds it in its
-    // library folder; the tests, run from a folder of their own, the one built.
-    const QStringList places = {here + QLatin1Char('/') + name,
-                                here + QStringLiteral("/" TRIANGLE_PRINT_MODULE_DIR "/") + name,
-                                QStringLiteral(TRIANGLE_PRINT_MODULE_BUILT)};
-    for (const QString& place : places) {
+    for (const QString& place : PrintModulePlaces(QCoreApplication::applicationDirPath())) {
         QLibrary library(place);
         if (!library.load())
             continue;
@@ -30,6 +32,7 @@ PrintModule load()
             library.resolve("TrianglePrinterDevice"));
         module.showPrintDialog = reinterpret_cast<bool (*)(QPrinter*, QWidget*)>(
             library.resolve("TriangleShowPrintDialog"));
+        module.file = place;
         // Left loaded for the rest of the run: its functions are kept.
         if (module.loaded())
             return module;

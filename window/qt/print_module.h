@@ -5,6 +5,9 @@
 // toolkit's printing module stay out of the program's start. Saving a PDF or a picture needs
 // neither.
 
+#include <QString>
+#include <QStringList>
+
 class QPagedPaintDevice;
 class QPrinter;
 class QWidget;
@@ -19,12 +22,18 @@ struct PrintModule {
     QPagedPaintDevice* (*device)(QPrinter*) = nullptr;
     // The system's print dialog for `printer`; false where the user cancelled.
     bool (*showPrintDialog)(QPrinter*, QWidget*) = nullptr;
+    QString file; // the library's file, where it was loaded from
 
     bool loaded() const { return newPrinter && deletePrinter && device && showPrintDialog; }
 };
 
-// Loads the library on the first call: beside the program, in its library folder where it is
-// installed, or where it was built.
+// Where a program in `programDir` looks for the library, in order: beside it (the build tree
+// keeps the two together); where it is installed, <prefix>/bin/triangle-solver finding
+// <prefix>/lib/triangle-solver/plugins/libtriangle_print.so; and where it was built, for the
+// tests that run from folders of their own.
+QStringList PrintModulePlaces(const QString& programDir);
+
+// Loads the library on the first call from the first of the program's places that holds it.
 const PrintModule& LoadPrintModule();
 
 } // namespace triangle
