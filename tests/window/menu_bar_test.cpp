@@ -212,9 +212,10 @@ TEST(RunCommand, GivesEveryEntryOfEveryWindowToItsAction)
 TEST(HelpText, ListsTheMenusKeysAndWhatTheFieldsTake)
 {
     const std::string help = HelpText();
-    for (const char* line : {"Ctrl+2 — Триъгълник по два елемента…\n", "F1 — Помощ\n",
-                             "Ctrl+Q — Изход\n", "Ctrl+0 — Нормален размер\n", "Esc — Затвори\n",
-                             "„3/5“", "„2√3“", "„sqrt(3)“", "„36°52′“", "Alt+S", "„12,5“"})
+    for (const char* line :
+         {"Ctrl+2 — Триъгълник по два елемента…\n", "F1 — Помощ\n", "Ctrl+Q — Изход\n",
+          "Ctrl+0 — Нормален размер\n", "Esc — Затвори\n", "„3/5“", "„2√3“", "„sqrt(3)“",
+          "„36°52′“", "Alt+S", "„12,5“", "„a : b = 5 : 12“", "m_a", "„Две решения“", "300 %"})
         EXPECT_NE(help.find(line), std::string::npos) << line;
 }
 
