@@ -3,6 +3,7 @@
 #include "solver/element/cevians.h"
 #include "solver/element/element_pairs.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -91,7 +92,161 @@ bool withinTyping(const Equation& equation, double alpha)
     return false;
 }
 
+// The roots where the equation changes sign between the samples of (0°; 90°), or of
+// (0°; 45°] where both facts are their own mirror images.
+std::vector<double> signChanges(const Equation& equation, bool symmetric)
+{
+    std::vector<double> roots;
+    const double end = symmetric ? 45.0 : 90.0;
+    const auto sampleAt = [&](int i) { return end * i / samples; };
+    const int last = symmetric ? samples : samples - 1;
+    double previous = sampleAt(1);
+    double previousValue = equation.at(previous);
+    if (previousValue == 0.0)
+        roots.push_back(previous);
+    for (int i = 2; i <= last; ++i) {
+        const double x = sampleAt(i);
+        const double value = equation.at(x);
+        if (value == 0.0)
+            roots.push_back(x);
+        else if (previousValue != 0.0 && (value < 0.0) != (previousValue < 0.0))
+            roots.push_back(bisect(equation, previous, x));
+        previous = x;
+        previousValue = value;
+    }
+    return roots;
+}
+
+// The d-th root of a fact of degree d: a length per unit of scale.
+double perScale(double x, int d)
+{
+    return d == 2 ? std::sqrt(x) : x;
+}
+
+// The limited fact per unit of the given one, of the shape α.
+double scaleFree(const SchemeFact& given, const SchemeFact& limited, double alpha)
+{
+    return perScale(UnitFact(limited, alpha), DegreeOf(limited)) /
+           perScale(UnitFact(given, alpha), DegreeOf(given));
+}
+
+// The limit of the scale-free quantity as α tends to `end` (0° or 90°) from the side
+// `inward` (+1 or −1), by two points near it and the error of the nearer taken as a tenth of
+// their difference; unset where it grows without end or falls to 0.
+std::optional<double> limitAt(const SchemeFact& given, const SchemeFact& limited, double end,
+                              double inward)
+{
+    const double near = scaleFree(given, limited, end + inward * 1e-5);
+    const double nearer = scaleFree(given, limited, end + inward * 1e-6);
+    if (!(near > 0.0 && nearer > 0.0 && std::isfinite(near) && std::isfinite(nearer)))
+        return std::nullopt;
+    if (std::fabs(near - nearer) > 1e-3 * nearer)
+        return std::nullopt;
+    return nearer - (near - nearer) / 9.0;
+}
+
+// The extremum of the scale-free quantity between low and high by golden sections: its
+// least value where `sign` is 1, its greatest where −1.
+double extremeShape(const SchemeFact& given, const SchemeFact& limited, double low, double high,
+                    double sign)
+{
+    constexpr double golden = 0.6180339887498949;
+    for (int i = 0; i < 200 && high - low > 1e-13 * high; ++i) {
+        const double x = high - golden * (high - low);
+        const double y = low + golden * (high - low);
+        if (sign * scaleFree(given, limited, x) < sign * scaleFree(given, limited, y))
+            high = y;
+        else
+            low = x;
+    }
+    return (low + high) / 2.0;
+}
+
+// Values that only a flat triangle would have, but a real one has within their typing (legs 1
+// and 20: l_b = 1,380 with r = 0,488, whose ratio is a hair past its flat limit 2√2). The
+// second fact's value tends to a limit as α tends to the flat `end`, in proportion to the
+// first's scale; the first is moved within its typing, half a thousandth at most, as far as
+// brings that limit to the second's value where it must, and the second is read as the middle
+// between the limit and the far end of its typing, on the side real triangles are. None where the
+// limit stays beyond the second's typing.
+std::vector<double> nearFlatEnd(const Equation& equation, bool symmetric, double end)
+{
+    const SchemeFact& first = equation.first;
+    const SchemeFact& second = equation.second;
+    const int d1 = DegreeOf(first);
+    const int d2 = DegreeOf(second);
+    if (d1 == 0 || d2 == 0)
+        return {};
+    const double inward = end == 0.0 ? 1.0 : -1.0;
+    const auto limit = limitAt(first, second, end, inward);
+    if (!limit)
+        return {};
+    // Where the limit is beyond the second's typing, the first's value whose limit is the
+    // second's value, within the first's typing.
+    Equation read = equation;
+    const double unmoved = perScale(first.value, d1) * *limit;
+    if (!(std::fabs((d2 == 2 ? unmoved * unmoved : unmoved) - second.value) <= halfThousandth)) {
+        const double scale = perScale(second.value, d2) / *limit;
+        read.first.value = std::clamp(d1 == 2 ? scale * scale : scale, first.value - halfThousandth,
+                                      first.value + halfThousandth);
+    }
+    const auto inValues = [&](double q) {
+        const double root = q * perScale(read.first.value, d1);
+        return d2 == 2 ? root * root : root;
+    };
+    const double flat = inValues(*limit);
+    if (!(std::fabs(flat - second.value) <= halfThousandth))
+        return {};
+    // The side of the limit real triangles are on: that of a shape a degree in from the end.
+    const double real = inValues(scaleFree(first, second, end + inward));
+    const double side = real > flat ? halfThousandth : -halfThousandth;
+    read.second.value = (flat + second.value + side) / 2.0;
+    return signChanges(read, symmetric);
+}
+
 } // namespace
+
+SchemeRange ScaleFreeRange(const SchemeFact& given, const SchemeFact& limited)
+{
+    constexpr int points = 256;
+    const bool symmetric = IsSymmetric(given) && IsSymmetric(limited);
+    const double end = symmetric ? 45.0 : 90.0;
+    const int last = symmetric ? points : points - 1;
+    int least = 1;
+    int most = 1;
+    std::vector<double> values(static_cast<std::size_t>(last) + 1);
+    for (int i = 1; i <= last; ++i) {
+        values[static_cast<std::size_t>(i)] = scaleFree(given, limited, end * i / points);
+        if (values[static_cast<std::size_t>(i)] < values[static_cast<std::size_t>(least)])
+            least = i;
+        if (values[static_cast<std::size_t>(i)] > values[static_cast<std::size_t>(most)])
+            most = i;
+    }
+    const double scale = perScale(given.value, DegreeOf(given));
+    const auto inValues = [&](double q) {
+        const double root = q * scale;
+        return DegreeOf(limited) == 2 ? root * root : root;
+    };
+    // An end at index 1 or at the last point is the flat limit, or 45° itself.
+    const auto endOf = [&](int index, double sign) {
+        SchemeEnd found;
+        if (index == 1) {
+            if (auto limit = limitAt(given, limited, 0.0, 1.0))
+                found.value = inValues(*limit);
+        } else if (index == last && symmetric) {
+            found = {inValues(scaleFree(given, limited, 45.0)), true, 45.0};
+        } else if (index == last) {
+            if (auto limit = limitAt(given, limited, 90.0, -1.0))
+                found.value = inValues(*limit);
+        } else {
+            const double at = extremeShape(given, limited, end * (index - 1) / points,
+                                           end * (index + 1) / points, sign);
+            found = {inValues(scaleFree(given, limited, at)), true, at};
+        }
+        return found;
+    };
+    return {endOf(least, 1.0), endOf(most, -1.0)};
+}
 
 int DegreeOf(Element element)
 {
@@ -185,30 +340,16 @@ bool IsSymmetric(const SchemeFact& fact)
 
 std::vector<double> SchemeRoots(const SchemeFact& first, const SchemeFact& second)
 {
-    std::vector<double> roots;
     if (DegreeOf(first) == 0 && DegreeOf(second) == 0)
-        return roots;
+        return {};
     const Equation equation{first, second};
     const bool symmetric = IsSymmetric(first) && IsSymmetric(second);
+    std::vector<double> roots = signChanges(equation, symmetric);
+    if (!roots.empty())
+        return roots;
     const double end = symmetric ? 45.0 : 90.0;
     const auto sampleAt = [&](int i) { return end * i / samples; };
     const int last = symmetric ? samples : samples - 1;
-    double previous = sampleAt(1);
-    double previousValue = equation.at(previous);
-    if (previousValue == 0.0)
-        roots.push_back(previous);
-    for (int i = 2; i <= last; ++i) {
-        const double x = sampleAt(i);
-        const double value = equation.at(x);
-        if (value == 0.0)
-            roots.push_back(x);
-        else if (previousValue != 0.0 && (value < 0.0) != (previousValue < 0.0))
-            roots.push_back(bisect(equation, previous, x));
-        previous = x;
-        previousValue = value;
-    }
-    if (!roots.empty())
-        return roots;
     // No change of sign: where |equation| is least, within typing, the touching point.
     double best = sampleAt(1);
     int bestAt = 1;
@@ -222,8 +363,10 @@ std::vector<double> SchemeRoots(const SchemeFact& first, const SchemeFact& secon
         best = 45.0;
     else if (bestAt > 1 && bestAt < last)
         best = extremum(equation, sampleAt(bestAt - 1), sampleAt(bestAt + 1));
+    else if (bestAt == 1)
+        return nearFlatEnd(equation, symmetric, 0.0);
     else
-        return roots;
+        return nearFlatEnd(equation, symmetric, 90.0);
     if (withinTyping(equation, best))
         roots.push_back(best);
     return roots;
