@@ -4,6 +4,7 @@
 #include "solver/element/element_pairs.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -16,8 +17,9 @@ namespace {
 using E = Element;
 
 constexpr double degree = std::numbers::pi / 180.0;
-// The equation is sampled at this many points for its changes of sign.
-constexpr int samples = 2048;
+// The equation is sampled at this many points for its changes of sign; between them, where
+// |equation| is least without a change of sign, two close roots are looked for.
+constexpr int samples = 512;
 
 // The equation f₁^(1/d₁)·v₂^(1/d₂) − f₂^(1/d₂)·v₁^(1/d₁) (no quotient, so that a difference
 // that passes through zero keeps the equation continuous); a fact of the shape alone is the
@@ -92,27 +94,53 @@ bool withinTyping(const Equation& equation, double alpha)
     return false;
 }
 
-// The roots where the equation changes sign between the samples of (0°; 90°), or of
-// (0°; 45°] where both facts are their own mirror images.
+// The roots of the equation in (0°; 90°), or in (0°; 45°] where both facts are their own
+// mirror images, ascending: where it changes sign between two samples; two, where it crosses
+// zero and back between two samples around its least |equation| (a pair of close roots);
+// and before the first sample and after the last, down to a 64th of their distance from the
+// end, the roots of the most slender triangles.
 std::vector<double> signChanges(const Equation& equation, bool symmetric)
 {
     std::vector<double> roots;
     const double end = symmetric ? 45.0 : 90.0;
     const auto sampleAt = [&](int i) { return end * i / samples; };
     const int last = symmetric ? samples : samples - 1;
-    double previous = sampleAt(1);
-    double previousValue = equation.at(previous);
-    if (previousValue == 0.0)
-        roots.push_back(previous);
+    const auto differ = [](double x, double y) {
+        return x != 0.0 && y != 0.0 && (x < 0.0) != (y < 0.0);
+    };
+    std::array<double, samples + 1> values{};
+    for (int i = 1; i <= last; ++i)
+        values[static_cast<std::size_t>(i)] = equation.at(sampleAt(i));
+    const auto valueAt = [&](int i) { return values[static_cast<std::size_t>(i)]; };
+    const double first = sampleAt(1) / 64.0;
+    if (differ(equation.at(first), valueAt(1)))
+        roots.push_back(bisect(equation, first, sampleAt(1)));
+    if (valueAt(1) == 0.0)
+        roots.push_back(sampleAt(1));
     for (int i = 2; i <= last; ++i) {
-        const double x = sampleAt(i);
-        const double value = equation.at(x);
-        if (value == 0.0)
-            roots.push_back(x);
-        else if (previousValue != 0.0 && (value < 0.0) != (previousValue < 0.0))
-            roots.push_back(bisect(equation, previous, x));
-        previous = x;
-        previousValue = value;
+        const double value = valueAt(i);
+        const double previous = valueAt(i - 1);
+        if (value == 0.0) {
+            roots.push_back(sampleAt(i));
+        } else if (differ(previous, value)) {
+            roots.push_back(bisect(equation, sampleAt(i - 1), sampleAt(i)));
+        } else if (i < last && previous != 0.0 && !differ(value, valueAt(i + 1)) &&
+                   valueAt(i + 1) != 0.0 && std::fabs(value) < std::fabs(previous) &&
+                   std::fabs(value) <= std::fabs(valueAt(i + 1))) {
+            const double at = extremum(equation, sampleAt(i - 1), sampleAt(i + 1));
+            const double there = equation.at(at);
+            if (there == 0.0) {
+                roots.push_back(at);
+            } else if (differ(there, value)) {
+                roots.push_back(bisect(equation, sampleAt(i - 1), at));
+                roots.push_back(bisect(equation, at, sampleAt(i + 1)));
+            }
+        }
+    }
+    if (!symmetric) {
+        const double beforeEnd = end - (end - sampleAt(last)) / 64.0;
+        if (differ(valueAt(last), equation.at(beforeEnd)))
+            roots.push_back(bisect(equation, sampleAt(last), beforeEnd));
     }
     return roots;
 }
@@ -302,7 +330,7 @@ double UnitElement(Element element, double alpha)
     case E::tgBeta:
         return b / a;
     default:
-        return CevianOf(a, b, 1.0, element);
+        return UnitCevianOf(a, b, element);
     }
 }
 
