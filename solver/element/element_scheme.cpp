@@ -19,7 +19,7 @@ using E = Element;
 constexpr double degree = std::numbers::pi / 180.0;
 // The equation is sampled at this many points for its changes of sign; between them, where
 // |equation| is least without a change of sign, two close roots are looked for.
-constexpr int samples = 512;
+constexpr int samples = 256;
 
 // The equation f₁^(1/d₁)·v₂^(1/d₂) − f₂^(1/d₂)·v₁^(1/d₁) (no quotient, so that a difference
 // that passes through zero keeps the equation continuous); a fact of the shape alone is the
@@ -80,6 +80,22 @@ double extremum(const Equation& equation, double low, double high)
     return (low + high) / 2.0;
 }
 
+// Where the equation turns nearest to zero between low and high, by golden sections: its
+// least value where `sign` is 1 (the samples there positive), its greatest where −1.
+double turningPoint(const Equation& equation, double low, double high, double sign)
+{
+    constexpr double golden = 0.6180339887498949;
+    for (int i = 0; i < 200 && high - low > 1e-15 * high; ++i) {
+        const double x = high - golden * (high - low);
+        const double y = low + golden * (high - low);
+        if (sign * equation.at(x) < sign * equation.at(y))
+            high = y;
+        else
+            low = x;
+    }
+    return (low + high) / 2.0;
+}
+
 // Whether moving the given values by half a thousandth changes the sign of the equation at
 // `alpha`: the facts reach it within their typing.
 bool withinTyping(const Equation& equation, double alpha)
@@ -97,8 +113,8 @@ bool withinTyping(const Equation& equation, double alpha)
 // The roots of the equation in (0°; 90°), or in (0°; 45°] where both facts are their own
 // mirror images, ascending: where it changes sign between two samples; two, where it crosses
 // zero and back between two samples around its least |equation| (a pair of close roots);
-// and before the first sample and after the last, down to a 64th of their distance from the
-// end, the roots of the most slender triangles.
+// and before the first sample and after the last (0,35°), down to a 64th of their distance
+// from the end, the roots of the most slender triangles, to about 1 : 10 000.
 std::vector<double> signChanges(const Equation& equation, bool symmetric)
 {
     std::vector<double> roots;
@@ -127,7 +143,8 @@ std::vector<double> signChanges(const Equation& equation, bool symmetric)
         } else if (i < last && previous != 0.0 && !differ(value, valueAt(i + 1)) &&
                    valueAt(i + 1) != 0.0 && std::fabs(value) < std::fabs(previous) &&
                    std::fabs(value) <= std::fabs(valueAt(i + 1))) {
-            const double at = extremum(equation, sampleAt(i - 1), sampleAt(i + 1));
+            const double at =
+                turningPoint(equation, sampleAt(i - 1), sampleAt(i + 1), value > 0.0 ? 1.0 : -1.0);
             const double there = equation.at(at);
             if (there == 0.0) {
                 roots.push_back(at);

@@ -149,4 +149,26 @@ TEST(CevianBounds, SlenderTrianglesSolveFromEveryPairWithAMedianOrBisector)
     }
 }
 
+// Legs 1 and 7 have m_b = √(1 + 49/4) and P = 8 + √50, which another triangle has too, its
+// angle α only 0,07° away (8,1301° and 8,2001°, by mpmath): both come back. And l_c past c/2
+// by less than half a thousandth is the isosceles triangle, a = b = c/√2.
+TEST(CevianBounds, CloseTrianglesBothComeBackAndTheIsoscelesIsReadWithinTyping)
+{
+    const GivenElement median{Element::mB, 3.640054944640259, {}};
+    const GivenElement perimeter{Element::P, 15.071067811865476, {}};
+    const double legs[2][2] = {{1.0, 7.0}, {1.0080630322928899, 6.9953724483902825}};
+    for (int which = 0; which < 2; ++which) {
+        const auto solved = triangle::SolveFacts(median, perimeter, which);
+        ASSERT_TRUE(solved.ok()) << which;
+        EXPECT_EQ(solved.value().count, 2) << which;
+        EXPECT_NEAR(solved.value().triangle.a, legs[which][0], 1e-9) << which;
+        EXPECT_NEAR(solved.value().triangle.b, legs[which][1], 1e-9) << which;
+    }
+    const auto isosceles = triangle::SolveFacts(GivenElement{Element::lC, 5.0004, {}},
+                                                GivenElement{Element::c, 10.0, {}});
+    ASSERT_TRUE(isosceles.ok());
+    EXPECT_NEAR(isosceles.value().triangle.a, 7.0710678118654752, 1e-6);
+    EXPECT_NEAR(isosceles.value().triangle.b, 7.0710678118654752, 1e-6);
+}
+
 } // namespace
