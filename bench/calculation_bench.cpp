@@ -1,5 +1,6 @@
 #include "bench/element_bench.h"
 #include "bench/floor.h"
+#include "bench/relation_bench.h"
 #include "solver/number/field_number.h"
 #include "solver/variant/row_texts.h"
 #include "solver/variant/variant_solver.h"
@@ -143,6 +144,7 @@ public:
                 std::printf("  variant %d:%s\n", k, line.c_str());
         }
         PrintElementRatios(m_ratios);
+        PrintRelationRatios(m_ratios);
     }
 
 private:
@@ -157,6 +159,7 @@ int main(int argc, char** argv)
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
     RegisterElementBenchmarks();
+    RegisterRelationBenchmarks();
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

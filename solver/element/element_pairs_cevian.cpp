@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -59,6 +60,51 @@ Outcome solveMedianWithLeg(Work& work, Element median)
     return std::nullopt;
 }
 
+// A median or bisector beyond what the other given element allows, refused with the bound in
+// numbers: the textbook's own words for the bisector of the right angle with c, R or a leg,
+// the range over every shape otherwise. Of two medians or bisectors, the second given is
+// limited.
+ElementRefusal cevianBeyond(const Work& work, const SchemeFact (&facts)[2])
+{
+    const ElementRefusal base = work.refuse(ElementRefusalReason::NoTriangle);
+    const Element limited = IsCevian(base.second) ? base.second : base.first;
+    const SchemeFact& limitedFact = facts[0].left == limited ? facts[0] : facts[1];
+    const SchemeFact& givenFact = facts[0].left == limited ? facts[1] : facts[0];
+    if (DegreeOf(givenFact) == 0)
+        return base;
+    const double given = givenFact.value;
+    if (limited == E::lC) {
+        switch (givenFact.left) {
+        case E::c:
+            return work.refuse(ElementBound::BisectorAtMostHalfHypotenuse, limited, given / 2.0);
+        case E::R:
+            return work.refuse(ElementBound::BisectorAtMostCircumradius, limited, given);
+        case E::a:
+        case E::b: {
+            ElementRefusal refusal = work.refuse(ElementBound::BisectorBelowLegShare, limited,
+                                                 given * std::numbers::sqrt2);
+            refusal.otherLeg = givenFact.left == E::b;
+            return refusal;
+        }
+        default:
+            break;
+        }
+    }
+    const SchemeRange range = ScaleFreeRange(givenFact, limitedFact);
+    const double value = limitedFact.value;
+    std::optional<double> passed;
+    if (range.high.value && value > *range.high.value)
+        passed = range.high.value;
+    else if (range.low.value && value < *range.low.value)
+        passed = range.low.value;
+    else
+        return base;
+    ElementRefusal refusal = work.refuse(ElementBound::CevianBetween, limited, passed);
+    refusal.range = {range.low.value,    range.high.value, range.low.reached,
+                     range.high.reached, range.low.at,     range.high.at};
+    return refusal;
+}
+
 } // namespace
 
 Outcome SolveCevianPair(Work& work, Element first, Element second, int which, int* count)
@@ -76,7 +122,7 @@ Outcome SolveCevianPair(Work& work, Element first, Element second, int which, in
                                  {SchemeFact::Form::Value, second, second, y.number()}};
     std::vector<double> roots = SchemeRoots(facts[0], facts[1]);
     if (roots.empty())
-        return work.refuse(ElementRefusalReason::NoTriangle);
+        return cevianBeyond(work, facts);
     const SchemeFact& sized = DegreeOf(facts[0]) > 0 ? facts[0] : facts[1];
     // The triangle with the shorter a first.
     std::sort(roots.begin(), roots.end(), [&](double p, double q) {

@@ -8,6 +8,7 @@
 
 #include "solver/element/element_solver.h"
 
+#include <optional>
 #include <vector>
 
 namespace triangle::elements {
@@ -37,6 +38,22 @@ bool IsSymmetric(const SchemeFact& fact);
 // triangle, or an extremum) within the typing of the given values, half a thousandth either
 // way, that point is the root.
 std::vector<double> SchemeRoots(const SchemeFact& first, const SchemeFact& second);
+
+// The values a fact of degree 1 or 2, `limited`, can take over the shapes α in (0°; 90°) when
+// another such fact, `given`, is fixed: each end is the bound of the limited fact's value,
+// unset where there is none that way (it grows without end, or falls to 0); `reached` where a
+// triangle has it (at the angle `at`: the isosceles triangle, or another extremum), not
+// where only a flat or an endless triangle would.
+struct SchemeEnd {
+    std::optional<double> value;
+    bool reached = false;
+    double at = 0.0;
+};
+struct SchemeRange {
+    SchemeEnd low;
+    SchemeEnd high;
+};
+SchemeRange ScaleFreeRange(const SchemeFact& given, const SchemeFact& limited);
 
 // c of the triangle with angle α from a fact of degree 1 or 2.
 double HypotenuseFrom(const SchemeFact& fact, double alpha);

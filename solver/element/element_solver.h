@@ -110,6 +110,22 @@ enum class ElementBound {
     SumOfLegsAtMostHypotenuseShare,    // a + b ≤ c·√2
     HypotenuseLongest,                 // c > a (flat): a ratio or difference of c and a leg
     DifferenceBelowOtherLeg,           // c − a < b (flat)
+    BisectorAtMostHalfHypotenuse,      // l_c ≤ c/2
+    BisectorAtMostCircumradius,        // l_c ≤ R
+    BisectorBelowLegShare,             // l_c < a·√2 (flat)
+    CevianBetween, // a median or bisector within the range the other element leaves it
+};
+
+// The values a median or bisector can take when the other given element is fixed: each end
+// unset where there is none that way, `reached` where a triangle has it, at the angle α `at`
+// (45° for the isosceles triangle).
+struct ElementRange {
+    std::optional<double> low;
+    std::optional<double> high;
+    bool lowReached = false;
+    bool highReached = false;
+    double lowAt = 0.0;
+    double highAt = 0.0;
 };
 
 // The bound as a formula, "h ≤ c/2", for b's leg, projection and angle where `otherLeg`.
@@ -147,6 +163,9 @@ struct ElementRefusal {
     // The bound's value from the other given element; unset where it is beyond the range of
     // a double.
     std::optional<double> boundValue;
+    // With CevianBetween: the range of `field`, the median or bisector; boundValue is the end
+    // it passed.
+    ElementRange range;
     // Where a fact was a relation ("a + b = 25"), the relation: first and second then name
     // its left element; and which fact to correct, 0 the first, 1 the second.
     std::shared_ptr<const Relation> firstRelation;

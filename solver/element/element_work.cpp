@@ -84,9 +84,13 @@ constexpr BoundFormulas boundFormulas[] = {
     {"a + b ≤ c·√2", "a + b ≤ c·√2"},             // SumOfLegsAtMostHypotenuseShare
     {"c > a", "c > b"},                           // HypotenuseLongest
     {"c − a < b", "c − b < a"},                   // DifferenceBelowOtherLeg
+    {"l_c ≤ c/2", "l_c ≤ c/2"},                   // BisectorAtMostHalfHypotenuse
+    {"l_c ≤ R", "l_c ≤ R"},                       // BisectorAtMostCircumradius
+    {"l_c < a·√2", "l_c < b·√2"},                 // BisectorBelowLegShare
+    {"", ""},                                     // CevianBetween: its numbers say it
 };
 static_assert(std::size(boundFormulas) ==
-              static_cast<std::size_t>(ElementBound::DifferenceBelowOtherLeg) + 1);
+              static_cast<std::size_t>(ElementBound::CevianBetween) + 1);
 
 // a ↔ b, α ↔ β, a₁ ↔ b₁, sin α ↔ sin β, …, in the order of Element.
 constexpr Element mirrors[ElementCount] = {

@@ -198,8 +198,44 @@ std::string elementGivens(const ElementRefusal& refusal, const NumberFormat& reg
                    {"second", fact(refusal.secondRelation, refusal.second, refusal.secondValue)}});
 }
 
+// "по-голяма от 5,000 и по-малка от 10,000": the range of a median or bisector in words.
+std::string cevianRange(const ElementRange& range, const NumberFormat& region)
+{
+    const auto end = [&](double value, bool reached, double at, const char* open,
+                         const char* closed) {
+        std::string where;
+        if (reached)
+            where = std::fabs(at - 45.0) < 1e-6
+                        ? texts::CevianRangeIsosceles
+                        : Filled(texts::CevianRangeAngle,
+                                 {{"angle", MessageNumber(at, region) + texts::Degree}});
+        return Filled(reached ? closed : open,
+                      {{"value", MessageNumber(value, region)}, {"where", where}});
+    };
+    const std::string low = range.low ? end(*range.low, range.lowReached, range.lowAt,
+                                            texts::CevianRangeLowOpen, texts::CevianRangeLowReached)
+                                      : std::string();
+    const std::string high = range.high
+                                 ? end(*range.high, range.highReached, range.highAt,
+                                       texts::CevianRangeHighOpen, texts::CevianRangeHighReached)
+                                 : std::string();
+    if (low.empty() || high.empty())
+        return low + high;
+    return Filled(texts::CevianRangeBoth, {{"low", low}, {"high", high}});
+}
+
 std::string boundReason(const ElementRefusal& refusal, const NumberFormat& region)
 {
+    if (refusal.bound == ElementBound::CevianBetween) {
+        const bool firstLimited = refusal.field == refusal.first;
+        const Element other = firstLimited ? refusal.second : refusal.first;
+        const auto value = firstLimited ? refusal.secondValue : refusal.firstValue;
+        const auto cevian = static_cast<std::size_t>(refusal.field) - indexOf(Element::mA);
+        return Filled(texts::ElementBoundReasons[static_cast<std::size_t>(refusal.bound)],
+                      {{"other", elementValue(other, value, region)},
+                       {"limited", texts::CevianNames[cevian]},
+                       {"range", cevianRange(refusal.range, region)}});
+    }
     std::string bound;
     if (refusal.boundValue) {
         std::string value = MessageNumber(*refusal.boundValue, region);

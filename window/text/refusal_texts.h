@@ -223,7 +223,34 @@ inline constexpr const char* ElementBoundReasons[] = {
     "разликата на хипотенузата и единия катет е по-малка от другия катет, "
     "c\u00A0−\u00A0{leg}\u00A0<\u00A0{other}{bound}. При равенство триъгълникът би се изродил "
     "в отсечка.",
+    // l_c ≤ c/2
+    "ъглополовящата на правия ъгъл е най-много половината от хипотенузата, "
+    "l_c\u00A0≤\u00A0c/2{bound}, колкото е при равнобедрения правоъгълен триъгълник.",
+    // l_c ≤ R
+    "ъглополовящата на правия ъгъл е най-много колкото радиуса на описаната окръжност, "
+    "l_c\u00A0≤\u00A0R{bound}, колкото е при равнобедрения правоъгълен триъгълник.",
+    // l_c < a·√2
+    "ъглополовящата на правия ъгъл е диагонал на квадрат със страна a·b/(a\u00A0+\u00A0b), "
+    "по-малка от катета {leg}, затова l_c\u00A0<\u00A0{leg}·√2{bound}. При "
+    "l_c\u00A0=\u00A0{leg}·√2 триъгълникът би бил безкрайно дълъг.",
+    // a median or bisector within its range: {other} the other given element with its value,
+    // {limited} the median or bisector, {range} the range in words (CevianRange…).
+    "при {other} {limited} е {range}.",
 };
+// The medians and bisectors inside a sentence, in the order of triangle::Element from m_a.
+inline constexpr const char* CevianNames[5] = {"медианата m_a", "медианата m_b",
+                                               "ъглополовящата l_a", "ъглополовящата l_b",
+                                               "ъглополовящата на правия ъгъл l_c"};
+// The ends of a median's or bisector's range, each with its {value}: reached by a triangle
+// ({where} tells which) or only approached by flat or endless ones; "{low} и {high}" where
+// there are both.
+inline constexpr const char* CevianRangeLowOpen = "по-голяма от {value}";
+inline constexpr const char* CevianRangeLowReached = "поне {value}{where}";
+inline constexpr const char* CevianRangeHighOpen = "по-малка от {value}";
+inline constexpr const char* CevianRangeHighReached = "най-много {value}{where}";
+inline constexpr const char* CevianRangeBoth = "{low} и {high}";
+inline constexpr const char* CevianRangeIsosceles = " (при равнобедрения триъгълник)";
+inline constexpr const char* CevianRangeAngle = " (при α\u00A0=\u00A0{angle})";
 inline constexpr const char* ElementSameTwice =
     "{field} е даден два пъти. Въведете два различни елемента на триъгълника.";
 inline constexpr const char* ElementOnlyTheShape =
