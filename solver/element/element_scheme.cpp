@@ -1,5 +1,7 @@
 #include "solver/element/element_scheme.h"
 
+#include "solver/exact/exact_number.h"
+
 #include "solver/element/cevians.h"
 #include "solver/element/element_pairs.h"
 
@@ -213,7 +215,9 @@ double extremeShape(const SchemeFact& given, const SchemeFact& limited, double l
 // first's scale; the first is moved within its typing, half a thousandth at most, as far as
 // brings that limit to the second's value where it must, and the second is read as the middle
 // between the limit and the far end of its typing, on the side real triangles are. None where the
-// limit stays beyond the second's typing.
+// limit stays beyond the second's typing. Two values that are exactly what they say (integers
+// and decimals of at most two decimals: c = 10 with m_a = 5) have no typing to move within:
+// their flat limit stays strict, as every flat bound is.
 std::vector<double> nearFlatEnd(const Equation& equation, bool symmetric, double end)
 {
     const SchemeFact& first = equation.first;
@@ -221,6 +225,8 @@ std::vector<double> nearFlatEnd(const Equation& equation, bool symmetric, double
     const int d1 = DegreeOf(first);
     const int d2 = DegreeOf(second);
     if (d1 == 0 || d2 == 0)
+        return {};
+    if (TypedExactly(first.value).exists() && TypedExactly(second.value).exists())
         return {};
     const double inward = end == 0.0 ? 1.0 : -1.0;
     const auto limit = limitAt(first, second, end, inward);
