@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -86,6 +87,31 @@ TEST_F(Win32MenuBar, F1OpensTheHelpAndEscapeClosesIt)
 
     EXPECT_TRUE(pressKey(m_form->help().text(), VK_ESCAPE));
     EXPECT_FALSE(m_form->help().isOpen());
+}
+
+// 640 × 560 pixels at 96 DPI, to the right of the main window where the work area has room,
+// else against its right edge; not over the main window's top left corner.
+TEST_F(Win32MenuBar, TheHelpOpensBesideTheMainWindowAtItsScreensScale)
+{
+    SetWindowPos(m_form->Window(), nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    SendMessageW(m_form->Window(), WM_COMMAND,
+                 triangle::win32::MenuCommandId(triangle::menu::Command::ShowHelp), 0);
+    PumpMessages();
+    ASSERT_TRUE(m_form->help().isOpen());
+    const int dpi = static_cast<int>(GetDpiForWindow(m_form->Window()));
+    RECT main{};
+    GetWindowRect(m_form->Window(), &main);
+    MONITORINFO monitor{sizeof(MONITORINFO), {}, {}, 0};
+    GetMonitorInfoW(MonitorFromWindow(m_form->Window(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT& work = monitor.rcWork;
+    RECT help{};
+    GetWindowRect(m_form->help().Window(), &help);
+    const int width = std::min<int>(MulDiv(640, dpi, 96), work.right - work.left);
+    EXPECT_EQ(help.right - help.left, width);
+    EXPECT_EQ(help.bottom - help.top, std::min<int>(MulDiv(560, dpi, 96), work.bottom - work.top));
+    EXPECT_EQ(help.left,
+              std::max<int>(work.left, std::min<int>(main.right + 8, work.right - width)));
+    EXPECT_EQ(help.top, main.top);
 }
 
 TEST_F(Win32MenuBar, AboutNamesTheVersionAndTheLinkedLibrariesNotices)

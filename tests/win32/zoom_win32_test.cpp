@@ -107,6 +107,37 @@ TEST_F(ZoomWin32, TheCaptionGrowsWithItsFace)
     EXPECT_EQ(after.bottom, before.bottom);
 }
 
+// "Решение стъпка по стъпка:" at 300 % of 18 pixels is wider than the 720-pixel window: the
+// caption takes a smaller face rather than wrap and lose its last words below its place.
+TEST_F(ZoomWin32, TheCaptionStaysWholeOnOneLineAt300Percent)
+{
+    HWND caption = GetWindow(m_window.steps(), GW_HWNDPREV);
+    for (int i = 0; i < 7; ++i)
+        m_window.zoomIn();
+    ASSERT_EQ(m_window.zoomPercent(), 300);
+    EXPECT_LT(fontHeight(caption), 54) << "smaller than the steps' 18 × 3";
+    EXPECT_GT(fontHeight(caption), 27) << "yet larger than at 150 %";
+
+    wchar_t name[64] = {};
+    const int length = GetWindowTextW(caption, name, 64);
+    RECT client{};
+    GetClientRect(caption, &client);
+    RECT measured{0, 0, client.right, 0};
+    HDC dc = GetDC(caption);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(caption, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, name, length, &measured, DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(caption, dc);
+    EXPECT_EQ(measured.bottom, metrics.tmHeight) << "one line";
+    EXPECT_LE(measured.bottom, client.bottom) << "within the caption's place";
+
+    m_window.zoomReset();
+    EXPECT_EQ(fontHeight(caption), 18) << "the steps' face again where it fits";
+}
+
 struct PiecesRow {
     const char* name;
     int lines, lineHeight, padding;

@@ -219,6 +219,19 @@ TEST(HelpText, ListsTheMenusKeysAndWhatTheFieldsTake)
         EXPECT_NE(help.find(line), std::string::npos) << line;
 }
 
+// The window of any two elements takes twenty-five of them and the relations; a number's
+// digit groups are apart by a no-break space, as the region writes them, so that no line
+// ends inside the number.
+TEST(HelpText, NamesTheTwentyFiveElementsAndTheRelationsAndKeepsNumbersWhole)
+{
+    const std::string help = HelpText();
+    for (const char* part : {"двадесет и петте му елемента", "ъглополовящите l_a, l_b и l_c",
+                             "„a : b = 5 : 12“", "„Две решения“", "„1\u00A0234,5“"})
+        EXPECT_NE(help.find(part), std::string::npos) << part;
+    EXPECT_EQ(help.find("дванадесетте"), std::string::npos);
+    EXPECT_EQ(help.find("„1 234,5“"), std::string::npos) << "a plain space ends a line there";
+}
+
 TEST(AboutText, NamesTheProgramItsVersionLicenceAndNotices)
 {
     const std::string about = AboutText("1.00", "winpthreads notice");

@@ -35,7 +35,8 @@ inline constexpr const char* HelpWindows =
 inline constexpr const char* HelpFields =
     "КАКВО СЕ ПИШЕ В ПОЛЕТАТА\n"
     "\n"
-    "Число във вида на вашия регион: „12,5“ или „1 234,5“ (с точка, „12.5“, също се "
+    // The group separator a no-break space, as the region writes it: never a line's end.
+    "Число във вида на вашия регион: „12,5“ или „1\u00A0234,5“ (с точка, „12.5“, също се "
     "приема).\n"
     "Дроб: „3/5“.\n"
     "Корен: „2√3“ или „sqrt(3)“; знакът √ се въвежда с Alt+S или от контекстното меню на "
@@ -64,7 +65,7 @@ inline constexpr const char* HelpOtherKeys =
     "Alt+S — знакът √ в поле.";
 
 inline constexpr const char* HelpScreenReader =
-    "С ЕКРАНЕН ЧИТАТЕЛ\n"
+    "С ЕКРАНЕН ЧЕТЕЦ\n"
     "\n"
     "След изчисление екранният четец казва двата резултата („Изчислено: P = 12,000, "
     "S = 6,000“), без фокусът да се мести; отказът се чете като предупреждение с причината "

@@ -30,6 +30,13 @@ const wchar_t* stepsFace()
 constexpr int TallestItem = 255;
 constexpr UINT Wrapped = DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL;
 
+HFONT stepsFont(int pixels)
+{
+    return CreateFontW(-pixels, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
+                       stepsFace());
+}
+
 } // namespace
 
 void StepsPane::create(HWND parent, const char* caption)
@@ -153,14 +160,37 @@ int StepsPane::zoomed(int pixels) const
 
 void StepsPane::makeFont()
 {
-    Font font(CreateFontW(-zoomed(18), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, DEFAULT_PITCH,
-                          stepsFace()));
+    Font font(stepsFont(zoomed(18)));
     SetWindowFont(m_steps, font.get(), TRUE);
     SetWindowFont(m_caption, font.get(), TRUE);
     // The old font goes only now that no control draws with it.
     m_font = std::move(font);
     measureAll();
+    fitCaption();
+}
+
+void StepsPane::fitCaption()
+{
+    RECT client{};
+    GetClientRect(m_caption, &client);
+    const int length = GetWindowTextLengthW(m_caption);
+    std::wstring name(static_cast<std::size_t>(length) + 1, L'\0');
+    GetWindowTextW(m_caption, name.data(), length + 1);
+    SIZE extent{};
+    HDC dc = GetDC(m_caption);
+    {
+        SelectedObject selected(dc, m_font.get());
+        GetTextExtentPoint32W(dc, name.c_str(), length, &extent);
+    }
+    ReleaseDC(m_caption, dc);
+    // A caption wider than the pane (at a large zoom) would wrap to a line below its place and
+    // lose its last words: a face as much smaller as it is too wide keeps it on one line.
+    Font smaller;
+    if (client.right > 0 && extent.cx > client.right)
+        smaller.reset(
+            stepsFont(std::max(1, static_cast<int>(zoomed(18) * client.right / extent.cx))));
+    SetWindowFont(m_caption, smaller.get() ? smaller.get() : m_font.get(), TRUE);
+    m_captionFont = std::move(smaller);
 }
 
 void StepsPane::place(int left, int top, int width, int height)
@@ -169,6 +199,7 @@ void StepsPane::place(int left, int top, int width, int height)
     MoveWindow(m_caption, left + 4, top, width - 4, captionHeight, TRUE);
     MoveWindow(m_steps, left, top + captionHeight, width, height - captionHeight, TRUE);
     measureAll(); // the lines wrap at the new width
+    fitCaption();
 }
 
 std::vector<StepsPane::Item> StepsPane::piecesOf(std::size_t i) const

@@ -70,12 +70,15 @@ private:
     // Pixels at the screen's DPI and the zoom.
     int zoomed(int pixels) const;
     void makeFont();
+    // The caption in the steps' face, or a smaller one where that is wider than the pane.
+    void fitCaption();
 
     HWND m_caption = nullptr;
     HWND m_steps = nullptr;
     int m_dpi = USER_DEFAULT_SCREEN_DPI;
     double m_zoom = 1.0;
     Font m_font;
+    Font m_captionFont; // the caption's smaller face, where it needs one
     std::vector<std::wstring> m_lines;
     std::vector<std::wstring> m_words; // each step as a screen reader says it
     std::vector<Item> m_items;

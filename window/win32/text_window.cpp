@@ -4,6 +4,7 @@
 #include "window/win32/child_windows.h"
 #include "window/win32/resource.h"
 #include "window/win32/wide_text.h"
+#include "window/win32/window_place.h"
 
 #include <commctrl.h>
 
@@ -44,17 +45,24 @@ void TextWindow::Show(HWND owner, const char* title, const std::string& text, bo
         const HINSTANCE instance = GetWindowInstance(owner);
         if (!RegisterProgramClass(instance, ClassName, WindowProc, 0, true))
             return;
+        // As large to the eye on any screen: the sizes are pixels at 96 DPI.
+        const int dpi = static_cast<int>(GetDpiForWindow(owner));
+        const SIZE opening{MulDiv(OpeningWidth, dpi, USER_DEFAULT_SCREEN_DPI),
+                           MulDiv(OpeningHeight, dpi, USER_DEFAULT_SCREEN_DPI)};
         CreateWindowExW(WS_EX_CONTROLPARENT, ClassName, Widen(title).c_str(), WS_OVERLAPPEDWINDOW,
-                        CW_USEDEFAULT, CW_USEDEFAULT, OpeningWidth, OpeningHeight, owner, nullptr,
+                        CW_USEDEFAULT, CW_USEDEFAULT, opening.cx, opening.cy, owner, nullptr,
                         instance, this);
         if (!m_hwnd)
             return;
+        // Beside the main window rather than over it, as the other windows open.
+        PlaceBeside(m_hwnd, owner, nullptr, opening);
         if (withIcon) {
             m_icon = CreateWindowExW(0, WC_STATICW, nullptr, WS_CHILD | WS_VISIBLE | SS_ICON, 0, 0,
                                      0, 0, m_hwnd, nullptr, instance, nullptr);
-            const auto icon =
-                static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(IDI_TRIANGLE_SOLVER),
-                                              IMAGE_ICON, IconSide, IconSide, 0));
+            // Drawn from the icon's own picture of the size shown, not stretched from 48.
+            const int side = MulDiv(IconSide, m_fonts.dpi(), USER_DEFAULT_SCREEN_DPI);
+            const auto icon = static_cast<HICON>(LoadImageW(
+                instance, MAKEINTRESOURCEW(IDI_TRIANGLE_SOLVER), IMAGE_ICON, side, side, 0));
             SendMessageW(m_icon, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
             m_name = CreateWindowExW(0, WC_STATICW, Widen(texts::ApplicationName).c_str(),
                                      WS_CHILD | WS_VISIBLE | SS_NOPREFIX | SS_CENTERIMAGE, 0, 0, 0,
