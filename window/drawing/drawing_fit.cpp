@@ -68,16 +68,16 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
                      [](const LegendEntry& p, const LegendEntry& q) { return p.part < q.part; });
     std::vector<Part> listed;
     std::vector<Part> homeless = best.homelessParts;
-    for (int round = 0; bestFaults > 0 && round < 2; ++round) {
+    for (int round = 0; bestFaults > 0 && round < 4; ++round) {
         const std::size_t before = listed.size();
         for (const LegendEntry& value : values)
-            if ((round == 1 || std::count(homeless.begin(), homeless.end(), value.part) > 0) &&
+            if ((round == 3 || std::count(homeless.begin(), homeless.end(), value.part) > 0) &&
                 std::count(listed.begin(), listed.end(), value.part) == 0)
                 listed.push_back(value.part);
         if (listed.size() == before) {
-            if (round == 1)
+            if (round == 3)
                 break;
-            round = 0; // no value of its own to list: every value next
+            round = 2; // no value of its own to list: every value next
             continue;
         }
         std::vector<LegendEntry> entries;
