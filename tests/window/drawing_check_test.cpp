@@ -52,6 +52,45 @@ TEST(DrawingCheck, FindsEachKindOfFault)
     EXPECT_EQ(faults.find("'r' inside"), std::string::npos) << faults;
 }
 
+// A stroke of the height from (150, 0) down to (150, 60), a label of the hypotenuse near it,
+// and leaders that cross what they do not name; each measured by hand.
+TEST(DrawingCheck, FindsLeadersAcrossAndLabelsTooClose)
+{
+    DisplayList list;
+    list.width = 300.0;
+    list.height = 100.0;
+    list.fontPixels = 10.0; // a gap of 3 pixels at least between labels
+    list.lines.push_back({{0.0, 90.0}, {300.0, 90.0}, {}, 2.0, false, Part::SideC, false});
+    list.lines.push_back({{150.0, 0.0}, {150.0, 60.0}, {}, 2.0, true, Part::Height, false});
+    const auto label = [](const char* text, Box box, Part part) {
+        return Label{text, {box.left, box.bottom()}, box, {}, false, part};
+    };
+    // 2 pixels apart, and 5.
+    list.labels = {label("c", {40.0, 76.0, 10.0, 10.0}, Part::SideC),
+                   label("near", {52.0, 76.0, 10.0, 10.0}, Part::SideC),
+                   label("h", {155.0, 20.0, 10.0, 10.0}, Part::Height),
+                   label("clear", {67.0, 76.0, 10.0, 10.0}, Part::SideC)};
+    std::string faults = CheckLabels(list);
+    EXPECT_EQ(faults, "'c' crowds 'near';");
+
+    // From the hypotenuse at x = 140 up across the height at 150 to a label at its right;
+    // from the hypotenuse at 20 across the label "c".
+    list.labels = {label("c", {130.0, 76.0, 10.0, 10.0}, Part::SideC),
+                   label("b", {40.0, 60.0, 10.0, 10.0}, Part::SideB)};
+    list.lines.push_back({{140.0, 50.0}, {160.0, 50.0}, {}, 1.0, false, Part::SideB, true});
+    list.lines.push_back({{135.0, 90.0}, {135.0, 86.0}, {}, 1.0, false, Part::SideC, true});
+    list.lines.push_back({{45.0, 90.0}, {45.0, 70.0}, {}, 1.0, false, Part::SideB, true});
+    list.labels.push_back(label("a", {155.0, 45.0, 4.0, 10.0}, Part::SideA));
+    faults = CheckLabels(list);
+    EXPECT_NE(faults.find("'b' led across a stroke it does not name"), std::string::npos) << faults;
+    EXPECT_NE(faults.find("'b' led across 'a'"), std::string::npos) << faults;
+    // c's own leader leaves the hypotenuse and meets nothing else.
+    EXPECT_EQ(faults.find("'c' led"), std::string::npos) << faults;
+    // A label over the height it does not name.
+    list.labels = {label("R", {145.0, 30.0, 10.0, 10.0}, Part::Circumscribed)};
+    EXPECT_NE(CheckLabels(list).find("'R' over a stroke it does not name"), std::string::npos);
+}
+
 struct Row {
     const char* name;
     double a, b;

@@ -18,7 +18,7 @@ bool isCircle(const Arc& arc)
 }
 
 // The stroke a label names, where it names one: a side, the height, a radius, a projection,
-// a median or a bisector.
+// the tick at the height's foot, a median or a bisector.
 bool namesStroke(Part part)
 {
     switch (part) {
@@ -30,6 +30,7 @@ bool namesStroke(Part part)
     case Part::Circumscribed:
     case Part::ProjectionA:
     case Part::ProjectionB:
+    case Part::Foot:
     case Part::MedianA:
     case Part::MedianB:
     case Part::BisectorA:
@@ -82,6 +83,75 @@ bool leaderThroughCircle(const Line& leader, const Arc& circle)
     return Length(leader.from + d * t - circle.centre) < circle.radius;
 }
 
+double boxToBox(const Box& p, const Box& q)
+{
+    const double dx = std::max({q.left - p.right(), 0.0, p.left - q.right()});
+    const double dy = std::max({q.top - p.bottom(), 0.0, p.top - q.bottom()});
+    return std::hypot(dx, dy);
+}
+
+// Where the segment from p to q meets the segment from s to t, as the share of the way from
+// p to q; infinity where they do not meet (or run along each other).
+double meets(Point p, Point q, Point s, Point t)
+{
+    const Point d = q - p;
+    const Point e = t - s;
+    const double cross = d.x * e.y - d.y * e.x;
+    if (cross == 0.0)
+        return Infinity;
+    const Point w = s - p;
+    const double along = (w.x * e.y - w.y * e.x) / cross;
+    const double across = (w.x * d.y - w.y * d.x) / cross;
+    return along >= 0.0 && along <= 1.0 && across >= 0.0 && across <= 1.0 ? along : Infinity;
+}
+
+// Whether a leader crosses the stroke from s to t further from its start than `start`
+// pixels: where it leaves the stroke it names, other strokes may meet that one.
+bool leaderCrosses(Point from, Point to, Point s, Point t, double start)
+{
+    const double at = meets(from, to, s, t);
+    return at < Infinity && at * Length(to - from) > start;
+}
+
+bool leaderCrossesArc(Point from, Point to, const Arc& arc, double start)
+{
+    // Chords of 5° stray from a circle by a thousandth of its radius.
+    const int pieces = 8 + static_cast<int>(std::abs(arc.sweepDegrees) / 5.0);
+    Point previous = arc.centre + Direction(arc.startDegrees) * arc.radius;
+    for (int i = 1; i <= pieces; ++i) {
+        const Point next =
+            arc.centre + Direction(arc.startDegrees + arc.sweepDegrees * i / pieces) * arc.radius;
+        if (leaderCrosses(from, to, previous, next, start))
+            return true;
+        previous = next;
+    }
+    return false;
+}
+
+// The faults of a label's leader: across a stroke or an arc of another part, or a label.
+void checkLeader(const DisplayList& list, const Label& label, const Line& leader,
+                 std::string& faults)
+{
+    if (LeaderCrossesStrokes(list, leader.from, leader.to, label.part))
+        faults += "'" + label.text + "' led across a stroke it does not name;";
+    for (const Label& other : list.labels)
+        if (&other != &label && Crosses(leader.from, leader.to, other.box))
+            faults += "'" + label.text + "' led across '" + other.text + "';";
+}
+
+// Whether a label covers a stroke or an arc of another part.
+bool overStroke(const DisplayList& list, const Label& label)
+{
+    for (const Line& line : list.lines)
+        if (!line.leader && line.part != label.part &&
+            SegmentToBox(label.box, line.from, line.to) < line.width / 2.0)
+            return true;
+    for (const Arc& arc : list.arcs)
+        if (arc.part != label.part && ArcToBox(label.box, arc) < arc.width / 2.0)
+            return true;
+    return false;
+}
+
 } // namespace
 
 double DistanceToBox(const Box& box, Point p)
@@ -132,6 +202,21 @@ double PolylineToBox(const Box& box, const std::vector<Point>& points)
     return nearest;
 }
 
+bool LeaderCrossesStrokes(const DisplayList& list, Point from, Point to, Part part)
+{
+    const double start = LeaderStartFonts * list.fontPixels;
+    for (const Line& line : list.lines)
+        if (!line.leader && line.part != part && leaderCrosses(from, to, line.from, line.to, start))
+            return true;
+    // The circumscribed circle runs through the vertices: a label outside the triangle may
+    // stand outside it too.
+    for (const Arc& arc : list.arcs)
+        if (arc.part != part && arc.part != Part::Circumscribed &&
+            leaderCrossesArc(from, to, arc, start))
+            return true;
+    return false;
+}
+
 std::string CheckLabels(const DisplayList& list)
 {
     std::string faults;
@@ -147,6 +232,14 @@ std::string CheckLabels(const DisplayList& list)
         for (std::size_t j = i + 1; j < list.labels.size(); ++j)
             if (Overlap(box, list.labels[j].box))
                 faults += "'" + label.text + "' over '" + list.labels[j].text + "';";
+            else if (boxToBox(box, list.labels[j].box) < LabelGapFonts * list.fontPixels)
+                faults += "'" + label.text + "' crowds '" + list.labels[j].text + "';";
+        if (overStroke(list, label))
+            fault(label, "over a stroke it does not name");
+        // The legend's entries have no leaders; their parts' are their symbols'.
+        for (const Line& line : list.lines)
+            if (line.leader && line.part == label.part && !label.legend)
+                checkLeader(list, label, line, faults);
         for (const Arc& circle : list.arcs) {
             if (!isCircle(circle) || circle.part == Part::Circumscribed ||
                 circle.part == label.part)
@@ -157,7 +250,7 @@ std::string CheckLabels(const DisplayList& list)
                 if (line.leader && line.part == label.part && leaderThroughCircle(line, circle))
                     fault(label, "led across a circle it does not name");
         }
-        if (distanceFromNamed(list, label) > BesideFonts * list.fontPixels)
+        if (!label.legend && distanceFromNamed(list, label) > BesideFonts * list.fontPixels)
             fault(label, "away from what it names");
     }
     return faults;

@@ -158,8 +158,10 @@ bool LabelComposer::fits(const Box& box, Part part) const
     for (const Box& taken : m_sketch.dotBoxes)
         if (Overlap(clear, taken))
             return false;
+    // A little more than the check's gap, so that rounding never brings two labels closer.
+    const Box apart = Grown(box, (LabelGapFonts + 0.05) * m_font);
     for (const Box& taken : m_sketch.labelBoxes)
-        if (Overlap(clear, taken))
+        if (Overlap(apart, taken))
             return false;
     for (const Segment& s : m_sketch.segments) {
         const Box near = Grown(clear, s.halfWidth);
@@ -181,7 +183,7 @@ bool LabelComposer::leaderIsClear(Point from, Point to, Part part) const
     for (const Box& taken : m_sketch.labelBoxes)
         if (Crosses(from, to, Grown(taken, 0.1 * m_font)))
             return false;
-    return true;
+    return !LeaderCrossesStrokes(m_sketch.list, from, to, part);
 }
 
 } // namespace triangle::drawing

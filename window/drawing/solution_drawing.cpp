@@ -2,8 +2,10 @@
 
 #include "solver/variant/triangle_details.h"
 #include "window/drawing/drawing_cevians.h"
+#include "window/drawing/drawing_compose.h"
 #include "window/drawing/drawing_geometry.h"
 #include "window/drawing/drawing_labels.h"
+#include "window/drawing/drawing_legend.h"
 #include "window/drawing/drawing_strokes.h"
 #include "window/text/angle_text.h"
 #include "window/text/ui_texts.h"
@@ -66,16 +68,18 @@ std::vector<Point> arcPoints(Point centre, double radius, double start, double s
     return points;
 }
 
-struct Composed {
-    DisplayList list;
-    std::size_t homeless; // labels that found no room beside what they name
-    bool overlaps;        // whether one found no room at all
-};
+bool listedIn(const Legend* legend, Part part)
+{
+    return legend && std::any_of(legend->entries.begin(), legend->entries.end(),
+                                 [part](const Label& entry) { return entry.part == part; });
+}
 
-// The drawing with margins of `room` text sizes more than the least around the circle.
-Composed compose(const TriangleDetails& details, double width, double height, double font,
+} // namespace
+
+Composed Compose(const TriangleDetails& details, double width, double height, double font,
                  double room, const NumberFormat& region, const MeasureText& measure,
-                 bool projections, bool angleMinutes, const std::vector<Cevian>& cevians)
+                 bool projections, bool angleMinutes, const std::vector<Cevian>& cevians,
+                 const Legend* legend)
 {
     DisplayList list;
     list.width = width;
@@ -88,11 +92,13 @@ Composed compose(const TriangleDetails& details, double width, double height, do
     const double c = details.c;
     // The circumscribed circle, whose diameter is the hypotenuse, holds the whole triangle;
     // the margins keep room for the labels around it.
-    const double marginX = (2.5 + room) * font;
-    const double marginY = (2.0 + room) * font;
-    const double k =
-        std::max(0.0, std::min((width - 2.0 * marginX) / c, (height - 2.0 * marginY) / c));
-    const Point O{width / 2.0, height / 2.0};
+    // A symbol alone ("β") needs less room than its value.
+    const Box area = legend ? legend->rest : Box{0.0, 0.0, width, height};
+    const double marginX = ((legend ? 1.3 : 2.5) + room) * font;
+    const double marginY = ((legend ? 1.1 : 2.0) + room) * font;
+    const double k = std::max(
+        0.0, std::min((area.width - 2.0 * marginX) / c, (area.height - 2.0 * marginY) / c));
+    const Point O = area.centre();
     const Point A{O.x - k * c / 2.0, O.y};
     const Point B{O.x + k * c / 2.0, O.y};
     // C lies over the foot H of the height, b²/c from A, at the height ab/c.
@@ -104,6 +110,11 @@ Composed compose(const TriangleDetails& details, double width, double height, do
 
     Sketch sketch{std::move(list), {}, {}, {}, {}};
     StrokeComposer draw(sketch, unit);
+    if (legend)
+        for (const Label& entry : legend->entries) {
+            sketch.list.labels.push_back(entry);
+            sketch.labelBoxes.push_back(entry.box);
+        }
 
     draw.arc(O, k * c / 2.0, 0.0, 360.0, CircumscribedInk, 2.0, Part::Circumscribed);
     // The radius R points down and to the right, leaving the middle below the hypotenuse
@@ -280,11 +291,24 @@ Composed compose(const TriangleDetails& details, double width, double height, do
              k * details.a1,
              false,
              {H + down * below, B + down * below}},
-            {"H", H, {-0.4, 1.0}, HeightInk, true, Part::Foot, {}, 0.0, false, {H}}};
+            // Under the tick at H, below the measure, so that no leader crosses it.
+            {"H",
+             H + down * (below + tick),
+             down,
+             HeightInk,
+             true,
+             Part::Foot,
+             {},
+             0.0,
+             false,
+             {H, H + down * (below + tick)}}};
         labels.insert(labels.begin() + 4, std::begin(projectionLabels), std::end(projectionLabels));
     }
 
     labels.insert(labels.end(), cevianLabels.begin(), cevianLabels.end());
+    for (LabelRequest& request : labels)
+        if (listedIn(legend, request.part))
+            request.text = SymbolOf(request.text);
 
     // Where crowded labels leave one of them no room beside what it names, it goes first on
     // the next try.
@@ -320,39 +344,13 @@ Composed compose(const TriangleDetails& details, double width, double height, do
         bool overlaps = false;
         for (std::size_t i : bestOrder)
             overlaps = placed.label(labels[i], true) == Placement::Nowhere || overlaps;
-        if (!overlaps || homelessFirst == 1)
-            return {std::move(draft.list), bestHomeless.size(), overlaps};
+        if (!overlaps || homelessFirst == 1) {
+            std::vector<Part> parts;
+            for (const std::size_t i : bestHomeless)
+                parts.push_back(labels[i].part);
+            return {std::move(draft.list), bestHomeless.size(), overlaps, std::move(parts)};
+        }
         std::stable_partition(bestOrder.begin(), bestOrder.end(), isHomeless);
-    }
-}
-
-} // namespace
-
-DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
-                         const NumberFormat& region, const MeasureText& measure, bool projections,
-                         bool angleMinutes, double zoom, const std::vector<Cevian>& cevians)
-{
-    // Text grows with the target, so that the drawing reads from the back of a classroom,
-    // but never below a comfortable size on the screen. Zooming in raises that least size
-    // (a large target has larger text already); zooming out shrinks the text whatever its size.
-    const double font =
-        std::max(14.0 * scale * zoom, std::min(width, height) / 32.0 * std::min(zoom, 1.0));
-    // Where labels find no room beside what they name, the triangle makes room for them, a
-    // text size more a round, as long as it stays a fifth of the target.
-    Composed best{{}, std::numeric_limits<std::size_t>::max(), true};
-    for (double room = 0.0;; room += 1.0) {
-        Composed drawn = compose(details, width, height, font, room, region, measure, projections,
-                                 angleMinutes, cevians);
-        // A smaller triangle that leaves no fewer labels homeless will not help further.
-        const bool better = drawn.overlaps < best.overlaps ||
-                            (drawn.overlaps == best.overlaps && drawn.homeless < best.homeless);
-        if (better)
-            best = std::move(drawn);
-        const double least =
-            std::min(width - 2.0 * (3.5 + room) * font, height - 2.0 * (3.0 + room) * font);
-        if (best.homeless == 0 || (!better && !best.overlaps) ||
-            least < std::min(width, height) / 5.0)
-            return std::move(best.list);
     }
 }
 

@@ -101,6 +101,10 @@ struct Label {
     Colour colour;
     bool bold;
     Part part;
+    // An entry of the list in a free corner that gives the values where the drawing has no
+    // room for them beside what they name, which then carries its symbol alone ("a = 7,000"
+    // there, "a" beside the side).
+    bool legend = false;
 };
 
 struct TextSize {
@@ -135,7 +139,10 @@ struct DisplayList {
 // angleMinutes, the angles are named in degrees and minutes, "α ≈ 16°16′" (a special angle
 // "α = 30°"), instead of "α = 16,260°". zoom (0.5 to 3, the window's zoom) sets the text's
 // least size to 14 × scale × zoom pixels, and below 1 shrinks any text by it; the strokes'
-// widths follow the text, and the triangle makes room for its labels. Each of `cevians` is
+// widths follow the text, and the triangle makes room for its labels; where even the least
+// triangle leaves values no room beside what they name, those values go to a list in a free
+// stretch at the right or the bottom and the drawing names their elements by symbol alone
+// ("a"), as long as the list leaves the triangle room to read. Each of `cevians` is
 // drawn from its vertex to its foot, dashed and dotted, and named by its symbol ("m_a").
 DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
                          const NumberFormat& region, const MeasureText& measure = EstimateText,
