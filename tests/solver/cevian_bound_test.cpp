@@ -1,5 +1,6 @@
 #include "solver/element/fact_solver.h"
 
+#include "tests/element_named.h"
 #include "tests/table_rows.h"
 
 #include <gtest/gtest.h>
@@ -13,15 +14,6 @@ namespace {
 using triangle::Element;
 using triangle::ElementBound;
 using triangle::GivenElement;
-
-Element elementNamed(const std::string& symbol)
-{
-    for (int i = 0; i < triangle::ElementCount; ++i)
-        if (symbol == triangle::ElementSymbol(static_cast<Element>(i)))
-            return static_cast<Element>(i);
-    ADD_FAILURE() << "no element " << symbol;
-    return Element::a;
-}
 
 struct BoundRow {
     std::string name;
@@ -76,9 +68,9 @@ TEST(CevianBounds, EachEndSolvesWithinAndRefusesBeyondWithItsValue)
             std::getline(line, bound, '\t');
             std::getline(line, inside, '\t');
             std::getline(line, outside, '\t');
-            row.other = elementNamed(other);
+            row.other = tests::ElementNamed(other);
             row.otherValue = std::stod(value);
-            row.cevian = elementNamed(cevian);
+            row.cevian = tests::ElementNamed(cevian);
             row.high = end == "high";
             row.reached = reached == "1";
             row.bound = std::stod(bound);

@@ -2,6 +2,7 @@
 #include "solver/exact/exact_text.h"
 #include "solver/formula/steps.h"
 
+#include "tests/element_named.h"
 #include "tests/regions.h"
 #include "tests/table_rows.h"
 
@@ -22,15 +23,6 @@ using triangle::GivenElement;
 using triangle::Relation;
 using triangle::RelationKind;
 
-Element elementNamed(const std::string& symbol)
-{
-    for (int i = 0; i < triangle::ElementCount; ++i)
-        if (symbol == triangle::ElementSymbol(static_cast<Element>(i)))
-            return static_cast<Element>(i);
-    ADD_FAILURE() << "no element " << symbol;
-    return Element::a;
-}
-
 triangle::TypedNumber numberOf(const std::string& text)
 {
     const auto typed = triangle::ReadTypedNumber(text);
@@ -45,15 +37,16 @@ Fact factOf(const std::string& text)
     std::string kind, left, right, first, second;
     words >> kind >> left >> right;
     if (kind == "value")
-        return GivenElement{elementNamed(left), numberOf(right).value, numberOf(right).exact};
+        return GivenElement{tests::ElementNamed(left), numberOf(right).value,
+                            numberOf(right).exact};
     words >> first >> second;
     Relation relation;
     relation.kind = kind == "ratio"      ? RelationKind::Ratio
                     : kind == "sum"      ? RelationKind::Sum
                     : kind == "multiple" ? RelationKind::Multiple
                                          : RelationKind::Difference;
-    relation.left = elementNamed(left);
-    relation.right = elementNamed(right);
+    relation.left = tests::ElementNamed(left);
+    relation.right = tests::ElementNamed(right);
     relation.first = numberOf(first);
     if (!second.empty())
         relation.second = numberOf(second);

@@ -2,6 +2,7 @@
 #include "solver/exact/exact_text.h"
 #include "solver/formula/steps.h"
 
+#include "tests/element_named.h"
 #include "tests/regions.h"
 #include "tests/table_rows.h"
 
@@ -25,15 +26,6 @@ struct TrigRow {
     std::string exact[3]; // a, b, c in the canonical form, "none" where no form is shown
     std::string value[3]; // sympy's, to 17 digits
 };
-
-Element elementNamed(const std::string& symbol)
-{
-    for (int i = 0; i < triangle::ElementCount; ++i)
-        if (symbol == triangle::ElementSymbol(static_cast<Element>(i)))
-            return static_cast<Element>(i);
-    ADD_FAILURE() << "no element " << symbol;
-    return Element::a;
-}
 
 const char* reasonName(ElementRefusalReason reason)
 {
@@ -80,8 +72,8 @@ TEST(TrigonometricElements, TablePairsGiveTheLegsSympyFound)
         triangle::Steps steps(regions::bgBG());
         triangle::Steps rest(regions::bgBG());
         const auto solved = triangle::SolveGivenElements(
-            given(elementNamed(row.trig), row.trigText),
-            given(elementNamed(row.other), row.otherText), &steps, &rest);
+            given(tests::ElementNamed(row.trig), row.trigText),
+            given(tests::ElementNamed(row.other), row.otherText), &steps, &rest);
         if (row.expected != "solved") {
             ASSERT_FALSE(solved.ok());
             EXPECT_EQ(reasonName(solved.fault().reason), row.expected);

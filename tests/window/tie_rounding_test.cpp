@@ -7,6 +7,7 @@
 #include "solver/formula/steps.h"
 #include "solver/variant/triangle_details.h"
 #include "solver/variant/variant_solver.h"
+#include "tests/element_named.h"
 #include "tests/regions.h"
 #include "tests/table_rows.h"
 #include "tests/window/fake_controls.h"
@@ -66,16 +67,6 @@ std::string inRegion(std::string text, const triangle::NumberFormat& region)
     return text;
 }
 
-Element elementNamed(const std::string& symbol)
-{
-    for (int i = 0; i < triangle::ElementCount; ++i) {
-        if (symbol == triangle::ElementSymbol(static_cast<Element>(i)))
-            return static_cast<Element>(i);
-    }
-    ADD_FAILURE() << "no element " << symbol;
-    return Element::a;
-}
-
 // The value a line of the whole triangle's description ends in: "катет b = 5√3 ≈ 8,660".
 std::string detailsValue(const std::string& details, const std::string& symbol)
 {
@@ -122,7 +113,7 @@ std::string shownByElementsWindow(const TieRow& row, const triangle::NumberForma
     window.type(triangle::ColumnElement(given.first), inRegion(row.first, region));
     window.type(triangle::ColumnElement(given.second), inRegion(row.second, region));
     window.logic.Calculate();
-    return window.texts.at(FakeElementsControls::at(elementNamed(row.quantity)));
+    return window.texts.at(FakeElementsControls::at(tests::ElementNamed(row.quantity)));
 }
 
 // The quantity's double as the solver gives it, which the windows leave as it is.
@@ -131,12 +122,12 @@ double solvedDouble(const TieRow& row)
     if (row.window == "main") {
         const auto solved = triangle::Solve(row.variant, row.first, row.second);
         const auto details = triangle::DetailsOf(solved.value());
-        return triangle::ElementOf(*details, elementNamed(row.quantity));
+        return triangle::ElementOf(*details, tests::ElementNamed(row.quantity));
     }
     const triangle::GivenColumns given = triangle::GivenColumnsOf(row.variant);
     const auto solved = triangle::SolveElements(triangle::ColumnElement(given.first), row.first,
                                                 triangle::ColumnElement(given.second), row.second);
-    return triangle::ElementOf(solved.value(), elementNamed(row.quantity));
+    return triangle::ElementOf(solved.value(), tests::ElementNamed(row.quantity));
 }
 
 class TieTest : public testing::TestWithParam<TieRow> {};
