@@ -163,4 +163,17 @@ TEST(CevianBounds, CloseTrianglesBothComeBackAndTheIsoscelesIsReadWithinTyping)
     EXPECT_NEAR(isosceles.value().triangle.b, 7.0710678118654752, 1e-6);
 }
 
+// m_a² = c² − 3a²/4 runs from c²/4 (a = c, flat) to c² (a = 0, flat): with c = 10, m_a = 5 is
+// a flat triangle's and is refused; 4,9996, four decimals, stands for a rounded value that
+// a real triangle has within its typing.
+TEST(CevianBounds, AFlatLimitIsStrictForExactValuesAndReadWithinTypingForRoundedOnes)
+{
+    const GivenElement hypotenuse{Element::c, 10.0, {}};
+    EXPECT_FALSE(triangle::SolveFacts(hypotenuse, GivenElement{Element::mA, 5.0, {}}).ok());
+    EXPECT_FALSE(triangle::SolveFacts(hypotenuse, GivenElement{Element::mA, 10.0, {}}).ok());
+    const auto rounded = triangle::SolveFacts(hypotenuse, GivenElement{Element::mA, 4.9996, {}});
+    ASSERT_TRUE(rounded.ok());
+    EXPECT_GT(rounded.value().triangle.a, 9.99);
+}
+
 } // namespace
