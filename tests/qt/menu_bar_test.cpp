@@ -117,9 +117,11 @@ void MenuBarTest::printAndPdfWaitForATriangleInTheSelectedRow()
     QAction* print = m_form->menuBar()->findChild<QAction*>(QStringLiteral("MenuPrint"));
     QAction* pdf = m_form->menuBar()->findChild<QAction*>(QStringLiteral("MenuSavePdf"));
     QAction* copy = m_form->menuBar()->findChild<QAction*>(QStringLiteral("MenuCopyRow"));
+    QAction* picture = m_form->menuBar()->findChild<QAction*>(QStringLiteral("MenuSavePicture"));
     emit file->aboutToShow();
     QVERIFY(!print->isEnabled());
     QVERIFY(!pdf->isEnabled());
+    QVERIFY(!picture->isEnabled());
     QVERIFY(!copy->isEnabled());
 
     QTest::keyClicks(m_form->findChild<QWidget*>(QStringLiteral("Text2(0)")), QStringLiteral("3"));
@@ -128,6 +130,7 @@ void MenuBarTest::printAndPdfWaitForATriangleInTheSelectedRow()
     emit file->aboutToShow();
     QVERIFY(print->isEnabled());
     QVERIFY(pdf->isEnabled());
+    QVERIFY(picture->isEnabled());
     QVERIFY(copy->isEnabled());
 }
 

@@ -139,6 +139,7 @@ TEST_F(Win32MenuBar, EntriesAreEnabledAsTheFieldsMenuEnablesThem)
     HWND first = GetDlgItem(m_form->Window(), ids::Text2);
     SetFocus(first);
     EXPECT_FALSE(enabled(GetSubMenu(bar, 0), 0)) << "Печат… without a triangle";
+    EXPECT_FALSE(enabled(GetSubMenu(bar, 0), 2)) << "the picture without a triangle";
     EXPECT_FALSE(enabled(GetSubMenu(bar, 1), 3)) << "the copy of a row without a triangle";
 
     SetWindowTextW(first, L"3");
@@ -148,6 +149,7 @@ TEST_F(Win32MenuBar, EntriesAreEnabledAsTheFieldsMenuEnablesThem)
     PumpMessages();
     SetFocus(first);
     EXPECT_TRUE(enabled(GetSubMenu(bar, 0), 0)) << "Печат…";
+    EXPECT_TRUE(enabled(GetSubMenu(bar, 0), 2)) << "Запази чертежа като картина…";
     EXPECT_TRUE(enabled(GetSubMenu(bar, 1), 2)) << "Целият триъгълник";
     EXPECT_TRUE(enabled(GetSubMenu(bar, 1), 3)) << "Копирай реда";
 }

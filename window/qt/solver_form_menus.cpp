@@ -47,6 +47,7 @@ void SolverForm::updateMenus()
     MenuAction(m_menuBar, menu::Command::CopyRow)->setEnabled(state.copyRow);
     MenuAction(m_menuBar, menu::Command::Print)->setEnabled(triangle);
     MenuAction(m_menuBar, menu::Command::SavePdf)->setEnabled(triangle);
+    MenuAction(m_menuBar, menu::Command::SavePicture)->setEnabled(triangle);
 }
 
 void SolverForm::closeWindow()

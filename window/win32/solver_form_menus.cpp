@@ -27,6 +27,7 @@ void SolverForm::OnInitMenuPopup(HWND, HMENU menu, UINT, BOOL systemMenu)
     EnableMenuCommand(menu, menu::Command::CopyRow, state.copyRow);
     EnableMenuCommand(menu, menu::Command::Print, triangle);
     EnableMenuCommand(menu, menu::Command::SavePdf, triangle);
+    EnableMenuCommand(menu, menu::Command::SavePicture, triangle);
 }
 
 void SolverForm::closeWindow()
