@@ -10,7 +10,6 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
-#include <numbers>
 
 namespace triangle::elements {
 
@@ -18,7 +17,6 @@ namespace {
 
 using E = Element;
 
-constexpr double degree = std::numbers::pi / 180.0;
 // The equation is sampled at this many points for its changes of sign; between them, where
 // |equation| is least without a change of sign, two close roots are looked for.
 constexpr int samples = 256;
