@@ -129,6 +129,7 @@ Outcome SolveCevianPair(Work& work, Element first, Element second, int which, in
         return HypotenuseFrom(sized, p) * std::sin(p * (std::numbers::pi / 180.0)) <
                HypotenuseFrom(sized, q) * std::sin(q * (std::numbers::pi / 180.0));
     });
+    roots.resize(std::min<std::size_t>(roots.size(), MostTriangles));
     if (count)
         *count = static_cast<int>(roots.size());
     const double root = roots[static_cast<std::size_t>(

@@ -8,6 +8,7 @@
 
 #include "solver/element/element_solver.h"
 
+#include <cstddef>
 #include <optional>
 #include <vector>
 
@@ -54,6 +55,10 @@ struct SchemeRange {
     SchemeEnd high;
 };
 SchemeRange ScaleFreeRange(const SchemeFact& given, const SchemeFact& limited);
+
+// The triangles two facts may offer: a third fits only facts no textbook pairs (l_c − h = 1
+// with a = 76 fits three), and the two with the shorter a are offered.
+inline constexpr std::size_t MostTriangles = 2;
 
 // c of the triangle with angle α from a fact of degree 1 or 2.
 double HypotenuseFrom(const SchemeFact& fact, double alpha);

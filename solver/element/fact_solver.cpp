@@ -190,6 +190,7 @@ FactSolution byScheme(const Fact& firstFact, const Fact& secondFact, const Eleme
         return elements::HypotenuseFrom(sized, alpha) * std::sin(alpha * std::numbers::pi / 180.0);
     };
     std::sort(roots.begin(), roots.end(), [&](double p, double q) { return legOf(p) < legOf(q); });
+    roots.resize(std::min<std::size_t>(roots.size(), elements::MostTriangles));
     const double alpha =
         roots[static_cast<std::size_t>(std::clamp(which, 0, static_cast<int>(roots.size()) - 1))];
     const double c = elements::HypotenuseFrom(sized, alpha);

@@ -176,4 +176,25 @@ TEST(CevianBounds, AFlatLimitIsStrictForExactValuesAndReadWithinTypingForRounded
     EXPECT_GT(rounded.value().triangle.a, 9.99);
 }
 
+// l_c − h = 1 with a = 76 fits three triangles (mpmath: α = 34,810°, 57,563°, 87,940°); the
+// window offers two, and both must be triangles of the facts.
+TEST(CevianBounds, AThirdTriangleIsNotOfferedAndTheTwoOfferedFitTheFacts)
+{
+    triangle::Relation relation;
+    relation.kind = triangle::RelationKind::Difference;
+    relation.left = Element::lC;
+    relation.right = Element::h;
+    relation.first = triangle::TypedNumber{1.0, triangle::ExactNumber::integer(1), false};
+    const GivenElement leg{Element::a, 76.0, triangle::ExactNumber::integer(76)};
+    for (int which = 0; which < 2; ++which) {
+        const auto solved = triangle::SolveFacts(relation, leg, which);
+        ASSERT_TRUE(solved.ok()) << which;
+        EXPECT_EQ(solved.value().count, 2) << which;
+        const auto& t = solved.value().triangle;
+        EXPECT_NEAR(t.a, 76.0, 1e-9) << which;
+        const double bisector = std::sqrt(2.0) * t.a * t.b / (t.a + t.b);
+        EXPECT_NEAR(bisector - t.h, 1.0, 1e-9) << which;
+    }
+}
+
 } // namespace
