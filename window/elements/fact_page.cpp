@@ -23,13 +23,7 @@ std::string givenText(const Fact& fact, const NumberFormat& region)
 {
     if (const auto* relation = std::get_if<Relation>(&fact))
         return WriteRelation(*relation, region);
-    const auto& given = std::get<GivenElement>(fact);
-    if (IsAngle(given.element))
-        return NamedAngle(ElementSymbol(given.element), given.value);
-    std::string value = FormatFieldNumber(given.value, region);
-    if (!FitsThreeDecimals(given.exact))
-        value = WriteExact(given.exact, region, RationalForm::Fraction).value_or(value);
-    return std::string(ElementSymbol(given.element)) + " = " + value;
+    return GivenValueText(std::get<GivenElement>(fact), region);
 }
 
 const GivenElement* valueOf(const Fact& fact)

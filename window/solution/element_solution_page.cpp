@@ -13,17 +13,6 @@ namespace triangle {
 
 namespace {
 
-// "a = 7,000", "a = 2√3", "α ≈ 36°52′", "α = 30°"
-std::string givenValue(const GivenElement& given, const NumberFormat& region)
-{
-    if (IsAngle(given.element))
-        return NamedAngle(ElementSymbol(given.element), given.value);
-    std::string value = FormatFieldNumber(given.value, region);
-    if (!FitsThreeDecimals(given.exact))
-        value = WriteExact(given.exact, region, RationalForm::Fraction).value_or(value);
-    return std::string(ElementSymbol(given.element)) + " = " + value;
-}
-
 // "sin 30° = 1/2, cos 30° = √3/2, tg 30° = √3/3" for a given angle whose sine, cosine and
 // tangent a textbook writes exactly; nothing for any other.
 std::string specialAngleLine(Element element, double degrees, const NumberFormat& region)
@@ -49,6 +38,16 @@ bool showsProjections(Element element)
 
 } // namespace
 
+std::string GivenValueText(const GivenElement& given, const NumberFormat& region)
+{
+    if (IsAngle(given.element))
+        return NamedAngle(ElementSymbol(given.element), given.value);
+    std::string value = FormatFieldNumber(given.value, region);
+    if (!FitsThreeDecimals(given.exact))
+        value = WriteExact(given.exact, region, RationalForm::Fraction).value_or(value);
+    return std::string(ElementSymbol(given.element)) + " = " + value;
+}
+
 SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element second,
                                    double secondValue, const std::string& message,
                                    const NumberFormat& region, bool exact)
@@ -66,8 +65,9 @@ SolutionPage ElementSolutionPageOf(const GivenElement& firstGiven, const GivenEl
     const double firstValue = firstGiven.value;
     const double secondValue = secondGiven.value;
     SolutionPage page;
-    page.steps = Filled(texts::ElementStepsGiven, {{"first", givenValue(firstGiven, region)},
-                                                   {"second", givenValue(secondGiven, region)}});
+    page.steps =
+        Filled(texts::ElementStepsGiven, {{"first", GivenValueText(firstGiven, region)},
+                                          {"second", GivenValueText(secondGiven, region)}});
     Steps steps(region, exact);
     Steps rest(region, exact);
     const ElementSolution solved = message.empty()

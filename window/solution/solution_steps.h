@@ -37,6 +37,9 @@ std::string StepLines(const Step& step, const NumberFormat& region, bool angleMi
 SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& region,
                             bool exact = true);
 
+// A given value as the steps name it: "a = 7,000", "a = 2√3", "α ≈ 36°52′", "α = 30°".
+std::string GivenValueText(const GivenElement& given, const NumberFormat& region);
+
 // What the window of any two elements shows for two given values as read: the given values,
 // the pair's formulas as the solver evaluated them, then the rest of the triangle and the
 // trigonometric values of α and of β (TrigonometricLines); after a refusal, `message`, the
