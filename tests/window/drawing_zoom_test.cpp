@@ -89,21 +89,25 @@ INSTANTIATE_TEST_SUITE_P(Maximized, ReadableLabels,
                                           testing::ValuesIn(dpis)),
                          rowName);
 
-// At the opening sizes and on paper, up to the normal size.
+// At the opening sizes and on paper, every zoom: where the target has no room for labels that
+// large, they grow only as far as they stay clear.
 INSTANTIATE_TEST_SUITE_P(Opening, ReadableLabels,
-                         testing::Combine(testing::ValuesIn(shapes),
-                                          testing::Values(zooms[0], zooms[1]),
+                         testing::Combine(testing::ValuesIn(shapes), testing::ValuesIn(zooms),
                                           testing::Values(targets[0], targets[1], targets[4]),
                                           testing::ValuesIn(dpis)),
                          rowName);
 
-// At 200 %, every shape but the one with the projections, whose labels under the hypotenuse
-// want a larger drawing.
-INSTANTIATE_TEST_SUITE_P(
-    OpeningDouble, ReadableLabels,
-    testing::Combine(testing::ValuesIn(std::begin(shapes), std::end(shapes) - 1),
-                     testing::Values(zooms[2]), testing::Values(targets[0], targets[1], targets[4]),
-                     testing::ValuesIn(dpis)),
-    rowName);
+TEST(ZoomedLabels, TakeTheZoomWhereThereIsRoomAndLessWhereThereIsNot)
+{
+    // 14 pixels at the normal size, three times that at 300 %.
+    const auto fontAt = [](const Target& target) {
+        return DrawSolution(fromLegs(7, 24), target.width, target.height, 1.0, regions::bgBG(),
+                            EstimateText, false, false, 3.0)
+            .fontPixels;
+    };
+    EXPECT_DOUBLE_EQ(fontAt(targets[3]), 42.0);
+    EXPECT_LT(fontAt(targets[1]), 42.0);
+    EXPECT_GE(fontAt(targets[1]), 14.0);
+}
 
 } // namespace

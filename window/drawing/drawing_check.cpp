@@ -197,8 +197,19 @@ double PolylineToBox(const Box& box, const std::vector<Point>& points)
     if (points.size() == 1)
         return DistanceToBox(box, points.front());
     double nearest = Infinity;
-    for (std::size_t i = 1; i < points.size(); ++i)
-        nearest = std::min(nearest, SegmentToBox(box, points[i - 1], points[i]));
+    for (std::size_t i = 1; i < points.size(); ++i) {
+        // A piece whose bounds lie no nearer than the nearest so far cannot be nearer: the
+        // many short pieces of a circle are mostly passed over so.
+        const Point p = points[i - 1];
+        const Point q = points[i];
+        const double dx =
+            std::max({std::min(p.x, q.x) - box.right(), 0.0, box.left - std::max(p.x, q.x)});
+        const double dy =
+            std::max({std::min(p.y, q.y) - box.bottom(), 0.0, box.top - std::max(p.y, q.y)});
+        if (dx * dx + dy * dy >= nearest * nearest)
+            continue;
+        nearest = std::min(nearest, SegmentToBox(box, p, q));
+    }
     return nearest;
 }
 

@@ -3,10 +3,13 @@
 #include "window/drawing/drawing_compose.h"
 #include "window/drawing/drawing_legend.h"
 #include "window/drawing/solution_drawing.h"
+#include "window/zoom/zoom.h"
 
 #include <algorithm>
 #include <limits>
+#include <span>
 #include <string>
+#include <utility>
 
 namespace triangle::drawing {
 
@@ -42,11 +45,12 @@ Composed fit(const TriangleDetails& details, double width, double height, double
     }
 }
 
-} // namespace
-
-DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
-                         const NumberFormat& region, const MeasureText& measure, bool projections,
-                         bool angleMinutes, double zoom, const std::vector<Cevian>& cevians)
+// The drawing with its labels at one zoom, and how many faults the drawing's check finds in it.
+std::pair<DisplayList, std::size_t> drawAt(const TriangleDetails& details, double width,
+                                           double height, double scale, const NumberFormat& region,
+                                           const MeasureText& measure, bool projections,
+                                           bool angleMinutes, double zoom,
+                                           const std::vector<Cevian>& cevians)
 {
     // Text grows with the target, so that the drawing reads from the back of a classroom,
     // but never below a comfortable size on the screen. Zooming in raises that least size
@@ -95,7 +99,31 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
         if (faults < bestFaults)
             best = std::move(drawn), bestFaults = faults;
     }
-    return std::move(best.list);
+    return {std::move(best.list), bestFaults};
+}
+
+} // namespace
+
+DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
+                         const NumberFormat& region, const MeasureText& measure, bool projections,
+                         bool angleMinutes, double zoom, const std::vector<Cevian>& cevians)
+{
+    auto [list, faults] = drawAt(details, width, height, scale, region, measure, projections,
+                                 angleMinutes, zoom, cevians);
+    // Zoomed in beyond what the target has room for, the labels grow only as far as they stay
+    // clear of each other and beside what they name: the zoom's next smaller steps, down to the
+    // normal size, are tried in turn. A larger window or page takes them larger.
+    const std::span<const int> steps = Zoom::Steps();
+    for (auto step = steps.rbegin(); faults > 0 && step != steps.rend(); ++step) {
+        const double smaller = *step / 100.0;
+        if (smaller >= zoom || smaller < 1.0)
+            continue;
+        auto [tried, triedFaults] = drawAt(details, width, height, scale, region, measure,
+                                           projections, angleMinutes, smaller, cevians);
+        if (triedFaults < faults)
+            list = std::move(tried), faults = triedFaults;
+    }
+    return std::move(list);
 }
 
 } // namespace triangle::drawing
