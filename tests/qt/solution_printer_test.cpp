@@ -106,6 +106,7 @@ private slots:
     void ctrlSWritesAPdfWhoseTextHoldsTheGivenValuesAndTheRoots();
     void theDrawingOnTheFirstPageLiesInsideTheMargins();
     void aLongSolutionRunsOntoASecondNumberedPage();
+    void aGivenMedianIsDrawnOnThePage();
     void printingGoesToThePrinterTheDialogChose();
     void thePictureIsAPngAtTwiceTheDrawingsSize();
     void withoutATriangleNoPictureIsWritten();
@@ -192,6 +193,26 @@ void SolutionPrinterTest::aLongSolutionRunsOntoASecondNumberedPage()
     QVERIFY(text.contains(QStringLiteral("Страница 1 от 2")));
     QVERIFY(text.contains(QStringLiteral("Страница 2 от 2")));
     QVERIFY(text.contains(QStringLiteral("(50)")));
+}
+
+void SolutionPrinterTest::aGivenMedianIsDrawnOnThePage()
+{
+    // a = 6 with m_a = 5: b = √(5² − 3²) = 4. The median is drawn in teal, RGB 0, 110, 130,
+    // which no other stroke of the drawing has.
+    triangle::SolutionPage solution =
+        triangle::ElementSolutionPageOf(Element::a, 6.0, Element::mA, 5.0, "", bulgarian());
+    solution.cevians = {triangle::Cevian::MedianA};
+    m_window->showPage(solution, bulgarian());
+    m_window->writeSolution(triangle::menu::Command::SavePdf);
+    const QImage page = pdfPage(m_folder->path() + "/решение.pdf", 1, 100, m_folder->path());
+    int teal = 0;
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const QRgb pixel = page.pixel(x, y);
+            teal += qRed(pixel) < 60 && std::abs(qGreen(pixel) - 110) < 30 &&
+                    std::abs(qBlue(pixel) - 130) < 30;
+        }
+    QVERIFY2(teal > 40, qPrintable(QString::number(teal)));
 }
 
 void SolutionPrinterTest::printingGoesToThePrinterTheDialogChose()

@@ -124,10 +124,10 @@ bool PaintSolutionPages(QPagedPaintDevice& device, const SolutionPage& page,
             const drawing::Box& box = *sheet.drawing;
             painter.save();
             painter.translate(box.left, box.top);
-            PaintDisplayList(painter,
-                             drawing::DrawSolution(*page.triangle, box.width, box.height,
-                                                   printed.drawingScale, region, MeasureLabel,
-                                                   page.projections, page.angleMinutes));
+            PaintDisplayList(painter, drawing::DrawSolution(*page.triangle, box.width, box.height,
+                                                            printed.drawingScale, region,
+                                                            MeasureLabel, page.projections,
+                                                            page.angleMinutes, 1.0, page.cevians));
             painter.restore();
         }
         painter.setPen(Qt::black);
@@ -146,9 +146,10 @@ QImage DrawingPicture(const SolutionPage& page, const NumberFormat& region, QSiz
     picture.fill(Qt::white);
     if (page.triangle) {
         QPainter painter(&picture);
-        PaintDisplayList(painter, drawing::DrawSolution(*page.triangle, picture.width(),
-                                                        picture.height(), 2.0, region, MeasureLabel,
-                                                        page.projections, page.angleMinutes));
+        PaintDisplayList(painter,
+                         drawing::DrawSolution(*page.triangle, picture.width(), picture.height(),
+                                               2.0, region, MeasureLabel, page.projections,
+                                               page.angleMinutes, 1.0, page.cevians));
     }
     return picture;
 }
