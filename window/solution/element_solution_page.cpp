@@ -42,9 +42,12 @@ std::string GivenValueText(const GivenElement& given, const NumberFormat& region
 {
     if (IsAngle(given.element))
         return NamedAngle(ElementSymbol(given.element), given.value);
+    // As typed, the way the book writes it: "15", "7,5", "5/13", "2√3"; a value known only
+    // as a decimal to three decimals.
     std::string value = FormatFieldNumber(given.value, region);
-    if (!FitsThreeDecimals(given.exact))
-        value = WriteExact(given.exact, region, RationalForm::Fraction).value_or(value);
+    const RationalForm form =
+        FitsThreeDecimals(given.exact) ? RationalForm::Decimal : RationalForm::Fraction;
+    value = WriteExact(given.exact, region, form).value_or(value);
     return std::string(ElementSymbol(given.element)) + " = " + value;
 }
 
