@@ -299,8 +299,7 @@ void ElementsWindowTest::theStepsAreALineAnItemAndCtrlCCopiesAllOrTheSelectedLin
         QStringLiteral("cos α = 0.8\ntg α = 0.75\ncotg α = 4/3 ≈ 1.333\nsin β = 0.8\n") +
         QStringLiteral("cos β = 0.6\ntg β = 4/3 ≈ 1.333\ncotg β = 0.75\nm_a = √73 ≈ 8.544\n") +
         QStringLiteral("m_b = 2√13 ≈ 7.211\nl_a = 8√10/3 ≈ 8.433\nl_b = 3√5 ≈ 6.708\n") +
-        QStringLiteral("l_c = 24√2/7 ≈ 4.849\n\nДадени: a = 6.000 и b = ") +
-        QStringLiteral("8.000.\n")));
+        QStringLiteral("l_c = 24√2/7 ≈ 4.849\n\nДадени: a = 6 и b = ") + QStringLiteral("8.\n")));
     // With lines selected in the steps, Ctrl+C copies those lines.
     steps->setCurrentRow(0, QItemSelectionModel::NoUpdate);
     QTest::keyClick(steps, Qt::Key_Down);
