@@ -5,10 +5,12 @@
 
 #include "solver/relation/relation.h"
 #include "tests/window/fake_elements_controls.h"
+#include "window/drawing/solution_drawing.h"
 #include "window/text/ui_texts.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -248,3 +250,48 @@ TEST(ElementsFacts, TwoTrianglesAreSaidAndTheOtherIsChosen)
 }
 
 } // namespace
+
+namespace {
+
+// The labels of the drawing the window shows for two typed values, and what it says.
+std::pair<std::vector<std::string>, std::string> drawn(Element first, const char* firstText,
+                                                       Element second, const char* secondText)
+{
+    FakeElementsControls window;
+    window.logic.Form_Load();
+    window.type(first, firstText);
+    window.type(second, secondText);
+    window.logic.Calculate();
+    const triangle::SolutionPage& page = window.page;
+    std::vector<std::string> texts;
+    if (!page.triangle)
+        return {};
+    const triangle::drawing::DisplayList list = triangle::drawing::DrawSolution(
+        *page.triangle, 1280, 960, 1.0, {}, triangle::drawing::EstimateText, page.projections,
+        page.angleMinutes, 1.0, page.cevians, &page.exact);
+    for (const triangle::drawing::Label& label : list.labels)
+        texts.push_back(label.text);
+    return {texts, page.description};
+}
+
+bool holds(const std::vector<std::string>& texts, const std::string& text)
+{
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+}
+
+} // namespace
+
+TEST(ElementsFacts, TheDrawingWritesALengthAsTheFieldsDo)
+{
+    // a = 15 and h = 12: a₁ = √(15² − 12²) = 9, c = 15²/9 = 25, b = 20, b₁ = 16, R = 12,5,
+    // r = (15 + 20 − 25)/2 = 5, all exact with at most three decimals.
+    const auto [exact, description] = drawn(Element::a, "15", Element::h, "12");
+    for (const char* expected :
+         {"a = 15", "b = 20", "c = 25", "h = 12", "R = 12.5", "r = 5", "a₁ = 9", "b₁ = 16"})
+        EXPECT_TRUE(holds(exact, expected)) << expected;
+    EXPECT_NE(description.find("a = 15, "), std::string::npos) << description;
+    // Legs 1 and 2: c = √5 has no three-decimal form, so the drawing gives it to three.
+    const std::vector<std::string> root = drawn(Element::a, "1", Element::b, "2").first;
+    EXPECT_TRUE(holds(root, "c = 2.236"));
+    EXPECT_TRUE(holds(root, "a = 1"));
+}

@@ -25,6 +25,6 @@ struct Composed {
 Composed Compose(const TriangleDetails& details, double width, double height, double font,
                  double room, const NumberFormat& region, const MeasureText& measure,
                  bool projections, bool angleMinutes, const std::vector<Cevian>& cevians,
-                 const Legend* legend);
+                 const ExactElements* exact, const Legend* legend);
 
 } // namespace triangle::drawing

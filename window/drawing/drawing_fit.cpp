@@ -25,13 +25,14 @@ std::size_t faultCount(const DisplayList& list)
 // triangle stays a fifth of the target.
 Composed fit(const TriangleDetails& details, double width, double height, double font,
              const NumberFormat& region, const MeasureText& measure, bool projections,
-             bool angleMinutes, const std::vector<Cevian>& cevians, const Legend* legend)
+             bool angleMinutes, const std::vector<Cevian>& cevians, const ExactElements* exact,
+             const Legend* legend)
 {
     const Box area = legend ? legend->rest : Box{0.0, 0.0, width, height};
     Composed best{{}, std::numeric_limits<std::size_t>::max(), true};
     for (double room = 0.0;; room += 1.0) {
         Composed drawn = Compose(details, width, height, font, room, region, measure, projections,
-                                 angleMinutes, cevians, legend);
+                                 angleMinutes, cevians, exact, legend);
         // A smaller triangle that leaves no fewer labels homeless will not help further.
         const bool better = drawn.overlaps < best.overlaps ||
                             (drawn.overlaps == best.overlaps && drawn.homeless < best.homeless);
@@ -46,11 +47,10 @@ Composed fit(const TriangleDetails& details, double width, double height, double
 }
 
 // The drawing with its labels at one zoom, and how many faults the drawing's check finds in it.
-std::pair<DisplayList, std::size_t> drawAt(const TriangleDetails& details, double width,
-                                           double height, double scale, const NumberFormat& region,
-                                           const MeasureText& measure, bool projections,
-                                           bool angleMinutes, double zoom,
-                                           const std::vector<Cevian>& cevians)
+std::pair<DisplayList, std::size_t>
+drawAt(const TriangleDetails& details, double width, double height, double scale,
+       const NumberFormat& region, const MeasureText& measure, bool projections, bool angleMinutes,
+       double zoom, const std::vector<Cevian>& cevians, const ExactElements* exact)
 {
     // Text grows with the target, so that the drawing reads from the back of a classroom,
     // but never below a comfortable size on the screen. Zooming in raises that least size
@@ -60,7 +60,7 @@ std::pair<DisplayList, std::size_t> drawAt(const TriangleDetails& details, doubl
     // Where labels find no room beside what they name, the triangle makes room for them, a
     // text size more a round.
     Composed best = fit(details, width, height, font, region, measure, projections, angleMinutes,
-                        cevians, nullptr);
+                        cevians, exact, nullptr);
     std::size_t bestFaults = faultCount(best.list);
     // As a last resort, the values of the labels that find no room go to a list of their own,
     // a, b, c first, and then, if that is not enough, every value.
@@ -93,7 +93,7 @@ std::pair<DisplayList, std::size_t> drawAt(const TriangleDetails& details, doubl
         if (std::min(legend.rest.width, legend.rest.height) < 0.55 * std::min(width, height))
             break;
         Composed drawn = fit(details, width, height, font, region, measure, projections,
-                             angleMinutes, cevians, &legend);
+                             angleMinutes, cevians, exact, &legend);
         homeless = drawn.homelessParts;
         const std::size_t faults = faultCount(drawn.list);
         if (faults < bestFaults)
@@ -106,10 +106,11 @@ std::pair<DisplayList, std::size_t> drawAt(const TriangleDetails& details, doubl
 
 DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
                          const NumberFormat& region, const MeasureText& measure, bool projections,
-                         bool angleMinutes, double zoom, const std::vector<Cevian>& cevians)
+                         bool angleMinutes, double zoom, const std::vector<Cevian>& cevians,
+                         const ExactElements* exact)
 {
     auto [list, faults] = drawAt(details, width, height, scale, region, measure, projections,
-                                 angleMinutes, zoom, cevians);
+                                 angleMinutes, zoom, cevians, exact);
     // Zoomed in beyond what the target has room for, the labels grow only as far as they stay
     // clear of each other and beside what they name: the zoom's next smaller steps, down to the
     // normal size, are tried in turn. A larger window or page takes them larger.
@@ -119,7 +120,7 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
         if (smaller >= zoom || smaller < 1.0)
             continue;
         auto [tried, triedFaults] = drawAt(details, width, height, scale, region, measure,
-                                           projections, angleMinutes, smaller, cevians);
+                                           projections, angleMinutes, smaller, cevians, exact);
         if (triedFaults < faults)
             list = std::move(tried), faults = triedFaults;
     }

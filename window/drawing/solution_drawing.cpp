@@ -1,5 +1,6 @@
 #include "window/drawing/solution_drawing.h"
 
+#include "solver/exact/exact_text.h"
 #include "solver/variant/triangle_details.h"
 #include "window/drawing/drawing_cevians.h"
 #include "window/drawing/drawing_compose.h"
@@ -46,6 +47,26 @@ std::string named(const char* name, double number, const NumberFormat& region,
     return std::string(name) + " = " + value(number, region) + unit;
 }
 
+// A length as the window's fields write it where they know it exactly with at most three
+// decimals ("15", "12,5"); to three decimals otherwise.
+std::string length(Element element, double number, const NumberFormat& region,
+                   const ExactElements* exact)
+{
+    if (exact) {
+        const ExactNumber& known = (*exact)[static_cast<std::size_t>(element)];
+        if (FitsThreeDecimals(known))
+            if (const std::optional<std::string> written = WriteExact(known, region))
+                return *written;
+    }
+    return value(number, region);
+}
+
+std::string namedLength(const char* name, Element element, double number,
+                        const NumberFormat& region, const ExactElements* exact)
+{
+    return std::string(name) + " = " + length(element, number, region, exact);
+}
+
 } // namespace
 
 TextSize EstimateText(std::string_view text, double pixelSize, bool bold)
@@ -79,7 +100,7 @@ bool listedIn(const Legend* legend, Part part)
 Composed Compose(const TriangleDetails& details, double width, double height, double font,
                  double room, const NumberFormat& region, const MeasureText& measure,
                  bool projections, bool angleMinutes, const std::vector<Cevian>& cevians,
-                 const Legend* legend)
+                 const ExactElements* exact, const Legend* legend)
 {
     DisplayList list;
     list.width = width;
@@ -167,7 +188,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
         {"A", A, {-1.0, 0.2}, SideInk, true, Part::VertexA, {}, 0.0, false, {A}},
         {"B", B, {1.0, 0.2}, SideInk, true, Part::VertexB, {}, 0.0, false, {B}},
         {"C", C, C - I, SideInk, true, Part::VertexC, {}, 0.0, false, {C}},
-        {named("c", c, region),
+        {namedLength("c", Element::c, c, region, exact),
          (A + B) * 0.5,
          {0.0, 1.0},
          SideInk,
@@ -177,7 +198,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
          k * c,
          false,
          {A, B}},
-        {named("b", b, region),
+        {namedLength("b", Element::b, b, region, exact),
          (C + A) * 0.5,
          {-alongB.y, alongB.x},
          SideInk,
@@ -187,7 +208,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
          legB,
          true,
          {C, A}},
-        {named("a", a, region),
+        {namedLength("a", Element::a, a, region, exact),
          (B + C) * 0.5,
          {-alongA.y, alongA.x},
          SideInk,
@@ -217,7 +238,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
          0.0,
          false,
          arcPoints(B, arcAtB, 180.0 - beta, beta)},
-        {named("h", details.h, region),
+        {namedLength("h", Element::h, details.h, region, exact),
          (C + H) * 0.5,
          awayFromI,
          HeightInk,
@@ -227,7 +248,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
          Length(C - H),
          false,
          {C, H}},
-        {named("R", details.R, region),
+        {namedLength("R", Element::R, details.R, region, exact),
          (O + bottom) * 0.5,
          Direction(30.0),
          CircumscribedInk,
@@ -237,7 +258,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
          k * c / 2.0,
          false,
          {O, bottom}},
-        {named("r", r, region),
+        {namedLength("r", Element::r, r, region, exact),
          (I + touch) * 0.5,
          {alongR.y, -alongR.x},
          InscribedInk,
@@ -271,7 +292,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
         // Right after the hypotenuse's, before the angles' and the radii's, which have room
         // elsewhere: a projection's label belongs under its own stretch.
         const LabelRequest projectionLabels[] = {
-            {named("b₁", details.b1, region),
+            {namedLength("b₁", Element::b1, details.b1, region, exact),
              (A + H) * 0.5 + down * below,
              down,
              ProjectionInk,
@@ -281,7 +302,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
              k * details.b1,
              false,
              {A + down * below, H + down * below}},
-            {named("a₁", details.a1, region),
+            {namedLength("a₁", Element::a1, details.a1, region, exact),
              (H + B) * 0.5 + down * below,
              down,
              ProjectionInk,
@@ -354,25 +375,27 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
     }
 }
 
-std::string DescribeProjections(const TriangleDetails& details, const NumberFormat& region)
+std::string DescribeProjections(const TriangleDetails& details, const NumberFormat& region,
+                                const ExactElements* exact)
 {
     std::string text = texts::ProjectionsDescription;
-    text = replaced(text, "{a1}", value(details.a1, region));
-    text = replaced(text, "{b1}", value(details.b1, region));
+    text = replaced(text, "{a1}", length(Element::a1, details.a1, region, exact));
+    text = replaced(text, "{b1}", length(Element::b1, details.b1, region, exact));
     return text;
 }
 
-std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region)
+std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region,
+                            const ExactElements* exact)
 {
     std::string text = texts::DrawingDescription;
-    text = replaced(text, "{a}", value(details.a, region));
-    text = replaced(text, "{b}", value(details.b, region));
-    text = replaced(text, "{c}", value(details.c, region));
+    text = replaced(text, "{a}", length(Element::a, details.a, region, exact));
+    text = replaced(text, "{b}", length(Element::b, details.b, region, exact));
+    text = replaced(text, "{c}", length(Element::c, details.c, region, exact));
     text = replaced(text, "{alpha}", value(details.alpha, region) + texts::Degree);
     text = replaced(text, "{beta}", value(details.beta, region) + texts::Degree);
-    text = replaced(text, "{h}", value(details.h, region));
-    text = replaced(text, "{r}", value(details.r, region));
-    text = replaced(text, "{R}", value(details.R, region));
+    text = replaced(text, "{h}", length(Element::h, details.h, region, exact));
+    text = replaced(text, "{r}", length(Element::r, details.r, region, exact));
+    text = replaced(text, "{R}", length(Element::R, details.R, region, exact));
     return text;
 }
 

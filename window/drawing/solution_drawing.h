@@ -147,12 +147,16 @@ struct DisplayList {
 DisplayList DrawSolution(const TriangleDetails& details, double width, double height, double scale,
                          const NumberFormat& region, const MeasureText& measure = EstimateText,
                          bool projections = false, bool angleMinutes = false, double zoom = 1.0,
-                         const std::vector<Cevian>& cevians = {});
+                         const std::vector<Cevian>& cevians = {},
+                         const ExactElements* exact = nullptr);
 
 // What the drawing shows, in words, for a screen reader.
-std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region);
+// A length is written as the drawing's label writes it.
+std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region,
+                            const ExactElements* exact = nullptr);
 // What the drawing adds with its projections, in words.
-std::string DescribeProjections(const TriangleDetails& details, const NumberFormat& region);
+std::string DescribeProjections(const TriangleDetails& details, const NumberFormat& region,
+                                const ExactElements* exact = nullptr);
 
 } // namespace drawing
 } // namespace triangle

@@ -80,8 +80,11 @@ SolutionPage FactSolutionPageOf(const Fact& first, const Fact& second, int which
                                 const NumberFormat& region, ExactElements* exact)
 {
     SolutionPage page = pageOf(first, second, which, region, exact);
-    if (page.triangle)
+    if (page.triangle) {
         page.cevians = ceviansOf(first, second);
+        if (exact)
+            page.exact = *exact;
+    }
     return page;
 }
 
@@ -121,9 +124,9 @@ SolutionPage pageOf(const Fact& first, const Fact& second, int which, const Numb
     page.triangle = solved.value().triangle;
     page.projections = showsProjections(first) || showsProjections(second);
     page.angleMinutes = true;
-    page.description = drawing::DescribeDrawing(*page.triangle, region);
+    page.description = drawing::DescribeDrawing(*page.triangle, region, exact);
     if (page.projections)
-        page.description += drawing::DescribeProjections(*page.triangle, region);
+        page.description += drawing::DescribeProjections(*page.triangle, region, exact);
     return page;
 }
 

@@ -95,6 +95,7 @@ void SolutionDrawingView::setPage(const SolutionPage& page, const NumberFormat& 
     m_projections = page.projections;
     m_angleMinutes = page.angleMinutes;
     m_cevians = page.cevians;
+    m_exact = page.exact;
     m_empty = QString::fromStdString(page.empty);
     setAccessibleDescription(m_triangle ? QString::fromStdString(page.description) : m_empty);
     layOut();
@@ -110,7 +111,7 @@ QImage SolutionDrawingView::image() const
         PaintDisplayList(painter,
                          drawing::DrawSolution(*m_triangle, picture.width(), picture.height(), 2.0,
                                                m_region, MeasureLabel, m_projections,
-                                               m_angleMinutes, m_zoom, m_cevians));
+                                               m_angleMinutes, m_zoom, m_cevians, &m_exact));
     }
     return picture;
 }
@@ -155,7 +156,7 @@ void SolutionDrawingView::layOut()
 {
     if (m_triangle)
         m_list = drawing::DrawSolution(*m_triangle, width(), height(), 1.0, m_region, MeasureLabel,
-                                       m_projections, m_angleMinutes, m_zoom, m_cevians);
+                                       m_projections, m_angleMinutes, m_zoom, m_cevians, &m_exact);
     else
         m_list = {};
 }

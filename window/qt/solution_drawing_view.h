@@ -50,6 +50,7 @@ private:
     bool m_projections = false;
     bool m_angleMinutes = false;
     std::vector<Cevian> m_cevians;
+    ExactElements m_exact{};
     double m_zoom = 1.0;
     QString m_empty;
     NumberFormat m_region;

@@ -124,10 +124,11 @@ bool PaintSolutionPages(QPagedPaintDevice& device, const SolutionPage& page,
             const drawing::Box& box = *sheet.drawing;
             painter.save();
             painter.translate(box.left, box.top);
-            PaintDisplayList(painter, drawing::DrawSolution(*page.triangle, box.width, box.height,
-                                                            printed.drawingScale, region,
-                                                            MeasureLabel, page.projections,
-                                                            page.angleMinutes, 1.0, page.cevians));
+            PaintDisplayList(painter,
+                             drawing::DrawSolution(*page.triangle, box.width, box.height,
+                                                   printed.drawingScale, region, MeasureLabel,
+                                                   page.projections, page.angleMinutes, 1.0,
+                                                   page.cevians, &page.exact));
             painter.restore();
         }
         painter.setPen(Qt::black);
@@ -149,7 +150,7 @@ QImage DrawingPicture(const SolutionPage& page, const NumberFormat& region, QSiz
         PaintDisplayList(painter,
                          drawing::DrawSolution(*page.triangle, picture.width(), picture.height(),
                                                2.0, region, MeasureLabel, page.projections,
-                                               page.angleMinutes, 1.0, page.cevians));
+                                               page.angleMinutes, 1.0, page.cevians, &page.exact));
     }
     return picture;
 }

@@ -104,9 +104,9 @@ SolutionPage ElementSolutionPageOf(const GivenElement& firstGiven, const GivenEl
     page.triangle = solved.value();
     page.projections = showsProjections(first) || showsProjections(second);
     page.angleMinutes = true;
-    page.description = drawing::DescribeDrawing(*page.triangle, region);
+    page.description = drawing::DescribeDrawing(*page.triangle, region, exactElements);
     if (page.projections)
-        page.description += drawing::DescribeProjections(*page.triangle, region);
+        page.description += drawing::DescribeProjections(*page.triangle, region, exactElements);
     return page;
 }
 

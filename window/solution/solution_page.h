@@ -1,6 +1,10 @@
 #pragma once
 
+#include "solver/element/element_solver.h"
+#include "solver/exact/exact_number.h"
 #include "solver/variant/triangle_details.h"
+
+#include <array>
 
 #include <cstdint>
 #include <optional>
@@ -12,6 +16,9 @@ namespace triangle {
 // A median to a leg or a bisector, drawn where it was given: m_a and m_b from the midpoints
 // of a and of b, l_a and l_b the bisectors of α and β, l_c the bisector of the right angle.
 enum class Cevian : std::uint8_t { MedianA, MedianB, BisectorA, BisectorB, BisectorC };
+
+// Every element's exact value where the triangle has one; none elsewhere.
+using ExactElements = std::array<ExactNumber, ElementCount>;
 
 // What the window "Решение" shows for the selected row: the triangle to draw (the row's,
 // or after a refusal the one at the bound that was crossed, if any), the calculation step
@@ -31,6 +38,9 @@ struct SolutionPage {
     bool angleMinutes = false;
     // The medians and bisectors drawn, each in a line style of its own with its label.
     std::vector<Cevian> cevians{};
+    // The exact values the window's fields show, where it shows them: the drawing then writes
+    // a length as the fields do where it has at most three decimals ("a = 15", "R = 12,5").
+    ExactElements exact{};
 };
 
 } // namespace triangle

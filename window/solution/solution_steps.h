@@ -48,9 +48,6 @@ SolutionPage ElementSolutionPageOf(Element first, double firstValue, Element sec
                                    double secondValue, const std::string& message,
                                    const NumberFormat& region, bool exact = true);
 
-// Every element's exact value where the triangle has one; none elsewhere.
-using ExactElements = std::array<ExactNumber, ElementCount>;
-
 // The same for two values with their exact values as typed ("2√3"); `exactElements`, where
 // given, receives the exact value of every element the steps worked out.
 SolutionPage ElementSolutionPageOf(const GivenElement& first, const GivenElement& second,

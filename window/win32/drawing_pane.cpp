@@ -123,7 +123,7 @@ void DrawingPane::setTriangle(const std::optional<TriangleDetails>& triangle,
 void DrawingPane::setPage(const SolutionPage& page, const NumberFormat& region)
 {
     show(page.triangle, region, page.description, page.empty,
-         {page.projections, page.angleMinutes, page.cevians});
+         {page.projections, page.angleMinutes, page.cevians, page.exact});
 }
 
 void DrawingPane::show(const std::optional<TriangleDetails>& triangle, const NumberFormat& region,

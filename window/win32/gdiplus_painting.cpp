@@ -137,7 +137,8 @@ drawing::DisplayList LayOutDrawing(const std::optional<TriangleDetails>& triangl
             return drawing::TextSize{bounds.Width, bounds.Height};
         };
         list = drawing::DrawSolution(*triangle, width, height, scale, region, measure,
-                                     parts.projections, parts.angleMinutes, zoom, parts.cevians);
+                                     parts.projections, parts.angleMinutes, zoom, parts.cevians,
+                                     &parts.exact);
     }
     DeleteDC(screen);
     return list;
@@ -176,8 +177,7 @@ std::optional<CLSID> EncoderOf(const wchar_t* mime)
 }
 
 void DrawTriangleInto(HDC dc, const drawing::Box& box, const TriangleDetails& triangle,
-                      const NumberFormat& region, double scale, bool projections, bool angleMinutes,
-                      const std::vector<Cevian>& cevians)
+                      const NumberFormat& region, double scale, const DrawingParts& parts)
 {
     using Gdiplus::REAL;
     ULONG_PTR token = 0;
@@ -185,8 +185,7 @@ void DrawTriangleInto(HDC dc, const drawing::Box& box, const TriangleDetails& tr
     Gdiplus::GdiplusStartup(&token, &input, nullptr);
     {
         const drawing::DisplayList list =
-            LayOutDrawing(triangle, box.width, box.height, scale, region,
-                          {projections, angleMinutes, cevians}, 1.0);
+            LayOutDrawing(triangle, box.width, box.height, scale, region, parts, 1.0);
         Gdiplus::Graphics graphics(dc);
         graphics.SetPageUnit(Gdiplus::UnitPixel);
         // The list clears its own background: only within the box.

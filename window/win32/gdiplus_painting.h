@@ -25,6 +25,7 @@ struct DrawingParts {
     bool projections = false;
     bool angleMinutes = false;
     std::vector<Cevian> cevians;
+    ExactElements exact{};
 };
 
 // The display list of a triangle at width × height pixels, its labels measured as GDI+ draws
@@ -44,7 +45,6 @@ std::optional<CLSID> EncoderOf(const wchar_t* mime);
 // A triangle drawn with GDI+ into `box` of any device context, at `scale` device pixels per
 // logical pixel, the rest of the context left as it is: the drawing on a printed page.
 void DrawTriangleInto(HDC dc, const drawing::Box& box, const TriangleDetails& triangle,
-                      const NumberFormat& region, double scale, bool projections = false,
-                      bool angleMinutes = false, const std::vector<Cevian>& cevians = {});
+                      const NumberFormat& region, double scale, const DrawingParts& parts = {});
 
 } // namespace triangle::win32

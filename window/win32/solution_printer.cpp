@@ -239,8 +239,8 @@ void PaintPage(HDC dc, const print::PrintedSolution& printed, std::size_t index,
         drawing::Box box = *sheet.drawing;
         box.left += origin.x;
         box.top += origin.y;
-        DrawTriangleInto(dc, box, *page.triangle, region, printed.drawingScale, page.projections,
-                         page.angleMinutes);
+        DrawTriangleInto(dc, box, *page.triangle, region, printed.drawingScale,
+                         {page.projections, page.angleMinutes, page.cevians, page.exact});
     }
     PageFonts fonts;
     const int mode = SetBkMode(dc, TRANSPARENT);
