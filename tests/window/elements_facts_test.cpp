@@ -253,9 +253,9 @@ TEST(ElementsFacts, TwoTrianglesAreSaidAndTheOtherIsChosen)
 
 namespace {
 
-// The labels of the drawing the window shows for two typed values, and what it says.
-std::pair<std::vector<std::string>, std::string> drawn(Element first, const char* firstText,
-                                                       Element second, const char* secondText)
+// The labels of the drawing the window shows for two typed values, and its page.
+std::pair<std::vector<std::string>, triangle::SolutionPage>
+drawn(Element first, const char* firstText, Element second, const char* secondText)
 {
     FakeElementsControls window;
     window.logic.Form_Load();
@@ -271,7 +271,7 @@ std::pair<std::vector<std::string>, std::string> drawn(Element first, const char
         page.angleMinutes, 1.0, page.cevians, &page.exact);
     for (const triangle::drawing::Label& label : list.labels)
         texts.push_back(label.text);
-    return {texts, page.description};
+    return {texts, page};
 }
 
 bool holds(const std::vector<std::string>& texts, const std::string& text)
@@ -281,17 +281,24 @@ bool holds(const std::vector<std::string>& texts, const std::string& text)
 
 } // namespace
 
-TEST(ElementsFacts, TheDrawingWritesALengthAsTheFieldsDo)
+TEST(ElementsFacts, TheDrawingAndTheGivenValuesWriteWhatIsExactAsTheBookDoes)
 {
     // a = 15 and h = 12: a₁ = √(15² − 12²) = 9, c = 15²/9 = 25, b = 20, b₁ = 16, R = 12,5,
     // r = (15 + 20 − 25)/2 = 5, all exact with at most three decimals.
-    const auto [exact, description] = drawn(Element::a, "15", Element::h, "12");
+    const auto [exact, page] = drawn(Element::a, "15", Element::h, "12");
     for (const char* expected :
          {"a = 15", "b = 20", "c = 25", "h = 12", "R = 12.5", "r = 5", "a₁ = 9", "b₁ = 16"})
         EXPECT_TRUE(holds(exact, expected)) << expected;
-    EXPECT_NE(description.find("a = 15, "), std::string::npos) << description;
+    EXPECT_NE(page.description.find("a = 15, "), std::string::npos) << page.description;
+    EXPECT_EQ(page.steps.rfind("Дадени: a = 15 и h = 12.\n", 0), 0u) << page.steps;
     // Legs 1 and 2: c = √5 has no three-decimal form, so the drawing gives it to three.
     const std::vector<std::string> root = drawn(Element::a, "1", Element::b, "2").first;
     EXPECT_TRUE(holds(root, "c = 2.236"));
     EXPECT_TRUE(holds(root, "a = 1"));
+    // An angle typed as a whole number of degrees is what it says, and so is β = 90° − 12°;
+    // c = 15/sin 12° is not exact.
+    const auto [angle, anglePage] = drawn(Element::a, "15", Element::alpha, "12");
+    for (const char* expected : {"a = 15", "α = 12°", "β = 78°", "c = 72.146"})
+        EXPECT_TRUE(holds(angle, expected)) << expected;
+    EXPECT_EQ(anglePage.steps.rfind("Дадени: a = 15 и α = 12°.\n", 0), 0u) << anglePage.steps;
 }

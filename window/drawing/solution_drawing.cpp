@@ -1,6 +1,5 @@
 #include "window/drawing/solution_drawing.h"
 
-#include "solver/exact/exact_text.h"
 #include "solver/variant/triangle_details.h"
 #include "window/drawing/drawing_cevians.h"
 #include "window/drawing/drawing_compose.h"
@@ -8,8 +7,7 @@
 #include "window/drawing/drawing_labels.h"
 #include "window/drawing/drawing_legend.h"
 #include "window/drawing/drawing_strokes.h"
-#include "window/text/angle_text.h"
-#include "window/text/ui_texts.h"
+#include "window/drawing/drawing_values.h"
 
 #include <algorithm>
 #include <iterator>
@@ -28,44 +26,6 @@ constexpr Colour AngleInk{106, 27, 154};
 constexpr Colour InscribedInk{27, 110, 32};
 constexpr Colour CircumscribedInk{13, 71, 161};
 constexpr Colour ProjectionInk{176, 74, 0};
-
-std::string replaced(std::string text, std::string_view key, const std::string& value)
-{
-    for (std::size_t at = text.find(key); at != std::string::npos; at = text.find(key, at))
-        text.replace(at, key.size(), value), at += value.size();
-    return text;
-}
-
-std::string value(double number, const NumberFormat& region)
-{
-    return FormatFieldNumber(number, region);
-}
-
-std::string named(const char* name, double number, const NumberFormat& region,
-                  const char* unit = "")
-{
-    return std::string(name) + " = " + value(number, region) + unit;
-}
-
-// A length as the window's fields write it where they know it exactly with at most three
-// decimals ("15", "12,5"); to three decimals otherwise.
-std::string length(Element element, double number, const NumberFormat& region,
-                   const ExactElements* exact)
-{
-    if (exact) {
-        const ExactNumber& known = (*exact)[static_cast<std::size_t>(element)];
-        if (FitsThreeDecimals(known))
-            if (const std::optional<std::string> written = WriteExact(known, region))
-                return *written;
-    }
-    return value(number, region);
-}
-
-std::string namedLength(const char* name, Element element, double number,
-                        const NumberFormat& region, const ExactElements* exact)
-{
-    return std::string(name) + " = " + length(element, number, region, exact);
-}
 
 } // namespace
 
@@ -188,7 +148,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
         {"A", A, {-1.0, 0.2}, SideInk, true, Part::VertexA, {}, 0.0, false, {A}},
         {"B", B, {1.0, 0.2}, SideInk, true, Part::VertexB, {}, 0.0, false, {B}},
         {"C", C, C - I, SideInk, true, Part::VertexC, {}, 0.0, false, {C}},
-        {namedLength("c", Element::c, c, region, exact),
+        {NamedLength("c", Element::c, c, region, exact),
          (A + B) * 0.5,
          {0.0, 1.0},
          SideInk,
@@ -198,7 +158,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
          k * c,
          false,
          {A, B}},
-        {namedLength("b", Element::b, b, region, exact),
+        {NamedLength("b", Element::b, b, region, exact),
          (C + A) * 0.5,
          {-alongB.y, alongB.x},
          SideInk,
@@ -208,7 +168,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
          legB,
          true,
          {C, A}},
-        {namedLength("a", Element::a, a, region, exact),
+        {NamedLength("a", Element::a, a, region, exact),
          (B + C) * 0.5,
          {-alongA.y, alongA.x},
          SideInk,
@@ -218,7 +178,8 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
          legA,
          true,
          {B, C}},
-        {angleMinutes ? NamedAngle("α", alpha) : named("α", alpha, region, texts::Degree),
+        {angleMinutes ? NamedAngleLabel("α", Element::alpha, alpha, exact)
+                      : NamedDegrees("α", alpha, region),
          A + Direction(alpha / 2.0) * arcAtA,
          Direction(alpha / 2.0),
          AngleInk,
@@ -228,7 +189,8 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
          0.0,
          false,
          arcPoints(A, arcAtA, 0.0, alpha)},
-        {angleMinutes ? NamedAngle("β", beta) : named("β", beta, region, texts::Degree),
+        {angleMinutes ? NamedAngleLabel("β", Element::beta, beta, exact)
+                      : NamedDegrees("β", beta, region),
          B + Direction(180.0 - beta / 2.0) * arcAtB,
          Direction(180.0 - beta / 2.0),
          AngleInk,
@@ -238,7 +200,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
          0.0,
          false,
          arcPoints(B, arcAtB, 180.0 - beta, beta)},
-        {namedLength("h", Element::h, details.h, region, exact),
+        {NamedLength("h", Element::h, details.h, region, exact),
          (C + H) * 0.5,
          awayFromI,
          HeightInk,
@@ -248,7 +210,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
          Length(C - H),
          false,
          {C, H}},
-        {namedLength("R", Element::R, details.R, region, exact),
+        {NamedLength("R", Element::R, details.R, region, exact),
          (O + bottom) * 0.5,
          Direction(30.0),
          CircumscribedInk,
@@ -258,7 +220,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
          k * c / 2.0,
          false,
          {O, bottom}},
-        {namedLength("r", Element::r, r, region, exact),
+        {NamedLength("r", Element::r, r, region, exact),
          (I + touch) * 0.5,
          {alongR.y, -alongR.x},
          InscribedInk,
@@ -292,7 +254,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
         // Right after the hypotenuse's, before the angles' and the radii's, which have room
         // elsewhere: a projection's label belongs under its own stretch.
         const LabelRequest projectionLabels[] = {
-            {namedLength("b₁", Element::b1, details.b1, region, exact),
+            {NamedLength("b₁", Element::b1, details.b1, region, exact),
              (A + H) * 0.5 + down * below,
              down,
              ProjectionInk,
@@ -302,7 +264,7 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
              k * details.b1,
              false,
              {A + down * below, H + down * below}},
-            {namedLength("a₁", Element::a1, details.a1, region, exact),
+            {NamedLength("a₁", Element::a1, details.a1, region, exact),
              (H + B) * 0.5 + down * below,
              down,
              ProjectionInk,
@@ -373,30 +335,6 @@ Composed Compose(const TriangleDetails& details, double width, double height, do
         }
         std::stable_partition(bestOrder.begin(), bestOrder.end(), isHomeless);
     }
-}
-
-std::string DescribeProjections(const TriangleDetails& details, const NumberFormat& region,
-                                const ExactElements* exact)
-{
-    std::string text = texts::ProjectionsDescription;
-    text = replaced(text, "{a1}", length(Element::a1, details.a1, region, exact));
-    text = replaced(text, "{b1}", length(Element::b1, details.b1, region, exact));
-    return text;
-}
-
-std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region,
-                            const ExactElements* exact)
-{
-    std::string text = texts::DrawingDescription;
-    text = replaced(text, "{a}", length(Element::a, details.a, region, exact));
-    text = replaced(text, "{b}", length(Element::b, details.b, region, exact));
-    text = replaced(text, "{c}", length(Element::c, details.c, region, exact));
-    text = replaced(text, "{alpha}", value(details.alpha, region) + texts::Degree);
-    text = replaced(text, "{beta}", value(details.beta, region) + texts::Degree);
-    text = replaced(text, "{h}", length(Element::h, details.h, region, exact));
-    text = replaced(text, "{r}", length(Element::r, details.r, region, exact));
-    text = replaced(text, "{R}", length(Element::R, details.R, region, exact));
-    return text;
 }
 
 } // namespace triangle::drawing

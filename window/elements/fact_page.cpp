@@ -84,6 +84,17 @@ SolutionPage FactSolutionPageOf(const Fact& first, const Fact& second, int which
         page.cevians = ceviansOf(first, second);
         if (exact)
             page.exact = *exact;
+        // The given values as typed, where the rest of the triangle has no exact values; an
+        // angle is read as the number it is ("12", "36°52′").
+        for (const Fact* fact : {&first, &second}) {
+            const GivenElement* given = valueOf(*fact);
+            if (!given || page.exact[static_cast<std::size_t>(given->element)].exists())
+                continue;
+            page.exact[static_cast<std::size_t>(given->element)] =
+                given->exact.exists() || !IsAngle(given->element)
+                    ? given->exact
+                    : ExactNumber::fromDouble(given->value);
+        }
     }
     return page;
 }

@@ -41,7 +41,7 @@ bool showsProjections(Element element)
 std::string GivenValueText(const GivenElement& given, const NumberFormat& region)
 {
     if (IsAngle(given.element))
-        return NamedAngle(ElementSymbol(given.element), given.value);
+        return NamedExactAngle(ElementSymbol(given.element), given.value);
     // As typed, the way the book writes it: "15", "7,5", "5/13", "2√3"; a value known only
     // as a decimal to three decimals.
     std::string value = FormatFieldNumber(given.value, region);

@@ -58,4 +58,16 @@ std::string NamedAngle(std::string_view name, double degrees)
     return std::string(name) + " ≈ " + WriteDegreesMinutes(degrees);
 }
 
+std::string NamedExactAngle(std::string_view name, double degrees)
+{
+    const double minutes = degrees * 60.0;
+    if (!(degrees > 0.0 && degrees < 1e9) ||
+        !(std::abs(minutes - std::round(minutes)) <= specialTolerance * minutes))
+        return NamedAngle(name, degrees);
+    const DegreesMinutes whole = RoundedToMinute(degrees);
+    if (whole.minutes == 0)
+        return std::string(name) + " = " + plainDegrees(degrees);
+    return std::string(name) + " = " + WriteDegreesMinutes(degrees);
+}
+
 } // namespace triangle

@@ -33,5 +33,8 @@ std::string AngleFieldText(double degrees, const NumberFormat& region);
 
 // What the drawing and the steps show: "α ≈ 16°16′"; a special angle "α = 30°".
 std::string NamedAngle(std::string_view name, double degrees);
+// An angle known exactly, as typed: "α = 12°", "α = 36°52′" where it is a whole number of
+// minutes; otherwise as NamedAngle.
+std::string NamedExactAngle(std::string_view name, double degrees);
 
 } // namespace triangle
