@@ -283,6 +283,18 @@ TEST_F(Win32Elements, TheStepsAreAListAndCtrlCCopiesTheTwentyThenTheSteps)
               std::wstring::npos);
 }
 
+TEST_F(Win32Elements, TheDrawingShowsTheGivenMedianAndTheExactLengths)
+{
+    // a = 6 with m_a = 5: b = √(5² − 3²) = 4, c = √52 = 2√13 ≈ 7.211, R = √13 ≈ 3.606.
+    open();
+    solve(Element::a, L"6", Element::mA, L"5");
+    std::vector<std::string> labels;
+    for (const triangle::drawing::Label& label : elements().displayList().labels)
+        labels.push_back(label.text);
+    for (const char* expected : {"a = 6", "b = 4", "c = 7.211", "m_a"})
+        EXPECT_NE(std::find(labels.begin(), labels.end(), expected), labels.end()) << expected;
+}
+
 TEST_F(Win32Elements, TheResultsAreAnnouncedAndTheComputedDescribed)
 {
     open();

@@ -113,30 +113,16 @@ LRESULT CALLBACK DrawingPane::Procedure(HWND hwnd, UINT message, WPARAM wParam, 
     }
 }
 
-void DrawingPane::setTriangle(const std::optional<TriangleDetails>& triangle,
-                              const NumberFormat& region, const std::string& description,
-                              const std::string& empty, bool projections, bool angleMinutes)
-{
-    show(triangle, region, description, empty, {projections, angleMinutes, {}});
-}
-
 void DrawingPane::setPage(const SolutionPage& page, const NumberFormat& region)
 {
-    show(page.triangle, region, page.description, page.empty,
-         {page.projections, page.angleMinutes, page.cevians, page.exact});
-}
-
-void DrawingPane::show(const std::optional<TriangleDetails>& triangle, const NumberFormat& region,
-                       const std::string& description, const std::string& empty, DrawingParts parts)
-{
-    m_parts = std::move(parts);
-    m_triangle = triangle;
+    m_parts = {page.projections, page.angleMinutes, page.cevians, page.exact};
+    m_triangle = page.triangle;
     m_region = region;
-    m_empty = empty;
+    m_empty = page.empty;
     // A screen reader names the drawing by its window text: what it shows, in words.
     std::string name = texts::DrawingName;
     name += ". ";
-    name += triangle ? description : empty;
+    name += page.triangle ? page.description : page.empty;
     SetWindowTextW(m_hwnd, Widen(name).c_str());
     layOut();
 }

@@ -27,13 +27,9 @@ public:
 
     bool create(HWND parent);
     HWND window() const { return m_hwnd; }
-    // What to draw, what to draw when there is nothing (`empty`), and what a screen reader
-    // is told the drawing shows.
-    void setTriangle(const std::optional<TriangleDetails>& triangle, const NumberFormat& region,
-                     const std::string& description, const std::string& empty,
-                     bool projections = false, bool angleMinutes = false);
     // The page's triangle with what the page asks to draw beside it: the projections, the
-    // angles in minutes, the medians and bisectors.
+    // angles in minutes, the medians and bisectors, the values as the window writes them; what
+    // to draw where there is nothing, and what a screen reader is told the drawing shows.
     void setPage(const SolutionPage& page, const NumberFormat& region);
     void setDpi(int dpi);
     // The labels and strokes at the window's zoom (0.5 to 3).
@@ -49,8 +45,6 @@ public:
 
 private:
     static LRESULT CALLBACK Procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    void show(const std::optional<TriangleDetails>& triangle, const NumberFormat& region,
-              const std::string& description, const std::string& empty, DrawingParts parts);
     void layOut();
     void paint(HDC dc) const;
     void showMenu(int x, int y) const;

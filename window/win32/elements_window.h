@@ -54,6 +54,7 @@ public:
     HWND panel() const { return m_panel.Window(); }
     HWND steps() const { return m_steps.window(); }
     HWND drawing() const { return m_drawing.window(); }
+    const drawing::DisplayList& displayList() const { return m_drawing.displayList(); }
     HWND announcer() const { return m_announcer; }
     void copyAll() const;
     // The page on paper through the print dialog, as a PDF through "Microsoft Print to PDF"

@@ -65,8 +65,7 @@ void ElementsWindow::showPage(const SolutionPage& page, const NumberFormat& regi
     m_page = page;
     m_region = region;
     m_steps.setSteps(page.steps);
-    m_drawing.setTriangle(page.triangle, region, page.description, page.empty, page.projections,
-                          page.angleMinutes);
+    m_drawing.setPage(page, region);
 }
 
 NumberFormat ElementsWindow::numberFormat() const
