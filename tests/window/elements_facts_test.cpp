@@ -301,4 +301,5 @@ TEST(ElementsFacts, TheDrawingAndTheGivenValuesWriteWhatIsExactAsTheBookDoes)
     for (const char* expected : {"a = 15", "α = 12°", "β = 78°", "c = 72.146"})
         EXPECT_TRUE(holds(angle, expected)) << expected;
     EXPECT_EQ(anglePage.steps.rfind("Дадени: a = 15 и α = 12°.\n", 0), 0u) << anglePage.steps;
+    EXPECT_NE(anglePage.description.find("a = 15, "), std::string::npos) << anglePage.description;
 }

@@ -95,6 +95,10 @@ SolutionPage FactSolutionPageOf(const Fact& first, const Fact& second, int which
                     ? given->exact
                     : ExactNumber::fromDouble(given->value);
         }
+        // What the drawing shows, in words, with its values as it writes them.
+        page.description = drawing::DescribeDrawing(*page.triangle, region, &page.exact);
+        if (page.projections)
+            page.description += drawing::DescribeProjections(*page.triangle, region, &page.exact);
     }
     return page;
 }
@@ -135,9 +139,6 @@ SolutionPage pageOf(const Fact& first, const Fact& second, int which, const Numb
     page.triangle = solved.value().triangle;
     page.projections = showsProjections(first) || showsProjections(second);
     page.angleMinutes = true;
-    page.description = drawing::DescribeDrawing(*page.triangle, region, exact);
-    if (page.projections)
-        page.description += drawing::DescribeProjections(*page.triangle, region, exact);
     return page;
 }
 
