@@ -4,7 +4,9 @@
 // it is mapped (the program drawing its content) is the first frame. The program runs
 // unchanged, with no flag or variable of its own.
 //
-// Usage: startup_bench [--runs N] PROGRAM FLOOR_PROGRAM   (on an X display, e.g. Xvfb)
+// Usage: startup_bench [--runs N] PROGRAM FLOOR_PROGRAM [REFERENCE_PROGRAM]
+// (on an X display, e.g. Xvfb). A reference, such as a plain window of the same controls,
+// gets a row and a ratio of its own.
 
 #include <X11/Xlib.h>
 #include <X11/extensions/Xdamage.h>
@@ -115,8 +117,9 @@ int main(int argc, char* argv[])
         else
             programs.push_back(argv[i]);
     }
-    if (programs.size() != 2) {
-        std::fprintf(stderr, "usage: %s [--runs N] PROGRAM FLOOR_PROGRAM\n", argv[0]);
+    if (programs.size() != 2 && programs.size() != 3) {
+        std::fprintf(stderr, "usage: %s [--runs N] PROGRAM FLOOR_PROGRAM [REFERENCE_PROGRAM]\n",
+                     argv[0]);
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -132,12 +135,13 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    // Runs alternate between the two programs, so that a slow moment of the machine
-    // falls on both alike. The first run of each warms the file cache and is not counted.
-    std::vector<double> times[2];
-    std::vector<double> memory[2];
+    // Runs alternate between the programs, so that a slow moment of the machine falls on
+    // each alike. The first run of each warms the file cache and is not counted.
+    const std::size_t count = programs.size();
+    std::vector<double> times[3];
+    std::vector<double> memory[3];
     for (int run = 0; run <= runs; ++run) {
-        for (int p = 0; p < 2; ++p) {
+        for (std::size_t p = 0; p < count; ++p) {
             const std::optional<Run> result = measure(display, damageEvent, programs[p]);
             if (!result) {
                 std::fprintf(stderr, "%s: no window painted within 20 s\n", programs[p]);
@@ -151,13 +155,25 @@ int main(int argc, char* argv[])
     }
     XCloseDisplay(display);
 
-    const double time[2] = {median(times[0]), median(times[1])};
-    const double peak[2] = {median(memory[0]), median(memory[1])};
+    double time[3] = {};
+    double peak[3] = {};
+    for (std::size_t p = 0; p < count; ++p) {
+        time[p] = median(times[p]);
+        peak[p] = median(memory[p]);
+    }
     std::printf("start to first painted frame, median of %d runs; peak resident memory, median\n",
                 runs);
     std::printf("  program %-40s %8.1f ms %8.1f MiB\n", programs[0], time[0], peak[0]);
     std::printf("  floor   %-40s %8.1f ms %8.1f MiB\n", programs[1], time[1], peak[1]);
+    if (count == 3)
+        std::printf("  reference %-38s %8.1f ms %8.1f MiB\n", programs[2], time[2], peak[2]);
     std::printf("  ratio program/floor: time %.2f, memory %.2f\n", time[0] / time[1],
                 peak[0] / peak[1]);
+    if (count == 3) {
+        std::printf("  ratio reference/floor: time %.2f, memory %.2f\n", time[2] / time[1],
+                    peak[2] / peak[1]);
+        std::printf("  ratio program/reference: time %.2f, memory %.2f\n", time[0] / time[2],
+                    peak[0] / peak[2]);
+    }
     return 0;
 }
