@@ -83,16 +83,16 @@ SchemeFact schemeOf(const Fact& fact)
     return {SchemeFact::Form::Difference, relation.left, relation.right, relation.first.value};
 }
 
-// A relation replaced by the element the textbook reads it as: an angle, a trigonometric
-// value; the fact itself otherwise.
-Fact simplified(const Fact& fact)
+// A relation replaced by the element the textbook reads it as, the reading written into
+// `steps`: an angle, a trigonometric value; the fact itself otherwise.
+Fact simplified(const Fact& fact, Steps* steps)
 {
     const Relation* relation = relationOf(fact);
     if (!relation)
         return fact;
-    if (auto angle = facts::AngleOf(*relation))
+    if (auto angle = facts::AngleOf(*relation, steps))
         return *angle;
-    if (auto value = facts::TrigonometricOf(*relation))
+    if (auto value = facts::TrigonometricOf(*relation, steps))
         return *value;
     return fact;
 }
@@ -256,8 +256,8 @@ FactSolution SolveFacts(const Fact& firstFact, const Fact& secondFact, int which
             return refusal;
         }
     }
-    const Fact first = simplified(firstFact);
-    const Fact second = simplified(secondFact);
+    const Fact first = simplified(firstFact, steps);
+    const Fact second = simplified(secondFact, steps);
     const auto* x = std::get_if<GivenElement>(&first);
     const auto* y = std::get_if<GivenElement>(&second);
     if (x && y) {
@@ -279,9 +279,9 @@ FactSolution SolveFacts(const Fact& firstFact, const Fact& secondFact, int which
     const GivenElement* given = x ? x : y;
     if (relation && given) {
         ElementRefusal refusal = refused(base, ElementRefusalReason::NoTriangle, x ? 1 : 0);
-        auto legs = facts::LegsFromDifference(*relation, *given, refusal);
+        auto legs = facts::LegsFromDifference(*relation, *given, refusal, steps);
         if (!legs)
-            legs = facts::LegsFromSum(*relation, *given, refusal);
+            legs = facts::LegsFromSum(*relation, *given, refusal, steps);
         if (legs && !legs->solved)
             return refusal;
         if (legs)

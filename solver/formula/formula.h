@@ -152,24 +152,32 @@ public:
     {
         return Op::exact(m_left.exact(steps), m_right.exact(steps));
     }
+    // x·x is written x², as on paper; a power binds more tightly than a product, so 2·c²
+    // needs no brackets.
+    bool isSquare() const
+    {
+        if constexpr (std::same_as<Op, Times> && std::same_as<L, R>)
+            return namesOf(m_left) == namesOf(m_right);
+        return false;
+    }
     void write(Writer& out) const
     {
-        // x·x is written x², as on paper.
-        if constexpr (std::same_as<Op, Times> && std::same_as<L, R>) {
-            if (namesOf(m_left) == namesOf(m_right)) {
-                writeBracketed(m_left, out, L::binding != Binding::Primary, Place::Power);
-                out.text += "²";
-                return;
-            }
+        if (isSquare()) {
+            writeBracketed(m_left, out, L::binding != Binding::Primary, Place::Power);
+            out.text += "²";
+            return;
         }
         writeParts(m_left, m_right, out);
     }
     static void writeParts(const L& left, const R& right, Writer& out)
     {
         constexpr bool sum = binding == Binding::Sum;
+        bool square = false;
+        if constexpr (requires { right.isSquare(); })
+            square = right.isSquare();
         writeBracketed(left, out, L::binding < binding, sum ? Place::Alone : Place::Product);
         out.text += Op::sign;
-        writeBracketed(right, out, R::binding <= binding,
+        writeBracketed(right, out, R::binding <= binding && !square,
                        sum                      ? Place::Sum
                        : std::same_as<Op, Over> ? Place::Divisor
                                                 : Place::Product);

@@ -19,6 +19,9 @@ enum class StepNote {
     SumOfLegs,              // the step's quantity is a + b
     LegsDifferenceAMinusB,  // a − b, a the longer leg
     LegsDifferenceBMinusA,  // b − a, b the longer leg
+    SquareOfBAsProduct,     // the step's quantity is c + a, from b² = (c − a)(c + a)
+    SquareOfAAsProduct,     // the step's quantity is c + b, from a² = (c − b)(c + b)
+    LegsDifferenceFromSum,  // the step's quantity is b − a, from (b − a)² = 2c² − (a + b)²
     RadicandWithinRounding, // no formula: the radicand `formula` is below zero only as far as
                             // typing the given values to three decimals can take it, so the
                             // triangle is the isosceles one, whose formulas follow

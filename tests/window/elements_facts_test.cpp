@@ -303,3 +303,58 @@ TEST(ElementsFacts, TheDrawingAndTheGivenValuesWriteWhatIsExactAsTheBookDoes)
     EXPECT_EQ(anglePage.steps.rfind("Дадени: a = 15 и α = 12°.\n", 0), 0u) << anglePage.steps;
     EXPECT_NE(anglePage.description.find("a = 15, "), std::string::npos) << anglePage.description;
 }
+
+// A relation is read into what it gives before the pair's own formulas, each line as the book
+// writes it, worked by hand: 7² = (c − a)(c + a) with c − a = 1 gives c + a = 49 and a = 24;
+// 8² = (c − b)(c + b) with c − b = 2 gives c + b = 32, b = 15; (b − a)² = 2·13² − 17² = 49
+// gives the legs (17 ∓ 7)/2; α + β = 90° gives α = 90°·1/6 and (90° + 40°)/2; the sides'
+// ratios are the trigonometric values, and a₁ : b₁ = tg²α.
+TEST(ElementsFacts, ARelationIsReadIntoItsElementStepByStep)
+{
+    if (!relationsRead())
+        GTEST_SKIP() << "the relation reader is still a stub";
+    struct Case {
+        Element element;
+        const char* value;
+        const char* relation;
+        std::vector<const char*> lines;
+    };
+    const Case cases[] = {
+        {Element::b,
+         "7",
+         "c-a=1",
+         {"b² = c² − a² = (c − a)(c + a), откъдето:", "c + a = b² / (c − a) = 7² / 1 = 49",
+          "a = ((c + a) − (c − a)) / 2 = (49 − 1) / 2 = 24"}},
+        {Element::a,
+         "8",
+         "c-b=2",
+         {"a² = c² − b² = (c − b)(c + b), откъдето:", "c + b = a² / (c − b) = 8² / 2 = 32",
+          "b = ((c + b) − (c − b)) / 2 = (32 − 2) / 2 = 15"}},
+        {Element::c,
+         "13",
+         "a+b=17",
+         {"(b − a)² = 2(a² + b²) − (a + b)² = 2c² − (a + b)², откъдето:",
+          "b − a = √(2·c² − (a + b)²) = √(2·13² − 17²) = √49 = 7",
+          "a = ((a + b) − (b − a)) / 2 = (17 − 7) / 2 = 5",
+          "b = ((a + b) + (b − a)) / 2 = (17 + 7) / 2 = 12"}},
+        {Element::c, "2", "α:β=1:5", {"α = 90°·1 / (1 + 5) = 15°"}},
+        {Element::c, "2", "α-β=40", {"α = (90° + (α − β)) / 2 = (90° + 40°) / 2 = 65°"}},
+        {Element::c, "26", "b:a=12:5", {"tg α = a / b = 5 / 12 = 5/12 ≈ 0.417"}},
+        {Element::c, "2", "c=2a", {"sin α = a / c = 1 / 2 = 0.5"}},
+        {Element::c, "25", "a1:b1=9:16", {"tg α = √(a₁ / b₁) = √(9 / 16) = √(9/16) = 0.75"}},
+    };
+    for (const Case& c : cases) {
+        FakeElementsControls window;
+        window.logic.Form_Load();
+        window.type(c.element, c.value);
+        window.typeRelation(0, c.relation);
+        window.logic.Calculate();
+        const std::string& steps = window.page.steps;
+        std::size_t from = steps.find('\n');
+        for (const char* line : c.lines) {
+            const std::size_t at = steps.find(std::string("\n") + line + "\n", from);
+            ASSERT_NE(at, std::string::npos) << c.relation << ": " << line << "\n" << steps;
+            from = at + 1;
+        }
+    }
+}

@@ -121,6 +121,15 @@ std::string StepLines(const Step& step, const NumberFormat& region, bool angleMi
     case StepNote::LegsDifferenceBMinusA:
         lines = '\n' + std::string(texts::StepsLegsDifferenceBMinusA);
         break;
+    case StepNote::SquareOfBAsProduct:
+        lines = '\n' + std::string(texts::StepsSquareOfBAsProduct);
+        break;
+    case StepNote::SquareOfAAsProduct:
+        lines = '\n' + std::string(texts::StepsSquareOfAAsProduct);
+        break;
+    case StepNote::LegsDifferenceFromSum:
+        lines = '\n' + std::string(texts::StepsLegsDifferenceFromSum);
+        break;
     case StepNote::SolvedNumerically:
         lines = '\n' + Filled(texts::StepsSolvedNumerically,
                               {{"name", step.name}, {"equation", step.formula}});
@@ -226,8 +235,9 @@ std::string StepLine(const Step& step, const NumberFormat& region, bool angleMin
             line += minutes ? " ≈ " + WriteDegreesMinutes(step.result) : " ≈ " + result + step.unit;
         return line;
     }
-    // A quantity that is another one, b = a, has nothing to put in.
-    if (step.substituted != result)
+    // A quantity that is another one, b = a, has nothing to put in; a formula of numbers
+    // alone, 90°·1 / (1 + 5), has them in already.
+    if (step.substituted != result && step.substituted != step.formula)
         line += " = " + step.substituted;
     if (minutes)
         return line + (IsSpecialAngle(step.result) ? " = " + AngleFieldText(step.result, region)

@@ -17,6 +17,10 @@ inline constexpr const char* StepsRest = "Останалите елементи 
 inline constexpr const char* StepsSumOfLegs = "s = a + b, сборът на катетите:";
 inline constexpr const char* StepsLegsDifferenceAMinusB = "t = a − b, разликата на катетите:";
 inline constexpr const char* StepsLegsDifferenceBMinusA = "t = b − a, разликата на катетите:";
+inline constexpr const char* StepsSquareOfBAsProduct = "b² = c² − a² = (c − a)(c + a), откъдето:";
+inline constexpr const char* StepsSquareOfAAsProduct = "a² = c² − b² = (c − b)(c + b), откъдето:";
+inline constexpr const char* StepsLegsDifferenceFromSum =
+    "(b − a)² = 2(a² + b²) − (a + b)² = 2c² − (a + b)², откъдето:";
 // The radicand of the legs' difference, {radicand} with names and {value} its value, lies
 // below zero only as far as typing the given values to three decimals can take it.
 inline constexpr const char* StepsIsoscelesWithinRounding =
