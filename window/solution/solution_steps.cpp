@@ -14,6 +14,7 @@
 #include <cmath>
 #include <numbers>
 #include <string_view>
+#include <utility>
 
 namespace triangle {
 
@@ -110,33 +111,25 @@ bool onFlatBound(const Refusal& refusal)
 
 std::string StepLines(const Step& step, const NumberFormat& region, bool angleMinutes)
 {
+    // The line that says what a step's quantity is, or where it comes from, before it.
+    static constexpr std::pair<StepNote, const char*> saying[] = {
+        {StepNote::SumOfLegs, texts::StepsSumOfLegs},
+        {StepNote::LegsDifferenceAMinusB, texts::StepsLegsDifferenceAMinusB},
+        {StepNote::LegsDifferenceBMinusA, texts::StepsLegsDifferenceBMinusA},
+        {StepNote::SquareOfBAsProduct, texts::StepsSquareOfBAsProduct},
+        {StepNote::SquareOfAAsProduct, texts::StepsSquareOfAAsProduct},
+        {StepNote::LegsDifferenceFromSum, texts::StepsLegsDifferenceFromSum},
+    };
+    const char* said = nullptr;
+    for (const auto& [note, text] : saying)
+        if (note == step.note)
+            said = text;
     std::string lines;
-    switch (step.note) {
-    case StepNote::SumOfLegs:
-        lines = '\n' + std::string(texts::StepsSumOfLegs);
-        break;
-    case StepNote::LegsDifferenceAMinusB:
-        lines = '\n' + std::string(texts::StepsLegsDifferenceAMinusB);
-        break;
-    case StepNote::LegsDifferenceBMinusA:
-        lines = '\n' + std::string(texts::StepsLegsDifferenceBMinusA);
-        break;
-    case StepNote::SquareOfBAsProduct:
-        lines = '\n' + std::string(texts::StepsSquareOfBAsProduct);
-        break;
-    case StepNote::SquareOfAAsProduct:
-        lines = '\n' + std::string(texts::StepsSquareOfAAsProduct);
-        break;
-    case StepNote::LegsDifferenceFromSum:
-        lines = '\n' + std::string(texts::StepsLegsDifferenceFromSum);
-        break;
-    case StepNote::SolvedNumerically:
+    if (said)
+        lines = '\n' + std::string(said);
+    else if (step.note == StepNote::SolvedNumerically)
         lines = '\n' + Filled(texts::StepsSolvedNumerically,
                               {{"name", step.name}, {"equation", step.formula}});
-        break;
-    default:
-        break;
-    }
     return lines + '\n' + StepLine(step, region, angleMinutes);
 }
 
