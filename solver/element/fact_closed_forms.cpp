@@ -1,7 +1,6 @@
 #include "solver/element/fact_closed_forms.h"
 
 #include "solver/element/element_pairs.h"
-#include "solver/exact/exact_text.h"
 #include "solver/formula/formula.h"
 
 #include <cmath>
@@ -79,14 +78,11 @@ private:
 };
 
 // A number of a relation with no name of its own, "5" of "α : β = 1 : 5", named by itself
-// as the book writes it: the formula and its numbers put in read the same.
+// as it was typed: the formula and its numbers put in read the same.
 class Unnamed {
 public:
     Unnamed(Reading& reading, const TypedNumber& number)
-        : m_name(number.exact.exists()
-                     ? WriteExact(number.exact, reading.region())
-                           .value_or(FormatFieldNumber(number.value, reading.region()))
-                     : FormatFieldNumber(number.value, reading.region())),
+        : m_name(WriteTypedNumber(number, reading.region())),
           m_quantity(reading.number(m_name.c_str(), number))
     {}
     Unnamed(const Unnamed&) = delete;

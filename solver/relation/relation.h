@@ -54,4 +54,8 @@ Calculated<Relation, RelationTextFault> ReadRelation(std::string_view text,
 // "α − β = 40°"; the numbers in the region's form, exact ones as typed exactly.
 std::string WriteRelation(const Relation& relation, const NumberFormat& region = {});
 
+// One of a relation's numbers as it was typed: a fraction or a root as the book writes it
+// ("3/5", "2√3"), a decimal in the region's form ("7,5").
+std::string WriteTypedNumber(const TypedNumber& number, const NumberFormat& region = {});
+
 } // namespace triangle

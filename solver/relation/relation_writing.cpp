@@ -22,17 +22,6 @@ std::string shortestDecimal(double value, const NumberFormat& region)
     return text;
 }
 
-// A number as it was typed: a fraction or a root as the book writes it ("3/5", "2√3"), a
-// decimal in the region's form ("7,5").
-std::string numberText(const TypedNumber& number, const NumberFormat& region)
-{
-    if (number.exact.exists())
-        if (const std::optional<std::string> text = WriteExact(
-                number.exact, region, number.form ? RationalForm::Fraction : RationalForm::Decimal))
-            return *text;
-    return shortestDecimal(number.value, region);
-}
-
 bool onlyDigits(std::string_view text)
 {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
@@ -47,7 +36,7 @@ std::string multipleText(const Relation& relation, const NumberFormat& region)
     const TypedNumber& factor = relation.first;
     if (ExactlyEquals(factor.exact, ExactNumber::integer(1)))
         return left + " = " + right;
-    const std::string text = numberText(factor, region);
+    const std::string text = WriteTypedNumber(factor, region);
     if (onlyDigits(text))
         return left + " = " + text + right;
     const ExactNumber& exact = factor.exact;
@@ -63,6 +52,15 @@ std::string multipleText(const Relation& relation, const NumberFormat& region)
 
 } // namespace
 
+std::string WriteTypedNumber(const TypedNumber& number, const NumberFormat& region)
+{
+    if (number.exact.exists())
+        if (const std::optional<std::string> text = WriteExact(
+                number.exact, region, number.form ? RationalForm::Fraction : RationalForm::Decimal))
+            return *text;
+    return shortestDecimal(number.value, region);
+}
+
 std::string WriteRelation(const Relation& relation, const NumberFormat& region)
 {
     const std::string left = ElementSymbol(relation.left);
@@ -71,12 +69,12 @@ std::string WriteRelation(const Relation& relation, const NumberFormat& region)
     const std::string unit = IsAngle(relation.left) ? "°" : "";
     switch (relation.kind) {
     case RelationKind::Ratio:
-        return left + " : " + right + " = " + numberText(relation.first, region) + " : " +
-               numberText(relation.second, region);
+        return left + " : " + right + " = " + WriteTypedNumber(relation.first, region) + " : " +
+               WriteTypedNumber(relation.second, region);
     case RelationKind::Sum:
-        return left + " + " + right + " = " + numberText(relation.first, region) + unit;
+        return left + " + " + right + " = " + WriteTypedNumber(relation.first, region) + unit;
     case RelationKind::Difference:
-        return left + " − " + right + " = " + numberText(relation.first, region) + unit;
+        return left + " − " + right + " = " + WriteTypedNumber(relation.first, region) + unit;
     case RelationKind::Multiple:
         return multipleText(relation, region);
     }
