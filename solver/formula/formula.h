@@ -276,6 +276,7 @@ template <Term T> void writeTangent(const T& tangent, Step& step, const Steps& s
     step.fromTangent = true;
     step.tangentFormula = namesOf(tangent);
     Writer values{&steps.region(), {}};
+    values.known = &steps;
     tangent.write(values);
     step.tangentSubstituted = std::move(values.text);
     step.tangent = tangent.value().value();
@@ -294,11 +295,15 @@ Quantity step(Steps* steps, const char* name, const T& term, const char* unit = 
         Writer names;
         term.write(names);
         Writer values{&steps->region(), {}};
+        values.known = steps;
         term.write(values);
         Step written{
             name, std::move(names.text), std::move(values.text), term.value().value(), unit, note};
-        if (steps->exact())
-            steps->setExact(name, writeExact(term, written, *steps));
+        if (steps->exact()) {
+            const ExactNumber exact = writeExact(term, written, *steps);
+            steps->setExact(name, exact);
+            written.rounded = !exact.exists() || !FitsThreeDecimals(exact);
+        }
         if constexpr (requires { term.tangent(); })
             writeTangent(term.tangent(), written, *steps);
         steps->add(std::move(written));

@@ -28,6 +28,10 @@ struct Writer {
     const Steps* exact = nullptr;
     bool missing = false; // a quantity had no exact value: the text is not one
     Place place = Place::Alone;
+    // With the values to three decimals, the steps whose exact values say which of them are
+    // whole or short decimals, written as the book writes them: "2·sin 65°", not
+    // "2,000·sin 65,000°".
+    const Steps* known = nullptr;
 
     void number(const char* name, double value, const char* unit = "")
     {
@@ -42,10 +46,20 @@ struct Writer {
         // A negative number in a formula is bracketed, as on paper: 2·(−1,500).
         if (value < 0.0)
             text += '(';
-        text += FormatFieldNumber(value, *region);
+        text += shortDecimal(name).value_or(FormatFieldNumber(value, *region));
         text += unit;
         if (value < 0.0)
             text += ')';
+    }
+
+    std::optional<std::string> shortDecimal(const char* name) const
+    {
+        if (!known)
+            return std::nullopt;
+        const ExactNumber value = known->exactOf(name);
+        if (!value.isRational() || !FitsThreeDecimals(value))
+            return std::nullopt;
+        return WriteExact(value, *region);
     }
 
     void exactNumber(const ExactNumber& value, const char* unit)

@@ -56,6 +56,9 @@ struct Step {
     std::string exactRadicand;
     std::string exactResult;
     bool exactIsShort = false; // a rational of at most three decimals: no decimal after it
+    // Worked out with exact values, the result has none of at most three decimals: its
+    // decimal is rounded ("2·sin 65° ≈ 1,813").
+    bool rounded = false;
     // An angle found from its tangent, as a textbook of the eighth grade writes it: "tg α =
     // a / b = 7/24 ⇒ α ≈ 16°16′". The ratio's names, its numbers put in, its exact value
     // where the steps show one ("7/24", "√3/3"), and its value.

@@ -237,7 +237,7 @@ TEST(FactSteps, TheMedianIsWorkedOutByItsFormula)
             median = &step;
     ASSERT_NE(median, nullptr);
     EXPECT_EQ(median->formula, "√(b² + a² / 4)");
-    EXPECT_EQ(median->substituted, "√(6,000² + 8,000² / 4)");
+    EXPECT_EQ(median->substituted, "√(6² + 8² / 4)");
     EXPECT_EQ(median->exactRadicand, "√52");
     EXPECT_EQ(median->exactResult, "2√13");
     EXPECT_NEAR(median->result, 7.2111025509, 1e-9);

@@ -235,7 +235,7 @@ std::string StepLine(const Step& step, const NumberFormat& region, bool angleMin
     if (minutes)
         return line + (IsSpecialAngle(step.result) ? " = " + AngleFieldText(step.result, region)
                                                    : " ≈ " + WriteDegreesMinutes(step.result));
-    return line + " = " + result + step.unit;
+    return line + (step.rounded ? " ≈ " : " = ") + result + step.unit;
 }
 
 SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& region, bool exact)
