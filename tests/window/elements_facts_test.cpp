@@ -341,7 +341,7 @@ TEST(ElementsFacts, ARelationIsReadIntoItsElementStepByStep)
         {Element::c, "2", "α-β=40", {"α = (90° + (α − β)) / 2 = (90° + 40°) / 2 = 65°"}},
         {Element::c, "26", "b:a=12:5", {"tg α = a / b = 5 / 12 = 5/12 ≈ 0.417"}},
         {Element::c, "2", "c=2a", {"sin α = a / c = 1 / 2 = 0.5"}},
-        {Element::c, "25", "a1:b1=9:16", {"tg α = √(a₁ / b₁) = √(9 / 16) = √(9/16) = 0.75"}},
+        {Element::c, "25", "a1:b1=9:16", {"tg α = √(a₁ / b₁) = √(9 / 16) = 0.75"}},
     };
     for (const Case& c : cases) {
         FakeElementsControls window;

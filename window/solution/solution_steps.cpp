@@ -194,6 +194,26 @@ std::string ratioFirst(const Step& step)
     return {};
 }
 
+// Whether a line already ends in a form, spaced otherwise: "√(9 / 16)" and "√(9/16)".
+bool endsWithUnspaced(std::string_view line, std::string_view form)
+{
+    auto l = line.rbegin();
+    auto f = form.rbegin();
+    while (f != form.rend()) {
+        if (*f == ' ') {
+            ++f;
+            continue;
+        }
+        while (l != line.rend() && *l == ' ')
+            ++l;
+        if (l == line.rend() || *l != *f)
+            return false;
+        ++l;
+        ++f;
+    }
+    return true;
+}
+
 } // namespace
 
 std::string StepLine(const Step& step, const NumberFormat& region, bool angleMinutes)
@@ -219,7 +239,7 @@ std::string StepLine(const Step& step, const NumberFormat& region, bool angleMin
         // A formula whose exact values make it longer than a line reads well is left out.
         constexpr std::size_t longest = 120; // bytes: about 80 characters
         for (const std::string* form : {&step.exactSubstituted, &step.exactRadicand}) {
-            if (!form->empty() && *form != step.exactResult && !line.ends_with(*form) &&
+            if (!form->empty() && *form != step.exactResult && !endsWithUnspaced(line, *form) &&
                 form->size() <= longest)
                 line += " = " + *form;
         }
