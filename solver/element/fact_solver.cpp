@@ -284,8 +284,14 @@ FactSolution SolveFacts(const Fact& firstFact, const Fact& secondFact, int which
             legs = facts::LegsFromSum(*relation, *given, refusal, steps);
         if (legs && !legs->solved)
             return refusal;
-        if (legs)
-            return fromLegs(*legs, 1, steps, rest);
+        if (legs) {
+            // The legs' own formulas would work out the given hypotenuse again.
+            const std::size_t from = steps ? steps->list().size() : 0;
+            FactSolution solution = fromLegs(*legs, 1, steps, rest);
+            if (steps)
+                steps->omitFrom(from, ElementSymbol(given->element));
+            return solution;
+        }
     }
     return byScheme(first, second, base, which, steps, rest);
 }

@@ -24,6 +24,15 @@ void Steps::setExact(std::string_view name, const ExactNumber& value)
     m_values.emplace_back(std::string(name), value);
 }
 
+void Steps::omitFrom(std::size_t from, std::string_view name)
+{
+    if (from < m_list.size())
+        m_list.erase(std::remove_if(m_list.begin() + static_cast<std::ptrdiff_t>(from),
+                                    m_list.end(),
+                                    [&](const Step& step) { return step.name == name; }),
+                     m_list.end());
+}
+
 void Steps::given(std::string_view name, double value)
 {
     setExact(name, ExactNumber::fromDouble(value));

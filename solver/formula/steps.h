@@ -7,7 +7,9 @@
 #include "solver/exact/exact_number.h"
 #include "solver/number/number_format.h"
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -83,6 +85,9 @@ public:
     const NumberFormat& region() const { return m_region; }
     const std::vector<Step>& list() const { return m_list; }
     void add(Step step) { m_list.push_back(std::move(step)); }
+    // Leaves out the lines from the `from`th on that work out `name` again, a value that was
+    // given; its exact value stays.
+    void omitFrom(std::size_t from, std::string_view name);
 
     bool exact() const { return m_exact; }
     // Whether the steps write the exact forms they work out: not where a value was typed as a
