@@ -290,6 +290,8 @@ TEST(ElementsFacts, TheDrawingAndTheGivenValuesWriteWhatIsExactAsTheBookDoes)
          {"a = 15", "b = 20", "c = 25", "h = 12", "R = 12.5", "r = 5", "a₁ = 9", "b₁ = 16"})
         EXPECT_TRUE(holds(exact, expected)) << expected;
     EXPECT_NE(page.description.find("a = 15, "), std::string::npos) << page.description;
+    // tg α = 15/20: α = 36,870° ≈ 36°52′, read as the drawing writes it.
+    EXPECT_NE(page.description.find("ъгълът α ≈ 36°52′,"), std::string::npos) << page.description;
     EXPECT_EQ(page.steps.rfind("Дадени: a = 15 и h = 12.\n", 0), 0u) << page.steps;
     // Legs 1 and 2: c = √5 has no three-decimal form, so the drawing gives it to three.
     const std::vector<std::string> root = drawn(Element::a, "1", Element::b, "2").first;
@@ -302,6 +304,8 @@ TEST(ElementsFacts, TheDrawingAndTheGivenValuesWriteWhatIsExactAsTheBookDoes)
         EXPECT_TRUE(holds(angle, expected)) << expected;
     EXPECT_EQ(anglePage.steps.rfind("Дадени: a = 15 и α = 12°.\n", 0), 0u) << anglePage.steps;
     EXPECT_NE(anglePage.description.find("a = 15, "), std::string::npos) << anglePage.description;
+    EXPECT_NE(anglePage.description.find("ъгълът β = 78°."), std::string::npos)
+        << anglePage.description;
 }
 
 // A relation is read into what it gives before the pair's own formulas, each line as the book

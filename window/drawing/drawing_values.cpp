@@ -63,14 +63,18 @@ std::string DescribeProjections(const TriangleDetails& details, const NumberForm
 }
 
 std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region,
-                            const ExactElements* exact)
+                            const ExactElements* exact, bool angleMinutes)
 {
     std::string text = texts::DrawingDescription;
     text = replaced(text, "{a}", LengthText(Element::a, details.a, region, exact));
     text = replaced(text, "{b}", LengthText(Element::b, details.b, region, exact));
     text = replaced(text, "{c}", LengthText(Element::c, details.c, region, exact));
-    text = replaced(text, "{alpha}", FormatFieldNumber(details.alpha, region) + texts::Degree);
-    text = replaced(text, "{beta}", FormatFieldNumber(details.beta, region) + texts::Degree);
+    text = replaced(text, "{alpha}",
+                    angleMinutes ? NamedAngleLabel("α", Element::alpha, details.alpha, exact)
+                                 : NamedDegrees("α", details.alpha, region));
+    text = replaced(text, "{beta}",
+                    angleMinutes ? NamedAngleLabel("β", Element::beta, details.beta, exact)
+                                 : NamedDegrees("β", details.beta, region));
     text = replaced(text, "{h}", LengthText(Element::h, details.h, region, exact));
     text = replaced(text, "{r}", LengthText(Element::r, details.r, region, exact));
     text = replaced(text, "{R}", LengthText(Element::R, details.R, region, exact));

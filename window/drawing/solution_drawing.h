@@ -151,9 +151,9 @@ DisplayList DrawSolution(const TriangleDetails& details, double width, double he
                          const ExactElements* exact = nullptr);
 
 // What the drawing shows, in words, for a screen reader.
-// A length is written as the drawing's label writes it.
+// A length and an angle are written as the drawing's labels write them.
 std::string DescribeDrawing(const TriangleDetails& details, const NumberFormat& region,
-                            const ExactElements* exact = nullptr);
+                            const ExactElements* exact = nullptr, bool angleMinutes = false);
 // What the drawing adds with its projections, in words.
 std::string DescribeProjections(const TriangleDetails& details, const NumberFormat& region,
                                 const ExactElements* exact = nullptr);

@@ -96,7 +96,7 @@ SolutionPage FactSolutionPageOf(const Fact& first, const Fact& second, int which
                     : ExactNumber::fromDouble(given->value);
         }
         // What the drawing shows, in words, with its values as it writes them.
-        page.description = drawing::DescribeDrawing(*page.triangle, region, &page.exact);
+        page.description = drawing::DescribeDrawing(*page.triangle, region, &page.exact, true);
         if (page.projections)
             page.description += drawing::DescribeProjections(*page.triangle, region, &page.exact);
     }

@@ -104,7 +104,7 @@ SolutionPage ElementSolutionPageOf(const GivenElement& firstGiven, const GivenEl
     page.triangle = solved.value();
     page.projections = showsProjections(first) || showsProjections(second);
     page.angleMinutes = true;
-    page.description = drawing::DescribeDrawing(*page.triangle, region, exactElements);
+    page.description = drawing::DescribeDrawing(*page.triangle, region, exactElements, true);
     if (page.projections)
         page.description += drawing::DescribeProjections(*page.triangle, region, exactElements);
     return page;
