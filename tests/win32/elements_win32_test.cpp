@@ -213,9 +213,16 @@ TEST_F(Win32Elements, TabGoesThroughTheFieldsInReadingOrderThenTheButtonsAndTheS
         pressKey(GetFocus(), VK_TAB);
         seen.push_back(GetFocus() == elements().steps() ? -1 : GetDlgCtrlID(GetFocus()));
     }
+    // Group by group as they are read: the sides and the angles beside them, the height and
+    // the area and perimeter, the radii and the medians and bisectors, then the table.
+    using E = Element;
     std::vector<int> expected;
-    for (int i = 1; i < triangle::ElementCount; ++i)
-        expected.push_back(ids::ElementField + i);
+    for (const E element :
+         {E::b,       E::c,         E::alpha,   E::beta,    E::h,        E::a1,
+          E::b1,      E::S,         E::P,       E::r,       E::R,        E::mA,
+          E::mB,      E::lA,        E::lB,      E::lC,      E::sinAlpha, E::cosAlpha,
+          E::tgAlpha, E::cotgAlpha, E::sinBeta, E::cosBeta, E::tgBeta,   E::cotgBeta})
+        expected.push_back(ids::ElementField + static_cast<int>(element));
     expected.insert(expected.end(), {ids::RelationField, ids::RelationField + 1,
                                      ids::ElementsCalculate, ids::ElementsClear, -1});
     EXPECT_EQ(seen, expected);
@@ -225,9 +232,9 @@ TEST_F(Win32Elements, TheRelationFieldsAndTheChoiceExistAndTheWindowFits1024x768
 {
     // State: the window open, nothing typed.
     open();
-    // The relations: named for a screen reader, reached by Tab from the last element's field,
+    // The relations: named for a screen reader, reached by Tab from the table's last field,
     // and Alt+S puts the root sign there as in an element's field.
-    SetFocus(field(static_cast<Element>(triangle::ElementCount - 1)));
+    SetFocus(field(Element::cotgBeta));
     pressKey(GetFocus(), VK_TAB);
     ASSERT_EQ(GetFocus(), elements().relation(0));
     pressKey(GetFocus(), VK_TAB);

@@ -115,6 +115,23 @@ std::span<const Group> Groups()
     return groups;
 }
 
+static_assert([] {
+    int count = 0;
+    for (const Group& group : groups)
+        count += group.count;
+    return count == ElementCount;
+}());
+
+std::array<Element, ElementCount> TabOrder()
+{
+    std::array<Element, ElementCount> order{};
+    std::size_t next = 0;
+    for (const Group& group : groups)
+        for (int i = 0; i < group.count; ++i)
+            order[next++] = static_cast<Element>(static_cast<int>(group.first) + i);
+    return order;
+}
+
 Rect LabelPlace(Element element)
 {
     const Cell cell = cellOf(element);

@@ -7,6 +7,7 @@
 #include "solver/element/element_solver.h"
 #include "window/main_form/form_layout.h"
 
+#include <array>
 #include <span>
 
 namespace triangle::elements_layout {
@@ -30,6 +31,9 @@ struct Group {
     Rect place;
 };
 std::span<const Group> Groups();
+// The fields in the order of Tab, as the groups are read: a group in the left column, the
+// one beside it, the next row of groups, the table last.
+std::array<Element, ElementCount> TabOrder();
 
 Rect LabelPlace(Element element);
 Rect FieldPlace(Element element);

@@ -206,7 +206,9 @@ void ElementsWindow::setTabChain()
 {
     // The fields in reading order, the relations, the buttons, the choice of two triangles,
     // the steps and the drawing.
-    std::vector<QWidget*> chain(m_fields.begin(), m_fields.end());
+    std::vector<QWidget*> chain;
+    for (const Element element : elements_layout::TabOrder())
+        chain.push_back(m_fields[static_cast<std::size_t>(element)]);
     chain.insert(chain.end(), m_relations.begin(), m_relations.end());
     chain.insert(chain.end(), m_buttons.begin(), m_buttons.end());
     chain.insert(chain.end(), m_choices.begin(), m_choices.end());

@@ -146,7 +146,8 @@ void ElementsWindow::createControls()
         m_groups[g++] = child(panel, WC_BUTTONW, Widen(group.title), BS_GROUPBOX, 0);
     // Each label just before its field in the order of the children names it; Tab follows
     // the same order, the fields in reading order.
-    for (int i = 0; i < ElementCount; ++i) {
+    for (const Element element : elements_layout::TabOrder()) {
+        const int i = static_cast<int>(element);
         const std::wstring name = Widen(texts::ElementFieldNames[i]);
         m_labels[static_cast<std::size_t>(i)] =
             child(panel, WC_STATICW, Widen(texts::ElementLabels[i]),
