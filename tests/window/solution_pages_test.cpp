@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <numbers>
 #include <string>
 
 namespace {
@@ -180,3 +182,35 @@ TEST(SolutionPages, TheDateAsWrittenInBulgarian)
 }
 
 } // namespace
+
+// Printed from the window of any two elements, the whole triangle reads as its fields do:
+// legs 5 and 12 give c = 13, h = 60/13 = 4,6153… and R = 6,5 exactly; tg α = 5/12 gives
+// α = 22,6198…° = 22°37,2′, which has no exact value. An angle typed exactly, 65°, is written
+// as typed.
+TEST(SolutionPages, TheWholeTriangleAsTheWindowThatPrintedItWritesIt)
+{
+    SolutionPage page;
+    page.triangle = fromLegs(5, 12);
+    page.steps = "Дадени: a = 5 и b = 12.";
+    page.angleMinutes = true;
+    using triangle::Element;
+    using triangle::ExactNumber;
+    page.exact[static_cast<std::size_t>(Element::a)] = ExactNumber::integer(5);
+    page.exact[static_cast<std::size_t>(Element::c)] = ExactNumber::integer(13);
+    page.exact[static_cast<std::size_t>(Element::h)] = ExactNumber::rational({60, 13});
+    page.exact[static_cast<std::size_t>(Element::R)] = ExactNumber::rational({13, 2});
+    const PrintedSolution printed =
+        ComposeSolutionPages(page, regions::bgBG(), "", A4Portrait(72), FakeMeasure());
+    for (const char* line :
+         {"катет a = 5", "хипотенуза c = 13", "височина към хипотенузата h = 60/13 ≈ 4,615",
+          "радиус на описаната окръжност R = 6,5", "катет b = 12,000",
+          "ъгъл α срещу катета a = 22°37′ (22,620°)"})
+        EXPECT_NE(pageOf(printed, line), 0u) << line;
+    page.triangle =
+        fromLegs(std::sin(65 * std::numbers::pi / 180), std::cos(65 * std::numbers::pi / 180));
+    page.exact = {};
+    page.exact[static_cast<std::size_t>(Element::alpha)] = ExactNumber::integer(65);
+    const PrintedSolution typed =
+        ComposeSolutionPages(page, regions::bgBG(), "", A4Portrait(72), FakeMeasure());
+    EXPECT_NE(pageOf(typed, "ъгъл α срещу катета a = 65°"), 0u);
+}

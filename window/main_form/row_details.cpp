@@ -4,60 +4,86 @@
 #include "solver/exact/tie_rounding.h"
 #include "solver/formula/steps.h"
 #include "solver/variant/triangle_details.h"
+#include "window/elements/given_text.h"
 #include "window/solution/trigonometric_lines.h"
+#include "window/text/angle_text.h"
 #include "window/text/ui_texts.h"
 
 #include <string_view>
 
 namespace triangle {
 
-std::string RowDetailsText(const TriangleDetails& details, const NumberFormat& region,
-                           const Steps* exact)
+namespace {
+
+struct Line {
+    const char* name;
+    Element element;
+    double value;
+};
+
+// The whole triangle's quantities in the order the tooltip and the page list them, each
+// written by `write` from its element, its value, and the scale NearThousandthTie needs:
+// the perimeter for lengths, P²/4 for the area, none for an angle, whose exact value is a
+// special angle or none.
+template <typename Write> std::string detailsText(const TriangleDetails& details, Write&& write)
 {
-    struct Line {
-        const char* name;
-        const char* symbol;
-        double value;
-        const char* unit;
-    };
     const Line lines[] = {
-        {texts::DetailLegA, "a", details.a, ""},
-        {texts::DetailLegB, "b", details.b, ""},
-        {texts::DetailHypotenuse, "c", details.c, ""},
-        {texts::DetailPerimeter, "P", details.P, ""},
-        {texts::DetailArea, "S", details.S, ""},
-        {texts::DetailAlpha, "α", details.alpha, texts::Degree},
-        {texts::DetailBeta, "β", details.beta, texts::Degree},
-        {texts::DetailHeight, "h", details.h, ""},
-        {texts::DetailInscribed, "r", details.r, ""},
-        {texts::DetailCircumscribed, "R", details.R, ""},
-    };
-    // The scale NearThousandthTie needs: the perimeter for lengths, P²/4 for the area; an
-    // angle's exact value is a special angle or none.
-    const double length = details.P;
-    auto scaleOf = [&](const Line& line) {
-        if (*line.unit != '\0')
-            return 0.0;
-        return line.symbol == std::string_view("S") ? length * length / 4.0 : length;
+        {texts::DetailLegA, Element::a, details.a},
+        {texts::DetailLegB, Element::b, details.b},
+        {texts::DetailHypotenuse, Element::c, details.c},
+        {texts::DetailPerimeter, Element::P, details.P},
+        {texts::DetailArea, Element::S, details.S},
+        {texts::DetailAlpha, Element::alpha, details.alpha},
+        {texts::DetailBeta, Element::beta, details.beta},
+        {texts::DetailHeight, Element::h, details.h},
+        {texts::DetailInscribed, Element::r, details.r},
+        {texts::DetailCircumscribed, Element::R, details.R},
     };
     std::string text = texts::DetailsHeading;
     for (const Line& line : lines) {
+        const double scale = IsAngle(line.element)        ? 0.0
+                             : line.element == Element::S ? details.P * details.P / 4.0
+                                                          : details.P;
         text += '\n';
         text += line.name;
-        text += " = ";
-        if (exact) {
-            const ExactNumber value = exact->exactOf(line.symbol);
-            const auto written = WriteExact(value, region);
-            if (written && !FitsThreeDecimals(value))
-                text += *written + line.unit + " ≈ ";
-            text += FormatRoundedByHand(
-                line.value, scaleOf(line), [&] { return value; }, region);
-        } else {
-            text += FormatFieldNumber(line.value, region);
-        }
-        text += line.unit;
+        text += write(line.element, line.value, scale);
     }
     return text;
+}
+
+} // namespace
+
+std::string RowDetailsText(const TriangleDetails& details, const NumberFormat& region,
+                           const Steps* exact)
+{
+    return detailsText(details, [&](Element element, double value, double scale) {
+        const std::string unit = IsAngle(element) ? texts::Degree : "";
+        if (!exact)
+            return " = " + FormatFieldNumber(value, region) + unit;
+        const ExactNumber known = exact->exactOf(ElementSymbol(element));
+        const auto written = WriteExact(known, region);
+        std::string text = " = ";
+        if (written && !FitsThreeDecimals(known))
+            text += *written + unit + " ≈ ";
+        return text +
+               FormatRoundedByHand(
+                   value, scale, [&] { return known; }, region) +
+               unit;
+    });
+}
+
+std::string ElementsDetailsText(const TriangleDetails& details, const ExactElements& exact,
+                                const NumberFormat& region)
+{
+    return detailsText(details, [&](Element element, double value, double scale) {
+        const ExactNumber& known = exact[static_cast<std::size_t>(element)];
+        // An angle known exactly as the drawing names it, "= 65°", "= 36°52′".
+        if (IsAngle(element) && known.exists())
+            return NamedExactAngle("", value);
+        const std::string decimal = FormatRoundedByHand(
+            value, scale, [&] { return known; }, region);
+        return " = " + ComputedFieldText(element, value, decimal, known, region);
+    });
 }
 
 std::string RowTipText(const TriangleDetails& details, const NumberFormat& region,

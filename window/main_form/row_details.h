@@ -1,6 +1,7 @@
 #pragma once
 
 #include "solver/number/field_number.h"
+#include "window/solution/solution_page.h"
 
 #include <cstdint>
 #include <string>
@@ -17,6 +18,11 @@ class Steps;
 // has an exact form other than its decimal is written with it: "катет b = 5√3 ≈ 8,660".
 std::string RowDetailsText(const TriangleDetails& details, const NumberFormat& region,
                            const Steps* exact = nullptr);
+
+// The whole triangle as the window of any two elements writes its fields: "катет b = 5√3 ≈
+// 8,660", "хипотенуза c = 13", "ъгъл α срещу катета a = 36°52′ (36,870°)".
+std::string ElementsDetailsText(const TriangleDetails& details, const ExactElements& exact,
+                                const NumberFormat& region);
 
 // What the tooltip of a calculated row's fields and Shift+F1 show: RowDetailsText with the
 // row's exact values, then the trigonometric values of α and of β, a line each, in three

@@ -192,7 +192,10 @@ PrintedSolution ComposeSolutionPages(const SolutionPage& page, const NumberForma
     if (!steps.empty())
         steps.insert(steps.begin(), {"", texts::PrintStepsHeading});
     if (page.triangle) {
-        const std::vector<std::string> whole = splitLines(RowDetailsText(*page.triangle, region));
+        // As the window printed writes it.
+        const std::vector<std::string> whole =
+            splitLines(page.angleMinutes ? ElementsDetailsText(*page.triangle, page.exact, region)
+                                         : RowDetailsText(*page.triangle, region));
         steps.push_back("");
         steps.insert(steps.end(), whole.begin(), whole.end());
     }
