@@ -147,8 +147,8 @@ TEST(SolutionPages, TheTriangleDrawnInsideTheMarginsOfAnyPaper)
     page.steps = "Вариант 1. Дадени: a = 3,000 и b = 4,000.\nc = √(a² + b²) = √25 = 5";
     const FakeMeasure measure;
     // On A4 landscape at 72 dots an inch the drawing takes half the text's height, 228.81,
-    // and the whole triangle's ten lines after it end at 520.1, past 514.31: R's line goes
-    // over.
+    // and the whole triangle's ten lines after it would end at 520.1, past 514.31: R's line
+    // would go over, so the whole triangle goes to the second page, kept together.
     const struct {
         PageSize size;
         std::size_t pages;
@@ -163,7 +163,8 @@ TEST(SolutionPages, TheTriangleDrawnInsideTheMarginsOfAnyPaper)
         EXPECT_EQ(first.texts[1].text, "10.12.2026 г.");
         EXPECT_EQ(first.texts[2].text, "Вариант 1. Дадени: a = 3,000 и b = 4,000.");
         EXPECT_GT(first.drawing->top, first.texts[2].y);
-        EXPECT_EQ(pageOf(printed, "Целият триъгълник:"), 1u);
+        EXPECT_EQ(pageOf(printed, "Целият триъгълник:"), pages);
+        EXPECT_EQ(pageOf(printed, "радиус на описаната окръжност R = 2,500"), pages);
         expectInsideMargins(printed, measure);
     }
     // A4 at 300 dots an inch: 2480.3 × 3507.9, margins of 236.2.

@@ -110,9 +110,10 @@ bool endsWithColon(const std::string& line)
 }
 
 // Each line a block, an empty line space before the next, and a line that ends with a colon
-// joined to the block after it.
+// joined to the block after it; `together`, all the lines one block, kept on one page.
 void addLines(std::vector<Block>& blocks, const std::vector<std::string>& lines,
-              const PrintFont& font, double width, const TextMeasure& measure)
+              const PrintFont& font, double width, const TextMeasure& measure,
+              bool together = false)
 {
     double space = 0.0;
     bool join = false;
@@ -134,7 +135,7 @@ void addLines(std::vector<Block>& blocks, const std::vector<std::string>& lines,
             blocks.push_back(std::move(block));
         }
         space = 0.0;
-        join = endsWithColon(line);
+        join = together || endsWithColon(line);
     }
 }
 
@@ -191,15 +192,15 @@ PrintedSolution ComposeSolutionPages(const SolutionPage& page, const NumberForma
     }
     if (!steps.empty())
         steps.insert(steps.begin(), {"", texts::PrintStepsHeading});
+    addLines(blocks, steps, text, content.width, measure);
     if (page.triangle) {
-        // As the window printed writes it.
-        const std::vector<std::string> whole =
+        // As the window printed writes it, on one page.
+        std::vector<std::string> whole =
             splitLines(page.angleMinutes ? ElementsDetailsText(*page.triangle, page.exact, region)
                                          : RowDetailsText(*page.triangle, region));
-        steps.push_back("");
-        steps.insert(steps.end(), whole.begin(), whole.end());
+        whole.insert(whole.begin(), "");
+        addLines(blocks, whole, text, content.width, measure, true);
     }
-    addLines(blocks, steps, text, content.width, measure);
 
     printed.pages.emplace_back();
     double y = content.top;
