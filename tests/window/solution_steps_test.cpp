@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -383,3 +385,14 @@ TEST(SolutionStepsBits, KeepingStepsChangesNoResult)
 }
 
 } // namespace
+
+// On paper the whole triangle reads as the row's tooltip, with the exact forms: a = 5 and
+// c = 10 give b = √75 = 5√3 and P = 15 + 5√3.
+TEST(SolutionStepsPage, PrintsTheWholeTriangleWithItsExactForms)
+{
+    const std::vector<std::string> whole =
+        linesOf(SolutionPageOf(solvedRow(0, "5", "10"), regions::bgBG()).whole);
+    for (const char* line :
+         {"Целият триъгълник:", "катет b = 5√3 ≈ 8,660", "периметър P = 15 + 5√3 ≈ 23,660"})
+        EXPECT_NE(std::find(whole.begin(), whole.end(), line), whole.end()) << line;
+}

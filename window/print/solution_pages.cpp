@@ -196,8 +196,9 @@ PrintedSolution ComposeSolutionPages(const SolutionPage& page, const NumberForma
     if (page.triangle) {
         // As the window printed writes it, on one page.
         std::vector<std::string> whole =
-            splitLines(page.angleMinutes ? ElementsDetailsText(*page.triangle, page.exact, region)
-                                         : RowDetailsText(*page.triangle, region));
+            splitLines(!page.whole.empty() ? page.whole
+                       : page.angleMinutes ? ElementsDetailsText(*page.triangle, page.exact, region)
+                                           : RowDetailsText(*page.triangle, region));
         whole.insert(whole.begin(), "");
         addLines(blocks, whole, text, content.width, measure, true);
     }

@@ -41,6 +41,10 @@ struct SolutionPage {
     // The exact values the window's fields show, where it shows them: the drawing then writes
     // a length as the fields do where it has at most three decimals ("a = 15", "R = 12,5").
     ExactElements exact{};
+    // The whole triangle as "Решение" writes it on paper, as the tooltip of the row's fields
+    // does, with the exact forms ("катет b = 5√3 ≈ 8,660"); the window of any two elements
+    // leaves it empty and has its fields' forms from `exact`.
+    std::string whole{};
 };
 
 } // namespace triangle

@@ -5,6 +5,7 @@
 #include "solver/variant/triangle_details.h"
 #include "solver/variant/variant_solver.h"
 #include "window/drawing/solution_drawing.h"
+#include "window/main_form/row_details.h"
 #include "window/main_form/row_outcome.h"
 #include "window/solution/trigonometric_lines.h"
 #include "window/text/angle_text.h"
@@ -45,6 +46,7 @@ std::string givenLine(std::int16_t k, double first, double second, const NumberF
 struct Worked {
     std::optional<TriangleDetails> triangle;
     std::string text;
+    std::string whole;
 };
 
 Worked work(std::int16_t k, double first, double second, const NumberFormat& region, bool exact)
@@ -64,6 +66,7 @@ Worked work(std::int16_t k, double first, double second, const NumberFormat& reg
     for (const Step& step : rest.list())
         worked.text += '\n' + StepLine(step, region);
     worked.text += '\n' + TrigonometricLines(*worked.triangle, region, &rest, rest.showsExact());
+    worked.whole = RowDetailsText(*worked.triangle, region, &rest);
     return worked;
 }
 
@@ -270,6 +273,7 @@ SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& regio
             return page;
         Worked worked = work(k, *first, *second, region, exact);
         page.triangle = worked.triangle;
+        page.whole = std::move(worked.whole);
         page.steps = givenLine(k, *first, *second, region) + worked.text;
     } else if (outcome.state == RowState::Refused && outcome.refusal) {
         const Refusal& refusal = *outcome.refusal;
@@ -280,6 +284,7 @@ SolutionPage SolutionPageOf(const RowOutcome& outcome, const NumberFormat& regio
             Worked worked = work(bound->k, bound->first, bound->second, region, exact);
             if (worked.triangle) {
                 page.triangle = worked.triangle;
+                page.whole = std::move(worked.whole);
                 page.steps += '\n';
                 page.steps += texts::StepsAtBound;
                 page.steps +=
