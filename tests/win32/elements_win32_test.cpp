@@ -232,6 +232,17 @@ TEST_F(Win32Elements, TheRelationFieldsAndTheChoiceExistAndTheWindowFits1024x768
 {
     // State: the window open, nothing typed.
     open();
+    // Every group of fields has its frame and title where the layout puts it, the table of the
+    // trigonometric values, the last of them, too.
+    for (const triangle::elements_layout::Group& group : triangle::elements_layout::Groups()) {
+        HWND box = FindWindowExW(elements().panel(), nullptr, WC_BUTTONW,
+                                 triangle::win32::Widen(group.title).c_str());
+        ASSERT_TRUE(box) << group.title;
+        RECT shown{};
+        GetClientRect(box, &shown);
+        EXPECT_GT(shown.right, 0) << group.title;
+        EXPECT_GT(shown.bottom, 0) << group.title;
+    }
     // The relations: named for a screen reader, reached by Tab from the table's last field,
     // and Alt+S puts the root sign there as in an element's field.
     SetFocus(field(Element::cotgBeta));

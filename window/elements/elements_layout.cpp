@@ -31,7 +31,7 @@ static_assert(Margin + TableColumns * (TableLabelWidth + TableGap + TableFieldWi
                   (TableColumns - 1) * TableGap + Margin ==
               TableWidth);
 
-constexpr int GroupCount = 7;
+static_assert(std::size(texts::ElementGroups) == GroupCount);
 
 // Two columns of groups, each group under the one before it in its column, in Element's
 // order; then the table of the trigonometric values alone across the panel.
@@ -110,7 +110,7 @@ int cellLeft(const Cell& cell)
 
 } // namespace
 
-std::span<const Group> Groups()
+std::span<const Group, GroupCount> Groups()
 {
     return groups;
 }

@@ -30,7 +30,8 @@ struct Group {
     int columns;
     Rect place;
 };
-std::span<const Group> Groups();
+inline constexpr int GroupCount = 7;
+std::span<const Group, GroupCount> Groups();
 // The fields in the order of Tab, as the groups are read: a group in the left column, the
 // one beside it, the next row of groups, the table last.
 std::array<Element, ElementCount> TabOrder();

@@ -128,7 +128,7 @@ private:
     Font m_labelFont; // the window font's size in a face with the projections' subscripts
     std::array<HWND, ElementCount> m_fields{};
     std::array<HWND, ElementCount> m_labels{};
-    std::array<HWND, 6> m_groups{};
+    std::array<HWND, elements_layout::GroupCount> m_groups{};
     std::array<HWND, 2> m_buttons{};
     HWND m_relationGroup = nullptr;
     std::array<HWND, 2> m_relationLabels{};
