@@ -248,6 +248,7 @@ template <Term T> ExactNumber writeExact(const T& term, Step& step, const Steps&
 {
     const ExactNumber value = term.exact(steps);
     step.exactValue = value;
+    step.rounded = !FitsThreeDecimals(value);
     if (!steps.showsExact())
         return value;
     const std::optional<std::string> result = WriteExact(value, steps.region());
@@ -299,11 +300,8 @@ Quantity step(Steps* steps, const char* name, const T& term, const char* unit = 
         term.write(values);
         Step written{
             name, std::move(names.text), std::move(values.text), term.value().value(), unit, note};
-        if (steps->exact()) {
-            const ExactNumber exact = writeExact(term, written, *steps);
-            steps->setExact(name, exact);
-            written.rounded = !exact.exists() || !FitsThreeDecimals(exact);
-        }
+        if (steps->exact())
+            steps->setExact(name, writeExact(term, written, *steps));
         if constexpr (requires { term.tangent(); })
             writeTangent(term.tangent(), written, *steps);
         steps->add(std::move(written));

@@ -57,7 +57,7 @@ struct Writer {
         if (!known)
             return std::nullopt;
         const ExactNumber value = known->exactOf(name);
-        if (!value.isRational() || !FitsThreeDecimals(value))
+        if (!FitsThreeDecimals(value))
             return std::nullopt;
         return WriteExact(value, *region);
     }
